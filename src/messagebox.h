@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QMessageBox>
+#include <deque>
+
+// The program's message box: always 500 pixels wide, text in 10-point bold, informative text in
+// 10-point normal rich text.
+class TMessageBox : public QMessageBox
+{
+    Q_OBJECT
+
+public:
+    explicit TMessageBox(QWidget* parent = nullptr);
+
+    int exec() override;
+    void setText(const QString& text);
+    void setInformativeText(const QString& text);
+
+    // Tests answer the next boxes without showing them: each queued answer is taken by one exec.
+    static void Queue_Answer(QMessageBox::StandardButton answer);
+    static void Clear_Answers();
+    static int Pending_Answers();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    int d_width = 500;
+    static std::deque<QMessageBox::StandardButton> s_answers;
+};

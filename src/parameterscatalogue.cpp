@@ -1,0 +1,2 @@
+// The constants description catalogue.
+#include "parameters.h"

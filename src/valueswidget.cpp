@@ -1,0 +1,1 @@
+#include "valueswidget.h"

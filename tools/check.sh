@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds Vantrel and runs the whole test suite, headless. Warnings are errors here.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash tools/install-deps.sh
+
+jobs=$(nproc 2>/dev/null || echo 2)
+export QT_QPA_PLATFORM=offscreen
+
+cmake -S . -B build-check -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_WERROR=ON
+cmake --build build-check -j"$jobs"
+ctest --test-dir build-check --output-on-failure -j"$jobs"

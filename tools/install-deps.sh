@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Vantrel needs on Debian 12, and nothing that is there.
+set -euo pipefail
+
+packages=(g++ make cmake qtbase5-dev qtbase5-dev-tools libqt5xml5 libqt5svg5 fonts-dejavu-core)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+for package in ${VANTREL_EXTRA_PACKAGES:-}; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
