@@ -1,1 +1,97 @@
 #include "bitfieldwidget.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpacerItem>
+
+TBitfieldWidget::TBitfieldWidget(QWidget* parent, Qt::WindowFlags flags) : QFrame(parent, flags)
+{
+    setWindowTitle(QStringLiteral("Bitfield Widget"));
+    setFrameShape(QFrame::StyledPanel);
+
+    QGridLayout* outer_layout = new QGridLayout(this);
+
+    QHBoxLayout* value_layout = new QHBoxLayout();
+    QLabel* value_label = new QLabel(QStringLiteral("Value:"), this);
+    value_label->setObjectName(QStringLiteral("value_label"));
+    value_layout->addWidget(value_label);
+    d_value_edit = new QLineEdit(this);
+    d_value_edit->setObjectName(QStringLiteral("value_edit"));
+    d_value_edit->setAlignment(Qt::AlignCenter);
+    value_label->setBuddy(d_value_edit);
+    value_layout->addWidget(d_value_edit);
+    value_layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    outer_layout->addLayout(value_layout, 0, 0);
+
+    // Eight bits per column: a column reads as one byte of the pattern, low bit at the top.
+    QGridLayout* bits_layout = new QGridLayout();
+    bits_layout->setSpacing(0);
+    for (int bit = 0; bit < 32; ++bit)
+    {
+        QCheckBox* check = new QCheckBox(QStringLiteral("B%1").arg(bit), this);
+        check->setObjectName(QStringLiteral("bit_check_%1").arg(bit));
+        bits_layout->addWidget(check, bit % 8, bit / 8);
+        d_bit_checks[bit] = check;
+        connect(check, &QCheckBox::toggled, this, &TBitfieldWidget::Update_Integer);
+    }
+    outer_layout->addLayout(bits_layout, 1, 0);
+
+    QWidget::setTabOrder(d_value_edit, d_bit_checks[0]);
+    for (int bit = 1; bit < 32; ++bit)
+    {
+        QWidget::setTabOrder(d_bit_checks[bit - 1], d_bit_checks[bit]);
+    }
+}
+
+void TBitfieldWidget::Set_Integer(int value)
+{
+    d_value_edit->setText(QString::number(value));
+
+    // Work on the unsigned pattern: bit 31 is the sign, and shifting a signed value into it is undefined.
+    const quint32 pattern = static_cast<quint32>(value);
+    d_updating = true;
+    for (int bit = 0; bit < 32; ++bit)
+    {
+        d_bit_checks[bit]->setChecked((pattern & (quint32(1) << bit)) != 0);
+    }
+    d_updating = false;
+}
+
+int TBitfieldWidget::Integer() const
+{
+    bool ok = false;
+    // Base 10 only: "0x10" is not a decimal value, and a value outside 32 bits is refused, not wrapped.
+    const int value = d_value_edit->text().trimmed().toInt(&ok, 10);
+    return ok ? value : 0;
+}
+
+void TBitfieldWidget::Reset()
+{
+    d_updating = true;
+    for (QCheckBox* check : d_bit_checks)
+    {
+        check->setChecked(false);
+    }
+    d_updating = false;
+}
+
+void TBitfieldWidget::Update_Integer()
+{
+    quint32 pattern = 0;
+    for (int bit = 0; bit < 32; ++bit)
+    {
+        if (d_bit_checks[bit]->isChecked())
+        {
+            pattern |= quint32(1) << bit;
+        }
+    }
+    d_value_edit->setText(QString::number(static_cast<qint32>(pattern)));
+
+    if (!d_updating)
+    {
+        emit Value_Changed(0);
+    }
+}

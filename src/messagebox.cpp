@@ -1,1 +1,68 @@
 #include "messagebox.h"
+
+#include <QResizeEvent>
+#include <QShowEvent>
+
+std::deque<QMessageBox::StandardButton> TMessageBox::s_answers;
+
+TMessageBox::TMessageBox(QWidget* parent) : QMessageBox(parent)
+{
+    d_width = 500;
+    setObjectName(QStringLiteral("message_box"));
+    setTextFormat(Qt::RichText);
+    setStyleSheet(QStringLiteral("dialogbuttonbox-buttons-have-icons: 0;\nbutton-layout: 1;"));
+}
+
+int TMessageBox::exec()
+{
+    if (!s_answers.empty())
+    {
+        const QMessageBox::StandardButton answer = s_answers.front();
+        s_answers.pop_front();
+        return answer;
+    }
+    return QMessageBox::exec();
+}
+
+void TMessageBox::setText(const QString& text)
+{
+    QMessageBox::setText(
+        QStringLiteral("<span style=\"font-size:10pt; font-weight:600; color:#000000;\" >%1</span>")
+            .arg(text));
+}
+
+void TMessageBox::setInformativeText(const QString& text)
+{
+    QMessageBox::setInformativeText(
+        QStringLiteral("<span style=\"font-size:10pt; font-weight:400; color:#000000;\" >%1</span>")
+            .arg(text));
+}
+
+void TMessageBox::Queue_Answer(QMessageBox::StandardButton answer)
+{
+    s_answers.push_back(answer);
+}
+
+void TMessageBox::Clear_Answers()
+{
+    s_answers.clear();
+}
+
+int TMessageBox::Pending_Answers()
+{
+    return static_cast<int>(s_answers.size());
+}
+
+// QMessageBox sizes itself to its text on every show and layout pass; fixing the width after the
+// base class has done so keeps long questions wrapped at a readable width.
+void TMessageBox::showEvent(QShowEvent* event)
+{
+    QMessageBox::showEvent(event);
+    setFixedWidth(d_width);
+}
+
+void TMessageBox::resizeEvent(QResizeEvent* event)
+{
+    QMessageBox::resizeEvent(event);
+    setFixedWidth(d_width);
+}

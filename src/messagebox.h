@@ -13,8 +13,8 @@ public:
     explicit TMessageBox(QWidget* parent = nullptr);
 
     int exec() override;
-    void setText(const QString& text);
-    void setInformativeText(const QString& text);
+    virtual void setText(const QString& text);
+    virtual void setInformativeText(const QString& text);
 
     // Tests answer the next boxes without showing them: each queued answer is taken by one exec.
     static void Queue_Answer(QMessageBox::StandardButton answer);

@@ -1,1 +1,159 @@
 #include "valueswidget.h"
+
+#include "utilities.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QSpacerItem>
+
+#include <cmath>
+#include <limits>
+
+namespace
+{
+QString Index_Label(int index)
+{
+    return QStringLiteral("Index: %1").arg(index + 1);
+}
+
+// A value typed as real is truncated toward zero. Outside the 32-bit range the truncation has no
+// meaning, so the value saturates at the nearer end instead of landing on an arbitrary bit pattern.
+int Truncate_To_Integer(double value)
+{
+    if (std::isnan(value))
+    {
+        return 0;
+    }
+    if (value >= 2147483648.0)
+    {
+        return std::numeric_limits<int>::max();
+    }
+    if (value <= -2147483649.0)
+    {
+        return std::numeric_limits<int>::min();
+    }
+    return static_cast<int>(value);
+}
+} // namespace
+
+TValuesWidget::TValuesWidget(QWidget* parent, Qt::WindowFlags flags) : QFrame(parent, flags)
+{
+    setWindowTitle(QStringLiteral("Values Widget"));
+    setFrameShape(QFrame::StyledPanel);
+
+    QGridLayout* outer_layout = new QGridLayout(this);
+
+    d_values_layout = new QGridLayout();
+    d_values_layout->setVerticalSpacing(1);
+    outer_layout->addLayout(d_values_layout, 0, 0);
+    // The spacers keep the rows packed in the upper left corner however large the pane is.
+    outer_layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum), 0, 1, 2, 1);
+    outer_layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), 1, 0);
+
+    Reset(1);
+    d_value_widgets[0].label->setText(QStringLiteral("Index:"));
+    d_value_widgets[0].line_edit->setMinimumWidth(200);
+}
+
+void TValuesWidget::Reset(int values_count)
+{
+    Q_ASSERT_X(!(values_count < 0), "valueswidget.cpp", "!(values_count < 0)");
+
+    for (int row = static_cast<int>(d_value_widgets.size()); row < values_count; ++row)
+    {
+        TValueWidget value_widget;
+        value_widget.label = new QLabel(this);
+        value_widget.label->setObjectName(QStringLiteral("value_label_%1").arg(row));
+        value_widget.line_edit = new QLineEdit(this);
+        value_widget.line_edit->setObjectName(QStringLiteral("value_edit_%1").arg(row));
+        value_widget.line_edit->setAlignment(Qt::AlignCenter);
+        value_widget.index = row;
+
+        d_values_layout->addWidget(value_widget.label, row, 0);
+        d_values_layout->addWidget(value_widget.line_edit, row, 1);
+        d_value_widgets.push_back(value_widget);
+
+        connect(value_widget.line_edit, &QLineEdit::editingFinished, this,
+                qOverload<>(&TValuesWidget::Value_Changed));
+    }
+
+    for (const TValueWidget& value_widget : d_value_widgets)
+    {
+        const bool visible = value_widget.index < values_count;
+        value_widget.label->setVisible(visible);
+        value_widget.line_edit->setVisible(visible);
+    }
+}
+
+void TValuesWidget::Set_Integer(int index, int value)
+{
+    Q_ASSERT_X(static_cast<unsigned int>(index) < d_value_widgets.size(), "valueswidget.cpp",
+               "static_cast<unsigned int>(index) < d_value_widgets.size()");
+
+    d_value_widgets[index].label->setText(Index_Label(index));
+    d_value_widgets[index].line_edit->setText(QString::number(value));
+}
+
+void TValuesWidget::Set_Float(int index, const double& value)
+{
+    Q_ASSERT_X(static_cast<unsigned int>(index) < d_value_widgets.size(), "valueswidget.cpp",
+               "static_cast<unsigned int>(index) < d_value_widgets.size()");
+
+    const int decimals = Utilities::Use_High_Precision_Display(value) ? 15 : 6;
+    d_value_widgets[index].label->setText(Index_Label(index));
+    d_value_widgets[index].line_edit->setText(QString::number(value, 'f', decimals));
+}
+
+void TValuesWidget::Set_Text(int index, const QString& text)
+{
+    Q_ASSERT_X(static_cast<unsigned int>(index) < d_value_widgets.size(), "valueswidget.cpp",
+               "static_cast<unsigned int>(index) < d_value_widgets.size()");
+
+    d_value_widgets[index].label->setText(Index_Label(index));
+    d_value_widgets[index].line_edit->setText(text);
+}
+
+int TValuesWidget::Integer(int index) const
+{
+    Q_ASSERT_X(static_cast<unsigned int>(index) < d_value_widgets.size(), "valueswidget.cpp",
+               "static_cast<unsigned int>(index) < d_value_widgets.size()");
+
+    // Read as a real so that "7.99" and "1e3" are accepted, as for the real-valued rows.
+    return Truncate_To_Integer(Float(index));
+}
+
+double TValuesWidget::Float(int index) const
+{
+    Q_ASSERT_X(static_cast<unsigned int>(index) < d_value_widgets.size(), "valueswidget.cpp",
+               "static_cast<unsigned int>(index) < d_value_widgets.size()");
+
+    // A comma is never a thousands separator here: "1,5" typed by habit must not become 15.
+    QLocale c_locale = QLocale::c();
+    c_locale.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double value = c_locale.toDouble(d_value_widgets[index].line_edit->text().trimmed(), &ok);
+    return ok ? value : 0.0;
+}
+
+QString TValuesWidget::Text(int index) const
+{
+    Q_ASSERT_X(static_cast<unsigned int>(index) < d_value_widgets.size(), "valueswidget.cpp",
+               "static_cast<unsigned int>(index) < d_value_widgets.size()");
+
+    return d_value_widgets[index].line_edit->text();
+}
+
+void TValuesWidget::Value_Changed()
+{
+    const QObject* source = sender();
+    for (const TValueWidget& value_widget : d_value_widgets)
+    {
+        if (value_widget.line_edit == source)
+        {
+            emit Value_Changed(value_widget.index);
+            return;
+        }
+    }
+}
