@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash tools/install-deps.sh
+# The install test also runs the desktop entry and AppStream validators.
+VANTREL_EXTRA_PACKAGES="desktop-file-utils appstream" bash tools/install-deps.sh
 
 jobs=$(nproc 2>/dev/null || echo 2)
 export QT_QPA_PLATFORM=offscreen
