@@ -1,1 +1,119 @@
 #include "rulerun.h"
+
+#include <cmath>
+
+namespace
+{
+// Two values closer than this count as equal: well below the resolution of any servo or probe setting.
+const double EQUAL_TOLERANCE = 0.000001;
+
+QString Value_Text(double value)
+{
+    // QString::number is locale-free: the report always uses "." as the decimal point.
+    return QString::number(value, 'f', 6);
+}
+
+QString Operator_Line(TRules::TOperatorType operator_type)
+{
+    switch (operator_type)
+    {
+    case TRules::OPERATOR_LESS_THAN:
+        return QStringLiteral("  OPER:  Left Less Than Right");
+    case TRules::OPERATOR_EQUAL:
+        return QStringLiteral("  OPER:  Left Equals Right");
+    case TRules::OPERATOR_GREATER_THAN:
+        return QStringLiteral("  OPER:  Left Greater Than Right");
+    case TRules::OPERATOR_NOT_LESS_THAN:
+        return QStringLiteral("  OPER:  Left Not Less Than Right");
+    case TRules::OPERATOR_NOT_EQUAL:
+        return QStringLiteral("  OPER:  Left Not Equals Right");
+    case TRules::OPERATOR_NOT_GREATER_THAN:
+        return QStringLiteral("  OPER:  Left Not Greater Than Right");
+    }
+    return QString();
+}
+} // namespace
+
+TRuleRun::TRuleRun(const std::vector<TExpression::TVariable>& variables)
+{
+    for (const TExpression::TVariable& variable : variables)
+    {
+        d_expression.Add_Variable(variable);
+    }
+}
+
+QString TRuleRun::Header_Line()
+{
+    return QStringLiteral("Evaluating Rules...");
+}
+
+bool TRuleRun::Fails(TRules::TOperatorType operator_type, double left_value, double right_value)
+{
+    const double difference = right_value - left_value;
+
+    // Plain floating-point comparisons: any test that meets a NaN is false.
+    switch (operator_type)
+    {
+    case TRules::OPERATOR_LESS_THAN:
+        return difference < 0.0;
+    case TRules::OPERATOR_EQUAL:
+        return std::abs(difference) > EQUAL_TOLERANCE;
+    case TRules::OPERATOR_GREATER_THAN:
+        return difference > 0.0;
+    case TRules::OPERATOR_NOT_LESS_THAN:
+        return !(difference < 0.0);
+    case TRules::OPERATOR_NOT_EQUAL:
+        return std::abs(difference) < EQUAL_TOLERANCE;
+    case TRules::OPERATOR_NOT_GREATER_THAN:
+        return !(difference > 0.0);
+    }
+    // An operator the store does not know cannot be judged as passing.
+    return true;
+}
+
+TRuleRun::TRuleResult TRuleRun::Run_Rule(const TRules::TRuleItem& rule) const
+{
+    TRuleResult result;
+    result.outcome = OUTCOME_INVALID;
+
+    auto add_line = [&result](const QString& text, bool bold)
+    {
+        TReportLine line;
+        line.text = text;
+        line.bold = bold;
+        result.lines.push_back(line);
+    };
+
+    add_line(QStringLiteral("\nRule: '%1'").arg(rule.name), false);
+
+    bool valid = false;
+    result.left_value = d_expression.Evaluate(rule.left_expression, &valid);
+    if (!valid)
+    {
+        add_line(QStringLiteral("  ERR:  Left expression invalid."), false);
+        return result;
+    }
+    add_line(QStringLiteral("  Left expression value: %1").arg(Value_Text(result.left_value)), false);
+
+    valid = false;
+    result.right_value = d_expression.Evaluate(rule.right_expression, &valid);
+    if (!valid)
+    {
+        add_line(QStringLiteral("  ERR:  Right expression invalid."), false);
+        return result;
+    }
+    add_line(QStringLiteral("  Right expression value: %1").arg(Value_Text(result.right_value)), false);
+
+    add_line(Operator_Line(rule.operator_type), false);
+    if (Fails(rule.operator_type, result.left_value, result.right_value))
+    {
+        result.outcome = OUTCOME_FAIL;
+        add_line(QStringLiteral("* FAIL *"), true);
+    }
+    else
+    {
+        result.outcome = OUTCOME_PASS;
+        add_line(QStringLiteral("PASS"), false);
+    }
+    return result;
+}

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <vector>
 
+class QDateTime;
 class TXmlFile;
 
 // Every rule group the user has defined, kept in "rules.xml" in the per-user directory.
@@ -42,6 +43,9 @@ public:
     TRules();
 
     void Set_Rule_Path(const QString& directory);
+    // Reads and writes this file instead of "rules.xml" in the rule path (a rules file named on the
+    // command line).
+    void Set_Rule_File_Name(const QString& file_name);
     QString Rule_File_Name() const;
     bool Load_Rules();
     bool Save_Rules() const;
@@ -65,11 +69,29 @@ public:
     static QString Operator_Keyword(TOperatorType operator_type);
 
 private:
+    // What the store knows about the file on disk, so that a file it could not read is never
+    // replaced without a copy being kept first.
+    enum TFileState
+    {
+        FILE_NOT_READ = 0,   // no load from this directory yet
+        FILE_MISSING = 1,    // the load found no file
+        FILE_LOADED = 2,     // the file holds what this store read or wrote
+        FILE_UNREADABLE = 3, // the file exists but did not load, or has another version
+        FILE_KEPT = 4        // as above, and a copy of it has been made
+    };
+
     bool Write() const;
     void Read_Version_1(TXmlFile* xml_file);
+    bool Keep_Unread_File() const;
+    QString Unread_Copy_Name(const QDateTime& time) const;
+    bool Check_Item(const TRuleItem& item) const;
+    const TRule* Find_Group(const QString& name) const;
+    TRule* Find_Group(const QString& name);
 
     QString d_rule_path;
+    QString d_rule_file_name; // empty: "rules.xml" in d_rule_path
     std::vector<TRule> d_rule_groups;
     mutable bool d_modified = false;
     mutable QString d_last_error;
+    mutable TFileState d_file_state = FILE_NOT_READ;
 };

@@ -1,0 +1,106 @@
+// Time of one rule run as Execute Rules does it: 10,000 variables shaped like those of a large parameter
+// file (plain keys and array elements key.N), 1,000 rules whose expressions have 5 to 10 terms.
+#include "rulerun.h"
+
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QTextStream>
+
+#include <cstdio>
+
+int main()
+{
+    const int variable_count = 10000;
+    const int rule_count = 1000;
+
+    QRandomGenerator random(20240611u);
+
+    std::vector<TExpression::TVariable> variables;
+    variables.reserve(variable_count);
+    QStringList names;
+    int key = 0;
+    while (static_cast<int>(variables.size()) < variable_count)
+    {
+        const QString base = QStringLiteral("AXIS_%1_GAIN").arg(key++);
+        // About one parameter in four is an array of 2 to 6 values, as servo tables are.
+        const int elements = (random.bounded(4) == 0) ? 2 + random.bounded(5) : 1;
+        for (int element = 1; element <= elements && static_cast<int>(variables.size()) < variable_count;
+             ++element)
+        {
+            TExpression::TVariable variable;
+            variable.name = elements == 1 ? base : QStringLiteral("%1.%2").arg(base).arg(element);
+            variable.value = random.bounded(2000.0) - 1000.0;
+            variables.push_back(variable);
+            names.append(variable.name);
+        }
+    }
+
+    const char operators[] = {'+', '-', '*', '/'};
+    const auto expression = [&]()
+    {
+        const int terms = 5 + random.bounded(6);
+        QString text;
+        for (int term = 0; term < terms; ++term)
+        {
+            if (term > 0)
+            {
+                text += QLatin1Char(' ') + QLatin1Char(operators[random.bounded(4)]) + QLatin1Char(' ');
+            }
+            if (random.bounded(5) == 0)
+            {
+                text += QString::number(random.bounded(100.0), 'f', 3);
+            }
+            else
+            {
+                text += names.at(random.bounded(names.size()));
+            }
+        }
+        return text;
+    };
+
+    std::vector<TRules::TRuleItem> rules;
+    rules.reserve(rule_count);
+    for (int index = 0; index < rule_count; ++index)
+    {
+        TRules::TRuleItem rule;
+        rule.name = QStringLiteral("Rule %1").arg(index);
+        rule.left_expression = expression();
+        rule.right_expression = expression();
+        rule.operator_type = static_cast<TRules::TOperatorType>(random.bounded(6));
+        rules.push_back(rule);
+    }
+
+    QElapsedTimer timer;
+    timer.start();
+    const TRuleRun run(variables);
+    const qint64 setup_ms = timer.elapsed();
+
+    int passed = 0;
+    int failed = 0;
+    int invalid = 0;
+    int lines = 1; // the header line
+    for (const TRules::TRuleItem& rule : rules)
+    {
+        const TRuleRun::TRuleResult result = run.Run_Rule(rule);
+        lines += static_cast<int>(result.lines.size());
+        switch (result.outcome)
+        {
+        case TRuleRun::OUTCOME_PASS:
+            ++passed;
+            break;
+        case TRuleRun::OUTCOME_FAIL:
+            ++failed;
+            break;
+        case TRuleRun::OUTCOME_INVALID:
+            ++invalid;
+            break;
+        }
+    }
+    const qint64 total_ms = timer.elapsed();
+
+    std::printf("bench_rules: %d variables, %d rules (5-10 terms per side)\n", variable_count, rule_count);
+    std::printf("  variables loaded:  %lld ms\n", static_cast<long long>(setup_ms));
+    std::printf("  whole run:         %lld ms (%d pass, %d fail, %d invalid, %d report lines)\n",
+                static_cast<long long>(total_ms), passed, failed, invalid, lines);
+    return 0;
+}

@@ -1,0 +1,281 @@
+#include "rulerun.h"
+
+#include <QLocale>
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+
+Q_DECLARE_METATYPE(TRules::TOperatorType)
+Q_DECLARE_METATYPE(TRuleRun::TOutcome)
+
+namespace
+{
+TRules::TRuleItem Make_Rule(const QString& name, const QString& left, const QString& right,
+                            TRules::TOperatorType operator_type)
+{
+    TRules::TRuleItem rule;
+    rule.name = name;
+    rule.left_expression = left;
+    rule.right_expression = right;
+    rule.operator_type = operator_type;
+    return rule;
+}
+
+// The report lines as one text, bold lines marked with <b>...</b>, so a table row can hold them.
+QString Joined(const std::vector<TRuleRun::TReportLine>& lines)
+{
+    QStringList texts;
+    for (const TRuleRun::TReportLine& line : lines)
+    {
+        texts.append(line.bold ? QStringLiteral("<b>%1</b>").arg(line.text) : line.text);
+    }
+    return texts.join(QLatin1Char('|'));
+}
+
+const double NaN = std::numeric_limits<double>::quiet_NaN();
+const double INF = std::numeric_limits<double>::infinity();
+} // namespace
+
+class TRuleRunTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void Header();
+    void Fails_data();
+    void Fails();
+    void Report_data();
+    void Report();
+    void Variables_data();
+    void Variables();
+    void Report_Ignores_User_Locale();
+};
+
+void TRuleRunTest::Header()
+{
+    QCOMPARE(TRuleRun::Header_Line(), QStringLiteral("Evaluating Rules..."));
+}
+
+void TRuleRunTest::Fails_data()
+{
+    QTest::addColumn<TRules::TOperatorType>("operator_type");
+    QTest::addColumn<double>("left");
+    QTest::addColumn<double>("right");
+    QTest::addColumn<bool>("fails");
+
+    const TRules::TOperatorType lt = TRules::OPERATOR_LESS_THAN;
+    const TRules::TOperatorType eq = TRules::OPERATOR_EQUAL;
+    const TRules::TOperatorType gt = TRules::OPERATOR_GREATER_THAN;
+    const TRules::TOperatorType nlt = TRules::OPERATOR_NOT_LESS_THAN;
+    const TRules::TOperatorType neq = TRules::OPERATOR_NOT_EQUAL;
+    const TRules::TOperatorType ngt = TRules::OPERATOR_NOT_GREATER_THAN;
+
+    // Equal values: the plain comparisons pass, their "not" twins fail.
+    QTest::newRow("5 less than 5") << lt << 5.0 << 5.0 << false;
+    QTest::newRow("5 equals 5") << eq << 5.0 << 5.0 << false;
+    QTest::newRow("5 greater than 5") << gt << 5.0 << 5.0 << false;
+    QTest::newRow("5 not less than 5") << nlt << 5.0 << 5.0 << true;
+    QTest::newRow("5 not equals 5") << neq << 5.0 << 5.0 << true;
+    QTest::newRow("5 not greater than 5") << ngt << 5.0 << 5.0 << true;
+
+    // The wording follows d = right - left.
+    QTest::newRow("less than, right smaller") << lt << 2.0 << 1.0 << true;
+    QTest::newRow("less than, right larger") << lt << 1.0 << 2.0 << false;
+    QTest::newRow("greater than, right larger") << gt << 1.0 << 2.0 << true;
+    QTest::newRow("greater than, right smaller") << gt << 2.0 << 1.0 << false;
+    QTest::newRow("not less than, right smaller") << nlt << 2.0 << 1.0 << false;
+    QTest::newRow("not greater than, right larger") << ngt << 1.0 << 2.0 << false;
+    QTest::newRow("not greater than, right smaller") << ngt << 2.0 << 1.0 << true;
+
+    // Tolerance: exactly 0.000001 apart passes both Equals and Not Equals.
+    QTest::newRow("0 equals 0.000001") << eq << 0.0 << 0.000001 << false;
+    QTest::newRow("0 not equals 0.000001") << neq << 0.0 << 0.000001 << false;
+    QTest::newRow("0 equals 0.0000005") << eq << 0.0 << 0.0000005 << false;
+    QTest::newRow("0 not equals 0.0000005") << neq << 0.0 << 0.0000005 << true;
+    QTest::newRow("0 equals 0.000002") << eq << 0.0 << 0.000002 << true;
+    QTest::newRow("0 not equals 0.000002") << neq << 0.0 << 0.000002 << false;
+    QTest::newRow("equals below zero") << eq << -0.0000005 << 0.0 << false;
+    QTest::newRow("equals, left larger by more") << eq << 1.0 << 0.0 << true;
+
+    // A NaN makes every comparison false.
+    QTest::newRow("NaN less than 0") << lt << NaN << 0.0 << false;
+    QTest::newRow("NaN equals 0") << eq << NaN << 0.0 << false;
+    QTest::newRow("NaN greater than 0") << gt << NaN << 0.0 << false;
+    QTest::newRow("NaN not less than 0") << nlt << NaN << 0.0 << true;
+    QTest::newRow("NaN not equals 0") << neq << NaN << 0.0 << false;
+    QTest::newRow("NaN not greater than 0") << ngt << NaN << 0.0 << true;
+
+    QTest::newRow("infinity greater than 1") << gt << INF << 1.0 << false;
+    QTest::newRow("infinity less than 1") << lt << INF << 1.0 << true;
+    QTest::newRow("infinity equals infinity") << eq << INF << INF << false; // inf - inf is NaN
+    QTest::newRow("infinity not equals infinity") << neq << INF << INF << false;
+
+    QTest::newRow("unknown operator never passes")
+        << static_cast<TRules::TOperatorType>(9) << 1.0 << 1.0 << true;
+}
+
+void TRuleRunTest::Fails()
+{
+    QFETCH(TRules::TOperatorType, operator_type);
+    QFETCH(double, left);
+    QFETCH(double, right);
+    QFETCH(bool, fails);
+
+    QCOMPARE(TRuleRun::Fails(operator_type, left, right), fails);
+}
+
+void TRuleRunTest::Report_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<TRules::TOperatorType>("operator_type");
+    QTest::addColumn<TRuleRun::TOutcome>("outcome");
+    QTest::addColumn<QString>("lines");
+
+    const TRuleRun::TOutcome pass = TRuleRun::OUTCOME_PASS;
+    const TRuleRun::TOutcome fail = TRuleRun::OUTCOME_FAIL;
+    const TRuleRun::TOutcome invalid = TRuleRun::OUTCOME_INVALID;
+
+    QTest::newRow("pass") << "Check"
+                          << "2"
+                          << "3" << TRules::OPERATOR_LESS_THAN << pass
+                          << "\nRule: 'Check'|  Left expression value: 2.000000|  Right expression value: "
+                             "3.000000|  OPER:  Left Less Than Right|PASS";
+    QTest::newRow("fail is bold")
+        << "Gain"
+        << "2.5"
+        << "-0.0001" << TRules::OPERATOR_LESS_THAN << fail
+        << "\nRule: 'Gain'|  Left expression value: 2.500000|  Right expression value: "
+           "-0.000100|  OPER:  Left Less Than Right|<b>* FAIL *</b>";
+    QTest::newRow("empty left stops the rule")
+        << "Empty"
+        << ""
+        << "1/0" << TRules::OPERATOR_EQUAL << invalid << "\nRule: 'Empty'|  ERR:  Left expression invalid.";
+    QTest::newRow("invalid left stops the rule")
+        << "Bad"
+        << "2*-3"
+        << "" << TRules::OPERATOR_EQUAL << invalid << "\nRule: 'Bad'|  ERR:  Left expression invalid.";
+    QTest::newRow("invalid right")
+        << "Right"
+        << "1"
+        << "FOO(1)" << TRules::OPERATOR_EQUAL << invalid
+        << "\nRule: 'Right'|  Left expression value: 1.000000|  ERR:  Right expression "
+           "invalid.";
+    QTest::newRow("NaN left, not less than") << "Root"
+                                             << "SQRT(-1)"
+                                             << "0" << TRules::OPERATOR_NOT_LESS_THAN << fail
+                                             << "\nRule: 'Root'|  Left expression value: nan|  Right "
+                                                "expression value: 0.000000|  OPER:  Left Not Less "
+                                                "Than Right|<b>* FAIL *</b>";
+    QTest::newRow("NaN left, equals") << "Root"
+                                      << "SQRT(-1)"
+                                      << "0" << TRules::OPERATOR_EQUAL << pass
+                                      << "\nRule: 'Root'|  Left expression value: nan|  Right expression "
+                                         "value: 0.000000|  OPER:  Left Equals "
+                                         "Right|PASS";
+    QTest::newRow("infinity, greater than") << "Inf"
+                                            << "1/0"
+                                            << "1" << TRules::OPERATOR_GREATER_THAN << pass
+                                            << "\nRule: 'Inf'|  Left expression value: inf|  Right "
+                                               "expression value: 1.000000|  OPER:  Left Greater "
+                                               "Than Right|PASS";
+    QTest::newRow("infinity, less than") << "Inf"
+                                         << "1/0"
+                                         << "1" << TRules::OPERATOR_LESS_THAN << fail
+                                         << "\nRule: 'Inf'|  Left expression value: inf|  Right expression "
+                                            "value: 1.000000|  OPER:  Left Less Than "
+                                            "Right|<b>* FAIL *</b>";
+    QTest::newRow("tolerance, not equals") << "Tol"
+                                           << "0"
+                                           << "0.000001" << TRules::OPERATOR_NOT_EQUAL << pass
+                                           << "\nRule: 'Tol'|  Left expression value: 0.000000|  Right "
+                                              "expression value: 0.000001|  OPER:  Left Not "
+                                              "Equals Right|PASS";
+    QTest::newRow("half tolerance, not equals") << "Tol"
+                                                << "0"
+                                                << "0.0000005" << TRules::OPERATOR_NOT_EQUAL << fail
+                                                << "\nRule: 'Tol'|  Left expression value: 0.000000|  Right "
+                                                   "expression value: 0.000000|  OPER:  Left Not "
+                                                   "Equals Right|<b>* FAIL *</b>";
+    QTest::newRow("5 vs 5 not greater than") << "Five"
+                                             << "5"
+                                             << "5" << TRules::OPERATOR_NOT_GREATER_THAN << fail
+                                             << "\nRule: 'Five'|  Left expression value: 5.000000|  Right "
+                                                "expression value: 5.000000|  OPER:  Left Not "
+                                                "Greater Than Right|<b>* FAIL *</b>";
+    QTest::newRow("5 vs 5 greater than") << "Five"
+                                         << "5"
+                                         << "5" << TRules::OPERATOR_GREATER_THAN << pass
+                                         << "\nRule: 'Five'|  Left expression value: 5.000000|  Right "
+                                            "expression value: 5.000000|  OPER:  Left "
+                                            "Greater Than Right|PASS";
+    QTest::newRow("name with markers and quotes") << "%1 'x' %2"
+                                                  << "1"
+                                                  << "1" << TRules::OPERATOR_EQUAL << pass
+                                                  << "\nRule: '%1 'x' %2'|  Left expression value: 1.000000| "
+                                                     " Right expression value: 1.000000|  OPER:  "
+                                                     "Left Equals Right|PASS";
+}
+
+void TRuleRunTest::Report()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, left);
+    QFETCH(QString, right);
+    QFETCH(TRules::TOperatorType, operator_type);
+    QFETCH(TRuleRun::TOutcome, outcome);
+    QFETCH(QString, lines);
+
+    const TRuleRun run({});
+    const TRuleRun::TRuleResult result = run.Run_Rule(Make_Rule(name, left, right, operator_type));
+    QCOMPARE(Joined(result.lines), lines);
+    QCOMPARE(result.outcome, outcome);
+}
+
+void TRuleRunTest::Variables_data()
+{
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<double>("value");
+
+    QTest::newRow("negative variable") << "X*3" << -6.0;
+    QTest::newRow("longer name first") << "XY-X" << 12.0;
+    QTest::newRow("names ignore case") << "xy + x" << 8.0;
+    QTest::newRow("element of an array") << "FLY_DFLT.2 - FLY_DFLT.1" << 0.5;
+    QTest::newRow("later value of a repeated name") << "GAIN" << 7.0;
+}
+
+void TRuleRunTest::Variables()
+{
+    QFETCH(QString, left);
+    QFETCH(double, value);
+
+    const std::vector<TExpression::TVariable> variables = {
+        {QStringLiteral("X"), -2.0},         {QStringLiteral("XY"), 10.0},
+        {QStringLiteral("GAIN"), 3.0},       {QStringLiteral("GAIN"), 7.0},
+        {QStringLiteral("FLY_DFLT.1"), 1.0}, {QStringLiteral("FLY_DFLT.2"), 1.5},
+        {QStringLiteral("FLY_DFLT"), 9.0}};
+    const TRuleRun run(variables);
+    const TRuleRun::TRuleResult result =
+        run.Run_Rule(Make_Rule(QStringLiteral("V"), left, QStringLiteral("0"), TRules::OPERATOR_EQUAL));
+    QVERIFY2(result.outcome != TRuleRun::OUTCOME_INVALID, qPrintable(Joined(result.lines)));
+    QCOMPARE(result.left_value, value);
+    QCOMPARE(result.right_value, 0.0);
+}
+
+void TRuleRunTest::Report_Ignores_User_Locale()
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const TRuleRun run({{QStringLiteral("P"), 1234.5}});
+    const TRuleRun::TRuleResult result = run.Run_Rule(Make_Rule(
+        QStringLiteral("L"), QStringLiteral("P"), QStringLiteral("2.5"), TRules::OPERATOR_GREATER_THAN));
+    QLocale::setDefault(saved);
+    QCOMPARE(Joined(result.lines),
+             QStringLiteral("\nRule: 'L'|  Left expression value: 1234.500000|  Right "
+                            "expression value: 2.500000|  OPER:  Left Greater Than Right|PASS"));
+}
+
+QTEST_GUILESS_MAIN(TRuleRunTest)
+#include "tst_rulerun.moc"
