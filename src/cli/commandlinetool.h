@@ -1,0 +1,40 @@
+#pragma once
+
+#include "parameters.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+// The commands of vantrel-cli. Each returns the process exit status: 0 when all is well (all rules
+// passed, the files are the same), 1 when rules failed or the files differ, 2 when an input could not be
+// used. Output goes to the two streams given, so that the commands can be run from a test as well.
+class TCommandLineTool
+{
+public:
+    enum TExitStatus
+    {
+        EXIT_OK = 0,
+        EXIT_DIFFERENT = 1,
+        EXIT_UNUSABLE = 2
+    };
+
+    TCommandLineTool(QTextStream* out, QTextStream* err);
+
+    // Parses the arguments (program name first) and runs the command they name.
+    int Run(const QStringList& arguments);
+
+    int Check(const QString& file_name, const QString& group, const QString& rules_file_name);
+    int List(const QString& file_name, bool json);
+    int Compare(const QString& file_name_a, const QString& file_name_b, bool json, double tolerance);
+
+    // The rules file the window uses: "rules.xml" in the per-user directory.
+    static QString Default_Rules_File_Name();
+    static QString Type_Name(int type);
+
+private:
+    bool Load(const QString& file_name, TParameters* parameters);
+
+    QTextStream* d_out;
+    QTextStream* d_err;
+};
