@@ -1,1 +1,676 @@
 #include "expression.h"
+
+#include <QLocale>
+#include <QSet>
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+// The regular-expression word characters: \b sits between one of these and anything else.
+bool Is_Word_Character(QChar character)
+{
+    const ushort code = character.unicode();
+    return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || (code >= '0' && code <= '9') ||
+           code == '_';
+}
+
+bool Is_Number_Character(QChar character)
+{
+    return (character >= QLatin1Char('0') && character <= QLatin1Char('9')) || character == QLatin1Char('.');
+}
+
+bool Is_Operator(QChar character)
+{
+    switch (character.unicode())
+    {
+    case '+':
+    case '-':
+    case '*':
+    case '/':
+    case '^':
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Operand text is at most an optional leading sign followed by digits and points; anything else that
+// the C locale would still accept (group separators, exponents, blanks) never reaches this point.
+bool Convert_Number(QStringView text, double* value)
+{
+    if (text.isEmpty())
+    {
+        return false;
+    }
+    bool ok = false;
+    *value = QLocale::c().toDouble(text, &ok);
+    return ok;
+}
+
+bool Starts_With_Function(QStringView text, QLatin1String name)
+{
+    return text.startsWith(name, Qt::CaseInsensitive);
+}
+} // namespace
+
+TExpression::TExpression() = default;
+
+bool TExpression::Add_Variable(const TVariable& variable)
+{
+    if (variable.name.isEmpty())
+    {
+        return false;
+    }
+
+    const auto longer_or_equal = [](const TVariable& record, int length)
+    { return record.name.size() >= length; };
+    const int length = variable.name.size();
+
+    const auto existing = d_sequence_by_name.constFind(variable.name);
+    if (existing != d_sequence_by_name.constEnd())
+    {
+        // Names are ordered by length, so the record sits among those of the same length.
+        auto position =
+            std::lower_bound(d_variables.begin(), d_variables.end(), length,
+                             [](const TVariable& record, int wanted) { return record.name.size() > wanted; });
+        while (position != d_variables.end() && position->name != variable.name)
+        {
+            ++position;
+        }
+        Q_ASSERT(position != d_variables.end());
+        position->value = variable.value;
+        d_patterns[existing.value()].replacement = Replacement_Text(variable.value);
+        return true;
+    }
+
+    const auto position =
+        std::partition_point(d_variables.begin(), d_variables.end(),
+                             [&](const TVariable& record) { return longer_or_equal(record, length); });
+    d_variables.insert(position, variable);
+
+    const int sequence = static_cast<int>(d_patterns.size());
+    d_sequence_by_name.insert(variable.name, sequence);
+
+    TPattern pattern;
+    pattern.name_length = length;
+    pattern.replacement = Replacement_Text(variable.value);
+    const QString upper_name = variable.name.toUpper();
+    pattern.upper_name = upper_name;
+    // The name keeps its regular-expression meaning: an element name such as XY.2 matches XY any
+    // character 2. Parameter keys are written that way and rules rely on it.
+    pattern.expression = QRegularExpression(QStringLiteral("(\\b%1\\b)").arg(upper_name));
+
+    bool word_only = true;
+    bool word_or_point = true;
+    for (const QChar character : upper_name)
+    {
+        if (!Is_Word_Character(character))
+        {
+            word_only = false;
+            if (character != QLatin1Char('.'))
+            {
+                word_or_point = false;
+            }
+        }
+    }
+    const int first_point = upper_name.indexOf(QLatin1Char('.'));
+
+    // Names of word characters and points always form a valid pattern; compiling it waits until a
+    // rule's text could contain the name, so loading thousands of parameters stays cheap.
+    if (word_only)
+    {
+        pattern.kind = PATTERN_WORD;
+        d_word_names[upper_name].append(sequence);
+    }
+    else if (word_or_point && first_point > 0)
+    {
+        pattern.kind = PATTERN_DOTTED;
+        d_dotted_heads[upper_name.left(first_point)].append(sequence);
+        if (!d_dotted_head_lengths.contains(first_point))
+        {
+            d_dotted_head_lengths.append(first_point);
+        }
+    }
+    else if (!pattern.expression.isValid())
+    {
+        pattern.kind = PATTERN_INVALID;
+    }
+    else
+    {
+        pattern.kind = PATTERN_OTHER;
+        d_other_patterns.append(sequence);
+    }
+    d_patterns.push_back(std::move(pattern));
+    return true;
+}
+
+bool TExpression::Add_Variable(const QString& name, const double& value)
+{
+    TVariable variable;
+    variable.name = name;
+    variable.value = value;
+    return Add_Variable(variable);
+}
+
+int TExpression::Variable_Count() const
+{
+    return static_cast<int>(d_variables.size());
+}
+
+QString TExpression::Variable_Name(int index) const
+{
+    Q_ASSERT(static_cast<unsigned int>(index) < d_variables.size());
+    return d_variables[static_cast<std::size_t>(index)].name;
+}
+
+double TExpression::Variable_Value(int index) const
+{
+    Q_ASSERT(static_cast<unsigned int>(index) < d_variables.size());
+    return d_variables[static_cast<std::size_t>(index)].value;
+}
+
+TExpression::TVariable TExpression::Variable(int index) const
+{
+    Q_ASSERT(static_cast<unsigned int>(index) < d_variables.size());
+    return d_variables[static_cast<std::size_t>(index)];
+}
+
+double TExpression::Variable_Value(const QString& name, bool* ok) const
+{
+    for (const TVariable& variable : d_variables)
+    {
+        if (variable.name == name)
+        {
+            if (ok)
+            {
+                *ok = true;
+            }
+            return variable.value;
+        }
+    }
+    if (ok)
+    {
+        *ok = false;
+    }
+    return 0.0;
+}
+
+double TExpression::Evaluate(const QString& expression, bool* valid) const
+{
+    if (valid)
+    {
+        *valid = false;
+    }
+    if (expression.isEmpty())
+    {
+        return 0.0;
+    }
+
+    QString normalised = expression.simplified().toUpper().trimmed();
+    normalised.remove(QLatin1Char(' '));
+
+    const QString substituted = Substitute(normalised);
+    bool result_valid = false;
+    const double result = Process_Expression(substituted, &result_valid, 0);
+    if (valid)
+    {
+        *valid = result_valid;
+    }
+    return result_valid ? result : 0.0;
+}
+
+QString TExpression::Replacement_Text(double value)
+{
+    const QString number = QString::number(value, 'f', 16);
+    // In parentheses a negative value can follow an operator: 2*(-3.0...) rather than 2*-3.0...
+    return value < 0.0 ? QStringLiteral("(%1)").arg(number) : number;
+}
+
+bool TExpression::Table_Order_Before(int first_sequence, int second_sequence) const
+{
+    const int first_length = d_patterns[static_cast<std::size_t>(first_sequence)].name_length;
+    const int second_length = d_patterns[static_cast<std::size_t>(second_sequence)].name_length;
+    if (first_length != second_length)
+    {
+        return first_length > second_length;
+    }
+    return first_sequence < second_sequence;
+}
+
+// Every variable whose pattern could match somewhere in the text and that comes after the given one in
+// table order, in table order. A name made of word characters can only match a whole word token; a
+// name of word characters and points can only match where a word token starts with its first part.
+// Every other name is always a candidate.
+QVector<int> TExpression::Candidates(const QString& text, int after_sequence) const
+{
+    QVector<int> candidates;
+    const auto take = [&](const QVector<int>& sequences)
+    {
+        for (const int sequence : sequences)
+        {
+            if (after_sequence < 0 || Table_Order_Before(after_sequence, sequence))
+            {
+                candidates.append(sequence);
+            }
+        }
+    };
+
+    const int size = text.size();
+    int position = 0;
+    while (position < size)
+    {
+        if (!Is_Word_Character(text.at(position)))
+        {
+            ++position;
+            continue;
+        }
+        const int start = position;
+        while (position < size && Is_Word_Character(text.at(position)))
+        {
+            ++position;
+        }
+        const int token_length = position - start;
+        const QString token = QString::fromRawData(text.constData() + start, token_length);
+
+        const auto word = d_word_names.constFind(token);
+        if (word != d_word_names.constEnd())
+        {
+            take(word.value());
+        }
+        for (const int head_length : d_dotted_head_lengths)
+        {
+            if (head_length <= token_length)
+            {
+                const auto dotted =
+                    d_dotted_heads.constFind(QString::fromRawData(text.constData() + start, head_length));
+                if (dotted != d_dotted_heads.constEnd())
+                {
+                    take(dotted.value());
+                }
+            }
+        }
+    }
+    take(d_other_patterns);
+
+    std::sort(candidates.begin(), candidates.end(),
+              [this](int first, int second) { return Table_Order_Before(first, second); });
+    candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
+    return candidates;
+}
+
+// For a name of word characters only, "(\bNAME\b)" matches exactly the word tokens equal to the name,
+// so replacing those tokens gives the regular expression's result without running it.
+bool TExpression::Replace_Word(QString* text, const QString& word, const QString& replacement)
+{
+    const int size = text->size();
+    QString result;
+    int copied = 0;
+    int position = 0;
+    while (position < size)
+    {
+        if (!Is_Word_Character(text->at(position)))
+        {
+            ++position;
+            continue;
+        }
+        const int start = position;
+        while (position < size && Is_Word_Character(text->at(position)))
+        {
+            ++position;
+        }
+        if (position - start == word.size() && QStringView(*text).mid(start, position - start) == word)
+        {
+            result += QStringView(*text).mid(copied, start - copied);
+            result += replacement;
+            copied = position;
+        }
+    }
+    if (copied == 0)
+    {
+        return false;
+    }
+    result += QStringView(*text).mid(copied);
+    *text = result;
+    return true;
+}
+
+// Exactly the sequential replacement in table order, name by name; the candidate list only skips
+// names that provably match nowhere in the current text, and is rebuilt whenever a replacement
+// changed the text (a replaced value brings digits and points that a later pattern may match).
+QString TExpression::Substitute(const QString& normalised) const
+{
+    QString text = normalised;
+    QVector<int> candidates = Candidates(text, -1);
+    int next = 0;
+    while (next < candidates.size())
+    {
+        const int sequence = candidates.at(next);
+        const TPattern& pattern = d_patterns[static_cast<std::size_t>(sequence)];
+        if (pattern.kind == PATTERN_WORD)
+        {
+            if (Replace_Word(&text, pattern.upper_name, pattern.replacement))
+            {
+                candidates = Candidates(text, sequence);
+                next = 0;
+                continue;
+            }
+        }
+        else if (pattern.kind != PATTERN_INVALID && pattern.expression.match(text).hasMatch())
+        {
+            QString replaced = text;
+            replaced.replace(pattern.expression, pattern.replacement);
+            if (replaced != text)
+            {
+                text = replaced;
+                candidates = Candidates(text, sequence);
+                next = 0;
+                continue;
+            }
+        }
+        ++next;
+    }
+    return text;
+}
+
+double TExpression::Process_Expression(QStringView text, bool* valid, int depth) const
+{
+    *valid = false;
+    if (depth > MAXIMUM_NESTING)
+    {
+        return 0.0;
+    }
+
+    std::stack<double> number_stack;
+    std::stack<int> oper_stack;
+
+    const int size = static_cast<int>(text.size());
+    int position = 0;
+    int token_start = 0;
+    bool value_waiting = false;
+    double waiting_value = 0.0;
+
+    // A group or a function call takes the place of one operand: only an operator, or a sign at the
+    // very start, may stand in front of it. 5(6), (2)3 and (1)(2) are typing mistakes, not products.
+    const auto may_start_operand = [&]()
+    {
+        if (value_waiting)
+        {
+            return false;
+        }
+        if (position == token_start)
+        {
+            return true;
+        }
+        return token_start == 0 && position == 1 &&
+               (text.at(0) == QLatin1Char('-') || text.at(0) == QLatin1Char('+'));
+    };
+    const auto leading_minus = [&]()
+    { return token_start == 0 && position == 1 && text.at(0) == QLatin1Char('-'); };
+
+    while (position < size)
+    {
+        const QChar character = text.at(position);
+        if (Is_Number_Character(character))
+        {
+            if (value_waiting)
+            {
+                return 0.0;
+            }
+            ++position;
+        }
+        else if (Is_Operator(character))
+        {
+            if (position == 0)
+            {
+                ++position;
+                continue;
+            }
+            double operand = waiting_value;
+            if (!value_waiting && !Convert_Number(text.mid(token_start, position - token_start), &operand))
+            {
+                return 0.0;
+            }
+            number_stack.push(operand);
+
+            const int oper = character.unicode();
+            const int precedence = Operator_Precidence(oper);
+            while (!oper_stack.empty())
+            {
+                const int top_precedence = Operator_Precidence(oper_stack.top());
+                const bool reduce = oper == '^' ? top_precedence > precedence : top_precedence >= precedence;
+                if (!reduce)
+                {
+                    break;
+                }
+                number_stack.push(Apply_Expression(&number_stack, &oper_stack));
+            }
+            oper_stack.push(oper);
+            token_start = position + 1;
+            value_waiting = false;
+            ++position;
+        }
+        else if (character == QLatin1Char('('))
+        {
+            if (!may_start_operand() || depth + 1 > MAXIMUM_NESTING)
+            {
+                return 0.0;
+            }
+            const int closing = Find_Closing_Brace(text, position);
+            if (closing < 0)
+            {
+                return 0.0;
+            }
+            bool group_valid = false;
+            double group_value =
+                Process_Expression(text.mid(position + 1, closing - position - 1), &group_valid, depth + 1);
+            if (!group_valid)
+            {
+                return 0.0;
+            }
+            if (leading_minus())
+            {
+                group_value = -group_value;
+            }
+            waiting_value = group_value;
+            value_waiting = true;
+            position = closing + 1;
+        }
+        else if (character == QLatin1Char(')'))
+        {
+            return 0.0;
+        }
+        else
+        {
+            if (!may_start_operand() || depth + 1 > MAXIMUM_NESTING)
+            {
+                return 0.0;
+            }
+            int function_length = 0;
+            bool function_valid = false;
+            double function_value =
+                Process_Function(text.mid(position), &function_length, &function_valid, depth + 1);
+            if (!function_valid)
+            {
+                return 0.0;
+            }
+            if (leading_minus())
+            {
+                function_value = -function_value;
+            }
+            waiting_value = function_value;
+            value_waiting = true;
+            position += function_length + 1;
+        }
+    }
+
+    if (value_waiting)
+    {
+        number_stack.push(waiting_value);
+    }
+    else if (token_start < size)
+    {
+        double operand = 0.0;
+        if (!Convert_Number(text.mid(token_start), &operand))
+        {
+            return 0.0;
+        }
+        number_stack.push(operand);
+    }
+
+    if (number_stack.size() != oper_stack.size() + 1)
+    {
+        return 0.0;
+    }
+    while (!oper_stack.empty())
+    {
+        number_stack.push(Apply_Expression(&number_stack, &oper_stack));
+    }
+    *valid = true;
+    return number_stack.top();
+}
+
+double TExpression::Process_Function(QStringView text, int* function_length, bool* valid, int depth) const
+{
+    Q_ASSERT(function_length);
+    Q_ASSERT(valid);
+    *valid = false;
+
+    const QLatin1String sumsq("SUMSQ(");
+    const QLatin1String sqrt("SQRT(");
+    int name_length = 0;
+    bool is_sumsq = false;
+    if (Starts_With_Function(text, sumsq))
+    {
+        name_length = sumsq.size();
+        is_sumsq = true;
+    }
+    else if (Starts_With_Function(text, sqrt))
+    {
+        name_length = sqrt.size();
+    }
+    else
+    {
+        return 0.0;
+    }
+
+    const int closing = Find_Closing_Brace(text, name_length - 1);
+    if (closing < 0)
+    {
+        return 0.0;
+    }
+    *function_length = closing;
+    const QStringView argument = text.mid(name_length, closing - name_length);
+
+    if (!is_sumsq)
+    {
+        bool argument_valid = false;
+        const double value = Process_Expression(argument, &argument_valid, depth);
+        if (!argument_valid)
+        {
+            return 0.0;
+        }
+        *valid = true;
+        return std::sqrt(value);
+    }
+
+    // The length of a vector from its components, e.g. the probe deflection from its X, Y and Z parts.
+    double sum = 0.0;
+    int piece_start = 0;
+    const int argument_size = static_cast<int>(argument.size());
+    for (int index = 0; index <= argument_size; ++index)
+    {
+        if (index < argument_size && argument.at(index) != QLatin1Char(','))
+        {
+            continue;
+        }
+        bool piece_valid = false;
+        const double piece =
+            Process_Expression(argument.mid(piece_start, index - piece_start), &piece_valid, depth);
+        if (!piece_valid)
+        {
+            return 0.0;
+        }
+        sum += piece * piece;
+        piece_start = index + 1;
+    }
+    *valid = true;
+    return std::sqrt(sum);
+}
+
+int TExpression::Find_Closing_Brace(QStringView text, int start) const
+{
+    const int size = static_cast<int>(text.size());
+    if (size == 0 || start < 0 || start >= size)
+    {
+        return -1;
+    }
+    int depth = 0;
+    for (int position = start; position < size; ++position)
+    {
+        const QChar character = text.at(position);
+        if (character.unicode() > 0xFF)
+        {
+            continue;
+        }
+        if (character == QLatin1Char('(') && position > start)
+        {
+            ++depth;
+        }
+        else if (character == QLatin1Char(')'))
+        {
+            if (depth == 0)
+            {
+                return position;
+            }
+            --depth;
+        }
+    }
+    return -1;
+}
+
+int TExpression::Operator_Precidence(int oper) const
+{
+    switch (oper)
+    {
+    case '^':
+        return 3;
+    case '*':
+    case '/':
+        return 2;
+    case '+':
+    case '-':
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+double TExpression::Apply_Expression(std::stack<double>* number_stack, std::stack<int>* oper_stack) const
+{
+    Q_ASSERT(number_stack->size() > 1);
+    Q_ASSERT(oper_stack->size());
+
+    const int oper = oper_stack->top();
+    oper_stack->pop();
+    const double right = number_stack->top();
+    number_stack->pop();
+    const double left = number_stack->top();
+    number_stack->pop();
+
+    switch (oper)
+    {
+    case '+':
+        return left + right;
+    case '-':
+        return left - right;
+    case '*':
+        return left * right;
+    case '/':
+        return left / right;
+    case '^':
+        return std::pow(left, right);
+    default:
+        return 0.0;
+    }
+}

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QHash>
+#include <QRegularExpression>
 #include <QString>
+#include <QStringView>
+#include <QVector>
 #include <stack>
 #include <vector>
 
@@ -28,12 +32,55 @@ public:
 
     double Evaluate(const QString& expression, bool* valid) const;
 
+    // Replaces every variable name in an already normalised expression (no white space, upper case) by
+    // its value, longest name first, exactly as Evaluate does before it scans the text. Public so that
+    // the substitution can be checked on its own.
+    QString Substitute(const QString& normalised) const;
+
+    // Parenthesised groups and function calls nested deeper than this make the text invalid, so that no
+    // expression can exhaust the stack.
+    static constexpr int MAXIMUM_NESTING = 256;
+
 private:
-    double Process_Expression(const QString& text, bool* valid) const;
-    double Process_Function(const QString& text, int* function_length, bool* valid) const;
-    int Find_Closing_Brace(const QString& text, int start) const;
+    // How a variable's pattern can be ruled out without running it on the expression text.
+    enum TPatternKind
+    {
+        PATTERN_WORD,   // only word characters: matches exactly the word tokens equal to the name
+        PATTERN_DOTTED, // word characters and "." (any character): a match starts with a token that
+                        // begins with the characters in front of the first "."
+        PATTERN_OTHER,  // anything else: always run
+        PATTERN_INVALID // not a valid regular expression: never replaces anything
+    };
+
+    // A variable's substitution, prepared once when the variable is added. Indexed by the order in which
+    // names were first added, which together with the name length gives the table order without having
+    // to track positions that move when a longer name is inserted.
+    struct TPattern
+    {
+        int name_length = 0;
+        TPatternKind kind = PATTERN_OTHER;
+        QString upper_name;
+        QRegularExpression expression;
+        QString replacement;
+    };
+
+    double Process_Expression(QStringView text, bool* valid, int depth) const;
+    double Process_Function(QStringView text, int* function_length, bool* valid, int depth) const;
+    int Find_Closing_Brace(QStringView text, int start) const;
     int Operator_Precidence(int oper) const;
     double Apply_Expression(std::stack<double>* number_stack, std::stack<int>* oper_stack) const;
 
+    static QString Replacement_Text(double value);
+    bool Table_Order_Before(int first_sequence, int second_sequence) const;
+    QVector<int> Candidates(const QString& text, int after_sequence) const;
+    static bool Replace_Word(QString* text, const QString& word, const QString& replacement);
+
     std::vector<TVariable> d_variables;
+
+    std::vector<TPattern> d_patterns;            // by first-add sequence number
+    QHash<QString, int> d_sequence_by_name;      // exact name -> sequence number
+    QHash<QString, QVector<int>> d_word_names;   // upper-case name -> sequence numbers (PATTERN_WORD)
+    QHash<QString, QVector<int>> d_dotted_heads; // text before the first "." -> sequence numbers
+    QVector<int> d_dotted_head_lengths;          // distinct lengths of the keys of d_dotted_heads
+    QVector<int> d_other_patterns;               // sequence numbers of PATTERN_OTHER
 };

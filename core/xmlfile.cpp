@@ -1,1 +1,443 @@
 #include "xmlfile.h"
+
+#include <QDomImplementation>
+#include <QDomNamedNodeMap>
+#include <QDomProcessingInstruction>
+#include <QDomText>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QXmlStreamReader>
+
+namespace
+{
+const char* const SOURCE_NAME = "core/xmlfile";
+
+// A document type whose internal subset declares entities is how an "entity expansion" file is built:
+// a few kilobytes that the parser turns into gigabytes of text. None of our files (rules, parameter
+// settings) declare entities, so such a document is refused before the DOM parser expands anything.
+// Only the prolog is looked at; the stream reader stops at the root element's start tag.
+bool Declares_Entities(const QByteArray& content)
+{
+    QXmlStreamReader reader(content);
+    while (!reader.atEnd())
+    {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::DTD)
+        {
+            return !reader.entityDeclarations().isEmpty() ||
+                   reader.text().contains(QLatin1String("<!ENTITY"));
+        }
+        if (token == QXmlStreamReader::StartElement || token == QXmlStreamReader::Invalid)
+        {
+            return false;
+        }
+    }
+    return false;
+}
+} // namespace
+
+TXmlFileException::TXmlFileException(const QString& message, TExceptionType type)
+    : d_message(message), d_type(type)
+{
+}
+
+QString TXmlFileException::ErrorText() const
+{
+    return d_message;
+}
+
+TXmlFileException::TExceptionType TXmlFileException::Type() const
+{
+    return d_type;
+}
+
+TXmlFile::TXmlFile()
+{
+    // A node name or text that XML cannot carry must come back as a null node the writer can detect,
+    // not as a silently "repaired" one that reads back as something else.
+    QDomImplementation::setInvalidDataPolicy(QDomImplementation::ReturnNullNode);
+}
+
+void TXmlFile::Set_File_Name(const QString& file_name)
+{
+    d_file_name = file_name;
+}
+
+QString TXmlFile::File_Name() const
+{
+    return d_file_name;
+}
+
+QDomElement* TXmlFile::Root_Node()
+{
+    return &d_root_node;
+}
+
+QString TXmlFile::Document_Type() const
+{
+    return d_document_type;
+}
+
+void TXmlFile::Open(const QString& identification, int* version, bool namespace_processing)
+{
+    const QFileInfo file_info(d_file_name);
+    if (!file_info.isReadable())
+    {
+        throw TXmlFileException(QStringLiteral("ERR:  Cannot open file '%1' for reading.").arg(d_file_name),
+                                TXmlFileException::FILE_ERROR);
+    }
+
+    QFile file(d_file_name);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    {
+        throw TXmlFileException(
+            QStringLiteral("ERR:  Cannot open file: '%1'.  Reason: %2").arg(d_file_name, file.errorString()),
+            TXmlFileException::FILE_ERROR);
+    }
+    const QByteArray content = file.readAll();
+    file.close();
+
+    if (Declares_Entities(content))
+    {
+        throw TXmlFileException(
+            QStringLiteral("ERR:  Cannot read file '%1'.  Reason: its document type declares entities")
+                .arg(d_file_name),
+            TXmlFileException::XML_ERROR);
+    }
+
+    QString error_text;
+    int error_line = 0;
+    int error_column = 0;
+    if (!d_document.setContent(content, namespace_processing, &error_text, &error_line, &error_column))
+    {
+        throw TXmlFileException(QStringLiteral("ERR: Reference file XML parse error at line %1 column %2: %3")
+                                    .arg(error_line)
+                                    .arg(error_column)
+                                    .arg(error_text),
+                                TXmlFileException::XML_ERROR);
+    }
+
+    d_root_node = d_document.documentElement();
+    if (d_root_node.tagName() != identification)
+    {
+        throw TXmlFileException(QStringLiteral("ERR:  Identification '%1' does not match '%2'")
+                                    .arg(identification, d_root_node.tagName()),
+                                TXmlFileException::XML_ERROR);
+    }
+
+    d_document_type = d_document.doctype().name();
+    d_identification = identification;
+
+    if (version)
+    {
+        if (!d_root_node.hasAttribute(QStringLiteral("File_Version")))
+        {
+            throw TXmlFileException(QStringLiteral("ERR: The 'File_Version' attribute is missing."),
+                                    TXmlFileException::XML_ERROR);
+        }
+        bool ok = false;
+        const int value = d_root_node.attribute(QStringLiteral("File_Version")).toInt(&ok, 10);
+        *version = ok ? value : 0;
+    }
+}
+
+void TXmlFile::Reset(const QString& identification, int version)
+{
+    d_document = QDomDocument();
+    d_document.appendChild(d_document.createProcessingInstruction(
+        QStringLiteral("xml"), QStringLiteral("version=\"1.0\" encoding=\"utf-8\"")));
+    d_root_node = d_document.createElement(identification);
+    d_root_node.setAttribute(QStringLiteral("File_Version"), QString::number(version));
+    d_document.appendChild(d_root_node);
+}
+
+void TXmlFile::WriteXmlFile(bool compact)
+{
+    const QFileInfo file_info(d_file_name);
+    if (file_info.exists() && !file_info.isWritable())
+    {
+        throw TXmlFileException(QStringLiteral("ERR:  Cannot open file '%1' for writing").arg(d_file_name),
+                                TXmlFileException::FILE_ERROR);
+    }
+
+    // The new content goes to a temporary file that replaces the old one only once it is complete: a
+    // crash or a full disk halfway through must not cost the user the rules file they already had.
+    QSaveFile file(d_file_name);
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+    {
+        throw TXmlFileException(
+            QStringLiteral("ERR:  Cannot write file '%1'.  Reason: %2").arg(d_file_name, file.errorString()),
+            TXmlFileException::XML_ERROR);
+    }
+
+    // The declaration names UTF-8 and every document of this system is UTF-8, with or without one.
+    const QByteArray content = d_document.toByteArray(compact ? -1 : 4);
+    if (file.write(content) != content.size() || !file.commit())
+    {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        throw TXmlFileException(
+            QStringLiteral("ERR:  Cannot write file '%1'.  Reason: %2").arg(d_file_name, reason),
+            TXmlFileException::XML_ERROR);
+    }
+}
+
+void TXmlFile::Clear()
+{
+    d_document.clear();
+    d_root_node = QDomElement();
+}
+
+QString TXmlFile::ReadTextNode(const QDomElement* node, bool optional) const
+{
+    Q_ASSERT_X(node != nullptr, SOURCE_NAME, "Node");
+    if (node->isNull())
+    {
+        throw TXmlFileException(QStringLiteral("ERR:  Cannot read data from a NULL node"),
+                                TXmlFileException::XML_ERROR);
+    }
+    const QDomNode child = node->firstChild();
+    if (child.isText())
+    {
+        return child.toText().data();
+    }
+    if (optional)
+    {
+        return QString();
+    }
+    throw TXmlFileException(QStringLiteral("ERR: Node Text for '%1' is not optional.").arg(node->tagName()),
+                            TXmlFileException::XML_ERROR);
+}
+
+QString TXmlFile::ReadTextNode(const QDomNode* node, bool optional) const
+{
+    Q_ASSERT_X(node != nullptr, SOURCE_NAME, "Node");
+    if (node->isNull())
+    {
+        throw TXmlFileException(QStringLiteral("ERR:  Cannot read data from a NULL node"),
+                                TXmlFileException::XML_ERROR);
+    }
+    const QDomNode child = node->firstChild();
+    if (child.isText())
+    {
+        return child.toText().data();
+    }
+    if (optional)
+    {
+        return QString();
+    }
+    throw TXmlFileException(QStringLiteral("ERR: Node Text for '%1' is not optional.").arg(node->localName()),
+                            TXmlFileException::XML_ERROR);
+}
+
+QString TXmlFile::ReadAttribute(const QDomElement* node, const QString& attribute_name, bool optional) const
+{
+    Q_ASSERT_X(node != nullptr, SOURCE_NAME, "Node");
+    if (node->isNull())
+    {
+        throw TXmlFileException(QStringLiteral("ERR:  Cannot read attribute from a NULL node"),
+                                TXmlFileException::XML_ERROR);
+    }
+    if (node->hasAttribute(attribute_name))
+    {
+        return node->attribute(attribute_name);
+    }
+    if (optional)
+    {
+        return QString();
+    }
+    throw TXmlFileException(
+        QStringLiteral("ERR: Node attribute '%1' missing and not optional.").arg(attribute_name),
+        TXmlFileException::XML_ERROR);
+}
+
+QString TXmlFile::ReadAttribute(const QDomNode* node, const QString& attribute_name, bool optional) const
+{
+    Q_ASSERT_X(node != nullptr, SOURCE_NAME, "Node");
+    if (node->isNull())
+    {
+        throw TXmlFileException(QStringLiteral("ERR:  Cannot read attribute from a NULL node"),
+                                TXmlFileException::XML_ERROR);
+    }
+    const QDomNode attribute = node->attributes().namedItem(attribute_name);
+    if (!attribute.isNull())
+    {
+        return attribute.toAttr().value();
+    }
+    if (optional)
+    {
+        return QString();
+    }
+    throw TXmlFileException(
+        QStringLiteral("ERR: Node attribute '%1' missing and not optional.").arg(attribute_name),
+        TXmlFileException::XML_ERROR);
+}
+
+QDomElement TXmlFile::GetNode(const QDomElement* node, const QString& name, bool optional) const
+{
+    Q_ASSERT_X(node != nullptr, SOURCE_NAME, "Node");
+    if (node->isNull())
+    {
+        throw TXmlFileException(QStringLiteral("ERR:  Cannot get child from a NULL node"),
+                                TXmlFileException::XML_ERROR);
+    }
+    const QDomElement child = node->firstChildElement(name);
+    if (child.isNull() && !optional)
+    {
+        throw TXmlFileException(QStringLiteral("ERR: Node '%1' is missing from node '%2' and not optional.")
+                                    .arg(name, node->tagName()),
+                                TXmlFileException::XML_ERROR);
+    }
+    return child;
+}
+
+QDomElement TXmlFile::GetNode(const QDomNode* node, const QString& name, bool optional) const
+{
+    Q_ASSERT_X(node != nullptr, SOURCE_NAME, "Node");
+    if (node->isNull())
+    {
+        throw TXmlFileException(QStringLiteral("ERR:  Cannot get child from a NULL node"),
+                                TXmlFileException::XML_ERROR);
+    }
+    const QDomElement child = node->firstChildElement(name);
+    if (child.isNull() && !optional)
+    {
+        throw TXmlFileException(QStringLiteral("ERR: Node '%1' is missing from node '%2' and not optional.")
+                                    .arg(name, node->nodeName()),
+                                TXmlFileException::XML_ERROR);
+    }
+    return child;
+}
+
+QDomElement TXmlFile::GetSiblingNode(const QDomElement* current_node, const QString& name,
+                                     bool optional) const
+{
+    Q_ASSERT_X(current_node != nullptr, SOURCE_NAME, "CurrentNode");
+    if (current_node->isNull())
+    {
+        throw TXmlFileException(QStringLiteral("ERR:  Cannot get sibling from a NULL node"),
+                                TXmlFileException::XML_ERROR);
+    }
+    const QDomElement sibling = current_node->nextSiblingElement(name);
+    if (sibling.isNull() && !optional)
+    {
+        throw TXmlFileException(QStringLiteral("ERR: Node '%1' is missing from node '%2' and not optional.")
+                                    .arg(name, current_node->tagName()),
+                                TXmlFileException::XML_ERROR);
+    }
+    return sibling;
+}
+
+QDomNode TXmlFile::GetFirstNode(const QDomElement* parent, bool optional) const
+{
+    Q_ASSERT_X(parent != nullptr, SOURCE_NAME, "Parent");
+    const QDomNode child = parent->firstChild();
+    if (child.isNull() && !optional)
+    {
+        throw TXmlFileException(
+            QStringLiteral("ERR: Parent '%1' does not have nodes and they are not optional.")
+                .arg(parent->tagName()),
+            TXmlFileException::XML_ERROR);
+    }
+    return child;
+}
+
+QDomNode TXmlFile::GetFirstNode(const QDomNode* parent, bool optional) const
+{
+    Q_ASSERT_X(parent != nullptr, SOURCE_NAME, "Parent");
+    const QDomNode child = parent->firstChild();
+    if (child.isNull() && !optional)
+    {
+        throw TXmlFileException(
+            QStringLiteral("ERR: Parent '%1' does not have nodes and they are not optional.")
+                .arg(parent->localName()),
+            TXmlFileException::XML_ERROR);
+    }
+    return child;
+}
+
+QDomNode TXmlFile::GetSiblingNode(const QDomNode* current_node, bool optional) const
+{
+    Q_ASSERT_X(current_node != nullptr, SOURCE_NAME, "CurrentNode");
+    const QDomNode sibling = current_node->nextSibling();
+    if (sibling.isNull() && !optional)
+    {
+        throw TXmlFileException(
+            QStringLiteral("ERR: Node '%1' does not have siblings and they are not optional.")
+                .arg(current_node->localName()),
+            TXmlFileException::XML_ERROR);
+    }
+    return sibling;
+}
+
+QDomElement TXmlFile::CreateNode(QDomElement* parent, const QString& name)
+{
+    Q_ASSERT_X(parent != nullptr, SOURCE_NAME, "Parent");
+    if (parent->isNull())
+    {
+        throw TXmlFileException(QStringLiteral("ERR:  Cannot create node from a NULL node"),
+                                TXmlFileException::XML_ERROR);
+    }
+    if (name.isEmpty())
+    {
+        throw TXmlFileException(QStringLiteral("ERR:  Cannot create an unnamed node"),
+                                TXmlFileException::XML_ERROR);
+    }
+    QDomElement element = d_document.createElement(name);
+    parent->appendChild(element);
+    return element;
+}
+
+void TXmlFile::WriteTextNode(QDomElement* node, const QString& text)
+{
+    Q_ASSERT_X(node != nullptr, SOURCE_NAME, "Node");
+    if (node->isNull())
+    {
+        throw TXmlFileException(QStringLiteral("ERR:  Cannot append data to a NULL node"),
+                                TXmlFileException::XML_ERROR);
+    }
+    const QDomText text_node = d_document.createTextNode(text);
+    if (text_node.isNull())
+    {
+        throw TXmlFileException(
+            QStringLiteral("ERR:  Cannot write node '%1' with data '%2'").arg(node->tagName(), text),
+            TXmlFileException::XML_ERROR);
+    }
+    node->appendChild(text_node);
+}
+
+void TXmlFile::WriteTextNode(QDomElement* node, const double& value, int precision)
+{
+    WriteTextNode(node, QString::number(value, 'f', precision));
+}
+
+void TXmlFile::WriteTextNode(QDomElement* node, int value)
+{
+    WriteTextNode(node, QString::number(value));
+}
+
+void TXmlFile::WriteAttribute(QDomElement* node, const QString& name, const QString& text)
+{
+    Q_ASSERT_X(node != nullptr, SOURCE_NAME, "Node");
+    if (name.isEmpty())
+    {
+        throw TXmlFileException(QStringLiteral("ERR:  Cannot create an unnamed attribute"),
+                                TXmlFileException::XML_ERROR);
+    }
+    if (!node->isNull())
+    {
+        node->setAttribute(name, text);
+    }
+}
+
+void TXmlFile::WriteAttribute(QDomElement* node, const QString& name, const double& value, int precision)
+{
+    WriteAttribute(node, name, QString::number(value, 'f', precision));
+}
+
+void TXmlFile::WriteAttribute(QDomElement* node, const QString& name, int value)
+{
+    WriteAttribute(node, name, QString::number(value));
+}
