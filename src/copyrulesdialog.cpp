@@ -1,1 +1,59 @@
 #include "copyrulesdialog.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpacerItem>
+
+TCopyRulesDialog::TCopyRulesDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags)
+{
+    setObjectName(QStringLiteral("copy_rules_dialog"));
+    setWindowTitle(QStringLiteral("Copy Rules"));
+    setModal(true);
+    resize(408, 118);
+
+    QGridLayout* layout = new QGridLayout(this);
+
+    layout->addWidget(new QLabel(QStringLiteral("Target Group:"), this), 0, 0);
+    d_target_group_combo = new QComboBox(this);
+    d_target_group_combo->setObjectName(QStringLiteral("target_group_combo"));
+    d_target_group_combo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    layout->addWidget(d_target_group_combo, 0, 1);
+
+    layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), 1, 0, 1, 2);
+
+    QFrame* line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(line, 2, 0, 1, 2);
+
+    QHBoxLayout* button_layout = new QHBoxLayout();
+    button_layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    d_cancel_button = new QPushButton(QStringLiteral("Cancel"), this);
+    d_cancel_button->setObjectName(QStringLiteral("cancel_button"));
+    d_cancel_button->setAutoDefault(false);
+    button_layout->addWidget(d_cancel_button);
+    d_copy_button = new QPushButton(QStringLiteral("Copy"), this);
+    d_copy_button->setObjectName(QStringLiteral("copy_button"));
+    d_copy_button->setAutoDefault(true);
+    button_layout->addWidget(d_copy_button);
+    layout->addLayout(button_layout, 3, 0, 1, 2);
+
+    connect(d_cancel_button, &QPushButton::clicked, this, &QDialog::reject);
+    connect(d_copy_button, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TCopyRulesDialog::Reset(const QStringList& groups)
+{
+    d_target_group_combo->clear();
+    d_target_group_combo->addItems(groups);
+    d_target_group_combo->setCurrentIndex(groups.isEmpty() ? -1 : 0);
+}
+
+QString TCopyRulesDialog::Target_Group() const
+{
+    return d_target_group_combo->currentText();
+}

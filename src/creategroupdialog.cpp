@@ -1,1 +1,68 @@
 #include "creategroupdialog.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpacerItem>
+
+TCreateGroupDialog::TCreateGroupDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags)
+{
+    setObjectName(QStringLiteral("create_group_dialog"));
+    setWindowTitle(QStringLiteral("Create Group"));
+    setModal(true);
+    resize(408, 118);
+
+    QGridLayout* layout = new QGridLayout(this);
+
+    layout->addWidget(new QLabel(QStringLiteral("Group Name:"), this), 0, 0);
+    d_group_name_edit = new QLineEdit(this);
+    d_group_name_edit->setObjectName(QStringLiteral("group_name_edit"));
+    layout->addWidget(d_group_name_edit, 0, 1);
+
+    layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), 1, 0, 1, 2);
+
+    QFrame* line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(line, 2, 0, 1, 2);
+
+    QHBoxLayout* button_layout = new QHBoxLayout();
+    button_layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    d_cancel_button = new QPushButton(QStringLiteral("Cancel"), this);
+    d_cancel_button->setObjectName(QStringLiteral("cancel_button"));
+    d_cancel_button->setAutoDefault(false);
+    button_layout->addWidget(d_cancel_button);
+    d_create_button = new QPushButton(QStringLiteral("Create"), this);
+    d_create_button->setObjectName(QStringLiteral("create_button"));
+    d_create_button->setAutoDefault(true);
+    d_create_button->setEnabled(false);
+    button_layout->addWidget(d_create_button);
+    layout->addLayout(button_layout, 3, 0, 1, 2);
+
+    connect(d_cancel_button, &QPushButton::clicked, this, &QDialog::reject);
+    connect(d_create_button, &QPushButton::clicked, this, &QDialog::accept);
+    connect(d_group_name_edit, &QLineEdit::textEdited, this, &TCreateGroupDialog::Validate);
+}
+
+void TCreateGroupDialog::Reset(const QStringList& names)
+{
+    d_group_names = names;
+    d_group_name_edit->clear();
+    d_create_button->setEnabled(false);
+}
+
+QString TCreateGroupDialog::Group_Name() const
+{
+    return d_group_name_edit->text();
+}
+
+void TCreateGroupDialog::Validate(const QString& text)
+{
+    // A name of blanks alone would be written as an empty Name element, which the rules file
+    // reader refuses: the whole file would then fail to load at the next start.
+    const bool readable = !text.trimmed().isEmpty();
+    d_create_button->setEnabled(readable && !d_group_names.contains(text, Qt::CaseInsensitive));
+}

@@ -1,1 +1,434 @@
 #include "ruleeditordialog.h"
+
+#include "copyrulesdialog.h"
+#include "messagebox.h"
+#include "ruleitemdialog.h"
+
+#include <QAbstractItemView>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QListWidget>
+#include <QListWidgetItem>
+#include <QPushButton>
+#include <QSpacerItem>
+#include <QVBoxLayout>
+
+namespace
+{
+bool Same_Name_Ignoring_Case(const QString& first, const QString& second)
+{
+    return first.compare(second, Qt::CaseInsensitive) == 0;
+}
+
+bool Holds_Name_Ignoring_Case(const std::vector<TRules::TRuleItem>& items, const QString& name)
+{
+    for (const TRules::TRuleItem& item : items)
+    {
+        if (Same_Name_Ignoring_Case(item.name, name))
+        {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The store refuses a name that a rule of the group already has, in any case: the same reason it
+// gives itself when it refuses an added rule.
+const char* const NAME_TAKEN_TEXT = "Rule item already exists";
+} // namespace
+
+TRuleEditorDialog::TRuleEditorDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags)
+{
+    setObjectName(QStringLiteral("rule_editor_dialog"));
+    setWindowTitle(QStringLiteral("Rule Editor"));
+    setModal(true);
+    resize(471, 392);
+
+    QGridLayout* layout = new QGridLayout(this);
+
+    d_group_label = new QLabel(this);
+    d_group_label->setObjectName(QStringLiteral("group_label"));
+    layout->addWidget(d_group_label, 0, 1);
+
+    QVBoxLayout* button_column = new QVBoxLayout();
+    d_add_button = new QPushButton(QStringLiteral("Add Rule"), this);
+    d_add_button->setObjectName(QStringLiteral("add_button"));
+    d_edit_button = new QPushButton(QStringLiteral("Edit Rule"), this);
+    d_edit_button->setObjectName(QStringLiteral("edit_button"));
+    d_delete_button = new QPushButton(QStringLiteral("Delete Rule"), this);
+    d_delete_button->setObjectName(QStringLiteral("delete_button"));
+    d_copy_button = new QPushButton(QStringLiteral("Copy Rule"), this);
+    d_copy_button->setObjectName(QStringLiteral("copy_button"));
+    for (QPushButton* button : {d_add_button, d_edit_button, d_delete_button, d_copy_button})
+    {
+        button->setAutoDefault(false);
+        button_column->addWidget(button);
+    }
+    button_column->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding));
+    layout->addLayout(button_column, 1, 0);
+
+    d_rule_list = new QListWidget(this);
+    d_rule_list->setObjectName(QStringLiteral("rule_list"));
+    d_rule_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    d_rule_list->setSortingEnabled(true);
+    d_rule_list->sortItems(Qt::AscendingOrder);
+    layout->addWidget(d_rule_list, 1, 1);
+
+    QFrame* line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(line, 2, 0, 1, 2);
+
+    QHBoxLayout* close_layout = new QHBoxLayout();
+    close_layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    QPushButton* close_button = new QPushButton(QStringLiteral("Close"), this);
+    close_button->setObjectName(QStringLiteral("close_button"));
+    close_button->setAutoDefault(false);
+    close_layout->addWidget(close_button);
+    layout->addLayout(close_layout, 3, 0, 1, 2);
+
+    d_rule_item_dialog = new TRuleItemDialog(this);
+
+    d_message_box = new TMessageBox(this);
+    d_message_box->setObjectName(QStringLiteral("rule_editor_message_box"));
+
+    connect(d_add_button, &QPushButton::clicked, this, &TRuleEditorDialog::Add_Rule);
+    connect(d_edit_button, &QPushButton::clicked, this, &TRuleEditorDialog::Edit_Rule);
+    connect(d_delete_button, &QPushButton::clicked, this, &TRuleEditorDialog::Delete_Rule);
+    connect(d_copy_button, &QPushButton::clicked, this, &TRuleEditorDialog::Copy_Rule);
+    connect(d_rule_list, &QListWidget::itemSelectionChanged, this,
+            &TRuleEditorDialog::Rule_Selection_Changed);
+    connect(d_rule_list, &QListWidget::itemDoubleClicked, this, &TRuleEditorDialog::Rule_Double_Clicked);
+    connect(close_button, &QPushButton::clicked, this, &QDialog::close);
+
+    Rule_Selection_Changed();
+}
+
+void TRuleEditorDialog::Reset(const QString& group, TRules* rules)
+{
+    Q_ASSERT_X(rules, "src/ruleeditordialog", "rules");
+
+    d_rule_group = group;
+    d_rules = rules;
+    d_group_label->setText(group);
+
+    d_rule_list->clear();
+    d_rule_list->addItems(d_rules->Rule_List(group));
+
+    d_add_button->setEnabled(true);
+    d_edit_button->setEnabled(false);
+    d_delete_button->setEnabled(false);
+    d_copy_button->setEnabled(false);
+}
+
+void TRuleEditorDialog::Rule_Selection_Changed()
+{
+    const int selected = d_rule_list->selectedItems().size();
+
+    d_add_button->setEnabled(true);
+    d_edit_button->setEnabled(selected == 1);
+    d_delete_button->setEnabled(selected > 0);
+    d_copy_button->setEnabled(selected > 0);
+}
+
+void TRuleEditorDialog::Rule_Double_Clicked(QListWidgetItem* item)
+{
+    if (item)
+    {
+        Edit_Rule();
+    }
+}
+
+void TRuleEditorDialog::Add_Rule()
+{
+    Q_ASSERT_X(d_rules, "src/ruleeditordialog", "d_rules");
+
+    const QStringList names = d_rules->Rule_List(d_rule_group);
+    d_rule_item_dialog->Reset(TRuleItemDialog::MODE_ADD, TRules::TRuleItem(), names);
+    if (d_rule_item_dialog->exec() != QDialog::Accepted)
+    {
+        return;
+    }
+
+    const TRules::TRuleItem item = d_rule_item_dialog->Rule_Item();
+    if (!d_rules->Add_Rule(d_rule_group, item))
+    {
+        Show_Error(QStringLiteral("Cannot add new rule entry."), d_rules->Last_Error());
+        return;
+    }
+    d_rule_list->addItem(item.name);
+}
+
+void TRuleEditorDialog::Edit_Rule()
+{
+    Q_ASSERT_X(d_rules, "src/ruleeditordialog", "d_rules");
+
+    const QStringList names = d_rules->Rule_List(d_rule_group);
+
+    QListWidgetItem* current = d_rule_list->currentItem();
+    if (!current)
+    {
+        Show_Error(QStringLiteral("Cannot edit existing rule."), QStringLiteral("No rule selected"));
+        return;
+    }
+
+    bool found = false;
+    TRules::TRuleItem rule = d_rules->Rule(d_rule_group, current->text(), &found);
+    if (!found)
+    {
+        Show_Error(QStringLiteral("Cannot edit existing rule."), d_rules->Last_Error());
+        return;
+    }
+    // The store looks names up without case; a hand-made file may hold "Speed" and "SPEED", and the
+    // entry the user opened is the one whose name matches exactly.
+    for (const TRules::TRuleItem& stored : d_rules->Rules(d_rule_group))
+    {
+        if (stored.name == current->text())
+        {
+            rule = stored;
+            break;
+        }
+    }
+
+    const QString old_name = rule.name;
+    d_rule_item_dialog->Reset(TRuleItemDialog::MODE_EDIT, rule, names);
+    if (d_rule_item_dialog->exec() != QDialog::Accepted)
+    {
+        return;
+    }
+
+    const TRules::TRuleItem new_rule = d_rule_item_dialog->Rule_Item();
+    QString reason;
+    if (!Replace_Rule(old_name, &new_rule, &reason))
+    {
+        // The rule as it was stays in the store and in the list.
+        Show_Error(QStringLiteral("Cannot add new rule entry."), reason);
+        return;
+    }
+
+    delete d_rule_list->takeItem(d_rule_list->row(current));
+    QListWidgetItem* entry = new QListWidgetItem(new_rule.name);
+    d_rule_list->addItem(entry);
+    d_rule_list->setCurrentItem(entry, QItemSelectionModel::ClearAndSelect);
+}
+
+void TRuleEditorDialog::Delete_Rule()
+{
+    Q_ASSERT_X(d_rules, "src/ruleeditordialog", "d_rules");
+
+    const QList<QListWidgetItem*> selected = d_rule_list->selectedItems();
+    if (selected.isEmpty())
+    {
+        return;
+    }
+
+    d_message_box->setText(QStringLiteral("Warning"));
+    d_message_box->setInformativeText(QStringLiteral("Delete selected rules?"));
+    d_message_box->setDetailedText(QString());
+    d_message_box->setIcon(QMessageBox::Question);
+    d_message_box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    d_message_box->setDefaultButton(QMessageBox::No);
+    if (d_message_box->exec() != QMessageBox::Yes)
+    {
+        return;
+    }
+
+    QStringList kept;
+    for (QListWidgetItem* item : selected)
+    {
+        QString reason;
+        if (!Replace_Rule(item->text(), nullptr, &reason))
+        {
+            // The entry stays, so that the list keeps showing what the store holds.
+            kept.append(item->text());
+            continue;
+        }
+        delete d_rule_list->takeItem(d_rule_list->row(item));
+    }
+
+    if (!kept.isEmpty())
+    {
+        Show_Error(
+            QStringLiteral("Cannot delete rule."),
+            QStringLiteral("Rules whose names differ only in case: %1").arg(kept.join(QStringLiteral(", "))));
+    }
+}
+
+void TRuleEditorDialog::Copy_Rule()
+{
+    Q_ASSERT_X(d_rules, "src/ruleeditordialog", "d_rules");
+
+    if (!d_copy_rules_dialog)
+    {
+        d_copy_rules_dialog = new TCopyRulesDialog(this);
+    }
+
+    QStringList groups = d_rules->Rule_Groups();
+    if (groups.size() > 1)
+    {
+        groups.removeOne(d_rule_group);
+    }
+    d_copy_rules_dialog->Reset(groups);
+    if (d_copy_rules_dialog->exec() != QDialog::Accepted)
+    {
+        return;
+    }
+
+    d_message_box->setText(QStringLiteral("Overwrite Existing Rules"));
+    d_message_box->setInformativeText(
+        QStringLiteral("Do you want to overwrite existing rules in target group (if they exist)?"));
+    d_message_box->setDetailedText(QString());
+    d_message_box->setIcon(QMessageBox::Question);
+    d_message_box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    d_message_box->setDefaultButton(QMessageBox::No);
+    const bool overwrite = d_message_box->exec() != QMessageBox::No;
+
+    const QString target = d_copy_rules_dialog->Target_Group();
+    for (const QListWidgetItem* item : d_rule_list->selectedItems())
+    {
+        // A rule already in the target without overwrite, or a vanished target, is skipped silently.
+        d_rules->Copy_Rule(d_rule_group, target, item->text(), overwrite);
+    }
+}
+
+void TRuleEditorDialog::Show_Error(const QString& informative_text, const QString& detailed_text)
+{
+    d_message_box->setText(QStringLiteral("Error"));
+    d_message_box->setInformativeText(informative_text);
+    d_message_box->setDetailedText(detailed_text);
+    d_message_box->setIcon(QMessageBox::Warning);
+    d_message_box->setStandardButtons(QMessageBox::Ok);
+    d_message_box->setDefaultButton(QMessageBox::Ok);
+    d_message_box->exec();
+}
+
+bool TRuleEditorDialog::Replace_Rule(const QString& name, const TRules::TRuleItem* replacement,
+                                     QString* reason)
+{
+    // The store's Delete_Rule removes the first rule whose name matches without case. Where a
+    // hand-made file holds rules whose names differ only in case, the rules in front of the wanted
+    // one are taken out with it and put back afterwards. The whole change is first played through
+    // on a copy, with the store's own refusal of names taken without case, and is made only when
+    // no rule would be lost on the way.
+    const std::vector<TRules::TRuleItem> stored = d_rules->Rules(d_rule_group);
+
+    std::size_t exact = stored.size();
+    for (std::size_t index = 0; index < stored.size(); ++index)
+    {
+        if (stored[index].name == name)
+        {
+            exact = index;
+            break;
+        }
+    }
+    if (exact == stored.size())
+    {
+        *reason = QStringLiteral("Rule not found");
+        return false;
+    }
+
+    std::vector<TRules::TRuleItem> in_front;
+    std::vector<TRules::TRuleItem> remaining;
+    for (std::size_t index = 0; index < stored.size(); ++index)
+    {
+        if (index < exact && Same_Name_Ignoring_Case(stored[index].name, name))
+        {
+            in_front.push_back(stored[index]);
+        }
+        else if (index != exact)
+        {
+            remaining.push_back(stored[index]);
+        }
+    }
+
+    std::vector<TRules::TRuleItem> trial = remaining;
+    if (replacement)
+    {
+        if (Holds_Name_Ignoring_Case(trial, replacement->name))
+        {
+            *reason = QString::fromLatin1(NAME_TAKEN_TEXT);
+            return false;
+        }
+        trial.push_back(*replacement);
+    }
+    for (const TRules::TRuleItem& item : in_front)
+    {
+        if (Holds_Name_Ignoring_Case(trial, item.name))
+        {
+            *reason = QString::fromLatin1(NAME_TAKEN_TEXT);
+            return false;
+        }
+        trial.push_back(item);
+    }
+
+    // Without a case twin a refused replacement is undone by adding the old rule back. With one,
+    // the store would refuse that too, so every rule to be added is first tried on its own.
+    bool has_twin = false;
+    for (std::size_t index = 0; index < stored.size(); ++index)
+    {
+        has_twin = has_twin || (index != exact && Same_Name_Ignoring_Case(stored[index].name, name));
+    }
+    if (has_twin)
+    {
+        if (replacement && !Store_Accepts(*replacement, reason))
+        {
+            return false;
+        }
+        for (const TRules::TRuleItem& item : in_front)
+        {
+            if (!Store_Accepts(item, reason))
+            {
+                return false;
+            }
+        }
+    }
+
+    for (std::size_t count = 0; count <= in_front.size(); ++count)
+    {
+        d_rules->Delete_Rule(d_rule_group, name);
+    }
+
+    bool replaced = true;
+    if (replacement && !d_rules->Add_Rule(d_rule_group, *replacement))
+    {
+        // Refused for its content (a character the rules file cannot hold): the old rule goes back.
+        *reason = d_rules->Last_Error();
+        replaced = false;
+        d_rules->Add_Rule(d_rule_group, stored[exact]);
+    }
+    for (const TRules::TRuleItem& item : in_front)
+    {
+        d_rules->Add_Rule(d_rule_group, item);
+    }
+    return replaced;
+}
+
+bool TRuleEditorDialog::Store_Accepts(const TRules::TRuleItem& item, QString* reason)
+{
+    // An empty group of its own, taken away at once, asks the store about the rule alone.
+    const QStringList groups = d_rules->Rule_Groups();
+    QString probe_group;
+    for (int number = 1;; ++number)
+    {
+        probe_group = QStringLiteral("Rule Editor Probe %1").arg(number);
+        if (!groups.contains(probe_group, Qt::CaseInsensitive))
+        {
+            break;
+        }
+    }
+    if (!d_rules->Create_Group(probe_group))
+    {
+        *reason = d_rules->Last_Error();
+        return false;
+    }
+    const bool accepted = d_rules->Add_Rule(probe_group, item);
+    if (!accepted)
+    {
+        *reason = d_rules->Last_Error();
+    }
+    d_rules->Remove_Group(probe_group);
+    return accepted;
+}

@@ -1,1 +1,242 @@
 #include "ruleitemdialog.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpacerItem>
+#include <QWidget>
+
+namespace
+{
+// Rule names longer than this do not fit the report's rule line.
+const int MAXIMUM_NAME_LENGTH = 64;
+
+QFrame* Sunken_Line(QWidget* parent)
+{
+    QFrame* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+} // namespace
+
+TRuleItemDialog::TRuleItemDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags)
+{
+    setObjectName(QStringLiteral("rule_item_dialog"));
+    setWindowTitle(QStringLiteral("Rule Item Editor"));
+    setModal(true);
+    resize(665, 301);
+
+    QGridLayout* layout = new QGridLayout(this);
+
+    QLabel* rule_name_label = new QLabel(QStringLiteral("Rule Name:"), this);
+    layout->addWidget(rule_name_label, 0, 0);
+    // Column 1 only keeps the fields a little apart from their labels.
+    layout->addItem(new QSpacerItem(6, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), 0, 1);
+    d_rule_name_edit = new QLineEdit(this);
+    d_rule_name_edit->setObjectName(QStringLiteral("rule_name_edit"));
+    layout->addWidget(d_rule_name_edit, 0, 2);
+
+    layout->addWidget(Sunken_Line(this), 1, 0, 1, 3);
+
+    layout->addWidget(new QLabel(QStringLiteral("Left Expression:"), this), 2, 0);
+    d_left_expression_edit = new QLineEdit(this);
+    d_left_expression_edit->setObjectName(QStringLiteral("left_expression_edit"));
+    layout->addWidget(d_left_expression_edit, 2, 2);
+
+    layout->addWidget(new QLabel(QStringLiteral("Operator:"), this), 3, 0, Qt::AlignLeft | Qt::AlignTop);
+
+    // The six buttons share one parent so that exactly one operator can be chosen.
+    QWidget* operator_widget = new QWidget(this);
+    operator_widget->setObjectName(QStringLiteral("operator_widget"));
+    QGridLayout* operator_layout = new QGridLayout(operator_widget);
+    operator_layout->setContentsMargins(0, 0, 0, 0);
+    d_less_than_radio = new QRadioButton(QStringLiteral("Left Exp. Less Than Right Exp."), operator_widget);
+    d_less_than_radio->setObjectName(QStringLiteral("less_than_radio"));
+    d_not_greater_than_radio =
+        new QRadioButton(QStringLiteral("Left Exp. Not Greater Than Right Exp."), operator_widget);
+    d_not_greater_than_radio->setObjectName(QStringLiteral("not_greater_than_radio"));
+    d_equal_radio = new QRadioButton(QStringLiteral("Left Exp. Equals Right Exp."), operator_widget);
+    d_equal_radio->setObjectName(QStringLiteral("equal_radio"));
+    d_not_equal_radio =
+        new QRadioButton(QStringLiteral("Left Exp. Not Equal To Right Exp."), operator_widget);
+    d_not_equal_radio->setObjectName(QStringLiteral("not_equal_radio"));
+    d_greater_than_radio =
+        new QRadioButton(QStringLiteral("Left Exp. Greater Than Right Exp."), operator_widget);
+    d_greater_than_radio->setObjectName(QStringLiteral("greater_than_radio"));
+    d_not_less_than_radio =
+        new QRadioButton(QStringLiteral("Left Exp. Not Less Than Right Exp."), operator_widget);
+    d_not_less_than_radio->setObjectName(QStringLiteral("not_less_than_radio"));
+    operator_layout->addWidget(d_less_than_radio, 0, 0);
+    operator_layout->addWidget(d_not_greater_than_radio, 0, 1);
+    operator_layout->addWidget(d_equal_radio, 1, 0);
+    operator_layout->addWidget(d_not_equal_radio, 1, 1);
+    operator_layout->addWidget(d_greater_than_radio, 2, 0);
+    operator_layout->addWidget(d_not_less_than_radio, 2, 1);
+    layout->addWidget(operator_widget, 3, 2);
+
+    layout->addWidget(new QLabel(QStringLiteral("Right Expression:"), this), 4, 0);
+    d_right_expression_edit = new QLineEdit(this);
+    d_right_expression_edit->setObjectName(QStringLiteral("right_expression_edit"));
+    layout->addWidget(d_right_expression_edit, 4, 2);
+
+    QLabel* note_label = new QLabel(this);
+    note_label->setObjectName(QStringLiteral("note_label"));
+    note_label->setTextFormat(Qt::RichText);
+    note_label->setText(QStringLiteral(
+        "<html><head/><body><p>Note:  Result of <span style=\" font-weight:600; font-style:italic;\">"
+        "[Left Expression] &lt;operator&gt; [Right Expression]</span> must be true.</p></body></html>"));
+    layout->addWidget(note_label, 5, 2);
+
+    layout->addWidget(Sunken_Line(this), 6, 0, 1, 3);
+
+    QHBoxLayout* button_layout = new QHBoxLayout();
+    button_layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    d_cancel_button = new QPushButton(QStringLiteral("Cancel"), this);
+    d_cancel_button->setObjectName(QStringLiteral("cancel_button"));
+    d_cancel_button->setAutoDefault(false);
+    button_layout->addWidget(d_cancel_button);
+    d_apply_button = new QPushButton(QStringLiteral("Apply"), this);
+    d_apply_button->setObjectName(QStringLiteral("apply_button"));
+    d_apply_button->setAutoDefault(false);
+    d_apply_button->setEnabled(false);
+    button_layout->addWidget(d_apply_button);
+    layout->addLayout(button_layout, 7, 0, 1, 3);
+
+    setTabOrder(d_rule_name_edit, d_left_expression_edit);
+    setTabOrder(d_left_expression_edit, d_less_than_radio);
+    setTabOrder(d_less_than_radio, d_equal_radio);
+    setTabOrder(d_equal_radio, d_greater_than_radio);
+    setTabOrder(d_greater_than_radio, d_not_greater_than_radio);
+    setTabOrder(d_not_greater_than_radio, d_not_equal_radio);
+    setTabOrder(d_not_equal_radio, d_not_less_than_radio);
+    setTabOrder(d_not_less_than_radio, d_right_expression_edit);
+    setTabOrder(d_right_expression_edit, d_cancel_button);
+    setTabOrder(d_cancel_button, d_apply_button);
+
+    connect(d_apply_button, &QPushButton::clicked, this, &QDialog::accept);
+    connect(d_cancel_button, &QPushButton::clicked, this, &QDialog::reject);
+    connect(d_rule_name_edit, &QLineEdit::textEdited, this, &TRuleItemDialog::Options_Changed);
+    connect(d_left_expression_edit, &QLineEdit::textEdited, this, &TRuleItemDialog::Options_Changed);
+    connect(d_right_expression_edit, &QLineEdit::textEdited, this, &TRuleItemDialog::Options_Changed);
+    for (QRadioButton* radio : {d_less_than_radio, d_equal_radio, d_greater_than_radio, d_not_less_than_radio,
+                                d_not_equal_radio, d_not_greater_than_radio})
+    {
+        connect(radio, &QRadioButton::toggled, this, &TRuleItemDialog::Options_Changed);
+    }
+}
+
+void TRuleItemDialog::Reset(TMode mode, const TRules::TRuleItem& rule, const QStringList& names)
+{
+    d_rule_name_edit->setEnabled(true);
+    d_mode = mode;
+    d_existing_names = names;
+
+    if (mode == MODE_ADD)
+    {
+        // The last entry stays: a run of similar rules is typed as small changes to the previous one.
+        d_old_name.clear();
+        Options_Changed();
+        return;
+    }
+
+    d_old_name = rule.name;
+    d_rule_name_edit->setText(rule.name);
+    d_left_expression_edit->setText(rule.left_expression);
+    d_right_expression_edit->setText(rule.right_expression);
+    Operator_Radio(rule.operator_type)->setChecked(true);
+    // Nothing to apply until the user changes something.
+    d_apply_button->setEnabled(false);
+}
+
+TRules::TRuleItem TRuleItemDialog::Rule_Item() const
+{
+    TRules::TRuleItem item;
+    item.name = d_rule_name_edit->text().simplified();
+    item.left_expression = d_left_expression_edit->text().simplified();
+    item.right_expression = d_right_expression_edit->text().simplified();
+
+    if (d_less_than_radio->isChecked())
+    {
+        item.operator_type = TRules::OPERATOR_LESS_THAN;
+    }
+    else if (d_equal_radio->isChecked())
+    {
+        item.operator_type = TRules::OPERATOR_EQUAL;
+    }
+    else if (d_greater_than_radio->isChecked())
+    {
+        item.operator_type = TRules::OPERATOR_GREATER_THAN;
+    }
+    else if (d_not_less_than_radio->isChecked())
+    {
+        item.operator_type = TRules::OPERATOR_NOT_LESS_THAN;
+    }
+    else if (d_not_equal_radio->isChecked())
+    {
+        item.operator_type = TRules::OPERATOR_NOT_EQUAL;
+    }
+    else
+    {
+        item.operator_type = TRules::OPERATOR_NOT_GREATER_THAN;
+    }
+    return item;
+}
+
+bool TRuleItemDialog::Validate() const
+{
+    const QString name = d_rule_name_edit->text().simplified();
+    if (name.isEmpty() || name.length() > MAXIMUM_NAME_LENGTH)
+    {
+        return false;
+    }
+
+    // Keeping the old name is fine; a change, even of the case of its letters only, must be free.
+    const bool name_checked = d_mode == MODE_ADD || name != d_old_name;
+    if (name_checked && d_existing_names.contains(name, Qt::CaseInsensitive))
+    {
+        return false;
+    }
+
+    if (!d_less_than_radio->isChecked() && !d_equal_radio->isChecked() &&
+        !d_greater_than_radio->isChecked() && !d_not_less_than_radio->isChecked() &&
+        !d_not_equal_radio->isChecked() && !d_not_greater_than_radio->isChecked())
+    {
+        return false;
+    }
+
+    if (d_left_expression_edit->text().simplified().isEmpty())
+    {
+        return false;
+    }
+    return !d_right_expression_edit->text().simplified().isEmpty();
+}
+
+void TRuleItemDialog::Options_Changed()
+{
+    d_apply_button->setEnabled(Validate());
+}
+
+QRadioButton* TRuleItemDialog::Operator_Radio(TRules::TOperatorType operator_type) const
+{
+    switch (operator_type)
+    {
+    case TRules::OPERATOR_LESS_THAN:
+        return d_less_than_radio;
+    case TRules::OPERATOR_EQUAL:
+        return d_equal_radio;
+    case TRules::OPERATOR_GREATER_THAN:
+        return d_greater_than_radio;
+    case TRules::OPERATOR_NOT_LESS_THAN:
+        return d_not_less_than_radio;
+    case TRules::OPERATOR_NOT_EQUAL:
+        return d_not_equal_radio;
+    case TRules::OPERATOR_NOT_GREATER_THAN:
+        break;
+    }
+    return d_not_greater_than_radio;
+}

@@ -1,1 +1,52 @@
 #pragma once
+
+#include "rules.h"
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// Entry of one rule: its name, left expression, operator and right expression. "Apply" is offered
+// only while the entry is acceptable; the dialog never touches the rule store itself.
+class TRuleItemDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum TMode
+    {
+        MODE_EDIT = 0,
+        MODE_ADD = 1
+    };
+
+    explicit TRuleItemDialog(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
+
+    void Reset(TMode mode, const TRules::TRuleItem& rule, const QStringList& names);
+    TRules::TRuleItem Rule_Item() const;
+    bool Validate() const;
+
+public slots:
+    void Options_Changed();
+
+private:
+    QRadioButton* Operator_Radio(TRules::TOperatorType operator_type) const;
+
+    QLineEdit* d_left_expression_edit = nullptr;
+    QLineEdit* d_right_expression_edit = nullptr;
+    QLineEdit* d_rule_name_edit = nullptr;
+    QPushButton* d_apply_button = nullptr;
+    QPushButton* d_cancel_button = nullptr;
+    QRadioButton* d_equal_radio = nullptr;
+    QRadioButton* d_greater_than_radio = nullptr;
+    QRadioButton* d_less_than_radio = nullptr;
+    QRadioButton* d_not_equal_radio = nullptr;
+    QRadioButton* d_not_greater_than_radio = nullptr;
+    QRadioButton* d_not_less_than_radio = nullptr;
+    QStringList d_existing_names;
+    QString d_old_name;
+    TMode d_mode = MODE_ADD;
+};

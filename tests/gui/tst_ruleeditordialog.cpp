@@ -1,0 +1,719 @@
+#include "messagebox.h"
+#include "ruleeditordialog.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace
+{
+const QString MAIN = QStringLiteral("Main");
+const QString SERVO = QStringLiteral("Servo");
+
+TRules::TRuleItem Item(const QString& name, const QString& left = QStringLiteral("1"),
+                       const QString& right = QStringLiteral("2"))
+{
+    TRules::TRuleItem item;
+    item.name = name;
+    item.left_expression = left;
+    item.right_expression = right;
+    item.operator_type = TRules::OPERATOR_LESS_THAN;
+    return item;
+}
+
+QStringList Names(const std::vector<TRules::TRuleItem>& items)
+{
+    QStringList names;
+    for (const TRules::TRuleItem& item : items)
+    {
+        names.append(item.name);
+    }
+    return names;
+}
+
+// "name=left" per rule, in stored order: shows which rule carries which expression.
+QStringList Name_Left(const std::vector<TRules::TRuleItem>& items)
+{
+    QStringList pairs;
+    for (const TRules::TRuleItem& item : items)
+    {
+        pairs.append(item.name + QLatin1Char('=') + item.left_expression);
+    }
+    return pairs;
+}
+
+// Acts on the modal dialog named name as soon as it is up; the action must close it. The flag
+// tells whether it ever came up.
+std::shared_ptr<bool> When_Modal(const QString& name, std::function<void(QDialog*)> action, int tries = 300)
+{
+    auto seen = std::make_shared<bool>(false);
+    std::shared_ptr<std::function<void(int)>> poll = std::make_shared<std::function<void(int)>>();
+    *poll = [=](int left)
+    {
+        QDialog* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog && dialog->objectName() == name)
+        {
+            *seen = true;
+            action(dialog);
+            *poll = nullptr;
+            return;
+        }
+        if (left > 0)
+        {
+            QTimer::singleShot(10,
+                               [poll, left]()
+                               {
+                                   if (*poll)
+                                   {
+                                       (*poll)(left - 1);
+                                   }
+                               });
+        }
+    };
+    QTimer::singleShot(0, [poll, tries]() { (*poll)(tries); });
+    return seen;
+}
+
+void Retype(QLineEdit* edit, const QString& text)
+{
+    edit->selectAll();
+    if (text.isEmpty())
+    {
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    }
+    else
+    {
+        QTest::keyClicks(edit, text);
+    }
+}
+
+struct TEntry
+{
+    QString name;  // empty: keep the field
+    QString left;  // empty: keep the field
+    QString right; // empty: keep the field
+    QString radio; // empty: keep the operator
+};
+
+// Fills the rule item dialog and applies it when "Apply" allows, else cancels. applied tells which.
+std::shared_ptr<bool> Answer_Rule_Item(const TEntry& entry, std::shared_ptr<bool> applied)
+{
+    return When_Modal(
+        QStringLiteral("rule_item_dialog"),
+        [entry, applied](QDialog* dialog)
+        {
+            if (!entry.radio.isEmpty())
+            {
+                QTest::mouseClick(dialog->findChild<QRadioButton*>(entry.radio), Qt::LeftButton);
+            }
+            const QPair<const char*, QString> fields[] = {{"left_expression_edit", entry.left},
+                                                          {"right_expression_edit", entry.right},
+                                                          {"rule_name_edit", entry.name}};
+            for (const auto& field : fields)
+            {
+                if (!field.second.isEmpty())
+                {
+                    Retype(dialog->findChild<QLineEdit*>(QString::fromLatin1(field.first)), field.second);
+                }
+            }
+            QPushButton* apply = dialog->findChild<QPushButton*>(QStringLiteral("apply_button"));
+            *applied = apply->isEnabled();
+            QTest::mouseClick(
+                apply->isEnabled() ? apply : dialog->findChild<QPushButton*>(QStringLiteral("cancel_button")),
+                Qt::LeftButton);
+        });
+}
+
+QStringList Copy_Targets(QDialog* dialog)
+{
+    QComboBox* combo = dialog->findChild<QComboBox*>(QStringLiteral("target_group_combo"));
+    QStringList targets;
+    for (int index = 0; index < combo->count(); ++index)
+    {
+        targets.append(combo->itemText(index));
+    }
+    return targets;
+}
+} // namespace
+
+class TestRuleEditorDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void reset_shows_group_sorted();
+    void reset_on_empty_group();
+    void button_states_data();
+    void button_states();
+    void add_rule();
+    void add_rule_cancelled();
+    void add_rule_refused_by_store();
+    void rename_moves_rule_to_end();
+    void edit_keeps_name_moves_to_end();
+    void double_click_edits_with_two_selected();
+    void edit_without_current_entry();
+    void delete_three_asks_once();
+    void delete_answered_no();
+    void copy_rules_data();
+    void copy_rules();
+    void case_twins_edit_data();
+    void case_twins_edit();
+    void case_twins_delete_data();
+    void case_twins_delete();
+    void refused_edit_keeps_rule_data();
+    void refused_edit_keeps_rule();
+
+private:
+    QListWidget* List() const { return d_editor->findChild<QListWidget*>(QStringLiteral("rule_list")); }
+    QPushButton* Button(const char* name) const
+    {
+        return d_editor->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    TMessageBox* Message_Box() const
+    {
+        return d_editor->findChild<TMessageBox*>(QStringLiteral("rule_editor_message_box"));
+    }
+    QStringList Entries() const;
+    void Select(const QStringList& names);
+    void Load_Twins(TRules* rules, QTemporaryDir* directory);
+
+    std::unique_ptr<TRuleEditorDialog> d_editor;
+    TRules d_rules;
+};
+
+void TestRuleEditorDialog::init()
+{
+    TMessageBox::Clear_Answers();
+    d_rules = TRules();
+    QVERIFY(d_rules.Create_Group(MAIN));
+    QVERIFY(d_rules.Create_Group(SERVO));
+    for (const QString& name : {QStringLiteral("Charlie"), QStringLiteral("Alpha"), QStringLiteral("Delta"),
+                                QStringLiteral("Bravo")})
+    {
+        QVERIFY(d_rules.Add_Rule(MAIN, Item(name, name + QStringLiteral("_L"))));
+    }
+    d_editor = std::make_unique<TRuleEditorDialog>();
+    d_editor->Reset(MAIN, &d_rules);
+}
+
+void TestRuleEditorDialog::cleanup()
+{
+    QCOMPARE(TMessageBox::Pending_Answers(), 0);
+    TMessageBox::Clear_Answers();
+    d_editor.reset();
+}
+
+QStringList TestRuleEditorDialog::Entries() const
+{
+    QStringList entries;
+    for (int row = 0; row < List()->count(); ++row)
+    {
+        entries.append(List()->item(row)->text());
+    }
+    return entries;
+}
+
+void TestRuleEditorDialog::Select(const QStringList& names)
+{
+    List()->clearSelection();
+    for (int row = 0; row < List()->count(); ++row)
+    {
+        QListWidgetItem* item = List()->item(row);
+        if (names.contains(item->text()))
+        {
+            List()->setCurrentItem(item, QItemSelectionModel::Select);
+        }
+    }
+}
+
+void TestRuleEditorDialog::reset_shows_group_sorted()
+{
+    QCOMPARE(d_editor->findChild<QLabel*>(QStringLiteral("group_label"))->text(), MAIN);
+    QCOMPARE(Entries(), QStringList({"Alpha", "Bravo", "Charlie", "Delta"}));
+    QCOMPARE(List()->selectionMode(), QAbstractItemView::ExtendedSelection);
+
+    // A second opening on another group forgets the first.
+    QVERIFY(d_rules.Add_Rule(SERVO, Item(QStringLiteral("Gain"))));
+    d_editor->Reset(SERVO, &d_rules);
+    QCOMPARE(Entries(), QStringList({"Gain"}));
+}
+
+void TestRuleEditorDialog::reset_on_empty_group()
+{
+    Select({QStringLiteral("Alpha")});
+    d_editor->Reset(SERVO, &d_rules);
+    QCOMPARE(List()->count(), 0);
+    QVERIFY(Button("add_button")->isEnabled());
+    QVERIFY(!Button("edit_button")->isEnabled());
+    QVERIFY(!Button("delete_button")->isEnabled());
+    QVERIFY(!Button("copy_button")->isEnabled());
+}
+
+void TestRuleEditorDialog::button_states_data()
+{
+    QTest::addColumn<QStringList>("selected");
+    QTest::addColumn<bool>("edit");
+    QTest::addColumn<bool>("delete_copy");
+
+    QTest::newRow("none selected") << QStringList() << false << false;
+    QTest::newRow("one selected") << QStringList{"Bravo"} << true << true;
+    QTest::newRow("two selected") << QStringList{"Alpha", "Delta"} << false << true;
+    QTest::newRow("all selected") << QStringList{"Alpha", "Bravo", "Charlie", "Delta"} << false << true;
+}
+
+void TestRuleEditorDialog::button_states()
+{
+    QFETCH(QStringList, selected);
+    QFETCH(bool, edit);
+    QFETCH(bool, delete_copy);
+
+    // From a different state, so that each row really changes the buttons.
+    Select(selected.size() == 1 ? QStringList{"Alpha", "Bravo"} : QStringList{"Alpha"});
+    Select(selected);
+
+    QCOMPARE(List()->selectedItems().size(), selected.size());
+    QVERIFY(Button("add_button")->isEnabled());
+    QCOMPARE(Button("edit_button")->isEnabled(), edit);
+    QCOMPARE(Button("delete_button")->isEnabled(), delete_copy);
+    QCOMPARE(Button("copy_button")->isEnabled(), delete_copy);
+}
+
+void TestRuleEditorDialog::add_rule()
+{
+    auto applied = std::make_shared<bool>(false);
+    auto seen = Answer_Rule_Item({"  Accel  Max ", "AMAX_X", "2000", "not_greater_than_radio"}, applied);
+    QTest::mouseClick(Button("add_button"), Qt::LeftButton);
+
+    QVERIFY(*seen);
+    QVERIFY(*applied);
+    QCOMPARE(Entries(), QStringList({"Accel Max", "Alpha", "Bravo", "Charlie", "Delta"}));
+    const std::vector<TRules::TRuleItem> stored = d_rules.Rules(MAIN);
+    QCOMPARE(Names(stored), QStringList({"Charlie", "Alpha", "Delta", "Bravo", "Accel Max"}));
+    QCOMPARE(stored.back().left_expression, QStringLiteral("AMAX_X"));
+    QCOMPARE(stored.back().right_expression, QStringLiteral("2000"));
+    QCOMPARE(stored.back().operator_type, TRules::OPERATOR_NOT_GREATER_THAN);
+
+    // The next add starts from this entry, whose name is now taken.
+    auto again = std::make_shared<bool>(true);
+    seen = Answer_Rule_Item({}, again);
+    QTest::mouseClick(Button("add_button"), Qt::LeftButton);
+    QVERIFY(*seen);
+    QVERIFY(!*again);
+    QCOMPARE(d_rules.Rules(MAIN).size(), std::size_t(5));
+}
+
+void TestRuleEditorDialog::add_rule_cancelled()
+{
+    auto seen =
+        When_Modal(QStringLiteral("rule_item_dialog"),
+                   [](QDialog* dialog)
+                   {
+                       QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("rule_name_edit")),
+                                        QStringLiteral("Echo"));
+                       QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancel_button")),
+                                         Qt::LeftButton);
+                   });
+    QTest::mouseClick(Button("add_button"), Qt::LeftButton);
+    QVERIFY(*seen);
+    QCOMPARE(Entries(), QStringList({"Alpha", "Bravo", "Charlie", "Delta"}));
+    QCOMPARE(d_rules.Rules(MAIN).size(), std::size_t(4));
+}
+
+void TestRuleEditorDialog::add_rule_refused_by_store()
+{
+    // The group went away after the editor was opened on it.
+    d_editor->Reset(QStringLiteral("Gone"), &d_rules);
+    TMessageBox::Queue_Answer(QMessageBox::Ok);
+    auto applied = std::make_shared<bool>(false);
+    Answer_Rule_Item({"Echo", "1", "2", "equal_radio"}, applied);
+    QTest::mouseClick(Button("add_button"), Qt::LeftButton);
+
+    QVERIFY(*applied);
+    QCOMPARE(TMessageBox::Pending_Answers(), 0);
+    QVERIFY(Message_Box()->text().contains(QLatin1String("Error")));
+    QVERIFY(Message_Box()->informativeText().contains(QLatin1String("Cannot add new rule entry.")));
+    QCOMPARE(Message_Box()->detailedText(), QStringLiteral("Source rule group not found"));
+    QCOMPARE(Message_Box()->icon(), QMessageBox::Warning);
+    QCOMPARE(Message_Box()->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(List()->count(), 0);
+}
+
+void TestRuleEditorDialog::rename_moves_rule_to_end()
+{
+    Select({QStringLiteral("Alpha")});
+    auto applied = std::make_shared<bool>(false);
+    Answer_Rule_Item({"Echo", "", "", ""}, applied);
+    QTest::mouseClick(Button("edit_button"), Qt::LeftButton);
+
+    QVERIFY(*applied);
+    QCOMPARE(Entries(), QStringList({"Bravo", "Charlie", "Delta", "Echo"}));
+    QCOMPARE(List()->currentItem()->text(), QStringLiteral("Echo"));
+    QCOMPARE(List()->selectedItems().size(), 1);
+    QCOMPARE(Name_Left(d_rules.Rules(MAIN)),
+             QStringList({"Charlie=Charlie_L", "Delta=Delta_L", "Bravo=Bravo_L", "Echo=Alpha_L"}));
+}
+
+void TestRuleEditorDialog::edit_keeps_name_moves_to_end()
+{
+    Select({QStringLiteral("Charlie")});
+    auto applied = std::make_shared<bool>(false);
+    Answer_Rule_Item({"", "VMAX_X", "", "greater_than_radio"}, applied);
+    QTest::mouseClick(Button("edit_button"), Qt::LeftButton);
+
+    QVERIFY(*applied);
+    QCOMPARE(Entries(), QStringList({"Alpha", "Bravo", "Charlie", "Delta"}));
+    const std::vector<TRules::TRuleItem> stored = d_rules.Rules(MAIN);
+    QCOMPARE(Name_Left(stored),
+             QStringList({"Alpha=Alpha_L", "Delta=Delta_L", "Bravo=Bravo_L", "Charlie=VMAX_X"}));
+    QCOMPARE(stored.back().operator_type, TRules::OPERATOR_GREATER_THAN);
+
+    // Renaming to another rule's name in other case is not offered.
+    Select({QStringLiteral("Charlie")});
+    Answer_Rule_Item({"BRAVO", "", "", ""}, applied);
+    QTest::mouseClick(Button("edit_button"), Qt::LeftButton);
+    QVERIFY(!*applied);
+    QCOMPARE(Names(d_rules.Rules(MAIN)), QStringList({"Alpha", "Delta", "Bravo", "Charlie"}));
+}
+
+void TestRuleEditorDialog::double_click_edits_with_two_selected()
+{
+    Select({QStringLiteral("Alpha"), QStringLiteral("Bravo")});
+    QVERIFY(!Button("edit_button")->isEnabled());
+
+    auto shown_name = std::make_shared<QString>();
+    auto seen =
+        When_Modal(QStringLiteral("rule_item_dialog"),
+                   [shown_name](QDialog* dialog)
+                   {
+                       *shown_name = dialog->findChild<QLineEdit*>(QStringLiteral("rule_name_edit"))->text();
+                       QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancel_button")),
+                                         Qt::LeftButton);
+                   });
+    QListWidgetItem* bravo = List()->findItems(QStringLiteral("Bravo"), Qt::MatchExactly).first();
+    List()->setCurrentItem(bravo, QItemSelectionModel::NoUpdate);
+    emit List()->itemDoubleClicked(bravo);
+
+    QVERIFY(*seen);
+    QCOMPARE(*shown_name, QStringLiteral("Bravo"));
+    QCOMPARE(d_rules.Rules(MAIN).size(), std::size_t(4));
+}
+
+void TestRuleEditorDialog::edit_without_current_entry()
+{
+    d_editor->Reset(SERVO, &d_rules);
+    TMessageBox::Queue_Answer(QMessageBox::Ok);
+    QVERIFY(QMetaObject::invokeMethod(d_editor.get(), "Edit_Rule"));
+
+    QCOMPARE(TMessageBox::Pending_Answers(), 0);
+    QVERIFY(Message_Box()->informativeText().contains(QLatin1String("Cannot edit existing rule.")));
+    QCOMPARE(Message_Box()->detailedText(), QStringLiteral("No rule selected"));
+}
+
+void TestRuleEditorDialog::delete_three_asks_once()
+{
+    Select({QStringLiteral("Alpha"), QStringLiteral("Charlie"), QStringLiteral("Delta")});
+    TMessageBox::Queue_Answer(QMessageBox::Yes);
+    QTest::mouseClick(Button("delete_button"), Qt::LeftButton);
+
+    QCOMPARE(TMessageBox::Pending_Answers(), 0);
+    QVERIFY(Message_Box()->informativeText().contains(QLatin1String("Delete selected rules?")));
+    QCOMPARE(Message_Box()->icon(), QMessageBox::Question);
+    QCOMPARE(Message_Box()->defaultButton(), Message_Box()->button(QMessageBox::No));
+    QCOMPARE(Entries(), QStringList({"Bravo"}));
+    QCOMPARE(Names(d_rules.Rules(MAIN)), QStringList({"Bravo"}));
+    QVERIFY(!Button("delete_button")->isEnabled());
+}
+
+void TestRuleEditorDialog::delete_answered_no()
+{
+    Select({QStringLiteral("Alpha"), QStringLiteral("Bravo")});
+    TMessageBox::Queue_Answer(QMessageBox::No);
+    QTest::mouseClick(Button("delete_button"), Qt::LeftButton);
+
+    QCOMPARE(Entries(), QStringList({"Alpha", "Bravo", "Charlie", "Delta"}));
+    QCOMPARE(d_rules.Rules(MAIN).size(), std::size_t(4));
+}
+
+void TestRuleEditorDialog::copy_rules_data()
+{
+    QTest::addColumn<bool>("only_group");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("expected_targets");
+    QTest::addColumn<QStringList>("expected_main");
+    QTest::addColumn<QStringList>("expected_servo");
+
+    const QStringList main_before{"Charlie=Charlie_L", "Alpha=Alpha_L", "Delta=Delta_L", "Bravo=Bravo_L"};
+    // Servo holds "alpha" beforehand; Alpha and Bravo are copied.
+    QTest::newRow("other group, no overwrite")
+        << false << "No" << QStringList{"Servo", "Extra"} << main_before
+        << QStringList{"alpha=servo_L", "Bravo=Bravo_L"};
+    QTest::newRow("other group, overwrite") << false << "Yes" << QStringList{"Servo", "Extra"} << main_before
+                                            << QStringList{"Alpha=Alpha_L", "Bravo=Bravo_L"};
+    QTest::newRow("only group, overwrite moves to end")
+        << true << "Yes" << QStringList{"Main"}
+        << QStringList{"Charlie=Charlie_L", "Delta=Delta_L", "Alpha=Alpha_L", "Bravo=Bravo_L"}
+        << QStringList();
+    QTest::newRow("only group, no overwrite changes nothing")
+        << true << "No" << QStringList{"Main"} << main_before << QStringList();
+}
+
+void TestRuleEditorDialog::copy_rules()
+{
+    QFETCH(bool, only_group);
+    QFETCH(QString, answer);
+    QFETCH(QStringList, expected_targets);
+    QFETCH(QStringList, expected_main);
+    QFETCH(QStringList, expected_servo);
+
+    if (only_group)
+    {
+        d_rules = TRules();
+        QVERIFY(d_rules.Create_Group(MAIN));
+        for (const QString& name : {QStringLiteral("Charlie"), QStringLiteral("Alpha"),
+                                    QStringLiteral("Delta"), QStringLiteral("Bravo")})
+        {
+            QVERIFY(d_rules.Add_Rule(MAIN, Item(name, name + QStringLiteral("_L"))));
+        }
+    }
+    else
+    {
+        QVERIFY(d_rules.Create_Group(QStringLiteral("Extra")));
+        QVERIFY(d_rules.Add_Rule(SERVO, Item(QStringLiteral("alpha"), QStringLiteral("servo_L"))));
+    }
+    d_editor->Reset(MAIN, &d_rules);
+
+    Select({QStringLiteral("Alpha"), QStringLiteral("Bravo")});
+    TMessageBox::Queue_Answer(answer == QLatin1String("Yes") ? QMessageBox::Yes : QMessageBox::No);
+    auto targets = std::make_shared<QStringList>();
+    auto seen = When_Modal(
+        QStringLiteral("copy_rules_dialog"),
+        [targets](QDialog* dialog)
+        {
+            *targets = Copy_Targets(dialog);
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("copy_button")), Qt::LeftButton);
+        });
+    QTest::mouseClick(Button("copy_button"), Qt::LeftButton);
+
+    QVERIFY(*seen);
+    QCOMPARE(*targets, expected_targets);
+    QCOMPARE(TMessageBox::Pending_Answers(), 0);
+    QVERIFY(Message_Box()->informativeText().contains(
+        QLatin1String("Do you want to overwrite existing rules in target group (if they exist)?")));
+    QCOMPARE(Name_Left(d_rules.Rules(MAIN)), expected_main);
+    QCOMPARE(Name_Left(d_rules.Rules(SERVO)), expected_servo);
+    // The list shows the source group, which a copy leaves as it is.
+    QCOMPARE(Entries(), QStringList({"Alpha", "Bravo", "Charlie", "Delta"}));
+}
+
+void TestRuleEditorDialog::Load_Twins(TRules* rules, QTemporaryDir* directory)
+{
+    QVERIFY(directory->isValid());
+    QFile file(directory->filePath(QStringLiteral("rules.xml")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    // Made by hand: two rules whose names differ only in case.
+    file.write("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+               "<Rules File_Version=\"1\">\n"
+               "  <Rule_Group><Name>Main</Name>\n"
+               "    <Rule_Item><Name>Speed</Name><Left_Expression>small</Left_Expression>"
+               "<Right_Expression>1</Right_Expression><Operator>OPEATOR_EQUAL</Operator></Rule_Item>\n"
+               "    <Rule_Item><Name>Feed</Name><Left_Expression>feed</Left_Expression>"
+               "<Right_Expression>1</Right_Expression><Operator>OPEATOR_EQUAL</Operator></Rule_Item>\n"
+               "    <Rule_Item><Name>SPEED</Name><Left_Expression>capital</Left_Expression>"
+               "<Right_Expression>1</Right_Expression><Operator>OPEATOR_EQUAL</Operator></Rule_Item>\n"
+               "  </Rule_Group>\n"
+               "</Rules>\n");
+    file.close();
+    rules->Set_Rule_Path(directory->path());
+    QVERIFY2(rules->Load_Rules(), qPrintable(rules->Last_Error()));
+    // Loading sorts by code unit: capitals first.
+    QCOMPARE(Name_Left(rules->Rules(MAIN)), QStringList({"Feed=feed", "SPEED=capital", "Speed=small"}));
+}
+
+void TestRuleEditorDialog::case_twins_edit_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("new_name");
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("capital twin renamed")
+        << "SPEED"
+        << "Velocity" << false << QStringList{"Feed=feed", "Speed=small", "Velocity=edited"};
+    QTest::newRow("small twin renamed, capital one in front")
+        << "Speed"
+        << "Velocity" << false << QStringList{"Feed=feed", "Velocity=edited", "SPEED=capital"};
+    QTest::newRow("capital twin keeps its name")
+        << "SPEED"
+        << "" << true << QStringList{"Feed=feed", "SPEED=capital", "Speed=small"};
+    QTest::newRow("small twin keeps its name")
+        << "Speed"
+        << "" << true << QStringList{"Feed=feed", "SPEED=capital", "Speed=small"};
+}
+
+void TestRuleEditorDialog::case_twins_edit()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, new_name);
+    QFETCH(bool, refused);
+    QFETCH(QStringList, expected);
+
+    QTemporaryDir directory;
+    TRules rules;
+    Load_Twins(&rules, &directory);
+    d_editor->Reset(MAIN, &rules);
+    QCOMPARE(Entries().size(), 3);
+
+    Select({entry});
+    auto shown_left = std::make_shared<QString>();
+    auto applied = std::make_shared<bool>(false);
+    When_Modal(QStringLiteral("rule_item_dialog"),
+               [=](QDialog* dialog)
+               {
+                   *shown_left =
+                       dialog->findChild<QLineEdit*>(QStringLiteral("left_expression_edit"))->text();
+                   Retype(dialog->findChild<QLineEdit*>(QStringLiteral("left_expression_edit")),
+                          QStringLiteral("edited"));
+                   if (!new_name.isEmpty())
+                   {
+                       Retype(dialog->findChild<QLineEdit*>(QStringLiteral("rule_name_edit")), new_name);
+                   }
+                   QPushButton* apply = dialog->findChild<QPushButton*>(QStringLiteral("apply_button"));
+                   *applied = apply->isEnabled();
+                   QTest::mouseClick(apply, Qt::LeftButton);
+               });
+    if (refused)
+    {
+        TMessageBox::Queue_Answer(QMessageBox::Ok);
+    }
+    QTest::mouseClick(Button("edit_button"), Qt::LeftButton);
+
+    QVERIFY(*applied);
+    // The rule opened is the one whose name is exactly the entry's.
+    QCOMPARE(*shown_left,
+             entry == QLatin1String("SPEED") ? QStringLiteral("capital") : QStringLiteral("small"));
+    QCOMPARE(Name_Left(rules.Rules(MAIN)), expected);
+    if (refused)
+    {
+        QCOMPARE(TMessageBox::Pending_Answers(), 0);
+        QVERIFY(Message_Box()->informativeText().contains(QLatin1String("Cannot add new rule entry.")));
+        QCOMPARE(Message_Box()->detailedText(), QStringLiteral("Rule item already exists"));
+    }
+    // The list keeps showing what the store holds.
+    QStringList stored = Names(rules.Rules(MAIN));
+    QStringList shown = Entries();
+    stored.sort();
+    shown.sort();
+    QCOMPARE(shown, stored);
+}
+
+void TestRuleEditorDialog::case_twins_delete_data()
+{
+    QTest::addColumn<QStringList>("selected");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("capital twin") << QStringList{"SPEED"} << QStringList{"Feed=feed", "Speed=small"};
+    QTest::newRow("small twin, capital one in front")
+        << QStringList{"Speed"} << QStringList{"Feed=feed", "SPEED=capital"};
+    QTest::newRow("both twins") << QStringList{"Speed", "SPEED"} << QStringList{"Feed=feed"};
+}
+
+void TestRuleEditorDialog::case_twins_delete()
+{
+    QFETCH(QStringList, selected);
+    QFETCH(QStringList, expected);
+
+    QTemporaryDir directory;
+    TRules rules;
+    Load_Twins(&rules, &directory);
+    d_editor->Reset(MAIN, &rules);
+
+    Select(selected);
+    TMessageBox::Queue_Answer(QMessageBox::Yes);
+    QTest::mouseClick(Button("delete_button"), Qt::LeftButton);
+
+    QCOMPARE(Name_Left(rules.Rules(MAIN)), expected);
+    QStringList stored = Names(rules.Rules(MAIN));
+    QStringList shown = Entries();
+    stored.sort();
+    shown.sort();
+    QCOMPARE(shown, stored);
+}
+
+void TestRuleEditorDialog::refused_edit_keeps_rule_data()
+{
+    QTest::addColumn<bool>("twins");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QStringList>("expected");
+
+    // The store takes the old rule back at the end of the group.
+    QTest::newRow("no twin") << false << "Alpha"
+                             << QStringList{"Charlie=Charlie_L", "Delta=Delta_L", "Bravo=Bravo_L",
+                                            "Alpha=Alpha_L"};
+    QTest::newRow("capital twin") << true << "SPEED"
+                                  << QStringList{"Feed=feed", "SPEED=capital", "Speed=small"};
+    QTest::newRow("small twin, capital one in front")
+        << true << "Speed" << QStringList{"Feed=feed", "SPEED=capital", "Speed=small"};
+}
+
+void TestRuleEditorDialog::refused_edit_keeps_rule()
+{
+    QFETCH(bool, twins);
+    QFETCH(QString, entry);
+    QFETCH(QStringList, expected);
+
+    QTemporaryDir directory;
+    TRules loaded;
+    TRules* rules = &d_rules;
+    if (twins)
+    {
+        Load_Twins(&loaded, &directory);
+        rules = &loaded;
+    }
+    const QStringList groups = rules->Rule_Groups();
+    d_editor->Reset(MAIN, rules);
+    Select({entry});
+
+    auto applied = std::make_shared<bool>(false);
+    When_Modal(QStringLiteral("rule_item_dialog"),
+               [applied](QDialog* dialog)
+               {
+                   // A control character cannot be typed, but may come in by paste; the rules file cannot
+                   // hold it.
+                   dialog->findChild<QLineEdit*>(QStringLiteral("rule_name_edit"))
+                       ->setText(QStringLiteral("Veloc\x01ity"));
+                   Retype(dialog->findChild<QLineEdit*>(QStringLiteral("left_expression_edit")),
+                          QStringLiteral("edited"));
+                   QPushButton* apply = dialog->findChild<QPushButton*>(QStringLiteral("apply_button"));
+                   *applied = apply->isEnabled();
+                   QTest::mouseClick(apply, Qt::LeftButton);
+               });
+    TMessageBox::Queue_Answer(QMessageBox::Ok);
+    QTest::mouseClick(Button("edit_button"), Qt::LeftButton);
+
+    QVERIFY(*applied);
+    QCOMPARE(TMessageBox::Pending_Answers(), 0);
+    QVERIFY(Message_Box()->informativeText().contains(QLatin1String("Cannot add new rule entry.")));
+    QVERIFY(!Message_Box()->detailedText().isEmpty());
+    QCOMPARE(Name_Left(rules->Rules(MAIN)), expected);
+    QCOMPARE(rules->Rule_Groups(), groups);
+    QVERIFY(Entries().contains(entry));
+    QCOMPARE(Entries().size(), int(expected.size()));
+}
+
+QTEST_MAIN(TestRuleEditorDialog)
+#include "tst_ruleeditordialog.moc"

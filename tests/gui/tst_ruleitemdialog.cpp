@@ -1,0 +1,360 @@
+#include "ruleitemdialog.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(TRules::TOperatorType)
+
+namespace
+{
+QLineEdit* Edit(TRuleItemDialog& dialog, const char* name)
+{
+    QLineEdit* edit = dialog.findChild<QLineEdit*>(QString::fromLatin1(name));
+    Q_ASSERT(edit);
+    return edit;
+}
+
+QRadioButton* Radio(TRuleItemDialog& dialog, const QString& name)
+{
+    return dialog.findChild<QRadioButton*>(name);
+}
+
+QPushButton* Apply(TRuleItemDialog& dialog)
+{
+    return dialog.findChild<QPushButton*>(QStringLiteral("apply_button"));
+}
+
+// Types over the whole field as a user would, so that the field reports a user edit.
+void Retype(QLineEdit* edit, const QString& text)
+{
+    edit->selectAll();
+    if (text.isEmpty())
+    {
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    }
+    else
+    {
+        QTest::keyClicks(edit, text);
+    }
+}
+
+TRules::TRuleItem Speed_Rule()
+{
+    TRules::TRuleItem rule;
+    rule.name = QStringLiteral("Speed");
+    rule.left_expression = QStringLiteral("VMAX_X");
+    rule.right_expression = QStringLiteral("500");
+    rule.operator_type = TRules::OPERATOR_NOT_GREATER_THAN;
+    return rule;
+}
+} // namespace
+
+class TestRuleItemDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void first_add_opens_empty();
+    void add_mode_apply_state_data();
+    void add_mode_apply_state();
+    void edit_mode_apply_state_data();
+    void edit_mode_apply_state();
+    void edit_mode_shows_rule_data();
+    void edit_mode_shows_rule();
+    void rule_item_is_simplified();
+    void add_mode_keeps_last_entry();
+    void edit_then_add_keeps_shown_rule();
+    void tab_order();
+};
+
+void TestRuleItemDialog::first_add_opens_empty()
+{
+    TRuleItemDialog dialog;
+    dialog.Reset(TRuleItemDialog::MODE_ADD, Speed_Rule(), QStringList());
+
+    QVERIFY(Edit(dialog, "rule_name_edit")->text().isEmpty());
+    QVERIFY(Edit(dialog, "left_expression_edit")->text().isEmpty());
+    QVERIFY(Edit(dialog, "right_expression_edit")->text().isEmpty());
+    for (QRadioButton* radio : dialog.findChildren<QRadioButton*>())
+    {
+        QVERIFY2(!radio->isChecked(), qPrintable(radio->objectName()));
+    }
+    QVERIFY(!Apply(dialog)->isEnabled());
+    QVERIFY(!dialog.Validate());
+}
+
+void TestRuleItemDialog::add_mode_apply_state_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<QString>("radio");
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<bool>("enabled");
+
+    const QStringList existing{QStringLiteral("Speed"), QStringLiteral("Accel")};
+    const QString radio = QStringLiteral("equal_radio");
+
+    QTest::newRow("complete entry") << "Feed"
+                                    << "A"
+                                    << "B" << radio << existing << true;
+    QTest::newRow("64 characters") << QString(64, QLatin1Char('n')) << "A"
+                                   << "B" << radio << existing << true;
+    QTest::newRow("65 characters") << QString(65, QLatin1Char('n')) << "A"
+                                   << "B" << radio << existing << false;
+    QTest::newRow("66 typed, 64 once blanks simplified")
+        << QString(31, QLatin1Char('a')) + QStringLiteral("   ") + QString(32, QLatin1Char('b')) << "A"
+        << "B" << radio << existing << true;
+    QTest::newRow("64 with outer blanks")
+        << QStringLiteral("  ") + QString(64, QLatin1Char('n')) + QStringLiteral(" ") << "A"
+        << "B" << radio << existing << true;
+    QTest::newRow("empty name") << ""
+                                << "A"
+                                << "B" << radio << existing << false;
+    QTest::newRow("blank name") << "    "
+                                << "A"
+                                << "B" << radio << existing << false;
+    QTest::newRow("name taken exactly") << "Speed"
+                                        << "A"
+                                        << "B" << radio << existing << false;
+    QTest::newRow("name taken in other case") << "speed"
+                                              << "A"
+                                              << "B" << radio << existing << false;
+    QTest::newRow("name taken after simplification") << " Accel "
+                                                     << "A"
+                                                     << "B" << radio << existing << false;
+    QTest::newRow("no operator") << "Feed"
+                                 << "A"
+                                 << "B"
+                                 << "" << existing << false;
+    QTest::newRow("empty left") << "Feed"
+                                << ""
+                                << "B" << radio << existing << false;
+    QTest::newRow("blank left") << "Feed"
+                                << "   "
+                                << "B" << radio << existing << false;
+    QTest::newRow("blank right") << "Feed"
+                                 << "A"
+                                 << "  " << radio << existing << false;
+    QTest::newRow("not less than") << "Feed"
+                                   << "A"
+                                   << "B"
+                                   << "not_less_than_radio" << existing << true;
+    QTest::newRow("not greater than") << "Feed"
+                                      << "A"
+                                      << "B"
+                                      << "not_greater_than_radio" << existing << true;
+}
+
+void TestRuleItemDialog::add_mode_apply_state()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, left);
+    QFETCH(QString, right);
+    QFETCH(QString, radio);
+    QFETCH(QStringList, existing);
+    QFETCH(bool, enabled);
+
+    TRuleItemDialog dialog;
+    dialog.Reset(TRuleItemDialog::MODE_ADD, TRules::TRuleItem(), existing);
+
+    // The operator first, so that the last change is a typed one and the state reflects every check.
+    if (!radio.isEmpty())
+    {
+        QTest::mouseClick(Radio(dialog, radio), Qt::LeftButton);
+        QVERIFY(Radio(dialog, radio)->isChecked());
+    }
+    QTest::keyClicks(Edit(dialog, "right_expression_edit"), right);
+    QTest::keyClicks(Edit(dialog, "left_expression_edit"), left);
+    QTest::keyClicks(Edit(dialog, "rule_name_edit"), name);
+
+    QCOMPARE(dialog.Validate(), enabled);
+    QCOMPARE(Apply(dialog)->isEnabled(), enabled);
+}
+
+void TestRuleItemDialog::edit_mode_apply_state_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("enabled");
+
+    QTest::newRow("nothing changed") << ""
+                                     << "" << false;
+    QTest::newRow("left changed") << "left_expression_edit"
+                                  << "VMAX_X * 2" << true;
+    QTest::newRow("right changed") << "right_expression_edit"
+                                   << "400" << true;
+    QTest::newRow("left retyped as it was") << "left_expression_edit"
+                                            << "VMAX_X" << true;
+    QTest::newRow("renamed to free name") << "rule_name_edit"
+                                          << "Velocity" << true;
+    QTest::newRow("renamed in other case") << "rule_name_edit"
+                                           << "SPEED" << false;
+    QTest::newRow("renamed to other rule in other case") << "rule_name_edit"
+                                                         << "accel" << false;
+    QTest::newRow("name kept with outer blanks") << "rule_name_edit"
+                                                 << " Speed " << true;
+    QTest::newRow("name emptied") << "rule_name_edit"
+                                  << "" << false;
+    QTest::newRow("left emptied") << "left_expression_edit"
+                                  << "" << false;
+    QTest::newRow("right blanked") << "right_expression_edit"
+                                   << "   " << false;
+    QTest::newRow("operator changed") << "equal_radio"
+                                      << "" << true;
+}
+
+void TestRuleItemDialog::edit_mode_apply_state()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(bool, enabled);
+
+    TRuleItemDialog dialog;
+    dialog.Reset(TRuleItemDialog::MODE_EDIT, Speed_Rule(),
+                 {QStringLiteral("Accel"), QStringLiteral("Speed")});
+    QVERIFY(!Apply(dialog)->isEnabled());
+
+    if (field.endsWith(QLatin1String("_radio")))
+    {
+        QTest::mouseClick(Radio(dialog, field), Qt::LeftButton);
+    }
+    else if (!field.isEmpty())
+    {
+        Retype(dialog.findChild<QLineEdit*>(field), text);
+    }
+    QCOMPARE(Apply(dialog)->isEnabled(), enabled);
+}
+
+void TestRuleItemDialog::edit_mode_shows_rule_data()
+{
+    QTest::addColumn<TRules::TOperatorType>("operator_type");
+    QTest::addColumn<QString>("radio");
+
+    QTest::newRow("less than") << TRules::OPERATOR_LESS_THAN << "less_than_radio";
+    QTest::newRow("equal") << TRules::OPERATOR_EQUAL << "equal_radio";
+    QTest::newRow("greater than") << TRules::OPERATOR_GREATER_THAN << "greater_than_radio";
+    QTest::newRow("not less than") << TRules::OPERATOR_NOT_LESS_THAN << "not_less_than_radio";
+    QTest::newRow("not equal") << TRules::OPERATOR_NOT_EQUAL << "not_equal_radio";
+    QTest::newRow("not greater than") << TRules::OPERATOR_NOT_GREATER_THAN << "not_greater_than_radio";
+}
+
+void TestRuleItemDialog::edit_mode_shows_rule()
+{
+    QFETCH(TRules::TOperatorType, operator_type);
+    QFETCH(QString, radio);
+
+    TRuleItemDialog dialog;
+    // A different operator first: the next Reset must move the check, not add one.
+    TRules::TRuleItem rule = Speed_Rule();
+    rule.operator_type =
+        operator_type == TRules::OPERATOR_EQUAL ? TRules::OPERATOR_LESS_THAN : TRules::OPERATOR_EQUAL;
+    dialog.Reset(TRuleItemDialog::MODE_EDIT, rule, {rule.name});
+    rule.operator_type = operator_type;
+    dialog.Reset(TRuleItemDialog::MODE_EDIT, rule, {rule.name});
+
+    QCOMPARE(Edit(dialog, "rule_name_edit")->text(), rule.name);
+    QCOMPARE(Edit(dialog, "left_expression_edit")->text(), rule.left_expression);
+    QCOMPARE(Edit(dialog, "right_expression_edit")->text(), rule.right_expression);
+    int checked = 0;
+    for (QRadioButton* button : dialog.findChildren<QRadioButton*>())
+    {
+        checked += button->isChecked() ? 1 : 0;
+    }
+    QCOMPARE(checked, 1);
+    QVERIFY(Radio(dialog, radio)->isChecked());
+    QVERIFY(!Apply(dialog)->isEnabled());
+
+    const TRules::TRuleItem item = dialog.Rule_Item();
+    QCOMPARE(item.operator_type, operator_type);
+    QCOMPARE(item.name, rule.name);
+}
+
+void TestRuleItemDialog::rule_item_is_simplified()
+{
+    TRuleItemDialog dialog;
+    dialog.Reset(TRuleItemDialog::MODE_ADD, TRules::TRuleItem(), QStringList());
+    QTest::keyClicks(Edit(dialog, "rule_name_edit"), QStringLiteral("  Max    Speed X "));
+    QTest::keyClicks(Edit(dialog, "left_expression_edit"), QStringLiteral(" VMAX_X  *   2 "));
+    QTest::keyClicks(Edit(dialog, "right_expression_edit"), QStringLiteral("\t1000 "));
+    QTest::mouseClick(Radio(dialog, QStringLiteral("greater_than_radio")), Qt::LeftButton);
+
+    QVERIFY(Apply(dialog)->isEnabled());
+    const TRules::TRuleItem item = dialog.Rule_Item();
+    QCOMPARE(item.name, QStringLiteral("Max Speed X"));
+    QCOMPARE(item.left_expression, QStringLiteral("VMAX_X * 2"));
+    QCOMPARE(item.right_expression, QStringLiteral("1000"));
+    QCOMPARE(item.operator_type, TRules::OPERATOR_GREATER_THAN);
+}
+
+void TestRuleItemDialog::add_mode_keeps_last_entry()
+{
+    TRuleItemDialog dialog;
+    dialog.Reset(TRuleItemDialog::MODE_ADD, TRules::TRuleItem(), {QStringLiteral("Accel")});
+    QTest::keyClicks(Edit(dialog, "rule_name_edit"), QStringLiteral("Speed"));
+    QTest::keyClicks(Edit(dialog, "left_expression_edit"), QStringLiteral("VMAX_X"));
+    QTest::keyClicks(Edit(dialog, "right_expression_edit"), QStringLiteral("500"));
+    QTest::mouseClick(Radio(dialog, QStringLiteral("not_equal_radio")), Qt::LeftButton);
+    QVERIFY(Apply(dialog)->isEnabled());
+
+    // The rule just entered is now in the group; the rule handed in is not shown in this mode.
+    TRules::TRuleItem other;
+    other.name = QStringLiteral("Other");
+    dialog.Reset(TRuleItemDialog::MODE_ADD, other, {QStringLiteral("Accel"), QStringLiteral("Speed")});
+
+    QCOMPARE(Edit(dialog, "rule_name_edit")->text(), QStringLiteral("Speed"));
+    QCOMPARE(Edit(dialog, "left_expression_edit")->text(), QStringLiteral("VMAX_X"));
+    QCOMPARE(Edit(dialog, "right_expression_edit")->text(), QStringLiteral("500"));
+    QVERIFY(Radio(dialog, QStringLiteral("not_equal_radio"))->isChecked());
+    QVERIFY(!Apply(dialog)->isEnabled());
+
+    Retype(Edit(dialog, "rule_name_edit"), QStringLiteral("Speed Y"));
+    QVERIFY(Apply(dialog)->isEnabled());
+    QCOMPARE(dialog.Rule_Item().operator_type, TRules::OPERATOR_NOT_EQUAL);
+
+    // Kept but still free: offered at once.
+    dialog.Reset(TRuleItemDialog::MODE_ADD, TRules::TRuleItem(), {QStringLiteral("Accel")});
+    QVERIFY(Apply(dialog)->isEnabled());
+}
+
+void TestRuleItemDialog::edit_then_add_keeps_shown_rule()
+{
+    TRuleItemDialog dialog;
+    dialog.Reset(TRuleItemDialog::MODE_EDIT, Speed_Rule(), {QStringLiteral("Speed")});
+    dialog.Reset(TRuleItemDialog::MODE_ADD, TRules::TRuleItem(), {QStringLiteral("Speed")});
+
+    QCOMPARE(Edit(dialog, "rule_name_edit")->text(), QStringLiteral("Speed"));
+    QVERIFY(Edit(dialog, "rule_name_edit")->isEnabled());
+    // In the add mode the old name no longer excuses a taken name.
+    QVERIFY(!Apply(dialog)->isEnabled());
+    QVERIFY(!dialog.Validate());
+}
+
+void TestRuleItemDialog::tab_order()
+{
+    TRuleItemDialog dialog;
+    const QStringList expected{
+        QStringLiteral("rule_name_edit"),        QStringLiteral("left_expression_edit"),
+        QStringLiteral("less_than_radio"),       QStringLiteral("equal_radio"),
+        QStringLiteral("greater_than_radio"),    QStringLiteral("not_greater_than_radio"),
+        QStringLiteral("not_equal_radio"),       QStringLiteral("not_less_than_radio"),
+        QStringLiteral("right_expression_edit"), QStringLiteral("cancel_button"),
+        QStringLiteral("apply_button")};
+
+    QStringList chain;
+    QWidget* widget = dialog.findChild<QWidget*>(expected.first());
+    for (int step = 0; step < 100 && chain.size() < expected.size(); ++step)
+    {
+        if ((widget->focusPolicy() & Qt::TabFocus) && !widget->objectName().isEmpty())
+        {
+            chain.append(widget->objectName());
+        }
+        widget = widget->nextInFocusChain();
+    }
+    QCOMPARE(chain, expected);
+}
+
+QTEST_MAIN(TestRuleItemDialog)
+#include "tst_ruleitemdialog.moc"
