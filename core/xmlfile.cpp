@@ -79,6 +79,26 @@ QString TXmlFile::Document_Type() const
     return d_document_type;
 }
 
+namespace
+{
+// Sets the DOM's process-wide policy for invalid data for one scope and restores the previous one.
+class TInvalidDataPolicyScope
+{
+public:
+    explicit TInvalidDataPolicyScope(QDomImplementation::InvalidDataPolicy policy)
+        : d_previous(QDomImplementation::invalidDataPolicy())
+    {
+        QDomImplementation::setInvalidDataPolicy(policy);
+    }
+    ~TInvalidDataPolicyScope() { QDomImplementation::setInvalidDataPolicy(d_previous); }
+    TInvalidDataPolicyScope(const TInvalidDataPolicyScope&) = delete;
+    TInvalidDataPolicyScope& operator=(const TInvalidDataPolicyScope&) = delete;
+
+private:
+    QDomImplementation::InvalidDataPolicy d_previous;
+};
+} // namespace
+
 void TXmlFile::Open(const QString& identification, int* version, bool namespace_processing)
 {
     const QFileInfo file_info(d_file_name);
@@ -109,7 +129,17 @@ void TXmlFile::Open(const QString& identification, int* version, bool namespace_
     QString error_text;
     int error_line = 0;
     int error_column = 0;
-    if (!d_document.setContent(content, namespace_processing, &error_text, &error_line, &error_column))
+    bool parsed = false;
+    {
+        // The parser builds its text nodes through the same factory as the writer; under the writer's
+        // policy a character XML forbids (a raw control character, or a reference such as &#1; in a
+        // hand-edited file) makes it append a null node and crash. Parse under the tolerant policy and
+        // put the writer's back afterwards; the readers then see such characters as text.
+        const TInvalidDataPolicyScope tolerant(QDomImplementation::AcceptInvalidChars);
+        parsed =
+            d_document.setContent(content, namespace_processing, &error_text, &error_line, &error_column);
+    }
+    if (!parsed)
     {
         throw TXmlFileException(QStringLiteral("ERR: Reference file XML parse error at line %1 column %2: %3")
                                     .arg(error_line)

@@ -20,6 +20,8 @@ private slots:
     void Open_Without_Version_Request_Ignores_Attribute();
     void Open_Records_Document_Type();
     void Open_Refuses_Entity_Expansion_Quickly();
+    void Open_Reads_Control_Characters_Without_Crashing_data();
+    void Open_Reads_Control_Characters_Without_Crashing();
 
     void Read_Operations_data();
     void Read_Operations();
@@ -172,6 +174,36 @@ void TXmlFileTest::Open_Records_Document_Type()
     file.Set_File_Name(path);
     file.Open(QStringLiteral("ZIDParameterSettings"), nullptr, true);
     QCOMPARE(file.Document_Type(), QStringLiteral("ZIDParameterSettings"));
+}
+
+void TXmlFileTest::Open_Reads_Control_Characters_Without_Crashing_data()
+{
+    QTest::addColumn<QByteArray>("value");
+
+    QTest::newRow("character reference") << QByteArray("1&#1;");
+    QTest::newRow("raw control character") << QByteArray("1\x01");
+}
+
+// Hand-edited files carry characters XML forbids; reading one used to crash the DOM parser under the
+// policy the writer needs. Reading must keep them as text, and writing must still refuse them.
+void TXmlFileTest::Open_Reads_Control_Characters_Without_Crashing()
+{
+    QFETCH(QByteArray, value);
+
+    const QString path = Write_Fixture("settings.xml", "<ZIDParameterSettings><P><Value>" + value +
+                                                           "</Value></P></ZIDParameterSettings>");
+    TXmlFile file;
+    file.Set_File_Name(path);
+    file.Open(QStringLiteral("ZIDParameterSettings"), nullptr, true);
+    const QDomElement parameter = file.GetNode(file.Root_Node(), QStringLiteral("P"), false);
+    const QDomElement element = file.GetNode(&parameter, QStringLiteral("Value"), false);
+    QCOMPARE(file.ReadTextNode(&element, false), QStringLiteral("1") + QChar(0x01));
+
+    TXmlFile writer;
+    writer.Reset(QStringLiteral("Rules"), 1);
+    QDomElement name = writer.CreateNode(writer.Root_Node(), QStringLiteral("Name"));
+    QVERIFY_EXCEPTION_THROWN(writer.WriteTextNode(&name, QStringLiteral("1") + QChar(0x01)),
+                             TXmlFileException);
 }
 
 // A few kilobytes of nested entities would otherwise expand to gigabytes of probe data text.
