@@ -1,1 +1,915 @@
 #include "vantrel.h"
+
+#include "bitfieldwidget.h"
+#include "creategroupdialog.h"
+#include "exportoptionsdialog.h"
+#include "messagebox.h"
+#include "ruleeditordialog.h"
+#include "rulerun.h"
+#include "utilities.h"
+#include "valueswidget.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDockWidget>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QSettings>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTextCursor>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+
+// The images live in the static gui library; whoever builds a window (the program or a test) needs
+// them registered before the first icon is loaded.
+static void Register_Resources()
+{
+    static const bool registered = []()
+    {
+        Q_INIT_RESOURCE(vantrel);
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
+namespace
+{
+const QPoint DEFAULT_POSITION(30, 30);
+const QSize DEFAULT_SIZE(1008, 519);
+const int DEFAULT_SPLITTER_LIST = 300;
+const int DEFAULT_SPLITTER_DETAIL = 700;
+
+const QString KEY_POSITION = QStringLiteral("Mainwindow_Position");
+const QString KEY_SIZE = QStringLiteral("Mainwindow_Size");
+const QString KEY_SPLITTER_0 = QStringLiteral("Splitter_Size_0");
+const QString KEY_SPLITTER_1 = QStringLiteral("Splitter_Size_1");
+const QString KEY_DEFAULT_RULE_GROUP = QStringLiteral("Default_Rule_Group");
+const QString KEY_EXPORT_CHANGED_ONLY = QStringLiteral("Export_Changed_Only");
+const QString KEY_EXPORT_ORIGINAL_VALUES = QStringLiteral("Export_Original_Values");
+const QString KEY_EXPORT_MATCHES_IMPORT = QStringLiteral("Export_Matches_Import");
+
+QToolButton* Make_Rules_Button(QWidget* parent, const QString& name, const QString& icon)
+{
+    QToolButton* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setIcon(QIcon(icon));
+    button->setFixedSize(20, 20);
+    return button;
+}
+} // namespace
+
+TVantrel::TVantrel(const QWidget* parent, Qt::WindowFlags flags)
+    : QMainWindow(const_cast<QWidget*>(parent), flags)
+{
+    Register_Resources();
+    setObjectName(QStringLiteral("vantrel"));
+
+    Create_Fonts();
+    Create_Data_Path();
+    setAcceptDrops(true);
+
+    d_message_box = new TMessageBox(this);
+    const QString settings_file = d_data_path + QStringLiteral("/settings.ini");
+    d_settings = std::make_unique<QSettings>(settings_file, QSettings::IniFormat);
+
+    Restore_Geometry();
+
+    d_status_bar = new QStatusBar(this);
+    d_status_bar->setObjectName(QStringLiteral("status_bar"));
+    setStatusBar(d_status_bar);
+
+    Create_Rules_Dock();
+    Create_Actions();
+    Create_Tool_Bar();
+    Create_Layout();
+    Restore_Splitter_Sizes();
+    Load_Rules_Pane();
+    Set_Texts();
+    Make_Connections();
+}
+
+TVantrel::~TVantrel()
+{
+    // The base class deletes the widgets after this object's members are gone; a widget that signals
+    // on its way out (a list losing its selection) must not reach a slot of the half-destroyed window.
+    const QList<QObject*> children = findChildren<QObject*>();
+    for (QObject* child : children)
+    {
+        child->disconnect(this);
+    }
+}
+
+void TVantrel::Create_Fonts()
+{
+    d_bold_font = font();
+    d_bold_font.setWeight(75);
+
+    d_fixed_font = font();
+    d_fixed_font.setFamily(QStringLiteral("Courier New"));
+    d_fixed_font.setFixedPitch(true);
+    d_fixed_font.setStyleHint(QFont::TypeWriter);
+
+    d_notice_font = font();
+    d_notice_font.setFamily(QStringLiteral("Verdana"));
+    d_notice_font.setPointSize(8);
+    d_notice_font.setItalic(true);
+}
+
+void TVantrel::Create_Data_Path()
+{
+    QDir directory = QDir::home();
+    if (!directory.exists(QStringLiteral(".vantrel")))
+    {
+        directory.mkdir(QStringLiteral(".vantrel"));
+    }
+    directory.cd(QStringLiteral(".vantrel"));
+
+    d_data_path = directory.absolutePath();
+    if (d_data_path.endsWith(QLatin1Char('/')))
+    {
+        d_data_path.chop(1);
+    }
+
+    d_rules.Set_Rule_Path(d_data_path);
+}
+
+void TVantrel::Restore_Geometry()
+{
+    const QPoint position = d_settings->value(KEY_POSITION, DEFAULT_POSITION).toPoint();
+    const QSize size = d_settings->value(KEY_SIZE, DEFAULT_SIZE).toSize();
+
+    QRect available(QPoint(0, 0), DEFAULT_SIZE);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+    {
+        available = screen->availableGeometry();
+    }
+
+    const QRect visible = QRect(position, size).intersected(available);
+    if (visible.right() < visible.left() || visible.bottom() < visible.top())
+    {
+        resize(DEFAULT_SIZE);
+        move(DEFAULT_POSITION);
+    }
+    else
+    {
+        resize(visible.size());
+        move(visible.topLeft());
+    }
+}
+
+void TVantrel::Create_Rules_Dock()
+{
+    d_rules_dock = new QDockWidget(this);
+    d_rules_dock->setObjectName(QStringLiteral("rules_dock"));
+    d_rules_dock->setTitleBarWidget(new QWidget(d_rules_dock));
+    d_rules_dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    d_rules_dock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    addDockWidget(Qt::LeftDockWidgetArea, d_rules_dock);
+}
+
+void TVantrel::Create_Actions()
+{
+    struct TActionSetup
+    {
+        QAction** action;
+        const char* object_name;
+        const char* shortcut;
+        const char* icon;
+        const char* tool_tip;
+    };
+
+    const TActionSetup setups[] = {
+        {&d_new_action, "new_action", "Ctrl+N", ":/menu/menu_new.png", "Clear parameter list."},
+        {&d_open_action, "open_action", "Ctrl+O", ":/menu/menu_open.png", "Open parameter file."},
+        {&d_execute_action, "execute_action", "Ctrl+R", ":/gui/gui_play.png", "Execute rules"},
+        {&d_export_action, "export_action", "Ctrl+E", ":/menu/menu_export.png", "Export changes"},
+        {&d_quit_action, "quit_action", "Ctrl+Q", ":/menu/menu_quit.png", "Close vantrel utility."},
+        {&d_edit_rules_action, "edit_rules_action", nullptr, ":/gui/gui_edit.png", "Edit rules"},
+    };
+
+    for (const TActionSetup& setup : setups)
+    {
+        QAction* action = new QAction(this);
+        action->setObjectName(QLatin1String(setup.object_name));
+        action->setToolTip(QLatin1String(setup.tool_tip));
+        if (setup.shortcut)
+        {
+            action->setShortcut(QKeySequence(QLatin1String(setup.shortcut), QKeySequence::NativeText));
+        }
+        action->setIcon(QIcon(QLatin1String(setup.icon)));
+        *setup.action = action;
+    }
+
+    QMenu* file_menu = menuBar()->addMenu(QStringLiteral("&File"));
+    file_menu->setObjectName(QStringLiteral("file_menu"));
+    file_menu->addAction(d_new_action);
+    file_menu->addSeparator();
+    file_menu->addAction(d_open_action);
+    file_menu->addAction(d_execute_action);
+    file_menu->addAction(d_export_action);
+    file_menu->addSeparator();
+    file_menu->addAction(d_quit_action);
+
+    QMenu* edit_menu = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit_menu->setObjectName(QStringLiteral("edit_menu"));
+    edit_menu->addAction(d_edit_rules_action);
+
+    d_new_action->setText(QStringLiteral("New"));
+    d_open_action->setText(QStringLiteral("Open"));
+    d_execute_action->setText(QStringLiteral("Execute Rules"));
+    d_export_action->setText(QStringLiteral("Export Changes"));
+    d_quit_action->setText(QStringLiteral("Quit"));
+    d_edit_rules_action->setText(QStringLiteral("Edit Rules"));
+}
+
+void TVantrel::Create_Tool_Bar()
+{
+    QWidget* central_widget = new QWidget(this);
+    central_widget->setObjectName(QStringLiteral("central_widget"));
+    setCentralWidget(central_widget);
+
+    d_tool_bar = new QToolBar(this);
+    d_tool_bar->setObjectName(QStringLiteral("tool_bar"));
+    addToolBar(Qt::TopToolBarArea, d_tool_bar);
+    d_tool_bar->addAction(d_new_action);
+    d_tool_bar->addAction(d_open_action);
+    d_tool_bar->addAction(d_export_action);
+    d_tool_bar->addAction(d_quit_action);
+    d_tool_bar->addSeparator();
+}
+
+void TVantrel::Create_Layout()
+{
+    QGridLayout* central_layout = new QGridLayout(centralWidget());
+
+    d_splitter = new QSplitter(Qt::Horizontal, centralWidget());
+    d_splitter->setObjectName(QStringLiteral("splitter"));
+    central_layout->addWidget(d_splitter, 0, 0);
+
+    d_notice_label = new QLabel(centralWidget());
+    d_notice_label->setObjectName(QStringLiteral("notice_label"));
+    d_notice_label->setFont(d_notice_font);
+    d_notice_label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    central_layout->addWidget(d_notice_label, 1, 0);
+
+    // The list side: search, keys of the loaded parameters, and the values as rule variables.
+    QWidget* list_side = new QWidget(d_splitter);
+    list_side->setObjectName(QStringLiteral("list_side"));
+    QGridLayout* list_layout = new QGridLayout(list_side);
+    list_layout->setContentsMargins(0, 0, 4, 0);
+
+    QLabel* search_icon_label = new QLabel(list_side);
+    search_icon_label->setObjectName(QStringLiteral("search_icon_label"));
+    search_icon_label->setFixedSize(24, 24);
+    search_icon_label->setAlignment(Qt::AlignCenter);
+    search_icon_label->setPixmap(QPixmap(QStringLiteral(":/gui/gui_search.png")));
+    list_layout->addWidget(search_icon_label, 0, 0);
+
+    d_search_edit = new QLineEdit(list_side);
+    d_search_edit->setObjectName(QStringLiteral("search_edit"));
+    list_layout->addWidget(d_search_edit, 0, 1);
+
+    d_parameter_list = new QListWidget(list_side);
+    d_parameter_list->setObjectName(QStringLiteral("parameter_list"));
+    d_parameter_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    d_parameter_list->setSortingEnabled(false);
+    list_layout->addWidget(d_parameter_list, 1, 0, 1, 2);
+
+    d_variables_text = new QPlainTextEdit(list_side);
+    d_variables_text->setObjectName(QStringLiteral("variables_text"));
+    d_variables_text->setFont(d_fixed_font);
+    d_variables_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    d_variables_text->setReadOnly(true);
+    list_layout->addWidget(d_variables_text, 2, 0, 1, 2);
+
+    d_splitter->addWidget(list_side);
+
+    // The detail side: what the selected parameter is and an editor that fits its value type.
+    QWidget* detail_side = new QWidget(d_splitter);
+    detail_side->setObjectName(QStringLiteral("detail_side"));
+    QGridLayout* detail_layout = new QGridLayout(detail_side);
+    detail_layout->setContentsMargins(4, 0, 0, 0);
+
+    d_title_label = new QLabel(detail_side);
+    d_title_label->setObjectName(QStringLiteral("title_label"));
+    d_title_label->setFont(d_bold_font);
+    d_title_label->setMinimumHeight(30);
+    d_title_label->setFrameShape(QFrame::StyledPanel);
+    detail_layout->addWidget(d_title_label, 0, 0);
+
+    d_description_label = new QLabel(detail_side);
+    d_description_label->setObjectName(QStringLiteral("description_label"));
+    d_description_label->setFrameShape(QFrame::StyledPanel);
+    d_description_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    d_description_label->setWordWrap(true);
+    d_description_label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::MinimumExpanding);
+    detail_layout->addWidget(d_description_label, 1, 0);
+
+    d_editor_stack = new QStackedWidget(detail_side);
+    d_editor_stack->setObjectName(QStringLiteral("editor_stack"));
+    d_empty_page = new QFrame();
+    d_empty_page->setObjectName(QStringLiteral("empty_page"));
+    d_empty_page->setFrameShape(QFrame::StyledPanel);
+    d_editor_stack->addWidget(d_empty_page);
+
+    d_values_widget = new TValuesWidget();
+    d_values_widget->setObjectName(QStringLiteral("values_widget"));
+    d_editor_stack->addWidget(d_values_widget);
+
+    d_bitfield_widget = new TBitfieldWidget();
+    d_bitfield_widget->setObjectName(QStringLiteral("bitfield_widget"));
+    d_editor_stack->addWidget(d_bitfield_widget);
+
+    d_editor_stack->setCurrentWidget(d_empty_page);
+    detail_layout->addWidget(d_editor_stack, 2, 0);
+
+    d_splitter->addWidget(detail_side);
+
+    // The rules pane, the dock's content.
+    QWidget* rules_pane = new QWidget(d_rules_dock);
+    rules_pane->setObjectName(QStringLiteral("rules_pane"));
+    QGridLayout* rules_layout = new QGridLayout(rules_pane);
+
+    d_rules_label = new QLabel(rules_pane);
+    d_rules_label->setObjectName(QStringLiteral("rules_label"));
+    rules_layout->addWidget(d_rules_label, 0, 0);
+
+    d_rule_group_combo = new QComboBox(rules_pane);
+    d_rule_group_combo->setObjectName(QStringLiteral("rule_group_combo"));
+    d_rule_group_combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    rules_layout->addWidget(d_rule_group_combo, 0, 1);
+
+    d_add_group_button = Make_Rules_Button(rules_pane, QStringLiteral("add_group_button"),
+                                           QStringLiteral(":/gui/gui_add.png"));
+    d_remove_group_button = Make_Rules_Button(rules_pane, QStringLiteral("remove_group_button"),
+                                              QStringLiteral(":/gui/gui_remove.png"));
+    d_edit_rules_button = Make_Rules_Button(rules_pane, QStringLiteral("edit_rules_button"),
+                                            QStringLiteral(":/gui/gui_edit.png"));
+    d_execute_button =
+        Make_Rules_Button(rules_pane, QStringLiteral("execute_button"), QStringLiteral(":/gui/gui_play.png"));
+    rules_layout->addWidget(d_add_group_button, 0, 2);
+    rules_layout->addWidget(d_remove_group_button, 0, 3);
+    rules_layout->addWidget(d_edit_rules_button, 0, 4);
+    rules_layout->addWidget(d_execute_button, 0, 5);
+
+    d_rules_text = new QPlainTextEdit(rules_pane);
+    d_rules_text->setObjectName(QStringLiteral("rules_text"));
+    d_rules_text->setFont(d_fixed_font);
+    d_rules_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    d_rules_text->setReadOnly(true);
+    rules_layout->addWidget(d_rules_text, 1, 0, 1, 6);
+
+    d_rules_dock->setWidget(rules_pane);
+
+    d_new_action->setEnabled(false);
+    d_export_action->setEnabled(false);
+}
+
+void TVantrel::Restore_Splitter_Sizes()
+{
+    const int list_size = d_settings->value(KEY_SPLITTER_0, DEFAULT_SPLITTER_LIST).toInt();
+    const int detail_size = d_settings->value(KEY_SPLITTER_1, DEFAULT_SPLITTER_DETAIL).toInt();
+    d_splitter->setSizes({list_size, detail_size});
+}
+
+void TVantrel::Load_Rules_Pane()
+{
+    // A missing rules file is a first start, not an error: the store simply begins empty.
+    d_rules.Load_Rules();
+    d_rule_group_combo->addItems(d_rules.Rule_Groups());
+
+    const QString default_group = d_settings->value(KEY_DEFAULT_RULE_GROUP, QString()).toString();
+    if (!default_group.isEmpty())
+    {
+        const int index =
+            d_rule_group_combo->findText(default_group, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (index >= 0)
+        {
+            d_rule_group_combo->setCurrentIndex(index);
+        }
+    }
+}
+
+void TVantrel::Set_Texts()
+{
+    setWindowTitle(QStringLiteral("Vantrel Version 1.0"));
+    d_rules_label->setText(QStringLiteral("Rules:"));
+    d_notice_label->setText(
+        QStringLiteral("Changes stay in this program until exported; nothing is sent to the controller."));
+}
+
+void TVantrel::Make_Connections()
+{
+    connect(d_new_action, &QAction::triggered, this, &TVantrel::File_New);
+    connect(d_open_action, &QAction::triggered, this, &TVantrel::File_Load_Parameters);
+    connect(d_execute_action, &QAction::triggered, this, &TVantrel::Execute_Rules);
+    connect(d_export_action, &QAction::triggered, this, &TVantrel::File_Export);
+    connect(d_quit_action, &QAction::triggered, this, &TVantrel::close);
+    connect(d_edit_rules_action, &QAction::triggered, this, &TVantrel::Edit_Rules);
+    connect(d_parameter_list, &QListWidget::itemSelectionChanged, this,
+            &TVantrel::Parameter_Selection_Changed);
+    connect(d_search_edit, &QLineEdit::textEdited, this, &TVantrel::Search_Changed);
+    connect(d_bitfield_widget, &TBitfieldWidget::Value_Changed, this, &TVantrel::Value_Changed);
+    connect(d_values_widget, qOverload<int>(&TValuesWidget::Value_Changed), this, &TVantrel::Value_Changed);
+    connect(d_add_group_button, &QToolButton::clicked, this, &TVantrel::Add_Group);
+    connect(d_remove_group_button, &QToolButton::clicked, this, &TVantrel::Remove_Group);
+    connect(d_edit_rules_button, &QToolButton::clicked, this, &TVantrel::Edit_Rules);
+    connect(d_execute_button, &QToolButton::clicked, this, &TVantrel::Execute_Rules);
+}
+
+QString TVantrel::Ask_Open_File_Name()
+{
+    return QFileDialog::getOpenFileName(this, QStringLiteral("Open Parameter File"), QString(),
+                                        QStringLiteral("Parameter Files (*.asc *.xml)"));
+}
+
+QString TVantrel::Ask_Save_File_Name()
+{
+    return QFileDialog::getSaveFileName(this, QStringLiteral("Export Changes"), QString(),
+                                        QStringLiteral("Text file (*.txt)"));
+}
+
+void TVantrel::closeEvent(QCloseEvent* event)
+{
+    Save_Rules_At_Close();
+
+    if (d_export_options_dialog)
+    {
+        const Utilities::TExportOptions options = d_export_options_dialog->Export_Options();
+        d_settings->setValue(KEY_EXPORT_CHANGED_ONLY, options.changed_only);
+        d_settings->setValue(KEY_EXPORT_ORIGINAL_VALUES, options.original_values);
+        d_settings->setValue(KEY_EXPORT_MATCHES_IMPORT, options.matches_import);
+    }
+
+    const QList<int> sizes = d_splitter->sizes();
+    if (sizes.size() >= 2)
+    {
+        d_settings->setValue(KEY_SPLITTER_0, sizes.at(0));
+        d_settings->setValue(KEY_SPLITTER_1, sizes.at(1));
+    }
+
+    d_settings->setValue(KEY_POSITION, pos());
+    d_settings->setValue(KEY_SIZE, size());
+    d_settings->setValue(KEY_DEFAULT_RULE_GROUP, d_rule_group_combo->currentText());
+    d_settings->sync();
+
+    event->accept();
+}
+
+void TVantrel::Save_Rules_At_Close()
+{
+    // The rules file is written only here, once per session: a failed write would otherwise drop
+    // every rule added or changed since start without the user ever knowing.
+    if (d_rules.Save_Rules())
+    {
+        return;
+    }
+
+    d_message_box->setText(QStringLiteral("Error"));
+    d_message_box->setInformativeText(
+        QStringLiteral("The rules could not be saved to %1: %2")
+            .arg(QDir::toNativeSeparators(d_rules.Rule_File_Name()).toHtmlEscaped(),
+                 d_rules.Last_Error().toHtmlEscaped()));
+    d_message_box->setDetailedText(QString());
+    d_message_box->setIcon(QMessageBox::Critical);
+    d_message_box->setStandardButtons(QMessageBox::Ok);
+    d_message_box->setDefaultButton(QMessageBox::Ok);
+    d_message_box->exec();
+}
+
+void TVantrel::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData() && event->mimeData()->hasFormat(QStringLiteral("text/uri-list")))
+    {
+        event->acceptProposedAction();
+    }
+}
+
+void TVantrel::dropEvent(QDropEvent* event)
+{
+    if (!event->mimeData())
+    {
+        return;
+    }
+
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1)
+    {
+        return;
+    }
+
+    const QString path = urls.first().toLocalFile();
+    if (path.isEmpty())
+    {
+        return;
+    }
+
+    event->acceptProposedAction();
+    Open_Parameter_File(path);
+}
+
+void TVantrel::File_New()
+{
+    d_message_box->setText(QStringLiteral("Warning"));
+    d_message_box->setInformativeText(QStringLiteral("Clear loaded parameter file?"));
+    d_message_box->setDetailedText(QString());
+    d_message_box->setIcon(QMessageBox::Question);
+    d_message_box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    d_message_box->setDefaultButton(QMessageBox::No);
+
+    if (d_message_box->exec() != QMessageBox::Yes)
+    {
+        return;
+    }
+
+    d_parameters.Reset();
+    Reset_View();
+}
+
+void TVantrel::File_Load_Parameters()
+{
+    const QString path = Ask_Open_File_Name();
+    if (path.isEmpty())
+    {
+        return;
+    }
+    Open_Parameter_File(path);
+}
+
+void TVantrel::Open_Parameter_File(const QString& path)
+{
+    d_parameters.Reset();
+    if (!d_parameters.Load_Parameter_File(path))
+    {
+        d_status_bar->showMessage(QStringLiteral("ERR:  %1").arg(d_parameters.Last_Error()));
+        Reset_View();
+        return;
+    }
+
+    d_status_bar->showMessage(QDir::toNativeSeparators(path));
+
+    d_parameter_list->clear();
+    Parameter_Selection_Changed();
+    d_search_edit->clear();
+    d_selected_parameter.clear();
+
+    d_parameter_list->addItems(d_parameters.Get_Parameter_List(QString()));
+    Update_Variable_List();
+    d_rules_text->clear();
+
+    d_new_action->setEnabled(true);
+    d_export_action->setEnabled(true);
+}
+
+void TVantrel::Reset_View()
+{
+    d_parameter_list->clear();
+    // Emptying the list does not always report a selection change; the detail pane must not keep
+    // showing a parameter that is no longer loaded.
+    Parameter_Selection_Changed();
+    d_search_edit->clear();
+    d_selected_parameter.clear();
+    d_variables_text->clear();
+    d_rules_text->clear();
+
+    d_new_action->setEnabled(false);
+    d_export_action->setEnabled(false);
+}
+
+void TVantrel::File_Export()
+{
+    if (!d_export_options_dialog)
+    {
+        d_export_options_dialog = new TExportOptionsDialog(this);
+        d_export_options_dialog->setObjectName(QStringLiteral("export_options_dialog"));
+
+        Utilities::TExportOptions options;
+        options.changed_only = d_settings->value(KEY_EXPORT_CHANGED_ONLY, true).toBool();
+        options.original_values = d_settings->value(KEY_EXPORT_ORIGINAL_VALUES, true).toBool();
+        options.matches_import = d_settings->value(KEY_EXPORT_MATCHES_IMPORT, true).toBool();
+        d_export_options_dialog->Reset(options);
+    }
+
+    if (d_export_options_dialog->exec() != QDialog::Accepted)
+    {
+        return;
+    }
+
+    const QString path = Ask_Save_File_Name();
+    if (path.isEmpty())
+    {
+        return;
+    }
+
+    Utilities::TExportOptions options = d_export_options_dialog->Export_Options();
+    if (!d_parameters.Write_Parameter_Data(path, options))
+    {
+        d_status_bar->showMessage(QStringLiteral("ERR:  %1").arg(d_parameters.Last_Error()));
+    }
+}
+
+void TVantrel::Parameter_Selection_Changed()
+{
+    const QList<QListWidgetItem*> selected = d_parameter_list->selectedItems();
+    if (selected.size() != 1)
+    {
+        d_selected_parameter.clear();
+        d_title_label->clear();
+        d_description_label->clear();
+        d_editor_stack->setCurrentWidget(d_empty_page);
+        return;
+    }
+
+    d_selected_parameter = selected.first()->text();
+
+    bool found = false;
+    const TParameters::TParameter parameter = d_parameters.Get_Parameter(d_selected_parameter, &found);
+    if (!found)
+    {
+        return;
+    }
+
+    const QString number = QStringLiteral("%1").arg(parameter.number, 3, 10, QLatin1Char('0'));
+    if (!parameter.name.isEmpty())
+    {
+        d_title_label->setText(QStringLiteral("[%1]  %2 - %3").arg(number, parameter.key, parameter.name));
+    }
+    else
+    {
+        d_title_label->setText(QStringLiteral("[%1]  %2").arg(number, parameter.key));
+    }
+    d_description_label->setText(parameter.description);
+
+    switch (parameter.type)
+    {
+    case TParameters::TYPE_INTEGER:
+    case TParameters::TYPE_INTEGER_ARRAY:
+        d_values_widget->Reset(parameter.integer_values.size());
+        for (int index = 0; index < parameter.integer_values.size(); ++index)
+        {
+            d_values_widget->Set_Integer(index, parameter.integer_values.at(index));
+        }
+        d_editor_stack->setCurrentWidget(d_values_widget);
+        break;
+    case TParameters::TYPE_DOUBLE:
+    case TParameters::TYPE_DOUBLE_ARRAY:
+        d_values_widget->Reset(parameter.double_values.size());
+        for (int index = 0; index < parameter.double_values.size(); ++index)
+        {
+            d_values_widget->Set_Float(index, parameter.double_values.at(index));
+        }
+        d_editor_stack->setCurrentWidget(d_values_widget);
+        break;
+    case TParameters::TYPE_TEXT:
+    case TParameters::TYPE_TEXT_ARRAY:
+        d_values_widget->Reset(parameter.text_values.size());
+        for (int index = 0; index < parameter.text_values.size(); ++index)
+        {
+            d_values_widget->Set_Text(index, parameter.text_values.at(index));
+        }
+        d_editor_stack->setCurrentWidget(d_values_widget);
+        break;
+    case TParameters::TYPE_INTEGER_BIT_PATTERN:
+        d_bitfield_widget->Reset();
+        d_bitfield_widget->Set_Integer(parameter.integer_values.value(0));
+        d_editor_stack->setCurrentWidget(d_bitfield_widget);
+        break;
+    default:
+        // A record without a value type has nothing to edit. Leaving the previous editor on show
+        // would offer the earlier parameter's values, and an edit there would be written to this one.
+        d_editor_stack->setCurrentWidget(d_empty_page);
+        break;
+    }
+}
+
+void TVantrel::Value_Changed(int index)
+{
+    if (d_selected_parameter.isEmpty())
+    {
+        return;
+    }
+
+    bool found = false;
+    TParameters::TParameter parameter = d_parameters.Get_Parameter(d_selected_parameter, &found);
+    if (found)
+    {
+        switch (parameter.type)
+        {
+        case TParameters::TYPE_INTEGER:
+        case TParameters::TYPE_INTEGER_ARRAY:
+            if (index < 0 || index >= parameter.integer_values.size())
+            {
+                return;
+            }
+            parameter.integer_values[index] = d_values_widget->Integer(index);
+            break;
+        case TParameters::TYPE_DOUBLE:
+        case TParameters::TYPE_DOUBLE_ARRAY:
+            if (index < 0 || index >= parameter.double_values.size())
+            {
+                return;
+            }
+            parameter.double_values[index] = d_values_widget->Float(index);
+            break;
+        case TParameters::TYPE_TEXT:
+        case TParameters::TYPE_TEXT_ARRAY:
+            if (index < 0 || index >= parameter.text_values.size())
+            {
+                return;
+            }
+            parameter.text_values[index] = d_values_widget->Text(index);
+            break;
+        case TParameters::TYPE_INTEGER_BIT_PATTERN:
+            if (parameter.integer_values.isEmpty())
+            {
+                return;
+            }
+            parameter.integer_values[0] = d_bitfield_widget->Integer();
+            break;
+        default:
+            // No editor is shown for a record without a value type, so a signal here comes from a
+            // hidden editor: it holds another parameter's values and must not mark this one changed.
+            return;
+        }
+        parameter.changed = true;
+    }
+
+    d_parameters.Update_Parameter(parameter);
+    Update_Variable_List();
+}
+
+void TVantrel::Search_Changed(const QString& text)
+{
+    const QString kept_key = d_selected_parameter;
+
+    d_parameter_list->clear();
+    Parameter_Selection_Changed();
+    d_parameter_list->addItems(d_parameters.Get_Parameter_List(text));
+
+    // An empty key means nothing was on show; it must not pick a record whose key happens to be empty.
+    const QList<QListWidgetItem*> matches =
+        kept_key.isEmpty() ? QList<QListWidgetItem*>()
+                           : d_parameter_list->findItems(kept_key, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (matches.size() == 1)
+    {
+        d_parameter_list->setCurrentItem(matches.first());
+        matches.first()->setSelected(true);
+    }
+    else
+    {
+        d_selected_parameter.clear();
+    }
+}
+
+void TVantrel::Update_Variable_List()
+{
+    QTextCursor cursor = d_variables_text->textCursor();
+    const bool was_blocked = d_variables_text->blockSignals(true);
+    d_variables_text->clear();
+
+    int longest_name_length = 0;
+    const std::vector<TExpression::TVariable> variables = d_parameters.Get_Variables(&longest_name_length);
+
+    Add_Variables_Text(QStringLiteral("Variable List..."));
+    for (const TExpression::TVariable& variable : variables)
+    {
+        Add_Variables_Text(QStringLiteral("%1 = %2").arg(variable.name.leftJustified(longest_name_length + 1),
+                                                         QString::number(variable.value, 'f', 6)));
+    }
+
+    cursor.movePosition(QTextCursor::Start);
+    d_variables_text->setTextCursor(cursor);
+    d_variables_text->blockSignals(was_blocked);
+}
+
+void TVantrel::Add_Variables_Text(const QString& text)
+{
+    d_variables_text->appendPlainText(text);
+}
+
+void TVantrel::Add_Rules_Text(const QString& text, bool bold)
+{
+    if (bold)
+    {
+        // Rule names come from the user; escaped, a name like "<b" cannot turn the rest of the report
+        // into markup.
+        d_rules_text->appendHtml(QStringLiteral("<html><b>%1</b></html>").arg(text.toHtmlEscaped()));
+    }
+    else
+    {
+        d_rules_text->appendPlainText(text);
+    }
+}
+
+void TVantrel::Execute_Rules()
+{
+    if (d_rules_running)
+    {
+        return;
+    }
+
+    QTextCursor cursor = d_rules_text->textCursor();
+    d_rules_text->clear();
+
+    const std::vector<TRules::TRuleItem> rules = d_rules.Rules(d_rule_group_combo->currentText());
+    const bool was_blocked = d_rules_text->blockSignals(true);
+
+    if (!rules.empty())
+    {
+        d_rules_running = true;
+        const TRuleRun run(d_parameters.Get_Variables());
+        Add_Rules_Text(TRuleRun::Header_Line(), false);
+        for (const TRules::TRuleItem& rule : rules)
+        {
+            const TRuleRun::TRuleResult result = run.Run_Rule(rule);
+            for (const TRuleRun::TReportLine& line : result.lines)
+            {
+                Add_Rules_Text(line.text, line.bold);
+            }
+            QCoreApplication::processEvents();
+        }
+        d_rules_running = false;
+    }
+
+    d_rules_text->blockSignals(was_blocked);
+    cursor.movePosition(QTextCursor::Start);
+    d_rules_text->setTextCursor(cursor);
+}
+
+void TVantrel::Add_Group()
+{
+    if (!d_create_group_dialog)
+    {
+        d_create_group_dialog = new TCreateGroupDialog(this);
+        d_create_group_dialog->setObjectName(QStringLiteral("create_group_dialog"));
+    }
+
+    d_create_group_dialog->Reset(d_rules.Rule_Groups());
+    if (d_create_group_dialog->exec() != QDialog::Accepted)
+    {
+        return;
+    }
+
+    const QString name = d_create_group_dialog->Group_Name();
+    if (!d_rules.Create_Group(name))
+    {
+        return;
+    }
+
+    d_rule_group_combo->addItem(name);
+    const int index = d_rule_group_combo->findText(name, Qt::MatchFixedString);
+    if (index >= 0)
+    {
+        d_rule_group_combo->setCurrentIndex(index);
+    }
+}
+
+void TVantrel::Remove_Group()
+{
+    d_message_box->setText(QStringLiteral("Warning"));
+    d_message_box->setInformativeText(QStringLiteral("Delete selected group of rules?"));
+    d_message_box->setDetailedText(QString());
+    d_message_box->setIcon(QMessageBox::Question);
+    d_message_box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    d_message_box->setDefaultButton(QMessageBox::No);
+
+    if (d_message_box->exec() != QMessageBox::Yes)
+    {
+        return;
+    }
+
+    const QString name = d_rule_group_combo->currentText();
+    const int index = d_rule_group_combo->currentIndex();
+    d_rules.Remove_Group(name);
+    d_rule_group_combo->removeItem(index);
+}
+
+void TVantrel::Edit_Rules()
+{
+    if (!d_rule_editor_dialog)
+    {
+        d_rule_editor_dialog = new TRuleEditorDialog(this);
+        d_rule_editor_dialog->setObjectName(QStringLiteral("rule_editor_dialog"));
+    }
+
+    d_rule_editor_dialog->Reset(d_rule_group_combo->currentText(), &d_rules);
+    d_rule_editor_dialog->exec();
+}

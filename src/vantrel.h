@@ -1,1 +1,132 @@
 #pragma once
+
+#include "parameters.h"
+#include "rules.h"
+
+#include <QFont>
+#include <QMainWindow>
+#include <QString>
+#include <memory>
+
+class QAction;
+class QCloseEvent;
+class QComboBox;
+class QDockWidget;
+class QDragEnterEvent;
+class QDropEvent;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QSettings;
+class QSplitter;
+class QStackedWidget;
+class QStatusBar;
+class QToolBar;
+class QToolButton;
+class TBitfieldWidget;
+class TCreateGroupDialog;
+class TExportOptionsDialog;
+class TMessageBox;
+class TRuleEditorDialog;
+class TValuesWidget;
+
+// The one main window: the loaded controller parameter list, the value editors, the rules pane and the
+// commands that open, edit, check and export the parameters.
+class TVantrel : public QMainWindow
+{
+    Q_OBJECT
+
+    // The window tests reach the model it owns to check edits and to plant records no file gives.
+    friend class TVantrelTestAccess;
+
+public:
+    explicit TVantrel(const QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
+    ~TVantrel() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+    // The file dialogs, behind virtuals so that a test can answer them without a desktop.
+    virtual QString Ask_Open_File_Name();
+    virtual QString Ask_Save_File_Name();
+
+private slots:
+    void File_New();
+    void File_Load_Parameters();
+    void File_Export();
+    void Parameter_Selection_Changed();
+    void Search_Changed(const QString& text);
+    void Value_Changed(int index);
+    void Add_Group();
+    void Remove_Group();
+    void Edit_Rules();
+    void Execute_Rules();
+
+private:
+    void Create_Fonts();
+    void Create_Data_Path();
+    void Restore_Geometry();
+    void Create_Rules_Dock();
+    void Create_Actions();
+    void Create_Tool_Bar();
+    void Create_Layout();
+    void Restore_Splitter_Sizes();
+    void Load_Rules_Pane();
+    void Set_Texts();
+    void Make_Connections();
+
+    void Update_Variable_List();
+    void Add_Variables_Text(const QString& text);
+    void Add_Rules_Text(const QString& text, bool bold);
+    void Open_Parameter_File(const QString& path);
+    void Reset_View();
+    void Save_Rules_At_Close();
+
+    QAction* d_new_action = nullptr;
+    QAction* d_open_action = nullptr;
+    QAction* d_export_action = nullptr;
+    QAction* d_execute_action = nullptr;
+    QAction* d_quit_action = nullptr;
+    QAction* d_edit_rules_action = nullptr;
+    QComboBox* d_rule_group_combo = nullptr;
+    QLabel* d_description_label = nullptr;
+    QLabel* d_title_label = nullptr;
+    QLineEdit* d_search_edit = nullptr;
+    QListWidget* d_parameter_list = nullptr;
+    QPlainTextEdit* d_rules_text = nullptr;
+    QPlainTextEdit* d_variables_text = nullptr;
+    QStackedWidget* d_editor_stack = nullptr;
+    QStatusBar* d_status_bar = nullptr;
+    QToolButton* d_add_group_button = nullptr;
+    QToolButton* d_remove_group_button = nullptr;
+    QToolButton* d_edit_rules_button = nullptr;
+    QToolButton* d_execute_button = nullptr;
+    QFrame* d_empty_page = nullptr;
+    QSplitter* d_splitter = nullptr;
+    TBitfieldWidget* d_bitfield_widget = nullptr;
+    TValuesWidget* d_values_widget = nullptr;
+    TRuleEditorDialog* d_rule_editor_dialog = nullptr;
+    TCreateGroupDialog* d_create_group_dialog = nullptr;
+    TExportOptionsDialog* d_export_options_dialog = nullptr;
+    TMessageBox* d_message_box = nullptr;
+    std::unique_ptr<QSettings> d_settings;
+    TRules d_rules;
+    QString d_data_path;
+    TParameters d_parameters;
+    QString d_selected_parameter;
+
+    QFont d_bold_font;
+    QFont d_fixed_font;
+    QFont d_notice_font;
+    QDockWidget* d_rules_dock = nullptr;
+    QToolBar* d_tool_bar = nullptr;
+    QLabel* d_notice_label = nullptr;
+    QLabel* d_rules_label = nullptr;
+    // A run hands control to the event loop between two rules; a second run started from there
+    // would clear the report under the first one and interleave their lines.
+    bool d_rules_running = false;
+};

@@ -1,0 +1,467 @@
+#include "mainwindow_testing.h"
+
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtTest>
+
+using namespace Testing;
+
+// Opening parameter files by command and by drop, the search field, the variable pane and New.
+class TMainWindowFilesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void Cancelled_Open_Changes_Nothing();
+    void Open_Fills_The_Window_data();
+    void Open_Fills_The_Window();
+    void Failed_Open_Empties_The_Window_data();
+    void Failed_Open_Empties_The_Window();
+    void Variable_Pane_Pads_Names();
+    void Search_Filters_Keys_data();
+    void Search_Filters_Keys();
+    void Search_Keeps_Selection_data();
+    void Search_Keeps_Selection();
+    void New_Answered_No_Keeps_Everything();
+    void New_Answered_Yes_Clears_Everything();
+    void Drag_Enter_data();
+    void Drag_Enter();
+    void Drop_data();
+    void Drop();
+
+private:
+    struct TWidgets
+    {
+        QListWidget* list = nullptr;
+        QLineEdit* search = nullptr;
+        QPlainTextEdit* variables = nullptr;
+        QPlainTextEdit* rules = nullptr;
+        QStatusBar* status = nullptr;
+        QAction* new_action = nullptr;
+        QAction* export_action = nullptr;
+        QAction* open_action = nullptr;
+        QLabel* title = nullptr;
+        QStackedWidget* stack = nullptr;
+    };
+
+    static TWidgets Widgets(TVantrel& window);
+    QString Write_Fixture(const QString& name, const QByteArray& content);
+
+    QTemporaryDir d_files;
+};
+
+void TMainWindowFilesTest::init()
+{
+    Fresh_Home();
+}
+
+TMainWindowFilesTest::TWidgets TMainWindowFilesTest::Widgets(TVantrel& window)
+{
+    TWidgets widgets;
+    widgets.list = window.findChild<QListWidget*>(QStringLiteral("parameter_list"));
+    widgets.search = window.findChild<QLineEdit*>(QStringLiteral("search_edit"));
+    widgets.variables = window.findChild<QPlainTextEdit*>(QStringLiteral("variables_text"));
+    widgets.rules = window.findChild<QPlainTextEdit*>(QStringLiteral("rules_text"));
+    widgets.status = window.statusBar();
+    widgets.new_action = window.findChild<QAction*>(QStringLiteral("new_action"));
+    widgets.export_action = window.findChild<QAction*>(QStringLiteral("export_action"));
+    widgets.open_action = window.findChild<QAction*>(QStringLiteral("open_action"));
+    widgets.title = window.findChild<QLabel*>(QStringLiteral("title_label"));
+    widgets.stack = window.findChild<QStackedWidget*>(QStringLiteral("editor_stack"));
+    return widgets;
+}
+
+QString TMainWindowFilesTest::Write_Fixture(const QString& name, const QByteArray& content)
+{
+    const QString path = d_files.filePath(name);
+    if (!Write_File(path, content))
+    {
+        return QString();
+    }
+    return path;
+}
+
+void TMainWindowFilesTest::Cancelled_Open_Changes_Nothing()
+{
+    TTestWindow window;
+    TWidgets widgets = Widgets(window);
+    widgets.status->showMessage(QStringLiteral("earlier message"));
+
+    widgets.open_action->trigger();
+    QCOMPARE(window.open_asks, 1);
+    QCOMPARE(widgets.status->currentMessage(), QStringLiteral("earlier message"));
+    QCOMPARE(widgets.list->count(), 0);
+    QVERIFY(!widgets.new_action->isEnabled());
+}
+
+void TMainWindowFilesTest::Open_Fills_The_Window_data()
+{
+    QTest::addColumn<QString>("file_name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("keys");
+
+    QTest::newRow("machine constants file") << "machine.asc" << Constants_File() << Constants_Keys();
+    QTest::newRow("parameter settings file")
+        << "settings.xml" << Settings_File_Content()
+        << QStringList(
+               {QStringLiteral("TTP_DECL"), QStringLiteral("DEA_TAPS"), QStringLiteral("EXAMPLE_TEXT")});
+}
+
+void TMainWindowFilesTest::Open_Fills_The_Window()
+{
+    QFETCH(QString, file_name);
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, keys);
+
+    const QString path = Write_Fixture(file_name, content);
+    QVERIFY(!path.isEmpty());
+
+    TTestWindow window;
+    TWidgets widgets = Widgets(window);
+    widgets.search->setText(QStringLiteral("left over"));
+    widgets.rules->setPlainText(QStringLiteral("old report"));
+
+    window.open_answers << path;
+    widgets.open_action->trigger();
+
+    QCOMPARE(widgets.status->currentMessage(), QDir::toNativeSeparators(path));
+    QCOMPARE(List_Texts(widgets.list), keys);
+    QVERIFY(widgets.search->text().isEmpty());
+    QVERIFY(widgets.rules->toPlainText().isEmpty());
+    QVERIFY(widgets.variables->toPlainText().startsWith(QStringLiteral("Variable List...\n")));
+    QVERIFY(widgets.new_action->isEnabled());
+    QVERIFY(widgets.export_action->isEnabled());
+    QCOMPARE(widgets.stack->currentWidget()->objectName(), QStringLiteral("empty_page"));
+}
+
+void TMainWindowFilesTest::Failed_Open_Empties_The_Window_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("expected_error");
+
+    QTest::newRow("neither marker") << QByteArray(300, 'x')
+                                    << QStringLiteral("Unable to determine type of parameter file");
+    QTest::newRow("too small") << QByteArray("Machine Constants File\n") << QStringLiteral("too small");
+    QTest::newRow("missing file") << QByteArray() << QStringLiteral("Cannot open file");
+}
+
+void TMainWindowFilesTest::Failed_Open_Empties_The_Window()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, expected_error);
+
+    const QString good = Write_Fixture(QStringLiteral("good.asc"), Constants_File());
+    const QString bad = content.isEmpty() ? d_files.filePath(QStringLiteral("no such file.asc"))
+                                          : Write_Fixture(QStringLiteral("bad.asc"), content);
+
+    TTestWindow window;
+    TWidgets widgets = Widgets(window);
+    window.open_answers << good << bad;
+    widgets.open_action->trigger();
+    QVERIFY(Select_Key(widgets.list, QStringLiteral("DEA_TAPS")));
+    QVERIFY(!widgets.title->text().isEmpty());
+
+    widgets.open_action->trigger();
+    const QString message = widgets.status->currentMessage();
+    QCOMPARE(message, QStringLiteral("ERR:  %1").arg(TVantrelTestAccess::Parameters(window).Last_Error()));
+    QVERIFY2(message.contains(expected_error), qPrintable(message));
+    QCOMPARE(widgets.list->count(), 0);
+    QVERIFY(widgets.variables->toPlainText().isEmpty());
+    QVERIFY(widgets.title->text().isEmpty());
+    QCOMPARE(widgets.stack->currentWidget()->objectName(), QStringLiteral("empty_page"));
+    QVERIFY(!widgets.new_action->isEnabled());
+    QVERIFY(!widgets.export_action->isEnabled());
+    QCOMPARE(TVantrelTestAccess::Parameters(window).Parameter_Count(), 0);
+
+    // The error stays in the status bar until the next message: no time-out.
+    QTest::qWait(50);
+    QCOMPARE(widgets.status->currentMessage(), message);
+}
+
+void TMainWindowFilesTest::Variable_Pane_Pads_Names()
+{
+    QByteArray content = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<ZIDParameterSettings>\n"
+                         "  <A><Value>1</Value></A>\n  <BCD><Value>2.5</Value></BCD>\n"
+                         "  <TEXTONLY><Value>not a number</Value></TEXTONLY>\n</ZIDParameterSettings>\n";
+    content.append(QByteArray(200, ' '));
+    const QString path = Write_Fixture(QStringLiteral("variables.xml"), content);
+
+    TTestWindow window;
+    window.open_answers << path;
+    Widgets(window).open_action->trigger();
+
+    QPlainTextEdit* variables = Widgets(window).variables;
+    QCOMPARE(variables->toPlainText(), QStringLiteral("Variable List...\nA    = 1.000000\nBCD  = 2.500000"));
+    QCOMPARE(variables->textCursor().position(), 0);
+    QVERIFY(variables->isReadOnly());
+    QCOMPARE(variables->lineWrapMode(), QPlainTextEdit::NoWrap);
+}
+
+void TMainWindowFilesTest::Search_Filters_Keys_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("lower case finds every case")
+        << "ax"
+        << QStringList({QStringLiteral("AX_LIMIT"), QStringLiteral("MAXSPEED"), QStringLiteral("SpAx_Gain")});
+    QTest::newRow("upper case finds every case")
+        << "AX"
+        << QStringList({QStringLiteral("AX_LIMIT"), QStringLiteral("MAXSPEED"), QStringLiteral("SpAx_Gain")});
+    QTest::newRow("no match") << "zz" << QStringList();
+    QTest::newRow("one key") << "taps" << QStringList({QStringLiteral("DEA_TAPS")});
+}
+
+void TMainWindowFilesTest::Search_Filters_Keys()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, expected);
+
+    TTestWindow window;
+    TWidgets widgets = Widgets(window);
+    window.open_answers << Write_Fixture(QStringLiteral("search.asc"), Constants_File());
+    widgets.open_action->trigger();
+    const QString variables = widgets.variables->toPlainText();
+
+    QTest::keyClicks(widgets.search, text);
+    QCOMPARE(List_Texts(widgets.list), expected);
+    QCOMPARE(widgets.variables->toPlainText(), variables);
+
+    // Clearing the field by hand lists every key again.
+    widgets.search->selectAll();
+    QTest::keyClick(widgets.search, Qt::Key_Backspace);
+    QCOMPARE(List_Texts(widgets.list), Constants_Keys());
+}
+
+void TMainWindowFilesTest::Search_Keeps_Selection_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("kept");
+
+    QTest::newRow("text still matching the shown key") << "limit" << true;
+    QTest::newRow("text matching it and others") << "ax" << true;
+    QTest::newRow("text excluding the shown key") << "taps" << false;
+}
+
+void TMainWindowFilesTest::Search_Keeps_Selection()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, kept);
+
+    TTestWindow window;
+    TWidgets widgets = Widgets(window);
+    window.open_answers << Write_Fixture(QStringLiteral("select.asc"), Constants_File());
+    widgets.open_action->trigger();
+    QVERIFY(Select_Key(widgets.list, QStringLiteral("AX_LIMIT")));
+    const QString title = widgets.title->text();
+    QVERIFY(!title.isEmpty());
+
+    QTest::keyClicks(widgets.search, text);
+
+    const QList<QListWidgetItem*> selected = widgets.list->selectedItems();
+    if (kept)
+    {
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(selected.first()->text(), QStringLiteral("AX_LIMIT"));
+        QCOMPARE(widgets.title->text(), title);
+        QCOMPARE(widgets.stack->currentWidget()->objectName(), QStringLiteral("values_widget"));
+    }
+    else
+    {
+        QVERIFY(selected.isEmpty());
+        QVERIFY(widgets.title->text().isEmpty());
+        QCOMPARE(widgets.stack->currentWidget()->objectName(), QStringLiteral("empty_page"));
+
+        // Nothing is on show now, so widening the search again selects nothing.
+        widgets.search->selectAll();
+        QTest::keyClick(widgets.search, Qt::Key_Backspace);
+        QVERIFY(widgets.list->selectedItems().isEmpty());
+    }
+}
+
+void TMainWindowFilesTest::New_Answered_No_Keeps_Everything()
+{
+    TTestWindow window;
+    TWidgets widgets = Widgets(window);
+    window.open_answers << Write_Fixture(QStringLiteral("keep.asc"), Constants_File());
+    widgets.open_action->trigger();
+    widgets.search->setText(QStringLiteral("a"));
+    const QString variables = widgets.variables->toPlainText();
+
+    TMessageBox::Queue_Answer(QMessageBox::No);
+    QVERIFY(widgets.new_action->isEnabled());
+    widgets.new_action->trigger();
+    QCOMPARE(TMessageBox::Pending_Answers(), 0);
+
+    TMessageBox* box =
+        window.findChild<TMessageBox*>(QStringLiteral("message_box"), Qt::FindDirectChildrenOnly);
+    QVERIFY(box->text().contains(QStringLiteral(">Warning<")));
+    QVERIFY(box->informativeText().contains(QStringLiteral(">Clear loaded parameter file?<")));
+    QCOMPARE(box->icon(), QMessageBox::Question);
+    QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(static_cast<QAbstractButton*>(box->defaultButton()), box->button(QMessageBox::No));
+
+    QCOMPARE(widgets.list->count(), Constants_Keys().size());
+    QCOMPARE(widgets.variables->toPlainText(), variables);
+    QCOMPARE(widgets.search->text(), QStringLiteral("a"));
+    QVERIFY(widgets.new_action->isEnabled());
+    QCOMPARE(TVantrelTestAccess::Parameters(window).Parameter_Count(), Constants_Keys().size());
+}
+
+void TMainWindowFilesTest::New_Answered_Yes_Clears_Everything()
+{
+    TTestWindow window;
+    TWidgets widgets = Widgets(window);
+    const QString path = Write_Fixture(QStringLiteral("clear.asc"), Constants_File());
+    window.open_answers << path;
+    widgets.open_action->trigger();
+    QVERIFY(Select_Key(widgets.list, QStringLiteral("TTP_DECL")));
+    widgets.search->setText(QStringLiteral("a"));
+    widgets.rules->setPlainText(QStringLiteral("report"));
+
+    TMessageBox::Queue_Answer(QMessageBox::Yes);
+    widgets.new_action->trigger();
+
+    QCOMPARE(widgets.list->count(), 0);
+    QVERIFY(widgets.variables->toPlainText().isEmpty());
+    QVERIFY(widgets.rules->toPlainText().isEmpty());
+    QVERIFY(widgets.search->text().isEmpty());
+    QVERIFY(widgets.title->text().isEmpty());
+    QCOMPARE(widgets.stack->currentWidget()->objectName(), QStringLiteral("empty_page"));
+    QVERIFY(!widgets.new_action->isEnabled());
+    QVERIFY(!widgets.export_action->isEnabled());
+    QCOMPARE(TVantrelTestAccess::Parameters(window).Parameter_Count(), 0);
+}
+
+void TMainWindowFilesTest::Drag_Enter_data()
+{
+    QTest::addColumn<bool>("with_urls");
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("uri list") << true << true;
+    QTest::newRow("plain text only") << false << false;
+}
+
+void TMainWindowFilesTest::Drag_Enter()
+{
+    QFETCH(bool, with_urls);
+    QFETCH(bool, accepted);
+
+    TTestWindow window;
+    QMimeData data;
+    if (with_urls)
+    {
+        data.setUrls({QUrl::fromLocalFile(d_files.filePath(QStringLiteral("x.asc")))});
+    }
+    else
+    {
+        data.setText(QStringLiteral("/tmp/x.asc"));
+    }
+
+    QDragEnterEvent event(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    event.ignore();
+    QCoreApplication::sendEvent(&window, &event);
+    QCOMPARE(event.isAccepted(), accepted);
+}
+
+void TMainWindowFilesTest::Drop_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("opens");
+
+    QTest::newRow("one constants file") << "constants" << true;
+    QTest::newRow("one settings file") << "settings" << true;
+    QTest::newRow("two files") << "two files" << false;
+    QTest::newRow("web link") << "web link" << false;
+    QTest::newRow("text without urls") << "text" << false;
+    QTest::newRow("directory fails as a load") << "directory" << true;
+}
+
+void TMainWindowFilesTest::Drop()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, opens);
+
+    const QString loaded = Write_Fixture(QStringLiteral("loaded.asc"), Constants_File());
+    const QString constants = Write_Fixture(QStringLiteral("dropped.asc"), Constants_File());
+    const QString settings = Write_Fixture(QStringLiteral("dropped.xml"), Settings_File_Content());
+    const QString directory = d_files.filePath(QStringLiteral("a directory"));
+    QVERIFY(QDir().mkpath(directory));
+
+    TTestWindow window;
+    TWidgets widgets = Widgets(window);
+    window.open_answers << loaded;
+    widgets.open_action->trigger();
+    QVERIFY(Select_Key(widgets.list, QStringLiteral("DEA_TAPS")));
+    const QString title = widgets.title->text();
+
+    QMimeData data;
+    QString dropped;
+    if (kind == QLatin1String("constants"))
+    {
+        dropped = constants;
+        data.setUrls({QUrl::fromLocalFile(constants)});
+    }
+    else if (kind == QLatin1String("settings"))
+    {
+        dropped = settings;
+        data.setUrls({QUrl::fromLocalFile(settings)});
+    }
+    else if (kind == QLatin1String("two files"))
+    {
+        data.setUrls({QUrl::fromLocalFile(constants), QUrl::fromLocalFile(settings)});
+    }
+    else if (kind == QLatin1String("web link"))
+    {
+        data.setUrls({QUrl(QStringLiteral("https://example.org/machine.asc"))});
+    }
+    else if (kind == QLatin1String("text"))
+    {
+        data.setText(constants);
+    }
+    else
+    {
+        dropped = directory;
+        data.setUrls({QUrl::fromLocalFile(directory)});
+    }
+
+    // As from a file manager: the drag enters the window, then the data is dropped.
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    QDropEvent event(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &event);
+
+    const QString message = widgets.status->currentMessage();
+    if (!opens)
+    {
+        QCOMPARE(message, QDir::toNativeSeparators(loaded));
+        QCOMPARE(List_Texts(widgets.list), Constants_Keys());
+        QCOMPARE(widgets.title->text(), title);
+        QCOMPARE(widgets.list->selectedItems().size(), 1);
+    }
+    else if (kind == QLatin1String("directory"))
+    {
+        QVERIFY2(message.startsWith(QStringLiteral("ERR:  ")), qPrintable(message));
+        QCOMPARE(widgets.list->count(), 0);
+        QVERIFY(!widgets.export_action->isEnabled());
+    }
+    else
+    {
+        QCOMPARE(message, QDir::toNativeSeparators(dropped));
+        QVERIFY(widgets.list->count() > 0);
+        QVERIFY(widgets.list->selectedItems().isEmpty());
+        QVERIFY(widgets.title->text().isEmpty());
+        QVERIFY(widgets.export_action->isEnabled());
+    }
+}
+
+QTEST_MAIN(TMainWindowFilesTest)
+#include "tst_mainwindow_files.moc"

@@ -1,0 +1,387 @@
+#include "mainwindow_testing.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+
+using namespace Testing;
+
+// The rules pane: running a group against the loaded parameters, and creating, removing and editing
+// rule groups.
+class TMainWindowRulesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void Report_data();
+    void Report();
+    void Failed_Rule_Is_Bold();
+    void Nothing_To_Run_Writes_Nothing_data();
+    void Nothing_To_Run_Writes_Nothing();
+    void Run_Started_During_A_Run_Is_Ignored();
+    void Add_Group_data();
+    void Add_Group();
+    void Cancelled_Add_Group_Changes_Nothing();
+    void Remove_Group_data();
+    void Remove_Group();
+    void Removed_Group_Neighbour_Saved_At_Close();
+    void Edit_Rules_Opens_Current_Group();
+
+private:
+    std::unique_ptr<TTestWindow> Open_Window(bool load_parameters);
+    static QString Report_Text(TVantrel& window);
+
+    QTemporaryDir d_files;
+};
+
+void TMainWindowRulesTest::init()
+{
+    Fresh_Home();
+}
+
+std::unique_ptr<TTestWindow> TMainWindowRulesTest::Open_Window(bool load_parameters)
+{
+    auto window = std::make_unique<TTestWindow>();
+    if (load_parameters)
+    {
+        const QString path = d_files.filePath(QStringLiteral("rules source.asc"));
+        if (!Write_File(path, Constants_File()))
+        {
+            return nullptr;
+        }
+        window->open_answers << path;
+        window->findChild<QAction*>(QStringLiteral("open_action"))->trigger();
+    }
+    return window;
+}
+
+QString TMainWindowRulesTest::Report_Text(TVantrel& window)
+{
+    return window.findChild<QPlainTextEdit*>(QStringLiteral("rules_text"))->toPlainText();
+}
+
+void TMainWindowRulesTest::Report_data()
+{
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<QString>("oper");
+    QTest::addColumn<QString>("expected");
+
+    const QString head = QStringLiteral("Evaluating Rules...\n\nRule: 'Check'\n");
+    QTest::newRow("numbers that pass")
+        << "2"
+        << "3"
+        << "OPERATOR_LESS_THAN"
+        << head + "  Left expression value: 2.000000\n  Right expression value: 3.000000\n"
+                  "  OPER:  Left Less Than Right\nPASS";
+    QTest::newRow("parameter value that fails")
+        << "DEA_TAPS"
+        << "4"
+        << "OPERATOR_LESS_THAN"
+        << head + "  Left expression value: 8.000000\n  Right expression value: 4.000000\n"
+                  "  OPER:  Left Less Than Right\n* FAIL *";
+    QTest::newRow("array element against a real")
+        << "TTP_DECL.3"
+        << "MAXSPEED * 100"
+        << "OPERATOR_NOT_EQUAL"
+        << head + "  Left expression value: 125.000000\n  Right expression value: 150.000000\n"
+                  "  OPER:  Left Not Equals Right\nPASS";
+    QTest::newRow("empty left expression") << ""
+                                           << "1"
+                                           << "OPEATOR_EQUAL" << head + "  ERR:  Left expression invalid.";
+    QTest::newRow("unknown name on the right")
+        << "1"
+        << "NO_SUCH_KEY"
+        << "OPEATOR_EQUAL" << head + "  Left expression value: 1.000000\n  ERR:  Right expression invalid.";
+}
+
+void TMainWindowRulesTest::Report()
+{
+    QFETCH(QString, left);
+    QFETCH(QString, right);
+    QFETCH(QString, oper);
+    QFETCH(QString, expected);
+
+    QVERIFY(Write_Rules({{QStringLiteral("Limits"), {{QStringLiteral("Check"), left, right, oper}}}}));
+    auto window = Open_Window(true);
+    QVERIFY(window);
+    QCOMPARE(window->findChild<QComboBox*>(QStringLiteral("rule_group_combo"))->currentText(),
+             QStringLiteral("Limits"));
+
+    window->findChild<QToolButton*>(QStringLiteral("execute_button"))->click();
+    QCOMPARE(Report_Text(*window), expected);
+    QCOMPARE(window->findChild<QPlainTextEdit*>(QStringLiteral("rules_text"))->textCursor().position(), 0);
+
+    // A second run replaces the report instead of adding to it.
+    window->findChild<QAction*>(QStringLiteral("execute_action"))->trigger();
+    QCOMPARE(Report_Text(*window), expected);
+}
+
+void TMainWindowRulesTest::Failed_Rule_Is_Bold()
+{
+    QVERIFY(Write_Rules({{QStringLiteral("Limits"),
+                          {{QStringLiteral("Fails"), QStringLiteral("5"), QStringLiteral("5"),
+                            QStringLiteral("OPERATOR_NOT_EQUAL")},
+                           {QStringLiteral("Passes"), QStringLiteral("5"), QStringLiteral("5"),
+                            QStringLiteral("OPERATOR_GREATER_THAN")}}}}));
+    auto window = Open_Window(false);
+    window->findChild<QAction*>(QStringLiteral("execute_action"))->trigger();
+
+    const QTextDocument* document =
+        window->findChild<QPlainTextEdit*>(QStringLiteral("rules_text"))->document();
+    int fail_blocks = 0;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+    {
+        const bool bold = block.begin() != block.end() &&
+                          block.begin().fragment().charFormat().fontWeight() > QFont::Normal;
+        if (block.text() == QLatin1String("* FAIL *"))
+        {
+            ++fail_blocks;
+            QVERIFY(bold);
+        }
+        else if (!block.text().isEmpty())
+        {
+            QVERIFY2(!bold, qPrintable(block.text()));
+        }
+    }
+    QCOMPARE(fail_blocks, 1);
+    QVERIFY(Report_Text(*window).endsWith(QStringLiteral("Left Greater Than Right\nPASS")));
+}
+
+void TMainWindowRulesTest::Nothing_To_Run_Writes_Nothing_data()
+{
+    QTest::addColumn<bool>("with_group");
+
+    QTest::newRow("group without rules") << true;
+    QTest::newRow("empty selector") << false;
+}
+
+void TMainWindowRulesTest::Nothing_To_Run_Writes_Nothing()
+{
+    QFETCH(bool, with_group);
+
+    if (with_group)
+    {
+        QVERIFY(Write_Rules({{QStringLiteral("Empty"), {}}}));
+    }
+    auto window = Open_Window(true);
+    QVERIFY(window);
+    QPlainTextEdit* report = window->findChild<QPlainTextEdit*>(QStringLiteral("rules_text"));
+    report->setPlainText(QStringLiteral("an old report"));
+
+    window->findChild<QAction*>(QStringLiteral("execute_action"))->trigger();
+    QVERIFY(report->toPlainText().isEmpty());
+}
+
+void TMainWindowRulesTest::Run_Started_During_A_Run_Is_Ignored()
+{
+    QList<TRuleFixture> rules;
+    for (int index = 0; index < 3; ++index)
+    {
+        rules << TRuleFixture{QStringLiteral("Rule %1").arg(index), QStringLiteral("1"), QStringLiteral("2"),
+                              QStringLiteral("OPERATOR_LESS_THAN")};
+    }
+    QVERIFY(Write_Rules({{QStringLiteral("Long"), rules}}));
+    auto window = Open_Window(false);
+
+    window->findChild<QAction*>(QStringLiteral("execute_action"))->trigger();
+    const QString single_run = Report_Text(*window);
+    QCOMPARE(single_run.count(QStringLiteral("Evaluating Rules...")), 1);
+
+    // The queued run is delivered while the first one lets the event loop breathe between rules.
+    QMetaObject::invokeMethod(window.get(), "Execute_Rules", Qt::QueuedConnection);
+    window->findChild<QAction*>(QStringLiteral("execute_action"))->trigger();
+    QCOMPARE(Report_Text(*window), single_run);
+}
+
+void TMainWindowRulesTest::Add_Group_data()
+{
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("entries");
+
+    QTest::newRow("first group") << QStringList() << "Probe" << QStringList({QStringLiteral("Probe")});
+    QTest::newRow("appended at the end")
+        << QStringList({QStringLiteral("Servo"), QStringLiteral("Axis")}) << "Probe"
+        << QStringList({QStringLiteral("Servo"), QStringLiteral("Axis"), QStringLiteral("Probe")});
+}
+
+void TMainWindowRulesTest::Add_Group()
+{
+    QFETCH(QStringList, existing);
+    QFETCH(QString, name);
+    QFETCH(QStringList, entries);
+
+    QList<TGroupFixture> groups;
+    for (const QString& group : existing)
+    {
+        groups << TGroupFixture{group, {}};
+    }
+    if (!groups.isEmpty())
+    {
+        QVERIFY(Write_Rules(groups));
+    }
+    auto window = Open_Window(false);
+    QComboBox* combo = window->findChild<QComboBox*>(QStringLiteral("rule_group_combo"));
+
+    bool answered = false;
+    Answer_Next_Dialog(
+        [name](QDialog* dialog)
+        {
+            dialog->findChild<QLineEdit*>()->setText(name);
+            dialog->accept();
+        },
+        &answered);
+    window->findChild<QToolButton*>(QStringLiteral("add_group_button"))->click();
+
+    QVERIFY(answered);
+    QStringList texts;
+    for (int index = 0; index < combo->count(); ++index)
+    {
+        texts << combo->itemText(index);
+    }
+    QCOMPARE(texts, entries);
+    QCOMPARE(combo->currentText(), name);
+    QCOMPARE(TVantrelTestAccess::Rules(*window).Rule_Groups(), entries);
+}
+
+void TMainWindowRulesTest::Cancelled_Add_Group_Changes_Nothing()
+{
+    QVERIFY(Write_Rules({{QStringLiteral("Servo"), {}}}));
+    auto window = Open_Window(false);
+
+    Answer_Next_Dialog(
+        [](QDialog* dialog)
+        {
+            dialog->findChild<QLineEdit*>()->setText(QStringLiteral("Unwanted"));
+            dialog->reject();
+        });
+    window->findChild<QToolButton*>(QStringLiteral("add_group_button"))->click();
+
+    QCOMPARE(window->findChild<QComboBox*>(QStringLiteral("rule_group_combo"))->count(), 1);
+    QCOMPARE(TVantrelTestAccess::Rules(*window).Rule_Groups(), QStringList({QStringLiteral("Servo")}));
+}
+
+void TMainWindowRulesTest::Remove_Group_data()
+{
+    QTest::addColumn<int>("current");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("groups");
+
+    QTest::newRow("no keeps the group")
+        << 1 << int(QMessageBox::No) << QStringList({"Probe", "Servo", "Wrist"});
+    QTest::newRow("yes removes the middle group")
+        << 1 << int(QMessageBox::Yes) << QStringList({"Probe", "Wrist"});
+    QTest::newRow("yes removes the last group")
+        << 2 << int(QMessageBox::Yes) << QStringList({"Probe", "Servo"});
+}
+
+void TMainWindowRulesTest::Remove_Group()
+{
+    QFETCH(int, current);
+    QFETCH(int, answer);
+    QFETCH(QStringList, groups);
+
+    QVERIFY(Write_Rules({{QStringLiteral("Probe"), {}},
+                         {QStringLiteral("Servo"),
+                          {{QStringLiteral("Gain"), QStringLiteral("1"), QStringLiteral("2"),
+                            QStringLiteral("OPERATOR_LESS_THAN")}}},
+                         {QStringLiteral("Wrist"), {}}}));
+    auto window = Open_Window(false);
+    QComboBox* combo = window->findChild<QComboBox*>(QStringLiteral("rule_group_combo"));
+    combo->setCurrentIndex(current);
+
+    TMessageBox::Queue_Answer(static_cast<QMessageBox::StandardButton>(answer));
+    window->findChild<QToolButton*>(QStringLiteral("remove_group_button"))->click();
+    QCOMPARE(TMessageBox::Pending_Answers(), 0);
+
+    TMessageBox* box =
+        window->findChild<TMessageBox*>(QStringLiteral("message_box"), Qt::FindDirectChildrenOnly);
+    QVERIFY(box->informativeText().contains(QStringLiteral(">Delete selected group of rules?<")));
+    QCOMPARE(static_cast<QAbstractButton*>(box->defaultButton()), box->button(QMessageBox::No));
+
+    QStringList texts;
+    for (int index = 0; index < combo->count(); ++index)
+    {
+        texts << combo->itemText(index);
+    }
+    QCOMPARE(texts, groups);
+    QCOMPARE(TVantrelTestAccess::Rules(*window).Rule_Groups(), groups);
+    QVERIFY(combo->currentIndex() >= 0);
+    if (answer == QMessageBox::No)
+    {
+        QCOMPARE(TVantrelTestAccess::Rules(*window).Rules(QStringLiteral("Servo")).size(), size_t(1));
+    }
+}
+
+void TMainWindowRulesTest::Removed_Group_Neighbour_Saved_At_Close()
+{
+    QVERIFY(Write_Rules(
+        {{QStringLiteral("Probe"), {}}, {QStringLiteral("Servo"), {}}, {QStringLiteral("Wrist"), {}}}));
+    QString neighbour;
+    {
+        auto window = Open_Window(false);
+        QComboBox* combo = window->findChild<QComboBox*>(QStringLiteral("rule_group_combo"));
+        combo->setCurrentIndex(1);
+        TMessageBox::Queue_Answer(QMessageBox::Yes);
+        window->findChild<QToolButton*>(QStringLiteral("remove_group_button"))->click();
+        neighbour = combo->currentText();
+        QVERIFY(!neighbour.isEmpty());
+        QVERIFY(neighbour != QLatin1String("Servo"));
+        window->close();
+    }
+
+    QSettings settings(Settings_File(), QSettings::IniFormat);
+    QCOMPARE(settings.value(QStringLiteral("Default_Rule_Group")).toString(), neighbour);
+
+    // The removal reached the rules file, and the neighbour is current at the next start.
+    auto next = Open_Window(false);
+    QComboBox* combo = next->findChild<QComboBox*>(QStringLiteral("rule_group_combo"));
+    QCOMPARE(combo->count(), 2);
+    QCOMPARE(combo->currentText(), neighbour);
+}
+
+void TMainWindowRulesTest::Edit_Rules_Opens_Current_Group()
+{
+    QVERIFY(Write_Rules({{QStringLiteral("Probe"), {}},
+                         {QStringLiteral("Servo"),
+                          {{QStringLiteral("Gain"), QStringLiteral("1"), QStringLiteral("2"),
+                            QStringLiteral("OPERATOR_LESS_THAN")}}}}));
+    auto window = Open_Window(false);
+    window->findChild<QComboBox*>(QStringLiteral("rule_group_combo"))->setCurrentIndex(1);
+    QPlainTextEdit* report = window->findChild<QPlainTextEdit*>(QStringLiteral("rules_text"));
+    report->setPlainText(QStringLiteral("kept report"));
+
+    QStringList listed;
+    bool answered = false;
+    Answer_Next_Dialog(
+        [&listed](QDialog* dialog)
+        {
+            for (QListWidget* list : dialog->findChildren<QListWidget*>())
+            {
+                listed << List_Texts(list);
+            }
+            dialog->reject();
+        },
+        &answered);
+    window->findChild<QAction*>(QStringLiteral("edit_rules_action"))->trigger();
+
+    QVERIFY(answered);
+    QCOMPARE(listed, QStringList({QStringLiteral("Gain")}));
+    QCOMPARE(report->toPlainText(), QStringLiteral("kept report"));
+
+    // The edit button reaches the same dialog, kept from the first use.
+    Answer_Next_Dialog([](QDialog* dialog) { dialog->reject(); }, &answered);
+    window->findChild<QToolButton*>(QStringLiteral("edit_rules_button"))->click();
+    QVERIFY(answered);
+    QCOMPARE(window->findChildren<QDialog*>(QStringLiteral("rule_editor_dialog")).size(), 1);
+}
+
+QTEST_MAIN(TMainWindowRulesTest)
+#include "tst_mainwindow_rules.moc"

@@ -1,0 +1,354 @@
+#include "mainwindow_testing.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QToolBar>
+#include <QtTest>
+#include <memory>
+
+using namespace Testing;
+
+// Start-up, window geometry and what the window leaves in the settings file when it closes.
+class TMainWindowStartupTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void First_Start_Creates_User_Directory();
+    void Start_Up_State();
+    void Actions_data();
+    void Actions();
+    void Geometry_data();
+    void Geometry();
+    void Splitter_Sizes_Restored();
+    void Close_Writes_Window_State();
+    void Close_Without_Export_Keeps_Export_Keys();
+    void Default_Rule_Group_data();
+    void Default_Rule_Group();
+    void Failed_Rule_Save_Is_Reported();
+    void Unchanged_Rules_Close_Silently();
+};
+
+void TMainWindowStartupTest::init()
+{
+    Fresh_Home();
+}
+
+void TMainWindowStartupTest::First_Start_Creates_User_Directory()
+{
+    QVERIFY(!QFileInfo::exists(Vantrel_Directory()));
+    TTestWindow window;
+    QVERIFY(QFileInfo(Vantrel_Directory()).isDir());
+
+    window.close();
+    QVERIFY(QFileInfo::exists(Settings_File()));
+}
+
+void TMainWindowStartupTest::Start_Up_State()
+{
+    TTestWindow window;
+    QCOMPARE(window.windowTitle(), QStringLiteral("Vantrel Version 1.0"));
+    QVERIFY(window.acceptDrops());
+
+    QStackedWidget* stack = window.findChild<QStackedWidget*>(QStringLiteral("editor_stack"));
+    QVERIFY(stack);
+    QCOMPARE(stack->count(), 3);
+    QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("empty_page"));
+    QCOMPARE(stack->widget(1)->objectName(), QStringLiteral("values_widget"));
+    QCOMPARE(stack->widget(2)->objectName(), QStringLiteral("bitfield_widget"));
+
+    QDockWidget* dock = window.findChild<QDockWidget*>(QStringLiteral("rules_dock"));
+    QVERIFY(dock);
+    QCOMPARE(window.dockWidgetArea(dock), Qt::LeftDockWidgetArea);
+    QVERIFY(!(dock->features() & QDockWidget::DockWidgetClosable));
+    QVERIFY(dock->features() & QDockWidget::DockWidgetMovable);
+    QVERIFY(dock->features() & QDockWidget::DockWidgetFloatable);
+    QCOMPARE(dock->allowedAreas(), Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+
+    // No rules file yet: an empty selector, and nothing in either text pane.
+    QComboBox* combo = window.findChild<QComboBox*>(QStringLiteral("rule_group_combo"));
+    QVERIFY(combo);
+    QCOMPARE(combo->count(), 0);
+    QVERIFY(window.findChild<QPlainTextEdit*>(QStringLiteral("rules_text"))->toPlainText().isEmpty());
+    QVERIFY(window.findChild<QPlainTextEdit*>(QStringLiteral("variables_text"))->toPlainText().isEmpty());
+    QCOMPARE(window.findChild<QListWidget*>(QStringLiteral("parameter_list"))->count(), 0);
+
+    QToolBar* tool_bar = window.findChild<QToolBar*>(QStringLiteral("tool_bar"));
+    QVERIFY(tool_bar);
+    QStringList tool_bar_entries;
+    for (QAction* action : tool_bar->actions())
+    {
+        tool_bar_entries << (action->isSeparator() ? QStringLiteral("|") : action->objectName());
+    }
+    QCOMPARE(tool_bar_entries, QStringList({QStringLiteral("new_action"), QStringLiteral("open_action"),
+                                            QStringLiteral("export_action"), QStringLiteral("quit_action"),
+                                            QStringLiteral("|")}));
+}
+
+void TMainWindowStartupTest::Actions_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shortcut");
+    QTest::addColumn<QString>("tool_tip");
+    QTest::addColumn<bool>("enabled");
+
+    QTest::newRow("new, off until a file is loaded") << "new_action"
+                                                     << "New"
+                                                     << "Ctrl+N"
+                                                     << "Clear parameter list." << false;
+    QTest::newRow("open") << "open_action"
+                          << "Open"
+                          << "Ctrl+O"
+                          << "Open parameter file." << true;
+    QTest::newRow("export, off until a file is loaded") << "export_action"
+                                                        << "Export Changes"
+                                                        << "Ctrl+E"
+                                                        << "Export changes" << false;
+    QTest::newRow("execute rules") << "execute_action"
+                                   << "Execute Rules"
+                                   << "Ctrl+R"
+                                   << "Execute rules" << true;
+    QTest::newRow("quit") << "quit_action"
+                          << "Quit"
+                          << "Ctrl+Q"
+                          << "Close vantrel utility." << true;
+    QTest::newRow("edit rules, no shortcut") << "edit_rules_action"
+                                             << "Edit Rules"
+                                             << ""
+                                             << "Edit rules" << true;
+}
+
+void TMainWindowStartupTest::Actions()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, shortcut);
+    QFETCH(QString, tool_tip);
+    QFETCH(bool, enabled);
+
+    TTestWindow window;
+    QAction* action = window.findChild<QAction*>(name);
+    QVERIFY(action);
+    QCOMPARE(action->text(), text);
+    QCOMPARE(action->shortcut(), QKeySequence(shortcut));
+    QCOMPARE(action->toolTip(), tool_tip);
+    QCOMPARE(action->isEnabled(), enabled);
+    QVERIFY(!action->icon().isNull());
+}
+
+void TMainWindowStartupTest::Geometry_data()
+{
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<QPoint>("position");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRect>("expected");
+
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect fallback(QPoint(30, 30), QSize(1008, 519));
+
+    // The default is itself clipped when the screen is smaller than 1008 x 519 (as the offscreen one is).
+    QTest::newRow("first start: default, clipped to the screen")
+        << false << QPoint() << QSize() << fallback.intersected(screen);
+    QTest::newRow("stored geometry inside the screen")
+        << true << QPoint(100, 50) << QSize(400, 300) << QRect(100, 50, 400, 300);
+    QTest::newRow("stored size larger than the screen is clipped")
+        << true << QPoint(0, 0) << QSize(5000, 4000) << screen;
+    QTest::newRow("partly off screen keeps the visible part")
+        << true << QPoint(screen.right() - 99, 10) << QSize(500, 200)
+        << QRect(screen.right() - 99, 10, 100, 200);
+    QTest::newRow("far off screen gives the default")
+        << true << QPoint(20000, 20000) << QSize(400, 300) << fallback;
+    QTest::newRow("off screen to the left gives the default")
+        << true << QPoint(-3000, 40) << QSize(400, 300) << fallback;
+}
+
+void TMainWindowStartupTest::Geometry()
+{
+    QFETCH(bool, stored);
+    QFETCH(QPoint, position);
+    QFETCH(QSize, size);
+    QFETCH(QRect, expected);
+
+    if (stored)
+    {
+        QDir().mkpath(Vantrel_Directory());
+        QSettings settings(Settings_File(), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Mainwindow_Position"), position);
+        settings.setValue(QStringLiteral("Mainwindow_Size"), size);
+        settings.sync();
+    }
+
+    TTestWindow window;
+    QCOMPARE(window.pos(), expected.topLeft());
+    QCOMPARE(window.size(), expected.size());
+}
+
+void TMainWindowStartupTest::Splitter_Sizes_Restored()
+{
+    {
+        TTestWindow window;
+        QSplitter* splitter = window.findChild<QSplitter*>(QStringLiteral("splitter"));
+        QVERIFY(splitter);
+        QCOMPARE(splitter->orientation(), Qt::Horizontal);
+        QCOMPARE(splitter->count(), 2);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QList<int> sizes = splitter->sizes();
+        QCOMPARE(sizes.size(), 2);
+        // The window is narrower than 1000 pixels on this screen; the panes keep the proportions.
+        QVERIFY2(qAbs(sizes.at(0) * 7 - sizes.at(1) * 3) <= 10,
+                 qPrintable(QStringLiteral("%1/%2").arg(sizes.at(0)).arg(sizes.at(1))));
+    }
+
+    QSettings settings(Settings_File(), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Splitter_Size_0"), 200);
+    settings.setValue(QStringLiteral("Splitter_Size_1"), 800);
+    settings.sync();
+
+    TTestWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QList<int> sizes = window.findChild<QSplitter*>(QStringLiteral("splitter"))->sizes();
+    QCOMPARE(sizes.size(), 2);
+    // Scaled to the narrow offscreen window, the stored proportion 1 : 4 stays.
+    QVERIFY2(qAbs(sizes.at(0) * 4 - sizes.at(1)) <= 10,
+             qPrintable(QStringLiteral("%1/%2").arg(sizes.at(0)).arg(sizes.at(1))));
+}
+
+void TMainWindowStartupTest::Close_Writes_Window_State()
+{
+    QRect geometry;
+    QList<int> sizes;
+    {
+        TTestWindow window;
+        window.resize(600, 400);
+        window.move(40, 50);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        sizes = window.findChild<QSplitter*>(QStringLiteral("splitter"))->sizes();
+        geometry = QRect(window.pos(), window.size());
+        QVERIFY(window.close());
+    }
+
+    QSettings settings(Settings_File(), QSettings::IniFormat);
+    QCOMPARE(settings.value(QStringLiteral("Mainwindow_Position")).toPoint(), geometry.topLeft());
+    QCOMPARE(settings.value(QStringLiteral("Mainwindow_Size")).toSize(), geometry.size());
+    QCOMPARE(settings.value(QStringLiteral("Splitter_Size_0")).toInt(), sizes.at(0));
+    QCOMPARE(settings.value(QStringLiteral("Splitter_Size_1")).toInt(), sizes.at(1));
+    QVERIFY(settings.contains(QStringLiteral("Default_Rule_Group")));
+    QCOMPARE(settings.value(QStringLiteral("Default_Rule_Group")).toString(), QString());
+
+    // The next start comes back where the last one ended.
+    TTestWindow next;
+    QCOMPARE(next.pos(), geometry.topLeft());
+    QCOMPARE(next.size(), geometry.size());
+}
+
+void TMainWindowStartupTest::Close_Without_Export_Keeps_Export_Keys()
+{
+    QDir().mkpath(Vantrel_Directory());
+    {
+        QSettings settings(Settings_File(), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Export_Changed_Only"), false);
+        settings.sync();
+    }
+    {
+        TTestWindow window;
+        window.close();
+    }
+
+    QSettings settings(Settings_File(), QSettings::IniFormat);
+    QCOMPARE(settings.value(QStringLiteral("Export_Changed_Only")), QVariant(QStringLiteral("false")));
+    QVERIFY(!settings.contains(QStringLiteral("Export_Original_Values")));
+    QVERIFY(!settings.contains(QStringLiteral("Export_Matches_Import")));
+}
+
+void TMainWindowStartupTest::Default_Rule_Group_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("exact name selects the group") << QStringLiteral("Servo") << QStringLiteral("Servo");
+    QTest::newRow("last group") << QStringLiteral("Wrist") << QStringLiteral("Wrist");
+    QTest::newRow("name differing in case keeps the first")
+        << QStringLiteral("servo") << QStringLiteral("Probe");
+    QTest::newRow("unknown name keeps the first") << QStringLiteral("Scales") << QStringLiteral("Probe");
+    QTest::newRow("nothing stored keeps the first") << QString() << QStringLiteral("Probe");
+}
+
+void TMainWindowStartupTest::Default_Rule_Group()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, expected);
+
+    QVERIFY(Write_Rules(
+        {{QStringLiteral("Probe"), {}}, {QStringLiteral("Servo"), {}}, {QStringLiteral("Wrist"), {}}}));
+    if (!stored.isNull())
+    {
+        QSettings settings(Settings_File(), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Default_Rule_Group"), stored);
+        settings.sync();
+    }
+
+    {
+        TTestWindow window;
+        QComboBox* combo = window.findChild<QComboBox*>(QStringLiteral("rule_group_combo"));
+        QCOMPARE(combo->count(), 3);
+        QCOMPARE(combo->currentText(), expected);
+
+        // Whatever the user picks now is the default of the next start.
+        combo->setCurrentIndex(1);
+        window.close();
+    }
+
+    TTestWindow next;
+    QCOMPARE(next.findChild<QComboBox*>(QStringLiteral("rule_group_combo"))->currentText(),
+             QStringLiteral("Servo"));
+}
+
+void TMainWindowStartupTest::Failed_Rule_Save_Is_Reported()
+{
+    TTestWindow window;
+    QVERIFY(TVantrelTestAccess::Rules(window).Create_Group(QStringLiteral("Axis limits")));
+
+    // A directory where the rules file belongs: the write at close cannot succeed, even as root.
+    QVERIFY(QDir().mkpath(Rules_File()));
+
+    TMessageBox::Queue_Answer(QMessageBox::Ok);
+    QVERIFY(window.close());
+    QCOMPARE(TMessageBox::Pending_Answers(), 0);
+
+    TMessageBox* box =
+        window.findChild<TMessageBox*>(QStringLiteral("message_box"), Qt::FindDirectChildrenOnly);
+    QVERIFY(box);
+    QVERIFY(box->text().contains(QStringLiteral(">Error<")));
+    QVERIFY2(box->informativeText().contains(QStringLiteral("rules.xml")),
+             qPrintable(box->informativeText()));
+    QVERIFY(box->informativeText().contains(TVantrelTestAccess::Rules(window).Last_Error().toHtmlEscaped()));
+    QCOMPARE(box->icon(), QMessageBox::Critical);
+    QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+
+    // The rest of the close still happens.
+    QSettings settings(Settings_File(), QSettings::IniFormat);
+    QVERIFY(settings.contains(QStringLiteral("Mainwindow_Size")));
+}
+
+void TMainWindowStartupTest::Unchanged_Rules_Close_Silently()
+{
+    QVERIFY(Write_Rules({{QStringLiteral("Probe"), {}}}));
+    TTestWindow window;
+    TMessageBox::Queue_Answer(QMessageBox::Ok);
+    QVERIFY(window.close());
+    QCOMPARE(TMessageBox::Pending_Answers(), 1);
+    TMessageBox::Clear_Answers();
+}
+
+QTEST_MAIN(TMainWindowStartupTest)
+#include "tst_mainwindow_startup.moc"
