@@ -16,30 +16,6 @@
 #include <QSpacerItem>
 #include <QVBoxLayout>
 
-namespace
-{
-bool Same_Name_Ignoring_Case(const QString& first, const QString& second)
-{
-    return first.compare(second, Qt::CaseInsensitive) == 0;
-}
-
-bool Holds_Name_Ignoring_Case(const std::vector<TRules::TRuleItem>& items, const QString& name)
-{
-    for (const TRules::TRuleItem& item : items)
-    {
-        if (Same_Name_Ignoring_Case(item.name, name))
-        {
-            return true;
-        }
-    }
-    return false;
-}
-
-// The store refuses a name that a rule of the group already has, in any case: the same reason it
-// gives itself when it refuses an added rule.
-const char* const NAME_TAKEN_TEXT = "Rule item already exists";
-} // namespace
-
 TRuleEditorDialog::TRuleEditorDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags)
 {
     setObjectName(QStringLiteral("rule_editor_dialog"));
@@ -201,11 +177,10 @@ void TRuleEditorDialog::Edit_Rule()
     }
 
     const TRules::TRuleItem new_rule = d_rule_item_dialog->Rule_Item();
-    QString reason;
-    if (!Replace_Rule(old_name, &new_rule, &reason))
+    if (!d_rules->Replace_Rule(d_rule_group, old_name, new_rule))
     {
-        // The rule as it was stays in the store and in the list.
-        Show_Error(QStringLiteral("Cannot add new rule entry."), reason);
+        // The store refused the change and still holds the rule as it was, in its place.
+        Show_Error(QStringLiteral("Cannot add new rule entry."), d_rules->Last_Error());
         return;
     }
 
@@ -236,24 +211,11 @@ void TRuleEditorDialog::Delete_Rule()
         return;
     }
 
-    QStringList kept;
     for (QListWidgetItem* item : selected)
     {
-        QString reason;
-        if (!Replace_Rule(item->text(), nullptr, &reason))
-        {
-            // The entry stays, so that the list keeps showing what the store holds.
-            kept.append(item->text());
-            continue;
-        }
+        // Exactly the rule the entry shows, also where a hand-made file holds its twin in other case.
+        d_rules->Delete_Rule_Exact(d_rule_group, item->text());
         delete d_rule_list->takeItem(d_rule_list->row(item));
-    }
-
-    if (!kept.isEmpty())
-    {
-        Show_Error(
-            QStringLiteral("Cannot delete rule."),
-            QStringLiteral("Rules whose names differ only in case: %1").arg(kept.join(QStringLiteral(", "))));
     }
 }
 
@@ -303,132 +265,4 @@ void TRuleEditorDialog::Show_Error(const QString& informative_text, const QStrin
     d_message_box->setStandardButtons(QMessageBox::Ok);
     d_message_box->setDefaultButton(QMessageBox::Ok);
     d_message_box->exec();
-}
-
-bool TRuleEditorDialog::Replace_Rule(const QString& name, const TRules::TRuleItem* replacement,
-                                     QString* reason)
-{
-    // The store's Delete_Rule removes the first rule whose name matches without case. Where a
-    // hand-made file holds rules whose names differ only in case, the rules in front of the wanted
-    // one are taken out with it and put back afterwards. The whole change is first played through
-    // on a copy, with the store's own refusal of names taken without case, and is made only when
-    // no rule would be lost on the way.
-    const std::vector<TRules::TRuleItem> stored = d_rules->Rules(d_rule_group);
-
-    std::size_t exact = stored.size();
-    for (std::size_t index = 0; index < stored.size(); ++index)
-    {
-        if (stored[index].name == name)
-        {
-            exact = index;
-            break;
-        }
-    }
-    if (exact == stored.size())
-    {
-        *reason = QStringLiteral("Rule not found");
-        return false;
-    }
-
-    std::vector<TRules::TRuleItem> in_front;
-    std::vector<TRules::TRuleItem> remaining;
-    for (std::size_t index = 0; index < stored.size(); ++index)
-    {
-        if (index < exact && Same_Name_Ignoring_Case(stored[index].name, name))
-        {
-            in_front.push_back(stored[index]);
-        }
-        else if (index != exact)
-        {
-            remaining.push_back(stored[index]);
-        }
-    }
-
-    std::vector<TRules::TRuleItem> trial = remaining;
-    if (replacement)
-    {
-        if (Holds_Name_Ignoring_Case(trial, replacement->name))
-        {
-            *reason = QString::fromLatin1(NAME_TAKEN_TEXT);
-            return false;
-        }
-        trial.push_back(*replacement);
-    }
-    for (const TRules::TRuleItem& item : in_front)
-    {
-        if (Holds_Name_Ignoring_Case(trial, item.name))
-        {
-            *reason = QString::fromLatin1(NAME_TAKEN_TEXT);
-            return false;
-        }
-        trial.push_back(item);
-    }
-
-    // Without a case twin a refused replacement is undone by adding the old rule back. With one,
-    // the store would refuse that too, so every rule to be added is first tried on its own.
-    bool has_twin = false;
-    for (std::size_t index = 0; index < stored.size(); ++index)
-    {
-        has_twin = has_twin || (index != exact && Same_Name_Ignoring_Case(stored[index].name, name));
-    }
-    if (has_twin)
-    {
-        if (replacement && !Store_Accepts(*replacement, reason))
-        {
-            return false;
-        }
-        for (const TRules::TRuleItem& item : in_front)
-        {
-            if (!Store_Accepts(item, reason))
-            {
-                return false;
-            }
-        }
-    }
-
-    for (std::size_t count = 0; count <= in_front.size(); ++count)
-    {
-        d_rules->Delete_Rule(d_rule_group, name);
-    }
-
-    bool replaced = true;
-    if (replacement && !d_rules->Add_Rule(d_rule_group, *replacement))
-    {
-        // Refused for its content (a character the rules file cannot hold): the old rule goes back.
-        *reason = d_rules->Last_Error();
-        replaced = false;
-        d_rules->Add_Rule(d_rule_group, stored[exact]);
-    }
-    for (const TRules::TRuleItem& item : in_front)
-    {
-        d_rules->Add_Rule(d_rule_group, item);
-    }
-    return replaced;
-}
-
-bool TRuleEditorDialog::Store_Accepts(const TRules::TRuleItem& item, QString* reason)
-{
-    // An empty group of its own, taken away at once, asks the store about the rule alone.
-    const QStringList groups = d_rules->Rule_Groups();
-    QString probe_group;
-    for (int number = 1;; ++number)
-    {
-        probe_group = QStringLiteral("Rule Editor Probe %1").arg(number);
-        if (!groups.contains(probe_group, Qt::CaseInsensitive))
-        {
-            break;
-        }
-    }
-    if (!d_rules->Create_Group(probe_group))
-    {
-        *reason = d_rules->Last_Error();
-        return false;
-    }
-    const bool accepted = d_rules->Add_Rule(probe_group, item);
-    if (!accepted)
-    {
-        *reason = d_rules->Last_Error();
-    }
-    d_rules->Remove_Group(probe_group);
-    return accepted;
 }

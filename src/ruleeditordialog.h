@@ -32,11 +32,6 @@ private slots:
 
 private:
     void Show_Error(const QString& informative_text, const QString& detailed_text);
-    // Takes the rule named exactly name out of the edited group and appends replacement (if not
-    // null) in its place, without losing any other rule. False, with the store untouched and the
-    // reason set, when that cannot be done.
-    bool Replace_Rule(const QString& name, const TRules::TRuleItem* replacement, QString* reason);
-    bool Store_Accepts(const TRules::TRuleItem& item, QString* reason);
 
     QLabel* d_group_label = nullptr;
     QListWidget* d_rule_list = nullptr;

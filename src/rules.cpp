@@ -523,6 +523,76 @@ void TRules::Delete_Rule(const QString& group, const QString& name)
     }
 }
 
+std::vector<TRules::TRuleItem>::iterator TRules::Find_Rule_Exact(std::vector<TRuleItem>* items,
+                                                                 const QString& name)
+{
+    const auto exact = std::find_if(items->begin(), items->end(),
+                                    [&name](const TRuleItem& item) { return item.name == name; });
+    if (exact != items->end())
+    {
+        return exact;
+    }
+    return std::find_if(items->begin(), items->end(),
+                        [&name](const TRuleItem& item) { return Same_Without_Case(item.name, name); });
+}
+
+bool TRules::Replace_Rule(const QString& group, const QString& old_name, const TRuleItem& item)
+{
+    TRule* rule_group = Find_Group(group);
+    if (!rule_group)
+    {
+        d_last_error = QStringLiteral("Source rule group not found");
+        return false;
+    }
+
+    std::vector<TRuleItem>& items = rule_group->rule_items;
+    const auto old_rule = Find_Rule_Exact(&items, old_name);
+    if (old_rule == items.end())
+    {
+        d_last_error = QStringLiteral("Rule not found");
+        return false;
+    }
+
+    // The rule being replaced may keep its name, or change only its case; any other rule of the
+    // group, a twin from a hand-made file included, still holds its name against the new one.
+    for (auto iter = items.begin(); iter != items.end(); ++iter)
+    {
+        if (iter != old_rule && Same_Without_Case(iter->name, item.name))
+        {
+            d_last_error = QStringLiteral("Rule item already exists");
+            return false;
+        }
+    }
+
+    if (!Check_Item(item))
+    {
+        return false;
+    }
+
+    // As an added rule, the changed one is checked last until the next load sorts the group.
+    items.erase(old_rule);
+    items.push_back(item);
+    d_modified = true;
+    return true;
+}
+
+void TRules::Delete_Rule_Exact(const QString& group, const QString& name)
+{
+    TRule* rule_group = Find_Group(group);
+    if (!rule_group)
+    {
+        return;
+    }
+
+    std::vector<TRuleItem>& items = rule_group->rule_items;
+    const auto found = Find_Rule_Exact(&items, name);
+    if (found != items.end())
+    {
+        items.erase(found);
+        d_modified = true;
+    }
+}
+
 bool TRules::Copy_Rule(const QString& source_group, const QString& target_group, const QString& name,
                        bool overwrite)
 {

@@ -58,6 +58,13 @@ public:
 
     bool Add_Rule(const QString& group, const TRuleItem& item);
     void Delete_Rule(const QString& group, const QString& name);
+    // As Delete_Rule and Add_Rule, but for the one rule named exactly name (case-sensitive; the first
+    // match without case only when no rule has exactly that name), so that of two rules whose names
+    // differ only in case the right one is removed or replaced. Replace_Rule checks item as Add_Rule
+    // does against the other rules of the group, then takes the old rule out and appends item at the
+    // end; on failure nothing changes.
+    bool Replace_Rule(const QString& group, const QString& old_name, const TRuleItem& item);
+    void Delete_Rule_Exact(const QString& group, const QString& name);
     bool Copy_Rule(const QString& source_group, const QString& target_group, const QString& name,
                    bool overwrite);
     bool Create_Group(const QString& name);
@@ -87,6 +94,8 @@ private:
     bool Check_Item(const TRuleItem& item) const;
     const TRule* Find_Group(const QString& name) const;
     TRule* Find_Group(const QString& name);
+    static std::vector<TRuleItem>::iterator Find_Rule_Exact(std::vector<TRuleItem>* items,
+                                                            const QString& name);
 
     QString d_rule_path;
     QString d_rule_file_name; // empty: "rules.xml" in d_rule_path

@@ -167,6 +167,8 @@ private slots:
     void edit_keeps_name_moves_to_end();
     void double_click_edits_with_two_selected();
     void edit_without_current_entry();
+    void edit_of_rule_gone_from_store();
+    void rule_gone_while_item_dialog_open();
     void delete_three_asks_once();
     void delete_answered_no();
     void copy_rules_data();
@@ -191,6 +193,7 @@ private:
     QStringList Entries() const;
     void Select(const QStringList& names);
     void Load_Twins(TRules* rules, QTemporaryDir* directory);
+    void Load_Plain(TRules* rules, QTemporaryDir* directory);
 
     std::unique_ptr<TRuleEditorDialog> d_editor;
     TRules d_rules;
@@ -424,6 +427,58 @@ void TestRuleEditorDialog::edit_without_current_entry()
     QCOMPARE(Message_Box()->detailedText(), QStringLiteral("No rule selected"));
 }
 
+void TestRuleEditorDialog::edit_of_rule_gone_from_store()
+{
+    Select({QStringLiteral("Alpha")});
+    // Taken away behind the editor's back: the list still shows it.
+    d_rules.Delete_Rule(MAIN, QStringLiteral("Alpha"));
+    auto seen = When_Modal(
+        QStringLiteral("rule_item_dialog"),
+        [](QDialog* dialog) {
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancel_button")),
+                              Qt::LeftButton);
+        },
+        20);
+    TMessageBox::Queue_Answer(QMessageBox::Ok);
+    QTest::mouseClick(Button("edit_button"), Qt::LeftButton);
+    // Let the watch for the rule item dialog run out, so that it cannot act on a later test's dialog.
+    QTest::qWait(300);
+
+    QCOMPARE(TMessageBox::Pending_Answers(), 0);
+    QVERIFY(Message_Box()->informativeText().contains(QLatin1String("Cannot edit existing rule.")));
+    QCOMPARE(Message_Box()->detailedText(), QStringLiteral("Rule not found"));
+    QCOMPARE(Message_Box()->icon(), QMessageBox::Warning);
+    QVERIFY2(!*seen, "no rule to edit, so the rule item dialog must not open");
+    QCOMPARE(Names(d_rules.Rules(MAIN)), QStringList({"Charlie", "Delta", "Bravo"}));
+}
+
+void TestRuleEditorDialog::rule_gone_while_item_dialog_open()
+{
+    Select({QStringLiteral("Delta")});
+    auto applied = std::make_shared<bool>(false);
+    TRules* rules = &d_rules;
+    When_Modal(QStringLiteral("rule_item_dialog"),
+               [applied, rules](QDialog* dialog)
+               {
+                   rules->Delete_Rule(MAIN, QStringLiteral("Delta"));
+                   Retype(dialog->findChild<QLineEdit*>(QStringLiteral("left_expression_edit")),
+                          QStringLiteral("edited"));
+                   QPushButton* apply = dialog->findChild<QPushButton*>(QStringLiteral("apply_button"));
+                   *applied = apply->isEnabled();
+                   QTest::mouseClick(apply, Qt::LeftButton);
+               });
+    TMessageBox::Queue_Answer(QMessageBox::Ok);
+    QTest::mouseClick(Button("edit_button"), Qt::LeftButton);
+
+    QVERIFY(*applied);
+    QCOMPARE(TMessageBox::Pending_Answers(), 0);
+    QVERIFY(Message_Box()->informativeText().contains(QLatin1String("Cannot add new rule entry.")));
+    QCOMPARE(Message_Box()->detailedText(), QStringLiteral("Rule not found"));
+    // The edit must not bring back a rule that is gone, nor add the edited one beside the others.
+    QCOMPARE(Name_Left(d_rules.Rules(MAIN)),
+             QStringList({"Charlie=Charlie_L", "Alpha=Alpha_L", "Bravo=Bravo_L"}));
+}
+
 void TestRuleEditorDialog::delete_three_asks_once()
 {
     Select({QStringLiteral("Alpha"), QStringLiteral("Charlie"), QStringLiteral("Delta")});
@@ -542,6 +597,30 @@ void TestRuleEditorDialog::Load_Twins(TRules* rules, QTemporaryDir* directory)
     QVERIFY2(rules->Load_Rules(), qPrintable(rules->Last_Error()));
     // Loading sorts by code unit: capitals first.
     QCOMPARE(Name_Left(rules->Rules(MAIN)), QStringList({"Feed=feed", "SPEED=capital", "Speed=small"}));
+    QVERIFY(!rules->Is_Modified());
+}
+
+void TestRuleEditorDialog::Load_Plain(TRules* rules, QTemporaryDir* directory)
+{
+    QVERIFY(directory->isValid());
+    QFile file(directory->filePath(QStringLiteral("rules.xml")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+               "<Rules File_Version=\"1\">\n"
+               "  <Rule_Group><Name>Main</Name>\n");
+    for (const char* name : {"Charlie", "Alpha", "Delta", "Bravo"})
+    {
+        file.write(QByteArray("    <Rule_Item><Name>") + name + "</Name><Left_Expression>" + name +
+                   "_L</Left_Expression><Right_Expression>2</Right_Expression>"
+                   "<Operator>OPERATOR_LESS_THAN</Operator></Rule_Item>\n");
+    }
+    file.write("  </Rule_Group>\n"
+               "  <Rule_Group><Name>Servo</Name></Rule_Group>\n"
+               "</Rules>\n");
+    file.close();
+    rules->Set_Rule_Path(directory->path());
+    QVERIFY2(rules->Load_Rules(), qPrintable(rules->Last_Error()));
+    QVERIFY(!rules->Is_Modified());
 }
 
 void TestRuleEditorDialog::case_twins_edit_data()
@@ -554,9 +633,12 @@ void TestRuleEditorDialog::case_twins_edit_data()
     QTest::newRow("capital twin renamed")
         << "SPEED"
         << "Velocity" << false << QStringList{"Feed=feed", "Speed=small", "Velocity=edited"};
-    QTest::newRow("small twin renamed, capital one in front")
+    QTest::newRow("small twin renamed, capital one stays in place")
         << "Speed"
-        << "Velocity" << false << QStringList{"Feed=feed", "Velocity=edited", "SPEED=capital"};
+        << "Velocity" << false << QStringList{"Feed=feed", "SPEED=capital", "Velocity=edited"};
+    QTest::newRow("rule beside the twins renamed")
+        << "Feed"
+        << "Rate" << false << QStringList{"SPEED=capital", "Speed=small", "Rate=edited"};
     QTest::newRow("capital twin keeps its name")
         << "SPEED"
         << "" << true << QStringList{"Feed=feed", "SPEED=capital", "Speed=small"};
@@ -604,8 +686,10 @@ void TestRuleEditorDialog::case_twins_edit()
 
     QVERIFY(*applied);
     // The rule opened is the one whose name is exactly the entry's.
-    QCOMPARE(*shown_left,
-             entry == QLatin1String("SPEED") ? QStringLiteral("capital") : QStringLiteral("small"));
+    const QString opened_left = entry == QLatin1String("SPEED")   ? QStringLiteral("capital")
+                                : entry == QLatin1String("Speed") ? QStringLiteral("small")
+                                                                  : QStringLiteral("feed");
+    QCOMPARE(*shown_left, opened_left);
     QCOMPARE(Name_Left(rules.Rules(MAIN)), expected);
     if (refused)
     {
@@ -613,6 +697,8 @@ void TestRuleEditorDialog::case_twins_edit()
         QVERIFY(Message_Box()->informativeText().contains(QLatin1String("Cannot add new rule entry.")));
         QCOMPARE(Message_Box()->detailedText(), QStringLiteral("Rule item already exists"));
     }
+    // A refused edit leaves nothing for the close to write.
+    QCOMPARE(rules.Is_Modified(), !refused);
     // The list keeps showing what the store holds.
     QStringList stored = Names(rules.Rules(MAIN));
     QStringList shown = Entries();
@@ -629,6 +715,8 @@ void TestRuleEditorDialog::case_twins_delete_data()
     QTest::newRow("capital twin") << QStringList{"SPEED"} << QStringList{"Feed=feed", "Speed=small"};
     QTest::newRow("small twin, capital one in front")
         << QStringList{"Speed"} << QStringList{"Feed=feed", "SPEED=capital"};
+    QTest::newRow("rule beside the twins")
+        << QStringList{"Feed"} << QStringList{"SPEED=capital", "Speed=small"};
     QTest::newRow("both twins") << QStringList{"Speed", "SPEED"} << QStringList{"Feed=feed"};
 }
 
@@ -647,6 +735,7 @@ void TestRuleEditorDialog::case_twins_delete()
     QTest::mouseClick(Button("delete_button"), Qt::LeftButton);
 
     QCOMPARE(Name_Left(rules.Rules(MAIN)), expected);
+    QVERIFY(rules.Is_Modified());
     QStringList stored = Names(rules.Rules(MAIN));
     QStringList shown = Entries();
     stored.sort();
@@ -656,35 +745,45 @@ void TestRuleEditorDialog::case_twins_delete()
 
 void TestRuleEditorDialog::refused_edit_keeps_rule_data()
 {
-    QTest::addColumn<bool>("twins");
+    QTest::addColumn<QString>("store");
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QStringList>("expected");
 
-    // The store takes the old rule back at the end of the group.
-    QTest::newRow("no twin") << false << "Alpha"
-                             << QStringList{"Charlie=Charlie_L", "Delta=Delta_L", "Bravo=Bravo_L",
-                                            "Alpha=Alpha_L"};
-    QTest::newRow("capital twin") << true << "SPEED"
-                                  << QStringList{"Feed=feed", "SPEED=capital", "Speed=small"};
+    // The rule as it was stays where it was: neither it nor a twin moves.
+    QTest::newRow("no twin, rules in added order")
+        << "added"
+        << "Alpha" << QStringList{"Charlie=Charlie_L", "Alpha=Alpha_L", "Delta=Delta_L", "Bravo=Bravo_L"};
+    QTest::newRow("no twin, fresh load")
+        << "plain"
+        << "Bravo" << QStringList{"Alpha=Alpha_L", "Bravo=Bravo_L", "Charlie=Charlie_L", "Delta=Delta_L"};
+    QTest::newRow("capital twin") << "twins"
+                                  << "SPEED" << QStringList{"Feed=feed", "SPEED=capital", "Speed=small"};
     QTest::newRow("small twin, capital one in front")
-        << true << "Speed" << QStringList{"Feed=feed", "SPEED=capital", "Speed=small"};
+        << "twins"
+        << "Speed" << QStringList{"Feed=feed", "SPEED=capital", "Speed=small"};
 }
 
 void TestRuleEditorDialog::refused_edit_keeps_rule()
 {
-    QFETCH(bool, twins);
+    QFETCH(QString, store);
     QFETCH(QString, entry);
     QFETCH(QStringList, expected);
 
     QTemporaryDir directory;
     TRules loaded;
     TRules* rules = &d_rules;
-    if (twins)
+    if (store == QLatin1String("twins"))
     {
         Load_Twins(&loaded, &directory);
         rules = &loaded;
     }
+    else if (store == QLatin1String("plain"))
+    {
+        Load_Plain(&loaded, &directory);
+        rules = &loaded;
+    }
     const QStringList groups = rules->Rule_Groups();
+    const bool modified_before = rules->Is_Modified();
     d_editor->Reset(MAIN, rules);
     Select({entry});
 
@@ -711,6 +810,7 @@ void TestRuleEditorDialog::refused_edit_keeps_rule()
     QVERIFY(!Message_Box()->detailedText().isEmpty());
     QCOMPARE(Name_Left(rules->Rules(MAIN)), expected);
     QCOMPARE(rules->Rule_Groups(), groups);
+    QCOMPARE(rules->Is_Modified(), modified_before);
     QVERIFY(Entries().contains(entry));
     QCOMPARE(Entries().size(), int(expected.size()));
 }

@@ -85,6 +85,39 @@ void Fill_Store(TRules* rules)
     rules->Create_Group(QStringLiteral("Probe"));
     rules->Add_Rule(QStringLiteral("Probe"), Make_Item(QStringLiteral("Deflection")));
 }
+
+// "Feed=feed,SPEED=capital": the rules of one group, each with its left expression, in store order.
+QString Dump_Left(const TRules& rules, const QString& group)
+{
+    QStringList pairs;
+    for (const TItem& item : rules.Rules(group))
+    {
+        pairs.append(item.name + QLatin1Char('=') + item.left_expression);
+    }
+    return pairs.join(QLatin1Char(','));
+}
+
+// A hand-made file whose group Main holds two rules that differ only in case; the load sorts them to
+// Feed, SPEED, Speed.
+void Load_Twins(TRules* rules, const QTemporaryDir& directory)
+{
+    const auto item = [](const QByteArray& name, const QByteArray& left) -> QByteArray
+    {
+        return "<Rule_Item><Name>" + name + "</Name><Left_Expression>" + left +
+               "</Left_Expression><Right_Expression>1</Right_Expression>"
+               "<Operator>OPEATOR_EQUAL</Operator></Rule_Item>";
+    };
+    QVERIFY(
+        Write_File(directory.filePath(QStringLiteral("rules.xml")),
+                   Rules_Xml("<Rule_Group><Name>Main</Name>" + item("Speed", "small") + item("Feed", "feed") +
+                             item("SPEED", "capital") + "</Rule_Group><Rule_Group><Name>Probe</Name>" +
+                             item("Deflection", "tip") + "</Rule_Group>")));
+    rules->Set_Rule_Path(directory.path());
+    QVERIFY2(rules->Load_Rules(), qPrintable(rules->Last_Error()));
+    QCOMPARE(Dump_Left(*rules, QStringLiteral("Main")),
+             QStringLiteral("Feed=feed,SPEED=capital,Speed=small"));
+    QVERIFY(!rules->Is_Modified());
+}
 } // namespace
 
 class TRulesTest : public QObject
@@ -97,6 +130,10 @@ private slots:
     void Operations();
     void Rule_Lookup_data();
     void Rule_Lookup();
+    void Replace_Rule_data();
+    void Replace_Rule();
+    void Delete_Rule_Exact_data();
+    void Delete_Rule_Exact();
     void Modified_Flag();
     void Sort_Order();
     void Operator_Keywords();
@@ -379,6 +416,182 @@ void TRulesTest::Rule_Lookup()
     }
     // A null flag is allowed.
     rules.Rule(group, name, nullptr);
+}
+
+void TRulesTest::Replace_Rule_data()
+{
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("old_name");
+    QTest::addColumn<QString>("new_name");
+    QTest::addColumn<QString>("new_left");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("main");
+
+    const QString start = QStringLiteral("Feed=feed,SPEED=capital,Speed=small");
+
+    QTest::newRow("capital twin chosen exactly") << "Main"
+                                                 << "SPEED"
+                                                 << "Velocity"
+                                                 << "edited"
+                                                 << ""
+                                                 << "Feed=feed,Speed=small,Velocity=edited";
+    QTest::newRow("small twin chosen exactly, capital one stays in place")
+        << "Main"
+        << "Speed"
+        << "Velocity"
+        << "edited"
+        << ""
+        << "Feed=feed,SPEED=capital,Velocity=edited";
+    QTest::newRow("no exact name takes first match without case") << "Main"
+                                                                  << "speed"
+                                                                  << "Velocity"
+                                                                  << "edited"
+                                                                  << ""
+                                                                  << "Feed=feed,Speed=small,Velocity=edited";
+    QTest::newRow("rename to free name moves rule to end") << "Main"
+                                                           << "Feed"
+                                                           << "Rate"
+                                                           << "edited"
+                                                           << ""
+                                                           << "SPEED=capital,Speed=small,Rate=edited";
+    QTest::newRow("keep own name, new expression") << "Main"
+                                                   << "Feed"
+                                                   << "Feed"
+                                                   << "edited"
+                                                   << ""
+                                                   << "SPEED=capital,Speed=small,Feed=edited";
+    QTest::newRow("own name in other case") << "Main"
+                                            << "Feed"
+                                            << "FEED"
+                                            << "edited"
+                                            << ""
+                                            << "SPEED=capital,Speed=small,FEED=edited";
+    QTest::newRow("name of a rule in another group") << "Main"
+                                                     << "Feed"
+                                                     << "Deflection"
+                                                     << "edited"
+                                                     << ""
+                                                     << "SPEED=capital,Speed=small,Deflection=edited";
+    QTest::newRow("rename onto other rule in other case") << "Main"
+                                                          << "Feed"
+                                                          << "speed"
+                                                          << "edited"
+                                                          << "Rule item already exists" << start;
+    QTest::newRow("twin keeping its name collides with the other twin")
+        << "Main"
+        << "SPEED"
+        << "SPEED"
+        << "edited"
+        << "Rule item already exists" << start;
+    QTest::newRow("group matched only without case") << "main"
+                                                     << "Feed"
+                                                     << "Rate"
+                                                     << "edited"
+                                                     << "Source rule group not found" << start;
+    QTest::newRow("missing group") << "Wrist"
+                                   << "Feed"
+                                   << "Rate"
+                                   << "edited"
+                                   << "Source rule group not found" << start;
+    QTest::newRow("missing rule") << "Main"
+                                  << "Brake"
+                                  << "Rate"
+                                  << "edited"
+                                  << "Rule not found" << start;
+    QTest::newRow("rule only in another group") << "Main"
+                                                << "Deflection"
+                                                << "Rate"
+                                                << "edited"
+                                                << "Rule not found" << start;
+    QTest::newRow("blank new name") << "Main"
+                                    << "Feed"
+                                    << " \t"
+                                    << "edited"
+                                    << "Rule name is empty" << start;
+    QTest::newRow("control character in new name")
+        << "Main"
+        << "Feed" << QStringLiteral("Ra\x01te") << "edited"
+        << "Rule item holds a character that the rules file cannot store" << start;
+    QTest::newRow("control character in new expression")
+        << "Main"
+        << "Feed"
+        << "Feed" << QStringLiteral("ed\x02ited")
+        << "Rule item holds a character that the rules file cannot store" << start;
+}
+
+void TRulesTest::Replace_Rule()
+{
+    QFETCH(QString, group);
+    QFETCH(QString, old_name);
+    QFETCH(QString, new_name);
+    QFETCH(QString, new_left);
+    QFETCH(QString, error);
+    QFETCH(QString, main);
+
+    QTemporaryDir directory;
+    TRules rules;
+    Load_Twins(&rules, directory);
+
+    const TItem item = Make_Item(new_name, new_left, QStringLiteral("7"), TRules::OPERATOR_NOT_EQUAL);
+    const bool replaced = rules.Replace_Rule(group, old_name, item);
+
+    QCOMPARE(replaced, error.isEmpty());
+    QCOMPARE(rules.Last_Error(), error);
+    QCOMPARE(Dump_Left(rules, QStringLiteral("Main")), main);
+    QCOMPARE(Dump_Left(rules, QStringLiteral("Probe")), QStringLiteral("Deflection=tip"));
+    QCOMPARE(rules.Rule_Groups(), QStringList({"Main", "Probe"}));
+    // A refused change leaves nothing for the close to write; a made one must be written.
+    QCOMPARE(rules.Is_Modified(), replaced);
+    if (replaced)
+    {
+        const TItem stored = rules.Rules(QStringLiteral("Main")).back();
+        QCOMPARE(stored.right_expression, QStringLiteral("7"));
+        QCOMPARE(stored.operator_type, TRules::OPERATOR_NOT_EQUAL);
+    }
+}
+
+void TRulesTest::Delete_Rule_Exact_data()
+{
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("main");
+
+    const QString start = QStringLiteral("Feed=feed,SPEED=capital,Speed=small");
+
+    QTest::newRow("capital twin") << "Main"
+                                  << "SPEED"
+                                  << "Feed=feed,Speed=small";
+    QTest::newRow("small twin, capital one in front") << "Main"
+                                                      << "Speed"
+                                                      << "Feed=feed,SPEED=capital";
+    QTest::newRow("no exact name takes first match without case") << "Main"
+                                                                  << "speed"
+                                                                  << "Feed=feed,Speed=small";
+    QTest::newRow("missing rule") << "Main"
+                                  << "Brake" << start;
+    QTest::newRow("group matched only without case") << "main"
+                                                     << "Feed" << start;
+    QTest::newRow("missing group") << "Wrist"
+                                   << "Feed" << start;
+}
+
+void TRulesTest::Delete_Rule_Exact()
+{
+    QFETCH(QString, group);
+    QFETCH(QString, name);
+    QFETCH(QString, main);
+
+    QTemporaryDir directory;
+    TRules rules;
+    Load_Twins(&rules, directory);
+
+    rules.Delete_Rule_Exact(group, name);
+
+    QCOMPARE(Dump_Left(rules, QStringLiteral("Main")), main);
+    QCOMPARE(Dump_Left(rules, QStringLiteral("Probe")), QStringLiteral("Deflection=tip"));
+    QCOMPARE(rules.Is_Modified(), main != QLatin1String("Feed=feed,SPEED=capital,Speed=small"));
+    // Like Delete_Rule, a missing rule or group is no error.
+    QVERIFY(rules.Last_Error().isEmpty());
 }
 
 void TRulesTest::Modified_Flag()
