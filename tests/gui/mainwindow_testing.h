@@ -19,6 +19,7 @@
 #include <QStatusBar>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 
@@ -53,8 +54,18 @@ protected:
 
 namespace Testing
 {
+// The window keeps its settings and rules under HOME. Whatever HOME the test was started with, the
+// window under test gets a private one, so a test run can never touch a user's own ~/.vantrel.
+inline void Use_Private_Home()
+{
+    static QTemporaryDir home;
+    static const bool set = qputenv("HOME", QFile::encodeName(home.path()));
+    Q_UNUSED(set);
+}
+
 inline QString Vantrel_Directory()
 {
+    Use_Private_Home();
     return QDir::home().filePath(QStringLiteral(".vantrel"));
 }
 
@@ -71,6 +82,7 @@ inline QString Rules_File()
 // Every test function starts as a first run of the program for this user.
 inline void Fresh_Home()
 {
+    Use_Private_Home();
     QDir().mkpath(QDir::homePath());
     QDir(Vantrel_Directory()).removeRecursively();
     TMessageBox::Clear_Answers();
