@@ -1,0 +1,62 @@
+#include "utilities.h"
+
+#include <QtTest>
+#include <cmath>
+#include <limits>
+
+class TTestUtilities : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void High_Precision_Display_data();
+    void High_Precision_Display();
+};
+
+void TTestUtilities::High_Precision_Display_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("expected");
+
+    QTest::newRow("whole number") << 2.0 << false;
+    QTest::newRow("exact half") << 2.5 << false;
+    QTest::newRow("half below one") << 0.5 << false;
+    QTest::newRow("four decimals") << 0.1234 << false;
+    QTest::newRow("five decimals") << 0.12345 << true;
+    QTest::newRow("five decimals, fraction above half") << 0.62345 << false;
+    QTest::newRow("negative five decimals") << -0.12345 << true;
+    QTest::newRow("ten micrometres") << 1e-5 << true;
+    QTest::newRow("pi to five places") << 3.14159 << true;
+    QTest::newRow("12.34 is held below itself") << 12.34 << true;
+    QTest::newRow("four decimals above ten") << 12.3456 << true;
+    QTest::newRow("zero") << 0.0 << false;
+    QTest::newRow("negative zero") << -0.0 << false;
+    QTest::newRow("half minus a hair") << 0.49999 << true;
+    // The sum a + 0.5 rounds to 1.0 in double precision, so the remainder is negative: short form.
+    QTest::newRow("largest double below one half") << std::nextafter(0.5, 0.0) << false;
+    QTest::newRow("seven nines below one half") << 0.4999999 << true;
+    QTest::newRow("smallest double above one half") << std::nextafter(0.5, 1.0) << false;
+    QTest::newRow("smallest subnormal") << std::numeric_limits<double>::denorm_min() << false;
+    QTest::newRow("fifty micrometres") << 0.00005 << true;
+    QTest::newRow("large whole number inside range") << 2147483000.0 << false;
+    QTest::newRow("largest below the 32-bit limit") << 2147483647.0 - 0.5 - 0.25 << false;
+    QTest::newRow("exactly 2^31 - 0.5") << 2147483647.5 << true;
+    QTest::newRow("2^31") << 2147483648.0 << true;
+    QTest::newRow("negative 2^31") << -2147483648.0 << true;
+    QTest::newRow("far beyond 32 bits") << 1e300 << true;
+    QTest::newRow("largest double") << std::numeric_limits<double>::max() << true;
+    QTest::newRow("positive infinity") << std::numeric_limits<double>::infinity() << true;
+    QTest::newRow("negative infinity") << -std::numeric_limits<double>::infinity() << true;
+    QTest::newRow("quiet NaN") << std::numeric_limits<double>::quiet_NaN() << false;
+    QTest::newRow("negative NaN") << -std::numeric_limits<double>::quiet_NaN() << false;
+}
+
+void TTestUtilities::High_Precision_Display()
+{
+    QFETCH(double, value);
+    QFETCH(bool, expected);
+    QCOMPARE(Utilities::Use_High_Precision_Display(value), expected);
+}
+
+QTEST_APPLESS_MAIN(TTestUtilities)
+#include "tst_utilities.moc"
