@@ -12,3 +12,14 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build-check -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_WERROR=ON
 cmake --build build-check -j"$jobs"
 ctest --test-dir build-check --output-on-failure -j"$jobs"
+
+# The same suite again under AddressSanitizer and UndefinedBehaviorSanitizer: any invalid access,
+# leak in our code or undefined operation stops the test that hit it. Leaks inside third-party
+# libraries (fontconfig, the platform plugin) are suppressed by tools/lsan.supp.
+export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+export LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp:print_suppressions=0
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_SANITIZE=ON -DVANTREL_WERROR=ON \
+    -DVANTREL_BUILD_BENCH=OFF
+cmake --build build-sanitize -j"$jobs"
+ctest --test-dir build-sanitize --output-on-failure -j"$jobs"

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// One entry per reader of outside input. Each takes the raw bytes a user or another program could
+// hand us, runs them through the reader and checks what the model promises afterwards; a broken
+// promise aborts, so both the fuzzer and the seed replay test see it as a failure.
+namespace Fuzz
+{
+// A machine constants file, given straight to the reader and through a file on disk.
+void Constants(const uint8_t* data, size_t size);
+// A parameter settings file on disk, through the type test and straight to the XML reader.
+void Settings(const uint8_t* data, size_t size);
+// A rules.xml: loaded, changed, saved and loaded again; the second load must equal the store.
+void Rules(const uint8_t* data, size_t size);
+// Any XML file opened by the XML layer and walked node by node.
+void Xml_File(const uint8_t* data, size_t size);
+// Leading lines "name=value" fill the variable table, the rest is the expression.
+void Expression(const uint8_t* data, size_t size);
+} // namespace Fuzz
