@@ -246,7 +246,7 @@ inline void Answer_Next_Dialog(const std::function<void(QDialog*)>& answer, bool
     {
         *answered = false;
     }
-    QTimer::singleShot(0, [answer, answered]() { Poll_For_Dialog(answer, answered, 500); });
+    QTimer::singleShot(0, [answer, answered]() { Poll_For_Dialog(answer, answered, 3000); });
 }
 
 inline bool Select_Key(QListWidget* list, const QString& key)

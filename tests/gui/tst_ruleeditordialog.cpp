@@ -54,35 +54,29 @@ QStringList Name_Left(const std::vector<TRules::TRuleItem>& items)
     return pairs;
 }
 
+// Looks for the modal dialog named name every 10 ms, at most left more times, and acts on it once.
+void Poll_Modal(const QString& name, const std::function<void(QDialog*)>& action,
+                const std::shared_ptr<bool>& seen, int left)
+{
+    QDialog* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (dialog && dialog->objectName() == name)
+    {
+        *seen = true;
+        action(dialog);
+        return;
+    }
+    if (left > 0)
+    {
+        QTimer::singleShot(10, [name, action, seen, left]() { Poll_Modal(name, action, seen, left - 1); });
+    }
+}
+
 // Acts on the modal dialog named name as soon as it is up; the action must close it. The flag
 // tells whether it ever came up.
-std::shared_ptr<bool> When_Modal(const QString& name, std::function<void(QDialog*)> action, int tries = 300)
+std::shared_ptr<bool> When_Modal(const QString& name, std::function<void(QDialog*)> action, int tries = 3000)
 {
     auto seen = std::make_shared<bool>(false);
-    std::shared_ptr<std::function<void(int)>> poll = std::make_shared<std::function<void(int)>>();
-    *poll = [=](int left)
-    {
-        QDialog* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog && dialog->objectName() == name)
-        {
-            *seen = true;
-            action(dialog);
-            *poll = nullptr;
-            return;
-        }
-        if (left > 0)
-        {
-            QTimer::singleShot(10,
-                               [poll, left]()
-                               {
-                                   if (*poll)
-                                   {
-                                       (*poll)(left - 1);
-                                   }
-                               });
-        }
-    };
-    QTimer::singleShot(0, [poll, tries]() { (*poll)(tries); });
+    QTimer::singleShot(0, [name, action, seen, tries]() { Poll_Modal(name, action, seen, tries); });
     return seen;
 }
 
