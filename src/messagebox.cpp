@@ -66,3 +66,26 @@ void TMessageBox::resizeEvent(QResizeEvent* event)
     QMessageBox::resizeEvent(event);
     setFixedWidth(d_width);
 }
+
+bool TMessageBox::Ask_Question(const QString& text, const QString& informative_text)
+{
+    setText(text);
+    setInformativeText(informative_text);
+    setDetailedText(QString());
+    setIcon(QMessageBox::Question);
+    setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    setDefaultButton(QMessageBox::No);
+    return exec() == QMessageBox::Yes;
+}
+
+void TMessageBox::Show_Error(const QString& informative_text, const QString& detailed_text,
+                             QMessageBox::Icon icon)
+{
+    setText(QStringLiteral("Error"));
+    setInformativeText(informative_text);
+    setDetailedText(detailed_text);
+    setIcon(icon);
+    setStandardButtons(QMessageBox::Ok);
+    setDefaultButton(QMessageBox::Ok);
+    exec();
+}

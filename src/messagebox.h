@@ -16,6 +16,12 @@ public:
     virtual void setText(const QString& text);
     virtual void setInformativeText(const QString& text);
 
+    // A question with the buttons Yes and No, No the default; true only for Yes (Escape answers No).
+    bool Ask_Question(const QString& text, const QString& informative_text);
+    // An error with one Ok button: text "Error", the informative and the detailed text given.
+    void Show_Error(const QString& informative_text, const QString& detailed_text,
+                    QMessageBox::Icon icon = QMessageBox::Warning);
+
     // Tests answer the next boxes without showing them: each queued answer is taken by one exec.
     static void Queue_Answer(QMessageBox::StandardButton answer);
     static void Clear_Answers();

@@ -132,7 +132,7 @@ void TRuleEditorDialog::Add_Rule()
     const TRules::TRuleItem item = d_rule_item_dialog->Rule_Item();
     if (!d_rules->Add_Rule(d_rule_group, item))
     {
-        Show_Error(QStringLiteral("Cannot add new rule entry."), d_rules->Last_Error());
+        d_message_box->Show_Error(QStringLiteral("Cannot add new rule entry."), d_rules->Last_Error());
         return;
     }
     d_rule_list->addItem(item.name);
@@ -147,7 +147,8 @@ void TRuleEditorDialog::Edit_Rule()
     QListWidgetItem* current = d_rule_list->currentItem();
     if (!current)
     {
-        Show_Error(QStringLiteral("Cannot edit existing rule."), QStringLiteral("No rule selected"));
+        d_message_box->Show_Error(QStringLiteral("Cannot edit existing rule."),
+                                  QStringLiteral("No rule selected"));
         return;
     }
 
@@ -155,7 +156,7 @@ void TRuleEditorDialog::Edit_Rule()
     TRules::TRuleItem rule = d_rules->Rule(d_rule_group, current->text(), &found);
     if (!found)
     {
-        Show_Error(QStringLiteral("Cannot edit existing rule."), d_rules->Last_Error());
+        d_message_box->Show_Error(QStringLiteral("Cannot edit existing rule."), d_rules->Last_Error());
         return;
     }
     // The store looks names up without case; a hand-made file may hold "Speed" and "SPEED", and the
@@ -180,7 +181,7 @@ void TRuleEditorDialog::Edit_Rule()
     if (!d_rules->Replace_Rule(d_rule_group, old_name, new_rule))
     {
         // The store refused the change and still holds the rule as it was, in its place.
-        Show_Error(QStringLiteral("Cannot add new rule entry."), d_rules->Last_Error());
+        d_message_box->Show_Error(QStringLiteral("Cannot add new rule entry."), d_rules->Last_Error());
         return;
     }
 
@@ -200,13 +201,7 @@ void TRuleEditorDialog::Delete_Rule()
         return;
     }
 
-    d_message_box->setText(QStringLiteral("Warning"));
-    d_message_box->setInformativeText(QStringLiteral("Delete selected rules?"));
-    d_message_box->setDetailedText(QString());
-    d_message_box->setIcon(QMessageBox::Question);
-    d_message_box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    d_message_box->setDefaultButton(QMessageBox::No);
-    if (d_message_box->exec() != QMessageBox::Yes)
+    if (!d_message_box->Ask_Question(QStringLiteral("Warning"), QStringLiteral("Delete selected rules?")))
     {
         return;
     }
@@ -239,14 +234,9 @@ void TRuleEditorDialog::Copy_Rule()
         return;
     }
 
-    d_message_box->setText(QStringLiteral("Overwrite Existing Rules"));
-    d_message_box->setInformativeText(
+    const bool overwrite = d_message_box->Ask_Question(
+        QStringLiteral("Overwrite Existing Rules"),
         QStringLiteral("Do you want to overwrite existing rules in target group (if they exist)?"));
-    d_message_box->setDetailedText(QString());
-    d_message_box->setIcon(QMessageBox::Question);
-    d_message_box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    d_message_box->setDefaultButton(QMessageBox::No);
-    const bool overwrite = d_message_box->exec() != QMessageBox::No;
 
     const QString target = d_copy_rules_dialog->Target_Group();
     for (const QListWidgetItem* item : d_rule_list->selectedItems())
@@ -254,15 +244,4 @@ void TRuleEditorDialog::Copy_Rule()
         // A rule already in the target without overwrite, or a vanished target, is skipped silently.
         d_rules->Copy_Rule(d_rule_group, target, item->text(), overwrite);
     }
-}
-
-void TRuleEditorDialog::Show_Error(const QString& informative_text, const QString& detailed_text)
-{
-    d_message_box->setText(QStringLiteral("Error"));
-    d_message_box->setInformativeText(informative_text);
-    d_message_box->setDetailedText(detailed_text);
-    d_message_box->setIcon(QMessageBox::Warning);
-    d_message_box->setStandardButtons(QMessageBox::Ok);
-    d_message_box->setDefaultButton(QMessageBox::Ok);
-    d_message_box->exec();
 }

@@ -31,8 +31,6 @@ private slots:
     void Copy_Rule();
 
 private:
-    void Show_Error(const QString& informative_text, const QString& detailed_text);
-
     QLabel* d_group_label = nullptr;
     QListWidget* d_rule_list = nullptr;
     QPushButton* d_add_button = nullptr;

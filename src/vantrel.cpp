@@ -483,16 +483,10 @@ void TVantrel::Save_Rules_At_Close()
         return;
     }
 
-    d_message_box->setText(QStringLiteral("Error"));
-    d_message_box->setInformativeText(
-        QStringLiteral("The rules could not be saved to %1: %2")
-            .arg(QDir::toNativeSeparators(d_rules.Rule_File_Name()).toHtmlEscaped(),
-                 d_rules.Last_Error().toHtmlEscaped()));
-    d_message_box->setDetailedText(QString());
-    d_message_box->setIcon(QMessageBox::Critical);
-    d_message_box->setStandardButtons(QMessageBox::Ok);
-    d_message_box->setDefaultButton(QMessageBox::Ok);
-    d_message_box->exec();
+    d_message_box->Show_Error(QStringLiteral("The rules could not be saved to %1: %2")
+                                  .arg(QDir::toNativeSeparators(d_rules.Rule_File_Name()).toHtmlEscaped(),
+                                       d_rules.Last_Error().toHtmlEscaped()),
+                              QString(), QMessageBox::Critical);
 }
 
 void TVantrel::dragEnterEvent(QDragEnterEvent* event)
@@ -528,14 +522,8 @@ void TVantrel::dropEvent(QDropEvent* event)
 
 void TVantrel::File_New()
 {
-    d_message_box->setText(QStringLiteral("Warning"));
-    d_message_box->setInformativeText(QStringLiteral("Clear loaded parameter file?"));
-    d_message_box->setDetailedText(QString());
-    d_message_box->setIcon(QMessageBox::Question);
-    d_message_box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    d_message_box->setDefaultButton(QMessageBox::No);
-
-    if (d_message_box->exec() != QMessageBox::Yes)
+    if (!d_message_box->Ask_Question(QStringLiteral("Warning"),
+                                     QStringLiteral("Clear loaded parameter file?")))
     {
         return;
     }
@@ -884,14 +872,8 @@ void TVantrel::Add_Group()
 
 void TVantrel::Remove_Group()
 {
-    d_message_box->setText(QStringLiteral("Warning"));
-    d_message_box->setInformativeText(QStringLiteral("Delete selected group of rules?"));
-    d_message_box->setDetailedText(QString());
-    d_message_box->setIcon(QMessageBox::Question);
-    d_message_box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    d_message_box->setDefaultButton(QMessageBox::No);
-
-    if (d_message_box->exec() != QMessageBox::Yes)
+    if (!d_message_box->Ask_Question(QStringLiteral("Warning"),
+                                     QStringLiteral("Delete selected group of rules?")))
     {
         return;
     }
