@@ -180,6 +180,7 @@ private:
     QString Check_Rules_File();
 
     QTemporaryDir d_files;
+    QTemporaryDir d_home;
     std::unique_ptr<TSoakWindow> d_window;
     quint32 d_seed = 20240611;
     bool d_driving = false;
@@ -214,6 +215,9 @@ void TestSoak::initTestCase()
         d_seed = seed;
     }
     QVERIFY(d_files.isValid());
+    // The window keeps its settings and rules under HOME: give it a fresh one that surely exists.
+    QVERIFY(d_home.isValid());
+    qputenv("HOME", QFile::encodeName(d_home.path()));
     Write_Files();
 }
 
@@ -294,8 +298,14 @@ void TestSoak::Start_Window()
 void TestSoak::Close_Window()
 {
     d_store_at_close = Image_Of(TVantrelTestAccess::Rules(*d_window));
+    // Closing may tell the user something (a rules file that could not be saved): answer it, and
+    // let the rules file comparison after the close judge what happened.
+    const bool driving = d_driving;
+    d_driving = true;
+    QTimer::singleShot(0, this, &TestSoak::Drive_Dialogs);
     d_window->close();
     d_window.reset();
+    d_driving = driving;
 }
 
 void TestSoak::Random_User_Session()
