@@ -15,7 +15,6 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <cmath>
@@ -53,25 +52,6 @@ const QString& Scratch_Directory()
     }
     static const QString path = directory.path();
     return path;
-}
-
-// The DOM parser dies on a character reference XML forbids (such as &#1;) once the XML layer has set
-// its invalid-data policy. While that is open, VANTREL_FUZZ_SKIP_FORBIDDEN_CHARACTERS lets a run go
-// past it to look for other faults.
-bool Skip_Known_Dom_Crash(const uint8_t* data, size_t size)
-{
-    static const bool skip = qEnvironmentVariableIsSet("VANTREL_FUZZ_SKIP_FORBIDDEN_CHARACTERS");
-    if (!skip)
-    {
-        return false;
-    }
-    QXmlStreamReader reader(
-        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<int>(size)));
-    while (!reader.atEnd())
-    {
-        reader.readNext();
-    }
-    return reader.hasError() && reader.error() == QXmlStreamReader::NotWellFormedError;
 }
 
 QString Write_Scratch_File(const QString& name, const uint8_t* data, size_t size)
@@ -319,10 +299,6 @@ void Constants(const uint8_t* data, size_t size)
 
 void Settings(const uint8_t* data, size_t size)
 {
-    if (Skip_Known_Dom_Crash(data, size))
-    {
-        return;
-    }
     const QString path = Write_Scratch_File(QStringLiteral("settings.xml"), data, size);
     {
         TParameters parameters;
@@ -360,10 +336,6 @@ void Settings(const uint8_t* data, size_t size)
 
 void Rules(const uint8_t* data, size_t size)
 {
-    if (Skip_Known_Dom_Crash(data, size))
-    {
-        return;
-    }
     const QString directory = Scratch_Directory() + QStringLiteral("/rules");
     QDir().mkpath(directory);
     // Copies kept of unreadable files would pile up over millions of runs.
@@ -433,10 +405,6 @@ void Rules(const uint8_t* data, size_t size)
 
 void Xml_File(const uint8_t* data, size_t size)
 {
-    if (Skip_Known_Dom_Crash(data, size))
-    {
-        return;
-    }
     const QString path = Write_Scratch_File(QStringLiteral("document.xml"), data, size);
     const QString identifications[] = {QStringLiteral("Rules"), QStringLiteral("ZIDParameterSettings")};
     for (const QString& identification : identifications)
