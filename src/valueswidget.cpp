@@ -57,6 +57,16 @@ TValuesWidget::TValuesWidget(QWidget* parent, Qt::WindowFlags flags) : QFrame(pa
     d_value_widgets[0].line_edit->setMinimumWidth(200);
 }
 
+TValuesWidget::~TValuesWidget()
+{
+    // Destroying the fields takes the focus from them, and a field that loses the focus reports a
+    // finished edit: by then this widget is gone, so the fields must not reach it any more.
+    for (const TValueWidget& value_widget : d_value_widgets)
+    {
+        disconnect(value_widget.line_edit, nullptr, this, nullptr);
+    }
+}
+
 void TValuesWidget::Reset(int values_count)
 {
     Q_ASSERT_X(!(values_count < 0), "valueswidget.cpp", "!(values_count < 0)");

@@ -21,6 +21,7 @@ public:
     };
 
     explicit TValuesWidget(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
+    ~TValuesWidget() override;
 
     void Reset(int values_count);
     void Set_Integer(int index, int value);

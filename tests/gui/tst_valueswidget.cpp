@@ -1,7 +1,9 @@
 #include "valueswidget.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -26,6 +28,7 @@ private slots:
     void Return_Emits_Row_Index();
     void Finished_Edit_Without_Change_Emits();
     void Hidden_Row_Still_Settable();
+    void Destroying_With_Focus_Reports_No_Edit();
 
 private:
     static QLineEdit* Edit(TValuesWidget& widget, int row)
@@ -230,6 +233,25 @@ void TValuesWidgetTest::Return_Emits_Row_Index()
     QCOMPARE(spy.at(0).at(0).toInt(), row);
     QCOMPARE(widget.Float(row), 12.5);
     QCOMPARE(widget.Integer(row), 12);
+}
+
+// Closing the window while a value field has the focus takes the focus away during destruction; the
+// field's finished edit must not reach the half-destroyed widget.
+void TValuesWidgetTest::Destroying_With_Focus_Reports_No_Edit()
+{
+    auto* widget = new TValuesWidget;
+    widget->setAttribute(Qt::WA_DeleteOnClose);
+    widget->Reset(2);
+    widget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(widget));
+    QApplication::setActiveWindow(widget);
+    Edit(*widget, 1)->setFocus();
+    int reports = 0;
+    connect(widget, qOverload<int>(&TValuesWidget::Value_Changed), this, [&reports]() { ++reports; });
+    QPointer<TValuesWidget> guard(widget);
+    widget->close();
+    QTRY_VERIFY(guard.isNull());
+    QCOMPARE(reports, 0);
 }
 
 void TValuesWidgetTest::Finished_Edit_Without_Change_Emits()
