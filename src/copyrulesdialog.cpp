@@ -1,5 +1,7 @@
 #include "copyrulesdialog.h"
 
+#include "dialogparts.h"
+
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -25,22 +27,13 @@ TCopyRulesDialog::TCopyRulesDialog(QWidget* parent, Qt::WindowFlags flags) : QDi
 
     layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), 1, 0, 1, 2);
 
-    QFrame* line = new QFrame(this);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    layout->addWidget(line, 2, 0, 1, 2);
+    layout->addWidget(Utilities::Sunken_Line(this), 2, 0, 1, 2);
 
-    QHBoxLayout* button_layout = new QHBoxLayout();
-    button_layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
-    d_cancel_button = new QPushButton(QStringLiteral("Cancel"), this);
-    d_cancel_button->setObjectName(QStringLiteral("cancel_button"));
-    d_cancel_button->setAutoDefault(false);
-    button_layout->addWidget(d_cancel_button);
-    d_copy_button = new QPushButton(QStringLiteral("Copy"), this);
-    d_copy_button->setObjectName(QStringLiteral("copy_button"));
-    d_copy_button->setAutoDefault(true);
-    button_layout->addWidget(d_copy_button);
-    layout->addLayout(button_layout, 3, 0, 1, 2);
+    d_cancel_button =
+        Utilities::Dialog_Button(QStringLiteral("Cancel"), QStringLiteral("cancel_button"), false, this);
+    d_copy_button =
+        Utilities::Dialog_Button(QStringLiteral("Copy"), QStringLiteral("copy_button"), true, this);
+    layout->addLayout(Utilities::Button_Row({d_cancel_button, d_copy_button}), 3, 0, 1, 2);
 
     connect(d_cancel_button, &QPushButton::clicked, this, &QDialog::reject);
     connect(d_copy_button, &QPushButton::clicked, this, &QDialog::accept);

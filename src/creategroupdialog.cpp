@@ -1,5 +1,7 @@
 #include "creategroupdialog.h"
 
+#include "dialogparts.h"
+
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -24,23 +26,14 @@ TCreateGroupDialog::TCreateGroupDialog(QWidget* parent, Qt::WindowFlags flags) :
 
     layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), 1, 0, 1, 2);
 
-    QFrame* line = new QFrame(this);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    layout->addWidget(line, 2, 0, 1, 2);
+    layout->addWidget(Utilities::Sunken_Line(this), 2, 0, 1, 2);
 
-    QHBoxLayout* button_layout = new QHBoxLayout();
-    button_layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
-    d_cancel_button = new QPushButton(QStringLiteral("Cancel"), this);
-    d_cancel_button->setObjectName(QStringLiteral("cancel_button"));
-    d_cancel_button->setAutoDefault(false);
-    button_layout->addWidget(d_cancel_button);
-    d_create_button = new QPushButton(QStringLiteral("Create"), this);
-    d_create_button->setObjectName(QStringLiteral("create_button"));
-    d_create_button->setAutoDefault(true);
+    d_cancel_button =
+        Utilities::Dialog_Button(QStringLiteral("Cancel"), QStringLiteral("cancel_button"), false, this);
+    d_create_button =
+        Utilities::Dialog_Button(QStringLiteral("Create"), QStringLiteral("create_button"), true, this);
     d_create_button->setEnabled(false);
-    button_layout->addWidget(d_create_button);
-    layout->addLayout(button_layout, 3, 0, 1, 2);
+    layout->addLayout(Utilities::Button_Row({d_cancel_button, d_create_button}), 3, 0, 1, 2);
 
     connect(d_cancel_button, &QPushButton::clicked, this, &QDialog::reject);
     connect(d_create_button, &QPushButton::clicked, this, &QDialog::accept);

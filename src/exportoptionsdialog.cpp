@@ -1,5 +1,7 @@
 #include "exportoptionsdialog.h"
 
+#include "dialogparts.h"
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -56,23 +58,15 @@ TExportOptionsDialog::TExportOptionsDialog(const QWidget* parent, Qt::WindowFlag
 
     dialog_layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), 2, 0, 1, 2);
 
-    QFrame* separator = new QFrame(this);
+    QFrame* separator = Utilities::Sunken_Line(this);
     separator->setObjectName(QStringLiteral("separator_line"));
-    separator->setFrameShape(QFrame::HLine);
-    separator->setFrameShadow(QFrame::Sunken);
     dialog_layout->addWidget(separator, 3, 0, 1, 2);
 
-    QHBoxLayout* button_layout = new QHBoxLayout();
-    button_layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
-    d_cancel_button = new QPushButton(QStringLiteral("Cancel"), this);
-    d_cancel_button->setObjectName(QStringLiteral("cancel_button"));
-    d_cancel_button->setAutoDefault(false);
-    button_layout->addWidget(d_cancel_button);
-    d_continue_button = new QPushButton(QStringLiteral("Continue"), this);
-    d_continue_button->setObjectName(QStringLiteral("continue_button"));
-    d_continue_button->setAutoDefault(true);
-    button_layout->addWidget(d_continue_button);
-    dialog_layout->addLayout(button_layout, 4, 0, 1, 2);
+    d_cancel_button =
+        Utilities::Dialog_Button(QStringLiteral("Cancel"), QStringLiteral("cancel_button"), false, this);
+    d_continue_button =
+        Utilities::Dialog_Button(QStringLiteral("Continue"), QStringLiteral("continue_button"), true, this);
+    dialog_layout->addLayout(Utilities::Button_Row({d_cancel_button, d_continue_button}), 4, 0, 1, 2);
 
     connect(d_cancel_button, &QPushButton::clicked, this, &QDialog::reject);
     connect(d_continue_button, &QPushButton::clicked, this, &QDialog::accept);

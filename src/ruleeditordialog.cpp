@@ -1,5 +1,7 @@
 #include "ruleeditordialog.h"
 
+#include "dialogparts.h"
+
 #include "copyrulesdialog.h"
 #include "messagebox.h"
 #include "ruleitemdialog.h"
@@ -53,18 +55,11 @@ TRuleEditorDialog::TRuleEditorDialog(QWidget* parent, Qt::WindowFlags flags) : Q
     d_rule_list->sortItems(Qt::AscendingOrder);
     layout->addWidget(d_rule_list, 1, 1);
 
-    QFrame* line = new QFrame(this);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    layout->addWidget(line, 2, 0, 1, 2);
+    layout->addWidget(Utilities::Sunken_Line(this), 2, 0, 1, 2);
 
-    QHBoxLayout* close_layout = new QHBoxLayout();
-    close_layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
-    QPushButton* close_button = new QPushButton(QStringLiteral("Close"), this);
-    close_button->setObjectName(QStringLiteral("close_button"));
-    close_button->setAutoDefault(false);
-    close_layout->addWidget(close_button);
-    layout->addLayout(close_layout, 3, 0, 1, 2);
+    QPushButton* close_button =
+        Utilities::Dialog_Button(QStringLiteral("Close"), QStringLiteral("close_button"), false, this);
+    layout->addLayout(Utilities::Button_Row({close_button}), 3, 0, 1, 2);
 
     d_rule_item_dialog = new TRuleItemDialog(this);
 

@@ -1,5 +1,7 @@
 #include "ruleitemdialog.h"
 
+#include "dialogparts.h"
+
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,14 +16,6 @@ namespace
 {
 // Rule names longer than this do not fit the report's rule line.
 const int MAXIMUM_NAME_LENGTH = 64;
-
-QFrame* Sunken_Line(QWidget* parent)
-{
-    QFrame* line = new QFrame(parent);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
-}
 } // namespace
 
 TRuleItemDialog::TRuleItemDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags)
@@ -41,7 +35,7 @@ TRuleItemDialog::TRuleItemDialog(QWidget* parent, Qt::WindowFlags flags) : QDial
     d_rule_name_edit->setObjectName(QStringLiteral("rule_name_edit"));
     layout->addWidget(d_rule_name_edit, 0, 2);
 
-    layout->addWidget(Sunken_Line(this), 1, 0, 1, 3);
+    layout->addWidget(Utilities::Sunken_Line(this), 1, 0, 1, 3);
 
     layout->addWidget(new QLabel(QStringLiteral("Left Expression:"), this), 2, 0);
     d_left_expression_edit = new QLineEdit(this);
@@ -92,20 +86,14 @@ TRuleItemDialog::TRuleItemDialog(QWidget* parent, Qt::WindowFlags flags) : QDial
         "[Left Expression] &lt;operator&gt; [Right Expression]</span> must be true.</p></body></html>"));
     layout->addWidget(note_label, 5, 2);
 
-    layout->addWidget(Sunken_Line(this), 6, 0, 1, 3);
+    layout->addWidget(Utilities::Sunken_Line(this), 6, 0, 1, 3);
 
-    QHBoxLayout* button_layout = new QHBoxLayout();
-    button_layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
-    d_cancel_button = new QPushButton(QStringLiteral("Cancel"), this);
-    d_cancel_button->setObjectName(QStringLiteral("cancel_button"));
-    d_cancel_button->setAutoDefault(false);
-    button_layout->addWidget(d_cancel_button);
-    d_apply_button = new QPushButton(QStringLiteral("Apply"), this);
-    d_apply_button->setObjectName(QStringLiteral("apply_button"));
-    d_apply_button->setAutoDefault(false);
+    d_cancel_button =
+        Utilities::Dialog_Button(QStringLiteral("Cancel"), QStringLiteral("cancel_button"), false, this);
+    d_apply_button =
+        Utilities::Dialog_Button(QStringLiteral("Apply"), QStringLiteral("apply_button"), false, this);
     d_apply_button->setEnabled(false);
-    button_layout->addWidget(d_apply_button);
-    layout->addLayout(button_layout, 7, 0, 1, 3);
+    layout->addLayout(Utilities::Button_Row({d_cancel_button, d_apply_button}), 7, 0, 1, 3);
 
     setTabOrder(d_rule_name_edit, d_left_expression_edit);
     setTabOrder(d_left_expression_edit, d_less_than_radio);
