@@ -165,7 +165,7 @@ void Check_Edits(TParameters* parameters)
         first.changed = true;
         if (!first.integer_values.isEmpty())
         {
-            first.integer_values.last() += 1;
+            first.integer_values.last() ^= 1; // a different value, whatever it was (no overflow)
         }
         if (!first.double_values.isEmpty())
         {
