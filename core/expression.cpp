@@ -63,31 +63,20 @@ bool TExpression::Add_Variable(const TVariable& variable)
         return false;
     }
 
-    const auto longer_or_equal = [](const TVariable& record, int length)
-    { return record.name.size() >= length; };
     const int length = variable.name.size();
 
     const auto existing = d_sequence_by_name.constFind(variable.name);
     if (existing != d_sequence_by_name.constEnd())
     {
-        // Names are ordered by length, so the record sits among those of the same length.
-        auto position =
-            std::lower_bound(d_variables.begin(), d_variables.end(), length,
-                             [](const TVariable& record, int wanted) { return record.name.size() > wanted; });
-        while (position != d_variables.end() && position->name != variable.name)
-        {
-            ++position;
-        }
-        Q_ASSERT(position != d_variables.end());
-        position->value = variable.value;
-        d_patterns[existing.value()].replacement = Replacement_Text(variable.value);
+        // A known name keeps its place in the table; only its value changes.
+        d_records[static_cast<std::size_t>(existing.value())].value = variable.value;
+        d_patterns[static_cast<std::size_t>(existing.value())].replacement = Replacement_Text(variable.value);
+        d_table_current = false;
         return true;
     }
 
-    const auto position =
-        std::partition_point(d_variables.begin(), d_variables.end(),
-                             [&](const TVariable& record) { return longer_or_equal(record, length); });
-    d_variables.insert(position, variable);
+    d_records.push_back(variable);
+    d_table_current = false;
 
     const int sequence = static_cast<int>(d_patterns.size());
     d_sequence_by_name.insert(variable.name, sequence);
@@ -153,47 +142,60 @@ bool TExpression::Add_Variable(const QString& name, const double& value)
     return Add_Variable(variable);
 }
 
+const std::vector<TExpression::TVariable>& TExpression::Table() const
+{
+    if (!d_table_current)
+    {
+        // Longest name first; names of the same length in the order they were first added.
+        std::vector<int> order(d_records.size());
+        for (std::size_t sequence = 0; sequence < order.size(); ++sequence)
+        {
+            order[sequence] = static_cast<int>(sequence);
+        }
+        std::stable_sort(order.begin(), order.end(),
+                         [this](int first, int second) { return Table_Order_Before(first, second); });
+        d_variables.clear();
+        d_variables.reserve(order.size());
+        for (int sequence : order)
+        {
+            d_variables.push_back(d_records[static_cast<std::size_t>(sequence)]);
+        }
+        d_table_current = true;
+    }
+    return d_variables;
+}
+
 int TExpression::Variable_Count() const
 {
-    return static_cast<int>(d_variables.size());
+    return static_cast<int>(d_records.size());
 }
 
 QString TExpression::Variable_Name(int index) const
 {
-    Q_ASSERT(static_cast<unsigned int>(index) < d_variables.size());
-    return d_variables[static_cast<std::size_t>(index)].name;
+    return Variable(index).name;
 }
 
 double TExpression::Variable_Value(int index) const
 {
-    Q_ASSERT(static_cast<unsigned int>(index) < d_variables.size());
-    return d_variables[static_cast<std::size_t>(index)].value;
+    return Variable(index).value;
 }
 
 TExpression::TVariable TExpression::Variable(int index) const
 {
+    const std::vector<TVariable>& table = Table();
     Q_ASSERT(static_cast<unsigned int>(index) < d_variables.size());
-    return d_variables[static_cast<std::size_t>(index)];
+    return table[static_cast<std::size_t>(index)];
 }
 
 double TExpression::Variable_Value(const QString& name, bool* ok) const
 {
-    for (const TVariable& variable : d_variables)
-    {
-        if (variable.name == name)
-        {
-            if (ok)
-            {
-                *ok = true;
-            }
-            return variable.value;
-        }
-    }
+    const auto found = d_sequence_by_name.constFind(name);
     if (ok)
     {
-        *ok = false;
+        *ok = found != d_sequence_by_name.constEnd();
     }
-    return 0.0;
+    return found != d_sequence_by_name.constEnd() ? d_records[static_cast<std::size_t>(found.value())].value
+                                                  : 0.0;
 }
 
 double TExpression::Evaluate(const QString& expression, bool* valid) const

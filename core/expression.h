@@ -75,7 +75,13 @@ private:
     QVector<int> Candidates(const QString& text, int after_sequence) const;
     static bool Replace_Word(QString* text, const QString& word, const QString& replacement);
 
-    std::vector<TVariable> d_variables;
+    const std::vector<TVariable>& Table() const;
+
+    // The table in its order (longest name first, then first added) is built when it is read, so that
+    // adding the hundreds of thousands of variables of a big parameter file stays linear.
+    mutable std::vector<TVariable> d_variables;
+    mutable bool d_table_current = true;
+    std::vector<TVariable> d_records; // by first-add sequence number, like d_patterns
 
     std::vector<TPattern> d_patterns;            // by first-add sequence number
     QHash<QString, int> d_sequence_by_name;      // exact name -> sequence number

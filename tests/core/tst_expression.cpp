@@ -1,6 +1,8 @@
 #include "expression.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
+#include <algorithm>
 #include <limits>
 
 namespace
@@ -40,6 +42,7 @@ private slots:
     void Null_Valid_Flag_Is_Allowed();
 
     void Table_Order_Longest_First();
+    void Table_Order_Matches_Insertion_Rule();
     void Same_Name_Replaces_Value_In_Place();
     void Empty_Name_Is_Refused();
     void Lookup_By_Name_Is_Case_Sensitive();
@@ -276,6 +279,54 @@ void TExpressionTest::Null_Valid_Flag_Is_Allowed()
     QCOMPARE(evaluator.Evaluate(QStringLiteral("2+3"), nullptr), 5.0);
     QCOMPARE(evaluator.Evaluate(QStringLiteral("2+"), nullptr), 0.0);
     QCOMPARE(evaluator.Variable_Value(QStringLiteral("A"), nullptr), 0.0);
+}
+
+// The table is kept as if every new name were inserted in front of the first shorter one, also when
+// thousands of names of mixed lengths arrive, values are replaced between reads, and the table is read
+// in the middle of the additions.
+void TExpressionTest::Table_Order_Matches_Insertion_Rule()
+{
+    TExpression evaluator;
+    std::vector<TExpression::TVariable> expected;
+    QRandomGenerator random(7);
+    for (int step = 0; step < 3000; ++step)
+    {
+        const int length = 1 + static_cast<int>(random.bounded(6));
+        QString name;
+        for (int i = 0; i < length; ++i)
+        {
+            name.append(QLatin1Char(static_cast<char>('A' + random.bounded(3))));
+        }
+        const double value = step;
+        QVERIFY(evaluator.Add_Variable(name, value));
+
+        auto same = std::find_if(expected.begin(), expected.end(),
+                                 [&](const TExpression::TVariable& record) { return record.name == name; });
+        if (same != expected.end())
+        {
+            same->value = value;
+        }
+        else
+        {
+            auto shorter = std::find_if(expected.begin(), expected.end(),
+                                        [&](const TExpression::TVariable& record)
+                                        { return record.name.size() < length; });
+            expected.insert(shorter, TExpression::TVariable{name, value});
+        }
+
+        if (step % 500 == 0 || step == 2999)
+        {
+            QCOMPARE(evaluator.Variable_Count(), static_cast<int>(expected.size()));
+            for (int index = 0; index < evaluator.Variable_Count(); ++index)
+            {
+                QCOMPARE(evaluator.Variable_Name(index), expected[static_cast<std::size_t>(index)].name);
+                QCOMPARE(evaluator.Variable_Value(index), expected[static_cast<std::size_t>(index)].value);
+            }
+        }
+    }
+    bool found = false;
+    QCOMPARE(evaluator.Variable_Value(expected.front().name, &found), expected.front().value);
+    QVERIFY(found);
 }
 
 void TExpressionTest::Table_Order_Longest_First()
