@@ -771,26 +771,25 @@ void TVantrel::Update_Variable_List()
 {
     QTextCursor cursor = d_variables_text->textCursor();
     const bool was_blocked = d_variables_text->blockSignals(true);
-    d_variables_text->clear();
 
     int longest_name_length = 0;
     const std::vector<TExpression::TVariable> variables = d_parameters.Get_Variables(&longest_name_length);
 
-    Add_Variables_Text(QStringLiteral("Variable List..."));
+    // One line per variable, set in one go: a big parameter file has hundreds of thousands of them,
+    // and appending them one by one lays the document out again each time.
+    QStringList lines;
+    lines.reserve(static_cast<int>(variables.size()) + 1);
+    lines.append(QStringLiteral("Variable List..."));
     for (const TExpression::TVariable& variable : variables)
     {
-        Add_Variables_Text(QStringLiteral("%1 = %2").arg(variable.name.leftJustified(longest_name_length + 1),
-                                                         QString::number(variable.value, 'f', 6)));
+        lines.append(QStringLiteral("%1 = %2").arg(variable.name.leftJustified(longest_name_length + 1),
+                                                   QString::number(variable.value, 'f', 6)));
     }
+    d_variables_text->setPlainText(lines.join(QLatin1Char('\n')));
 
     cursor.movePosition(QTextCursor::Start);
     d_variables_text->setTextCursor(cursor);
     d_variables_text->blockSignals(was_blocked);
-}
-
-void TVantrel::Add_Variables_Text(const QString& text)
-{
-    d_variables_text->appendPlainText(text);
 }
 
 void TVantrel::Add_Rules_Text(const QString& text, bool bold)

@@ -80,7 +80,6 @@ private:
     void Make_Connections();
 
     void Update_Variable_List();
-    void Add_Variables_Text(const QString& text);
     void Add_Rules_Text(const QString& text, bool bold);
     void Open_Parameter_File(const QString& path);
     void Reset_View();
