@@ -353,6 +353,10 @@ QString TExpression::Substitute(const QString& normalised) const
         {
             if (Replace_Word(&text, pattern.upper_name, pattern.replacement))
             {
+                if (text.size() > MAXIMUM_SUBSTITUTED_LENGTH)
+                {
+                    return QString();
+                }
                 candidates = Candidates(text, sequence);
                 next = 0;
                 continue;
@@ -364,6 +368,10 @@ QString TExpression::Substitute(const QString& normalised) const
             replaced.replace(pattern.expression, pattern.replacement);
             if (replaced != text)
             {
+                if (replaced.size() > MAXIMUM_SUBSTITUTED_LENGTH)
+                {
+                    return QString();
+                }
                 text = replaced;
                 candidates = Candidates(text, sequence);
                 next = 0;

@@ -34,8 +34,11 @@ public:
 
     // Replaces every variable name in an already normalised expression (no white space, upper case) by
     // its value, longest name first, exactly as Evaluate does before it scans the text. Public so that
-    // the substitution can be checked on its own.
+    // the substitution can be checked on its own. A name is read as a pattern, so a key such as "A|" can
+    // match everywhere and every value written in brings more matches: once the text grows beyond
+    // MAXIMUM_SUBSTITUTED_LENGTH the substitution stops and gives the empty text, which is not valid.
     QString Substitute(const QString& normalised) const;
+    static constexpr int MAXIMUM_SUBSTITUTED_LENGTH = 100000;
 
     // Parenthesised groups and function calls nested deeper than this make the text invalid, so that no
     // expression can exhaust the stack.

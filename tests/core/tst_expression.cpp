@@ -1,5 +1,6 @@
 #include "expression.h"
 
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QtTest>
 #include <algorithm>
@@ -43,6 +44,7 @@ private slots:
 
     void Table_Order_Longest_First();
     void Table_Order_Matches_Insertion_Rule();
+    void Names_Matching_Everywhere_Stop_Growing();
     void Same_Name_Replaces_Value_In_Place();
     void Empty_Name_Is_Refused();
     void Lookup_By_Name_Is_Case_Sensitive();
@@ -327,6 +329,26 @@ void TExpressionTest::Table_Order_Matches_Insertion_Rule()
     bool found = false;
     QCOMPARE(evaluator.Variable_Value(expected.front().name, &found), expected.front().value);
     QVERIFY(found);
+}
+
+// Names are patterns: a key ending in "|" matches the empty text at every word boundary, and each value
+// written in brings new boundaries for the next name. The text must stop growing, not the program.
+void TExpressionTest::Names_Matching_Everywhere_Stop_Growing()
+{
+    TExpression evaluator;
+    QString name = QStringLiteral("|");
+    for (int i = 0; i < 24; ++i)
+    {
+        name.prepend(QLatin1Char(static_cast<char>('A' + i)));
+        QVERIFY(evaluator.Add_Variable(name, 1.0));
+    }
+    QElapsedTimer timer;
+    timer.start();
+    bool valid = true;
+    QCOMPARE(evaluator.Evaluate(QStringLiteral("1+2"), &valid), 0.0);
+    QVERIFY(!valid);
+    QVERIFY(evaluator.Substitute(QStringLiteral("1+2")).isEmpty());
+    QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
 }
 
 void TExpressionTest::Table_Order_Longest_First()
