@@ -35,6 +35,71 @@ bool Declares_Entities(const QByteArray& content)
     }
     return false;
 }
+
+[[noreturn]] void Throw_Xml_Error(const QString& message)
+{
+    throw TXmlFileException(message, TXmlFileException::XML_ERROR);
+}
+
+// The reads shared by the element and the node variants, which differ only in the name their
+// messages give the node (an element's tag name, a node's local or node name).
+QString Read_Text(const QDomNode& node, const QString& shown_name, bool optional)
+{
+    if (node.isNull())
+    {
+        Throw_Xml_Error(QStringLiteral("ERR:  Cannot read data from a NULL node"));
+    }
+    const QDomNode child = node.firstChild();
+    if (child.isText())
+    {
+        return child.toText().data();
+    }
+    if (!optional)
+    {
+        Throw_Xml_Error(QStringLiteral("ERR: Node Text for '%1' is not optional.").arg(shown_name));
+    }
+    return QString();
+}
+
+QString Attribute_Or_Missing(bool found, const QString& value, const QString& attribute_name, bool optional)
+{
+    if (found)
+    {
+        return value;
+    }
+    if (!optional)
+    {
+        Throw_Xml_Error(
+            QStringLiteral("ERR: Node attribute '%1' missing and not optional.").arg(attribute_name));
+    }
+    return QString();
+}
+
+QDomElement Child_Element(const QDomNode& node, const QString& name, const QString& shown_name, bool optional)
+{
+    if (node.isNull())
+    {
+        Throw_Xml_Error(QStringLiteral("ERR:  Cannot get child from a NULL node"));
+    }
+    const QDomElement child = node.firstChildElement(name);
+    if (child.isNull() && !optional)
+    {
+        Throw_Xml_Error(QStringLiteral("ERR: Node '%1' is missing from node '%2' and not optional.")
+                            .arg(name, shown_name));
+    }
+    return child;
+}
+
+QDomNode First_Child(const QDomNode& parent, const QString& shown_name, bool optional)
+{
+    const QDomNode child = parent.firstChild();
+    if (child.isNull() && !optional)
+    {
+        Throw_Xml_Error(QStringLiteral("ERR: Parent '%1' does not have nodes and they are not optional.")
+                            .arg(shown_name));
+    }
+    return child;
+}
 } // namespace
 
 TXmlFileException::TXmlFileException(const QString& message, TExceptionType type)
@@ -223,43 +288,13 @@ void TXmlFile::Clear()
 QString TXmlFile::ReadTextNode(const QDomElement* node, bool optional) const
 {
     Q_ASSERT_X(node != nullptr, SOURCE_NAME, "Node");
-    if (node->isNull())
-    {
-        throw TXmlFileException(QStringLiteral("ERR:  Cannot read data from a NULL node"),
-                                TXmlFileException::XML_ERROR);
-    }
-    const QDomNode child = node->firstChild();
-    if (child.isText())
-    {
-        return child.toText().data();
-    }
-    if (optional)
-    {
-        return QString();
-    }
-    throw TXmlFileException(QStringLiteral("ERR: Node Text for '%1' is not optional.").arg(node->tagName()),
-                            TXmlFileException::XML_ERROR);
+    return Read_Text(*node, node->tagName(), optional);
 }
 
 QString TXmlFile::ReadTextNode(const QDomNode* node, bool optional) const
 {
     Q_ASSERT_X(node != nullptr, SOURCE_NAME, "Node");
-    if (node->isNull())
-    {
-        throw TXmlFileException(QStringLiteral("ERR:  Cannot read data from a NULL node"),
-                                TXmlFileException::XML_ERROR);
-    }
-    const QDomNode child = node->firstChild();
-    if (child.isText())
-    {
-        return child.toText().data();
-    }
-    if (optional)
-    {
-        return QString();
-    }
-    throw TXmlFileException(QStringLiteral("ERR: Node Text for '%1' is not optional.").arg(node->localName()),
-                            TXmlFileException::XML_ERROR);
+    return Read_Text(*node, node->localName(), optional);
 }
 
 QString TXmlFile::ReadAttribute(const QDomElement* node, const QString& attribute_name, bool optional) const
@@ -267,20 +302,10 @@ QString TXmlFile::ReadAttribute(const QDomElement* node, const QString& attribut
     Q_ASSERT_X(node != nullptr, SOURCE_NAME, "Node");
     if (node->isNull())
     {
-        throw TXmlFileException(QStringLiteral("ERR:  Cannot read attribute from a NULL node"),
-                                TXmlFileException::XML_ERROR);
+        Throw_Xml_Error(QStringLiteral("ERR:  Cannot read attribute from a NULL node"));
     }
-    if (node->hasAttribute(attribute_name))
-    {
-        return node->attribute(attribute_name);
-    }
-    if (optional)
-    {
-        return QString();
-    }
-    throw TXmlFileException(
-        QStringLiteral("ERR: Node attribute '%1' missing and not optional.").arg(attribute_name),
-        TXmlFileException::XML_ERROR);
+    return Attribute_Or_Missing(node->hasAttribute(attribute_name), node->attribute(attribute_name),
+                                attribute_name, optional);
 }
 
 QString TXmlFile::ReadAttribute(const QDomNode* node, const QString& attribute_name, bool optional) const
@@ -288,57 +313,22 @@ QString TXmlFile::ReadAttribute(const QDomNode* node, const QString& attribute_n
     Q_ASSERT_X(node != nullptr, SOURCE_NAME, "Node");
     if (node->isNull())
     {
-        throw TXmlFileException(QStringLiteral("ERR:  Cannot read attribute from a NULL node"),
-                                TXmlFileException::XML_ERROR);
+        Throw_Xml_Error(QStringLiteral("ERR:  Cannot read attribute from a NULL node"));
     }
     const QDomNode attribute = node->attributes().namedItem(attribute_name);
-    if (!attribute.isNull())
-    {
-        return attribute.toAttr().value();
-    }
-    if (optional)
-    {
-        return QString();
-    }
-    throw TXmlFileException(
-        QStringLiteral("ERR: Node attribute '%1' missing and not optional.").arg(attribute_name),
-        TXmlFileException::XML_ERROR);
+    return Attribute_Or_Missing(!attribute.isNull(), attribute.toAttr().value(), attribute_name, optional);
 }
 
 QDomElement TXmlFile::GetNode(const QDomElement* node, const QString& name, bool optional) const
 {
     Q_ASSERT_X(node != nullptr, SOURCE_NAME, "Node");
-    if (node->isNull())
-    {
-        throw TXmlFileException(QStringLiteral("ERR:  Cannot get child from a NULL node"),
-                                TXmlFileException::XML_ERROR);
-    }
-    const QDomElement child = node->firstChildElement(name);
-    if (child.isNull() && !optional)
-    {
-        throw TXmlFileException(QStringLiteral("ERR: Node '%1' is missing from node '%2' and not optional.")
-                                    .arg(name, node->tagName()),
-                                TXmlFileException::XML_ERROR);
-    }
-    return child;
+    return Child_Element(*node, name, node->tagName(), optional);
 }
 
 QDomElement TXmlFile::GetNode(const QDomNode* node, const QString& name, bool optional) const
 {
     Q_ASSERT_X(node != nullptr, SOURCE_NAME, "Node");
-    if (node->isNull())
-    {
-        throw TXmlFileException(QStringLiteral("ERR:  Cannot get child from a NULL node"),
-                                TXmlFileException::XML_ERROR);
-    }
-    const QDomElement child = node->firstChildElement(name);
-    if (child.isNull() && !optional)
-    {
-        throw TXmlFileException(QStringLiteral("ERR: Node '%1' is missing from node '%2' and not optional.")
-                                    .arg(name, node->nodeName()),
-                                TXmlFileException::XML_ERROR);
-    }
-    return child;
+    return Child_Element(*node, name, node->nodeName(), optional);
 }
 
 QDomElement TXmlFile::GetSiblingNode(const QDomElement* current_node, const QString& name,
@@ -363,29 +353,13 @@ QDomElement TXmlFile::GetSiblingNode(const QDomElement* current_node, const QStr
 QDomNode TXmlFile::GetFirstNode(const QDomElement* parent, bool optional) const
 {
     Q_ASSERT_X(parent != nullptr, SOURCE_NAME, "Parent");
-    const QDomNode child = parent->firstChild();
-    if (child.isNull() && !optional)
-    {
-        throw TXmlFileException(
-            QStringLiteral("ERR: Parent '%1' does not have nodes and they are not optional.")
-                .arg(parent->tagName()),
-            TXmlFileException::XML_ERROR);
-    }
-    return child;
+    return First_Child(*parent, parent->tagName(), optional);
 }
 
 QDomNode TXmlFile::GetFirstNode(const QDomNode* parent, bool optional) const
 {
     Q_ASSERT_X(parent != nullptr, SOURCE_NAME, "Parent");
-    const QDomNode child = parent->firstChild();
-    if (child.isNull() && !optional)
-    {
-        throw TXmlFileException(
-            QStringLiteral("ERR: Parent '%1' does not have nodes and they are not optional.")
-                .arg(parent->localName()),
-            TXmlFileException::XML_ERROR);
-    }
-    return child;
+    return First_Child(*parent, parent->localName(), optional);
 }
 
 QDomNode TXmlFile::GetSiblingNode(const QDomNode* current_node, bool optional) const
