@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 #include <QTextStream>
 
+#include <array>
 #include <cstdio>
 
 int main()
@@ -75,32 +76,21 @@ int main()
     const TRuleRun run(variables);
     const qint64 setup_ms = timer.elapsed();
 
-    int passed = 0;
-    int failed = 0;
-    int invalid = 0;
+    // Counted by outcome: pass, fail, invalid.
+    std::array<int, 3> outcomes{};
     int lines = 1; // the header line
     for (const TRules::TRuleItem& rule : rules)
     {
         const TRuleRun::TRuleResult result = run.Run_Rule(rule);
         lines += static_cast<int>(result.lines.size());
-        switch (result.outcome)
-        {
-        case TRuleRun::OUTCOME_PASS:
-            ++passed;
-            break;
-        case TRuleRun::OUTCOME_FAIL:
-            ++failed;
-            break;
-        case TRuleRun::OUTCOME_INVALID:
-            ++invalid;
-            break;
-        }
+        ++outcomes[result.outcome];
     }
     const qint64 total_ms = timer.elapsed();
 
     std::printf("bench_rules: %d variables, %d rules (5-10 terms per side)\n", variable_count, rule_count);
     std::printf("  variables loaded:  %lld ms\n", static_cast<long long>(setup_ms));
     std::printf("  whole run:         %lld ms (%d pass, %d fail, %d invalid, %d report lines)\n",
-                static_cast<long long>(total_ms), passed, failed, invalid, lines);
+                static_cast<long long>(total_ms), outcomes[TRuleRun::OUTCOME_PASS],
+                outcomes[TRuleRun::OUTCOME_FAIL], outcomes[TRuleRun::OUTCOME_INVALID], lines);
     return 0;
 }

@@ -40,9 +40,10 @@ bool Fits_Xml(const QString& text)
     return true;
 }
 
-// The DOM parser, with the invalid-data policy the XML layer sets for writing, crashes on a text that
-// holds a character XML forbids (a raw control character, or a reference such as &#1;). The strict
-// stream reader rejects such a file first, so a hand-edited rules file fails to load instead.
+// The XML layer reads a character XML forbids (a raw control character, or a reference such as &#1;)
+// as text, but a rules file holding one could never be written back: the next save would fail on it.
+// The strict stream reader rejects such a hand-edited file first, so it counts as unreadable and is
+// kept beside itself before the store writes over it.
 void Check_Well_Formed(const QString& file_name)
 {
     QFile file(file_name);

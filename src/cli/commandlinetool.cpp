@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QSet>
 
+#include <array>
 #include <cmath>
 
 #ifndef VANTREL_VERSION
@@ -365,9 +366,8 @@ int TCommandLineTool::Check(const QString& file_name, const QString& group, cons
         return EXIT_UNUSABLE;
     }
 
-    int passed = 0;
-    int failed = 0;
-    int invalid = 0;
+    // Counted by outcome: pass, fail, invalid.
+    std::array<int, 3> outcomes{};
     const std::vector<TRules::TRuleItem> items = rules.Rules(group);
     if (!items.empty())
     {
@@ -380,21 +380,13 @@ int TCommandLineTool::Check(const QString& file_name, const QString& group, cons
             {
                 *d_out << line.text << "\n";
             }
-            switch (result.outcome)
-            {
-            case TRuleRun::OUTCOME_PASS:
-                ++passed;
-                break;
-            case TRuleRun::OUTCOME_FAIL:
-                ++failed;
-                break;
-            case TRuleRun::OUTCOME_INVALID:
-                ++invalid;
-                break;
-            }
+            ++outcomes[result.outcome];
         }
     }
-    *d_out << passed << " passed, " << failed << " failed, " << invalid << " invalid\n";
+    const int failed = outcomes[TRuleRun::OUTCOME_FAIL];
+    const int invalid = outcomes[TRuleRun::OUTCOME_INVALID];
+    *d_out << outcomes[TRuleRun::OUTCOME_PASS] << " passed, " << failed << " failed, " << invalid
+           << " invalid\n";
     return failed == 0 && invalid == 0 ? EXIT_OK : EXIT_DIFFERENT;
 }
 
