@@ -2,11 +2,11 @@
 // parameter file. Prints evaluations per second for a plain substitution (one regular expression built
 // and run per variable per evaluation) and for TExpression, and the time of a 1,000-rule run.
 #include "expression.h"
+#include "plainsubstitution.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QTextStream>
 
 namespace
@@ -14,21 +14,6 @@ namespace
 const int VARIABLE_COUNT = 10000;
 const int EXPRESSION_COUNT = 1000;
 const int PLAIN_EXPRESSION_COUNT = 20; // the plain version is too slow to run all of them
-
-QString Plain_Substitute(const TExpression& evaluator, const QString& normalised)
-{
-    QString text = normalised;
-    for (int index = 0; index < evaluator.Variable_Count(); ++index)
-    {
-        const TExpression::TVariable variable = evaluator.Variable(index);
-        const QString number = QString::number(variable.value, 'f', 16);
-        const QString replacement = variable.value < 0.0 ? QStringLiteral("(%1)").arg(number) : number;
-        text.replace(
-            QRegularExpression(QStringLiteral("(\\b") + variable.name.toUpper() + QStringLiteral("\\b)")),
-            replacement);
-    }
-    return text;
-}
 
 // Parameter keys: plain keys such as SERVO_GAIN_X12 and element names such as AXIS3.2.
 QString Key(QRandomGenerator* random, int index)
