@@ -136,11 +136,11 @@ void TVantrel::Create_Fonts()
 void TVantrel::Create_Data_Path()
 {
     QDir directory = QDir::home();
-    if (!directory.exists(QStringLiteral(".vantrel")))
+    if (!directory.exists(Utilities::Data_Directory_Name()))
     {
-        directory.mkdir(QStringLiteral(".vantrel"));
+        directory.mkdir(Utilities::Data_Directory_Name());
     }
-    directory.cd(QStringLiteral(".vantrel"));
+    directory.cd(Utilities::Data_Directory_Name());
 
     d_data_path = directory.absolutePath();
     if (d_data_path.endsWith(QLatin1Char('/')))

@@ -2,6 +2,7 @@
 
 #include "rulerun.h"
 #include "rules.h"
+#include "utilities.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -171,7 +172,9 @@ TCommandLineTool::TCommandLineTool(QTextStream* out, QTextStream* err) : d_out(o
 
 QString TCommandLineTool::Default_Rules_File_Name()
 {
-    return QDir::homePath() + QStringLiteral("/.vantrel/rules.xml");
+    TRules rules;
+    rules.Set_Rule_Path(QDir::home().filePath(Utilities::Data_Directory_Name()));
+    return rules.Rule_File_Name();
 }
 
 QString TCommandLineTool::Type_Name(int type)
