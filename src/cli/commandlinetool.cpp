@@ -13,7 +13,6 @@
 #include <QLocale>
 #include <QSet>
 
-#include <array>
 #include <cmath>
 
 #ifndef VANTREL_VERSION
@@ -369,28 +368,13 @@ int TCommandLineTool::Check(const QString& file_name, const QString& group, cons
         return EXIT_UNUSABLE;
     }
 
-    // Counted by outcome: pass, fail, invalid.
-    std::array<int, 3> outcomes{};
-    const std::vector<TRules::TRuleItem> items = rules.Rules(group);
-    if (!items.empty())
+    const TRuleRun::TGroupResult run = TRuleRun(parameters.Get_Variables()).Run_Group(rules.Rules(group));
+    for (const TRuleRun::TReportLine& line : run.Report_Lines())
     {
-        const TRuleRun run(parameters.Get_Variables());
-        *d_out << TRuleRun::Header_Line() << "\n";
-        for (const TRules::TRuleItem& item : items)
-        {
-            const TRuleRun::TRuleResult result = run.Run_Rule(item);
-            for (const TRuleRun::TReportLine& line : result.lines)
-            {
-                *d_out << line.text << "\n";
-            }
-            ++outcomes[result.outcome];
-        }
+        *d_out << line.text << "\n";
     }
-    const int failed = outcomes[TRuleRun::OUTCOME_FAIL];
-    const int invalid = outcomes[TRuleRun::OUTCOME_INVALID];
-    *d_out << outcomes[TRuleRun::OUTCOME_PASS] << " passed, " << failed << " failed, " << invalid
-           << " invalid\n";
-    return failed == 0 && invalid == 0 ? EXIT_OK : EXIT_DIFFERENT;
+    *d_out << run.totals.Text() << "\n";
+    return run.totals.All_Passed() ? EXIT_OK : EXIT_DIFFERENT;
 }
 
 int TCommandLineTool::List(const QString& file_name, bool json)

@@ -822,17 +822,17 @@ void TVantrel::Execute_Rules()
     if (!rules.empty())
     {
         d_rules_running = true;
-        const TRuleRun run(d_parameters.Get_Variables());
         Add_Rules_Text(TRuleRun::Header_Line(), false);
-        for (const TRules::TRuleItem& rule : rules)
-        {
-            const TRuleRun::TRuleResult result = run.Run_Rule(rule);
-            for (const TRuleRun::TReportLine& line : result.lines)
-            {
-                Add_Rules_Text(line.text, line.bold);
-            }
-            QCoreApplication::processEvents();
-        }
+        TRuleRun(d_parameters.Get_Variables())
+            .Run_Group(rules,
+                       [this](const TRuleRun::TRuleResult& result)
+                       {
+                           for (const TRuleRun::TReportLine& line : result.lines)
+                           {
+                               Add_Rules_Text(line.text, line.bold);
+                           }
+                           QCoreApplication::processEvents();
+                       });
         d_rules_running = false;
     }
 

@@ -42,6 +42,48 @@ TRuleRun::TRuleRun(const std::vector<TExpression::TVariable>& variables)
     }
 }
 
+void TRuleRun::TTotals::Add(TOutcome outcome)
+{
+    switch (outcome)
+    {
+    case OUTCOME_PASS:
+        ++passed;
+        break;
+    case OUTCOME_FAIL:
+        ++failed;
+        break;
+    case OUTCOME_INVALID:
+        ++invalid;
+        break;
+    }
+}
+
+void TRuleRun::TTotals::Add(const TTotals& other)
+{
+    passed += other.passed;
+    failed += other.failed;
+    invalid += other.invalid;
+}
+
+QString TRuleRun::TTotals::Text() const
+{
+    return QStringLiteral("%1 passed, %2 failed, %3 invalid").arg(passed).arg(failed).arg(invalid);
+}
+
+std::vector<TRuleRun::TReportLine> TRuleRun::TGroupResult::Report_Lines() const
+{
+    std::vector<TReportLine> lines;
+    if (!results.empty())
+    {
+        lines.push_back({Header_Line(), false});
+    }
+    for (const TRuleResult& result : results)
+    {
+        lines.insert(lines.end(), result.lines.begin(), result.lines.end());
+    }
+    return lines;
+}
+
 QString TRuleRun::Header_Line()
 {
     return QStringLiteral("Evaluating Rules...");
@@ -74,6 +116,7 @@ bool TRuleRun::Fails(TRules::TOperatorType operator_type, double left_value, dou
 TRuleRun::TRuleResult TRuleRun::Run_Rule(const TRules::TRuleItem& rule) const
 {
     TRuleResult result;
+    result.name = rule.name;
     result.outcome = OUTCOME_INVALID;
 
     auto add_line = [&result](const QString& text, bool bold)
@@ -116,4 +159,21 @@ TRuleRun::TRuleResult TRuleRun::Run_Rule(const TRules::TRuleItem& rule) const
         add_line(QStringLiteral("PASS"), false);
     }
     return result;
+}
+
+TRuleRun::TGroupResult TRuleRun::Run_Group(const std::vector<TRules::TRuleItem>& rules,
+                                           const TResultHandler& on_result) const
+{
+    TGroupResult group;
+    group.results.reserve(rules.size());
+    for (const TRules::TRuleItem& rule : rules)
+    {
+        group.results.push_back(Run_Rule(rule));
+        group.totals.Add(group.results.back().outcome);
+        if (on_result)
+        {
+            on_result(group.results.back());
+        }
+    }
+    return group;
 }

@@ -4,6 +4,7 @@
 #include "rules.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 // One run of a rule group against the current parameter values: the variables go into one evaluator,
@@ -27,17 +28,47 @@ public:
 
     struct TRuleResult
     {
+        QString name;
         TOutcome outcome = OUTCOME_INVALID;
         double left_value = 0.0;
         double right_value = 0.0;
         std::vector<TReportLine> lines;
     };
 
+    // The outcomes of a run, counted: "12 passed, 1 failed, 0 invalid".
+    struct TTotals
+    {
+        int passed = 0;
+        int failed = 0;
+        int invalid = 0;
+
+        void Add(TOutcome outcome);
+        void Add(const TTotals& other);
+        bool All_Passed() const { return failed == 0 && invalid == 0; }
+        QString Text() const;
+    };
+
+    // A whole group's run: each rule's result in the group's order, and the totals.
+    struct TGroupResult
+    {
+        std::vector<TRuleResult> results;
+        TTotals totals;
+
+        // The report as it is shown: the header line when there is a rule, then each rule's lines.
+        std::vector<TReportLine> Report_Lines() const;
+    };
+
+    using TResultHandler = std::function<void(const TRuleResult&)>;
+
     explicit TRuleRun(const std::vector<TExpression::TVariable>& variables);
 
     // "Evaluating Rules...": the first line of a run that has at least one rule.
     static QString Header_Line();
     TRuleResult Run_Rule(const TRules::TRuleItem& rule) const;
+    // Runs the rules in order. Each result also goes to `on_result` as soon as it is known, so that a
+    // window can show the report while it grows.
+    TGroupResult Run_Group(const std::vector<TRules::TRuleItem>& rules,
+                           const TResultHandler& on_result = TResultHandler()) const;
     // The fail test of an operator on the two values (d = right - left, tolerance 0.000001).
     static bool Fails(TRules::TOperatorType operator_type, double left_value, double right_value);
 

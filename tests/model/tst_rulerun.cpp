@@ -50,6 +50,8 @@ private slots:
     void Variables_data();
     void Variables();
     void Report_Ignores_User_Locale();
+    void Group_data();
+    void Group();
 };
 
 void TRuleRunTest::Header()
@@ -272,6 +274,49 @@ void TRuleRunTest::Report_Ignores_User_Locale()
     QCOMPARE(Joined(result.lines),
              QStringLiteral("\nRule: 'L'|  Left expression value: 1234.500000|  Right "
                             "expression value: 2.500000|  OPER:  Left Greater Than Right|PASS"));
+}
+
+void TRuleRunTest::Group_data()
+{
+    QTest::addColumn<QStringList>("left_expressions");
+    QTest::addColumn<QString>("totals");
+    QTest::addColumn<QString>("lines");
+
+    // Each rule is "left < 2"; an empty group has no header line at all.
+    QTest::newRow("empty group") << QStringList{} << "0 passed, 0 failed, 0 invalid"
+                                 << "";
+    QTest::newRow("pass, fail and invalid in order")
+        << QStringList{"1", "3", "?"} << "1 passed, 1 failed, 1 invalid"
+        << "Evaluating Rules...|\nRule: 'R0'|  Left expression value: 1.000000|  Right expression value: "
+           "2.000000|  OPER:  Left Less Than Right|PASS|\nRule: 'R1'|  Left expression value: 3.000000|  "
+           "Right expression value: 2.000000|  OPER:  Left Less Than Right|<b>* FAIL *</b>|\nRule: 'R2'|  "
+           "ERR:  Left expression invalid.";
+}
+
+void TRuleRunTest::Group()
+{
+    QFETCH(QStringList, left_expressions);
+    QFETCH(QString, totals);
+    QFETCH(QString, lines);
+
+    std::vector<TRules::TRuleItem> rules;
+    for (int i = 0; i < left_expressions.size(); ++i)
+    {
+        rules.push_back(Make_Rule(QStringLiteral("R%1").arg(i), left_expressions.at(i), QStringLiteral("2"),
+                                  TRules::OPERATOR_LESS_THAN));
+    }
+    QStringList handed;
+    const TRuleRun::TGroupResult group = TRuleRun({}).Run_Group(
+        rules, [&handed](const TRuleRun::TRuleResult& result) { handed << result.name; });
+    QCOMPARE(group.totals.Text(), totals);
+    QCOMPARE(group.totals.All_Passed(), group.totals.failed + group.totals.invalid == 0);
+    QCOMPARE(Joined(group.Report_Lines()), lines);
+    QCOMPARE(static_cast<int>(group.results.size()), left_expressions.size());
+    QCOMPARE(handed.size(), left_expressions.size());
+    for (int i = 0; i < handed.size(); ++i)
+    {
+        QCOMPARE(handed.at(i), QStringLiteral("R%1").arg(i));
+    }
 }
 
 QTEST_GUILESS_MAIN(TRuleRunTest)
