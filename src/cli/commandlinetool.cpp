@@ -199,9 +199,40 @@ QString TCommandLineTool::Type_Name(int type)
     }
 }
 
-int TCommandLineTool::Run(const QStringList& arguments)
+// The arguments as parsed, with the options they were parsed against, so that each command can check
+// the ones it takes.
+struct TCommandLineTool::TCommandLine
 {
+    TCommandLine();
+
+    // An option that belongs to another command is a mistake worth saying, not something to ignore.
+    bool Refuses(const QCommandLineOption& option, QTextStream* err) const;
+    bool Has_Files(int count, QTextStream* err) const;
+
     QCommandLineParser parser;
+    const QCommandLineOption help_option{QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                         QStringLiteral("Show this help.")};
+    const QCommandLineOption version_option{QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                                            QStringLiteral("Show the version.")};
+    const QCommandLineOption group_option{
+        QStringLiteral("group"), QStringLiteral("Rule group to run (check)."), QStringLiteral("NAME")};
+    const QCommandLineOption rules_option{
+        QStringLiteral("rules"),
+        QStringLiteral("Rules file (check); default: the window's own, ~/.vantrel/rules.xml."),
+        QStringLiteral("PATH")};
+    const QCommandLineOption json_option{QStringLiteral("json"),
+                                         QStringLiteral("Print one JSON document (list, compare).")};
+    const QCommandLineOption tolerance_option{
+        QStringLiteral("tolerance"),
+        QStringLiteral("Largest difference of two reals that still counts as the same (compare; default 0)."),
+        QStringLiteral("X"), QStringLiteral("0")};
+
+    QString command;
+    QStringList files;
+};
+
+TCommandLineTool::TCommandLine::TCommandLine()
+{
     parser.setApplicationDescription(QStringLiteral(
         "Checks controller parameter files against rule groups, lists them and compares them.\n\n"
         "Commands:\n"
@@ -211,22 +242,6 @@ int TCommandLineTool::Run(const QStringList& arguments)
         "                                            show what differs between two files\n\n"
         "Exit status: 0 all rules passed / files the same, 1 a rule failed or was invalid /\n"
         "files differ, 2 a file, the rules file or the group could not be used."));
-    const QCommandLineOption help_option(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                         QStringLiteral("Show this help."));
-    const QCommandLineOption version_option(QStringList{QStringLiteral("v"), QStringLiteral("version")},
-                                            QStringLiteral("Show the version."));
-    const QCommandLineOption group_option(
-        QStringLiteral("group"), QStringLiteral("Rule group to run (check)."), QStringLiteral("NAME"));
-    const QCommandLineOption rules_option(
-        QStringLiteral("rules"),
-        QStringLiteral("Rules file (check); default: the window's own, ~/.vantrel/rules.xml."),
-        QStringLiteral("PATH"));
-    const QCommandLineOption json_option(QStringLiteral("json"),
-                                         QStringLiteral("Print one JSON document (list, compare)."));
-    const QCommandLineOption tolerance_option(
-        QStringLiteral("tolerance"),
-        QStringLiteral("Largest difference of two reals that still counts as the same (compare; default 0)."),
-        QStringLiteral("X"), QStringLiteral("0"));
     parser.addOption(help_option);
     parser.addOption(version_option);
     parser.addOption(group_option);
@@ -236,95 +251,120 @@ int TCommandLineTool::Run(const QStringList& arguments)
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, list or compare"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("The parameter file(s)."),
                                  QStringLiteral("FILE..."));
+}
 
+bool TCommandLineTool::TCommandLine::Refuses(const QCommandLineOption& option, QTextStream* err) const
+{
+    if (parser.isSet(option))
+    {
+        *err << "Option --" << option.names().constLast() << " does not apply to '" << command << "'.\n";
+        return true;
+    }
+    return false;
+}
+
+bool TCommandLineTool::TCommandLine::Has_Files(int count, QTextStream* err) const
+{
+    if (files.size() != count)
+    {
+        *err << "'" << command << "' takes " << count << (count == 1 ? " file" : " files") << ", "
+             << files.size() << " given. Try 'vantrel-cli --help'.\n";
+        return false;
+    }
+    return true;
+}
+
+int TCommandLineTool::Run(const QStringList& arguments)
+{
+    TCommandLine command_line;
+    QCommandLineParser& parser = command_line.parser;
     if (!parser.parse(arguments))
     {
         *d_err << parser.errorText() << "\n"
                << "Try 'vantrel-cli --help'.\n";
         return EXIT_UNUSABLE;
     }
-    if (parser.isSet(help_option))
+    if (parser.isSet(command_line.help_option))
     {
         *d_out << parser.helpText();
         return EXIT_OK;
     }
-    if (parser.isSet(version_option))
+    if (parser.isSet(command_line.version_option))
     {
         *d_out << "vantrel-cli " << VANTREL_VERSION << "\n";
         return EXIT_OK;
     }
 
-    QStringList positional = parser.positionalArguments();
-    if (positional.isEmpty())
+    command_line.files = parser.positionalArguments();
+    if (command_line.files.isEmpty())
     {
         *d_err << "No command given. Try 'vantrel-cli --help'.\n";
         return EXIT_UNUSABLE;
     }
-    const QString command = positional.takeFirst();
-
-    // An option that belongs to another command is a mistake worth saying, not something to ignore.
-    auto refuse = [&](const QCommandLineOption& option)
+    command_line.command = command_line.files.takeFirst();
+    if (command_line.command == QLatin1String("check"))
     {
-        if (parser.isSet(option))
-        {
-            *d_err << "Option --" << option.names().constLast() << " does not apply to '" << command
-                   << "'.\n";
-            return true;
-        }
-        return false;
-    };
-    auto expect_files = [&](int count)
-    {
-        if (positional.size() != count)
-        {
-            *d_err << "'" << command << "' takes " << count << (count == 1 ? " file" : " files") << ", "
-                   << positional.size() << " given. Try 'vantrel-cli --help'.\n";
-            return false;
-        }
-        return true;
-    };
-
-    if (command == QLatin1String("check"))
-    {
-        if (refuse(json_option) || refuse(tolerance_option) || !expect_files(1))
-        {
-            return EXIT_UNUSABLE;
-        }
-        if (!parser.isSet(group_option))
-        {
-            *d_err << "'check' needs --group NAME.\n";
-            return EXIT_UNUSABLE;
-        }
-        const QString rules =
-            parser.isSet(rules_option) ? parser.value(rules_option) : Default_Rules_File_Name();
-        return Check(positional.at(0), parser.value(group_option), rules);
+        return Run_Check(command_line);
     }
-    if (command == QLatin1String("list"))
+    if (command_line.command == QLatin1String("list"))
     {
-        if (refuse(group_option) || refuse(rules_option) || refuse(tolerance_option) || !expect_files(1))
-        {
-            return EXIT_UNUSABLE;
-        }
-        return List(positional.at(0), parser.isSet(json_option));
+        return Run_List(command_line);
     }
-    if (command == QLatin1String("compare"))
+    if (command_line.command == QLatin1String("compare"))
     {
-        if (refuse(group_option) || refuse(rules_option) || !expect_files(2))
-        {
-            return EXIT_UNUSABLE;
-        }
-        bool ok = false;
-        const double tolerance = QLocale::c().toDouble(parser.value(tolerance_option), &ok);
-        if (!ok || !(tolerance >= 0.0) || std::isinf(tolerance))
-        {
-            *d_err << "--tolerance takes a number of 0 or more, not '" << parser.value(tolerance_option)
-                   << "'.\n";
-            return EXIT_UNUSABLE;
-        }
-        return Compare(positional.at(0), positional.at(1), parser.isSet(json_option), tolerance);
+        return Run_Compare(command_line);
     }
-    *d_err << "Unknown command '" << command << "'. Try 'vantrel-cli --help'.\n";
+    *d_err << "Unknown command '" << command_line.command << "'. Try 'vantrel-cli --help'.\n";
     return EXIT_UNUSABLE;
+}
+
+int TCommandLineTool::Run_Check(const TCommandLine& command_line)
+{
+    const QCommandLineParser& parser = command_line.parser;
+    if (command_line.Refuses(command_line.json_option, d_err) ||
+        command_line.Refuses(command_line.tolerance_option, d_err) || !command_line.Has_Files(1, d_err))
+    {
+        return EXIT_UNUSABLE;
+    }
+    if (!parser.isSet(command_line.group_option))
+    {
+        *d_err << "'check' needs --group NAME.\n";
+        return EXIT_UNUSABLE;
+    }
+    const QString rules = parser.isSet(command_line.rules_option) ? parser.value(command_line.rules_option)
+                                                                  : Default_Rules_File_Name();
+    return Check(command_line.files.at(0), parser.value(command_line.group_option), rules);
+}
+
+int TCommandLineTool::Run_List(const TCommandLine& command_line)
+{
+    if (command_line.Refuses(command_line.group_option, d_err) ||
+        command_line.Refuses(command_line.rules_option, d_err) ||
+        command_line.Refuses(command_line.tolerance_option, d_err) || !command_line.Has_Files(1, d_err))
+    {
+        return EXIT_UNUSABLE;
+    }
+    return List(command_line.files.at(0), command_line.parser.isSet(command_line.json_option));
+}
+
+int TCommandLineTool::Run_Compare(const TCommandLine& command_line)
+{
+    const QCommandLineParser& parser = command_line.parser;
+    if (command_line.Refuses(command_line.group_option, d_err) ||
+        command_line.Refuses(command_line.rules_option, d_err) || !command_line.Has_Files(2, d_err))
+    {
+        return EXIT_UNUSABLE;
+    }
+    bool ok = false;
+    const double tolerance = QLocale::c().toDouble(parser.value(command_line.tolerance_option), &ok);
+    if (!ok || !(tolerance >= 0.0) || std::isinf(tolerance))
+    {
+        *d_err << "--tolerance takes a number of 0 or more, not '"
+               << parser.value(command_line.tolerance_option) << "'.\n";
+        return EXIT_UNUSABLE;
+    }
+    return Compare(command_line.files.at(0), command_line.files.at(1), parser.isSet(command_line.json_option),
+                   tolerance);
 }
 
 bool TCommandLineTool::Load(const QString& file_name, TParameters* parameters)

@@ -33,6 +33,13 @@ public:
     static QString Type_Name(int type);
 
 private:
+    struct TCommandLine;
+
+    // One parse-and-run step per command: checks the files and options the command takes, then runs it.
+    int Run_Check(const TCommandLine& command_line);
+    int Run_List(const TCommandLine& command_line);
+    int Run_Compare(const TCommandLine& command_line);
+
     bool Load(const QString& file_name, TParameters* parameters);
 
     QTextStream* d_out;
