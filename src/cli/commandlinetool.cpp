@@ -1,5 +1,6 @@
 #include "commandlinetool.h"
 
+#include "parametercomparison.h"
 #include "rulerun.h"
 #include "rules.h"
 #include "utilities.h"
@@ -11,7 +12,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
-#include <QSet>
 
 #include <cmath>
 
@@ -19,149 +19,7 @@
 #define VANTREL_VERSION "1.0.0"
 #endif
 
-namespace
-{
-// One value of a parameter as the listings and the comparison see it: a number, or a text.
-struct TValue
-{
-    bool numeric = false;
-    double number = 0.0;
-    QString text;
-};
-
-bool Is_Text_Type(int type)
-{
-    return type == TParameters::TYPE_TEXT || type == TParameters::TYPE_TEXT_ARRAY;
-}
-
-std::vector<TValue> Values_Of(const TParameters::TParameter& parameter)
-{
-    std::vector<TValue> values;
-    if (Is_Text_Type(parameter.type))
-    {
-        for (const QString& text : parameter.text_values)
-        {
-            values.push_back({false, 0.0, text});
-        }
-        return values;
-    }
-    // Integer kinds keep their values in the integer list, real kinds in the real list.
-    for (int value : parameter.integer_values)
-    {
-        values.push_back({true, static_cast<double>(value), QString::number(value)});
-    }
-    for (double value : parameter.double_values)
-    {
-        values.push_back({true, value, QString::number(value, 'g', QLocale::FloatingPointShortest)});
-    }
-    return values;
-}
-
-bool Same_Number(double a, double b, double tolerance)
-{
-    if (std::isnan(a) || std::isnan(b))
-    {
-        return std::isnan(a) && std::isnan(b);
-    }
-    if (a == b) // also equal infinities
-    {
-        return true;
-    }
-    return std::fabs(a - b) <= tolerance;
-}
-
-// A text that reads wholly as a number is compared as that number, so that a value written 250 in one
-// file and 2.5E+02 in the other is the same value.
-bool Read_Number(const TValue& value, double* number)
-{
-    if (value.numeric)
-    {
-        *number = value.number;
-        return true;
-    }
-    bool ok = false;
-    *number = QLocale::c().toDouble(value.text.trimmed(), &ok);
-    return ok;
-}
-
-bool Same_Values(const std::vector<TValue>& a, const std::vector<TValue>& b, double tolerance)
-{
-    if (a.size() != b.size())
-    {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i)
-    {
-        if (!a[i].numeric && !b[i].numeric)
-        {
-            if (a[i].text != b[i].text)
-            {
-                return false;
-            }
-            continue;
-        }
-        double number_a = 0.0;
-        double number_b = 0.0;
-        if (!Read_Number(a[i], &number_a) || !Read_Number(b[i], &number_b) ||
-            !Same_Number(number_a, number_b, tolerance))
-        {
-            return false;
-        }
-    }
-    return true;
-}
-
-QString Values_Text(const std::vector<TValue>& values)
-{
-    QStringList texts;
-    for (const TValue& value : values)
-    {
-        texts << value.text;
-    }
-    return texts.join(QStringLiteral(", "));
-}
-
-QJsonArray Values_Json(const std::vector<TValue>& values)
-{
-    QJsonArray array;
-    for (const TValue& value : values)
-    {
-        if (value.numeric && std::isfinite(value.number))
-        {
-            array.append(value.number);
-        }
-        else
-        {
-            array.append(value.text);
-        }
-    }
-    return array;
-}
-
-QString Format_Name(int format)
-{
-    switch (format)
-    {
-    case TParameters::FORMAT_MACHINE_CONSTANTS:
-        return QStringLiteral("machine_constants");
-    case TParameters::FORMAT_PARAMETER_SETTINGS:
-        return QStringLiteral("parameter_settings");
-    default:
-        return QStringLiteral("not_set");
-    }
-}
-
-std::vector<const TParameters::TParameter*> By_Key(const TParameters& parameters, QHash<QString, int>* index)
-{
-    std::vector<const TParameters::TParameter*> records;
-    for (const TParameters::TParameter& parameter : parameters.Parameters())
-    {
-        index->insert(parameter.key, static_cast<int>(records.size()));
-        records.push_back(&parameter);
-    }
-    return records;
-}
-} // namespace
+using TComparison = TParameterComparison;
 
 TCommandLineTool::TCommandLineTool(QTextStream* out, QTextStream* err) : d_out(out), d_err(err)
 {
@@ -174,29 +32,6 @@ QString TCommandLineTool::Default_Rules_File_Name()
     TRules rules;
     rules.Set_Rule_Path(QDir::home().filePath(Utilities::Data_Directory_Name()));
     return rules.Rule_File_Name();
-}
-
-QString TCommandLineTool::Type_Name(int type)
-{
-    switch (type)
-    {
-    case TParameters::TYPE_INTEGER:
-        return QStringLiteral("integer");
-    case TParameters::TYPE_DOUBLE:
-        return QStringLiteral("double");
-    case TParameters::TYPE_TEXT:
-        return QStringLiteral("text");
-    case TParameters::TYPE_INTEGER_ARRAY:
-        return QStringLiteral("integer_array");
-    case TParameters::TYPE_DOUBLE_ARRAY:
-        return QStringLiteral("double_array");
-    case TParameters::TYPE_TEXT_ARRAY:
-        return QStringLiteral("text_array");
-    case TParameters::TYPE_INTEGER_BIT_PATTERN:
-        return QStringLiteral("integer_bit_pattern");
-    default:
-        return QStringLiteral("not_set");
-    }
 }
 
 // The arguments as parsed, with the options they were parsed against, so that each command can check
@@ -434,14 +269,15 @@ int TCommandLineTool::List(const QString& file_name, bool json)
             record.insert(QStringLiteral("number"), parameter.number);
             record.insert(QStringLiteral("key"), parameter.key);
             record.insert(QStringLiteral("name"), parameter.name);
-            record.insert(QStringLiteral("type"), Type_Name(parameter.type));
-            record.insert(QStringLiteral("values"), Values_Json(Values_Of(parameter)));
+            record.insert(QStringLiteral("type"), TComparison::Type_Name(parameter.type));
+            record.insert(QStringLiteral("values"),
+                          TComparison::Values_Json(TComparison::Values_Of(parameter)));
             record.insert(QStringLiteral("description"), parameter.description);
             records.append(record);
         }
         QJsonObject document;
         document.insert(QStringLiteral("file"), QFileInfo(file_name).absoluteFilePath());
-        document.insert(QStringLiteral("format"), Format_Name(parameters.File_Format()));
+        document.insert(QStringLiteral("format"), TComparison::Format_Name(parameters.File_Format()));
         document.insert(QStringLiteral("parameters"), records);
         *d_out << QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Indented));
         return EXIT_OK;
@@ -455,8 +291,8 @@ int TCommandLineTool::List(const QString& file_name, bool json)
         {
             *d_out << " - " << parameter.name;
         }
-        *d_out << "\n    type: " << Type_Name(parameter.type)
-               << "\n    values: " << Values_Text(Values_Of(parameter)) << "\n";
+        *d_out << "\n    type: " << TComparison::Type_Name(parameter.type)
+               << "\n    values: " << TComparison::Values_Text(TComparison::Values_Of(parameter)) << "\n";
         if (!parameter.description.isEmpty())
         {
             // Catalogue texts run over several lines; keep them under their parameter.
@@ -482,51 +318,21 @@ int TCommandLineTool::Compare(const QString& file_name_a, const QString& file_na
         return EXIT_UNUSABLE;
     }
 
-    QHash<QString, int> index_a;
-    QHash<QString, int> index_b;
-    const auto records_a = By_Key(parameters_a, &index_a);
-    const auto records_b = By_Key(parameters_b, &index_b);
-
-    QStringList only_a;
-    QStringList only_b;
-    QJsonArray different_json;
-    QString different_text;
-    int different = 0;
-    for (const TParameters::TParameter* a : records_a)
-    {
-        const auto found = index_b.constFind(a->key);
-        if (found == index_b.constEnd())
-        {
-            only_a << a->key;
-            continue;
-        }
-        const TParameters::TParameter* b = records_b[static_cast<size_t>(*found)];
-        const std::vector<TValue> values_a = Values_Of(*a);
-        const std::vector<TValue> values_b = Values_Of(*b);
-        if (Same_Values(values_a, values_b, tolerance))
-        {
-            continue;
-        }
-        ++different;
-        QJsonObject entry;
-        entry.insert(QStringLiteral("key"), a->key);
-        entry.insert(QStringLiteral("a"), Values_Json(values_a));
-        entry.insert(QStringLiteral("b"), Values_Json(values_b));
-        different_json.append(entry);
-        different_text += QStringLiteral("Different: %1\n  A: %2\n  B: %3\n")
-                              .arg(a->key, Values_Text(values_a), Values_Text(values_b));
-    }
-    for (const TParameters::TParameter* b : records_b)
-    {
-        if (!index_a.contains(b->key))
-        {
-            only_b << b->key;
-        }
-    }
-
-    const bool same = only_a.isEmpty() && only_b.isEmpty() && different == 0;
+    const TComparison::TResult result = TComparison(&parameters_a, &parameters_b, tolerance).Compare();
+    const QStringList& only_a = result.only_in_a;
+    const QStringList& only_b = result.only_in_b;
+    const bool same = result.Same();
     if (json)
     {
+        QJsonArray different;
+        for (const TComparison::TDifference& difference : result.different)
+        {
+            QJsonObject entry;
+            entry.insert(QStringLiteral("key"), difference.key);
+            entry.insert(QStringLiteral("a"), TComparison::Values_Json(difference.values_a));
+            entry.insert(QStringLiteral("b"), TComparison::Values_Json(difference.values_b));
+            different.append(entry);
+        }
         QJsonObject document;
         document.insert(QStringLiteral("a"), QFileInfo(file_name_a).absoluteFilePath());
         document.insert(QStringLiteral("b"), QFileInfo(file_name_b).absoluteFilePath());
@@ -534,7 +340,7 @@ int TCommandLineTool::Compare(const QString& file_name_a, const QString& file_na
         document.insert(QStringLiteral("same"), same);
         document.insert(QStringLiteral("only_in_a"), QJsonArray::fromStringList(only_a));
         document.insert(QStringLiteral("only_in_b"), QJsonArray::fromStringList(only_b));
-        document.insert(QStringLiteral("different"), different_json);
+        document.insert(QStringLiteral("different"), different);
         *d_out << QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Indented));
     }
     else
@@ -547,9 +353,14 @@ int TCommandLineTool::Compare(const QString& file_name_a, const QString& file_na
         {
             *d_out << "Only in B: " << key << "\n";
         }
-        *d_out << different_text;
-        *d_out << only_a.size() << " only in A, " << only_b.size() << " only in B, " << different
-               << " different\n";
+        for (const TComparison::TDifference& difference : result.different)
+        {
+            *d_out << "Different: " << difference.key
+                   << "\n  A: " << TComparison::Values_Text(difference.values_a)
+                   << "\n  B: " << TComparison::Values_Text(difference.values_b) << "\n";
+        }
+        *d_out << only_a.size() << " only in A, " << only_b.size() << " only in B, "
+               << result.different.size() << " different\n";
     }
     return same ? EXIT_OK : EXIT_DIFFERENT;
 }

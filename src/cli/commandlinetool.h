@@ -30,7 +30,6 @@ public:
 
     // The rules file the window uses: "rules.xml" in the per-user directory.
     static QString Default_Rules_File_Name();
-    static QString Type_Name(int type);
 
 private:
     struct TCommandLine;

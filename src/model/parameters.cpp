@@ -45,22 +45,22 @@ const std::vector<TParameters::TParameter>& TParameters::Parameters() const
 
 TParameters::TParameter TParameters::Get_Parameter(const QString& key, bool* found) const
 {
+    const TParameter* parameter = Find_Parameter(key);
     if (found)
     {
-        *found = false;
+        *found = parameter != nullptr;
     }
+    return parameter ? *parameter : TParameter();
+}
+
+const TParameters::TParameter* TParameters::Find_Parameter(const QString& key) const
+{
     const auto position = d_key_index.constFind(key);
     if (position == d_key_index.constEnd())
     {
-        return TParameter();
+        return nullptr;
     }
-    Q_ASSERT_X(static_cast<unsigned int>(position.value()) < d_parameter_records.size(), "src/parameters",
-               "static_cast<unsigned int>(index) < d_parameter_records.size()");
-    if (found)
-    {
-        *found = true;
-    }
-    return d_parameter_records[static_cast<std::size_t>(position.value())];
+    return &d_parameter_records[static_cast<std::size_t>(position.value())];
 }
 
 QStringList TParameters::Get_Parameter_List(const QString& filter) const

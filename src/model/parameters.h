@@ -63,6 +63,8 @@ public:
     QString Last_Error() const;
 
     TParameter Get_Parameter(const QString& key, bool* found = nullptr) const;
+    // The stored record of a key without a copy, or null; valid until the list changes.
+    const TParameter* Find_Parameter(const QString& key) const;
     QStringList Get_Parameter_List(const QString& filter) const;
     bool Add_Parameter(const TParameter& parameter);
     void Update_Parameter(const TParameter& parameter);

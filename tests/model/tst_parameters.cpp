@@ -1,21 +1,11 @@
 #include "parameters.h"
 
+#include "parameterrecord.h"
+
 #include <QtTest>
 
 namespace
 {
-TParameters::TParameter Record(const QString& key, int type, const QVector<int>& integers = {},
-                               const QVector<double>& doubles = {}, const QStringList& texts = {})
-{
-    TParameters::TParameter record;
-    record.key = key;
-    record.type = type;
-    record.integer_values = integers;
-    record.double_values = doubles;
-    record.text_values = texts;
-    return record;
-}
-
 bool Is_Empty_Record(const TParameters::TParameter& record)
 {
     return record.key.isEmpty() && record.name.isEmpty() && record.description.isEmpty() &&

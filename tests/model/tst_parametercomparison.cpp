@@ -1,0 +1,101 @@
+#include "parametercomparison.h"
+
+#include "parameterrecord.h"
+
+#include <QtTest>
+
+#include <limits>
+
+Q_DECLARE_METATYPE(TParameters::TParameter)
+
+class TTestParameterComparison : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // One key in both lists, the loaded record against the reference record.
+    void Match_data()
+    {
+        QTest::addColumn<TParameters::TParameter>("a");
+        QTest::addColumn<TParameters::TParameter>("b");
+        QTest::addColumn<double>("tolerance");
+        QTest::addColumn<int>("match");
+
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const int same = TParameterComparison::MATCH_SAME;
+        const int different = TParameterComparison::MATCH_DIFFERENT;
+        QTest::newRow("integer against real of the same value")
+            << Record("K", TParameters::TYPE_INTEGER, {250})
+            << Record("K", TParameters::TYPE_DOUBLE, {}, {250.0}) << 0.0 << same;
+        QTest::newRow("integer against text that reads as the number")
+            << Record("K", TParameters::TYPE_INTEGER, {250})
+            << Record("K", TParameters::TYPE_TEXT, {}, {}, {" 2.5E+02"}) << 0.0 << same;
+        QTest::newRow("text against text differing in case")
+            << Record("K", TParameters::TYPE_TEXT, {}, {}, {"Line"})
+            << Record("K", TParameters::TYPE_TEXT, {}, {}, {"line"}) << 0.0 << different;
+        QTest::newRow("number against a text that is no number")
+            << Record("K", TParameters::TYPE_INTEGER, {1})
+            << Record("K", TParameters::TYPE_TEXT, {}, {}, {"one"}) << 0.0 << different;
+        QTest::newRow("reals within the tolerance")
+            << Record("K", TParameters::TYPE_DOUBLE_ARRAY, {}, {1.0, 2.0})
+            << Record("K", TParameters::TYPE_DOUBLE_ARRAY, {}, {1.0, 2.0005}) << 0.001 << same;
+        QTest::newRow("reals beyond the tolerance")
+            << Record("K", TParameters::TYPE_DOUBLE_ARRAY, {}, {1.0, 2.0})
+            << Record("K", TParameters::TYPE_DOUBLE_ARRAY, {}, {1.0, 2.01}) << 0.001 << different;
+        QTest::newRow("not a number equals not a number")
+            << Record("K", TParameters::TYPE_DOUBLE, {}, {nan})
+            << Record("K", TParameters::TYPE_DOUBLE, {}, {nan}) << 0.0 << same;
+        QTest::newRow("not a number is no other number")
+            << Record("K", TParameters::TYPE_DOUBLE, {}, {nan})
+            << Record("K", TParameters::TYPE_DOUBLE, {}, {0.0}) << 1e300 << different;
+        QTest::newRow("another count of values")
+            << Record("K", TParameters::TYPE_INTEGER_ARRAY, {1, 2})
+            << Record("K", TParameters::TYPE_INTEGER_ARRAY, {1, 2, 3}) << 0.0 << different;
+    }
+
+    void Match()
+    {
+        QFETCH(TParameters::TParameter, a);
+        QFETCH(TParameters::TParameter, b);
+        QFETCH(double, tolerance);
+        QFETCH(int, match);
+
+        TParameters list_a;
+        TParameters list_b;
+        list_a.Add_Parameter(a);
+        list_b.Add_Parameter(b);
+        const TParameterComparison comparison(&list_a, &list_b, tolerance);
+        QCOMPARE(static_cast<int>(comparison.Match(QStringLiteral("K"))), match);
+        QCOMPARE(static_cast<int>(comparison.Compare().different.size()),
+                 match == TParameterComparison::MATCH_SAME ? 0 : 1);
+    }
+
+    // Keys held by one side only, and a comparison that follows an edit of the compared list.
+    void Keys_On_One_Side()
+    {
+        TParameters list_a;
+        TParameters list_b;
+        list_a.Add_Parameter(Record("BOTH", TParameters::TYPE_INTEGER, {1}));
+        list_a.Add_Parameter(Record("ONLY_A", TParameters::TYPE_INTEGER, {1}));
+        list_b.Add_Parameter(Record("ONLY_B", TParameters::TYPE_INTEGER, {1}));
+        list_b.Add_Parameter(Record("BOTH", TParameters::TYPE_INTEGER, {1}));
+        const TParameterComparison comparison(&list_a, &list_b);
+
+        QCOMPARE(comparison.Match("ONLY_A"), TParameterComparison::MATCH_ONLY_A);
+        QCOMPARE(comparison.Match("ONLY_B"), TParameterComparison::MATCH_ONLY_B);
+        QCOMPARE(comparison.Match("NEITHER"), TParameterComparison::MATCH_NONE);
+        QCOMPARE(comparison.Match("BOTH"), TParameterComparison::MATCH_SAME);
+        const TParameterComparison::TResult result = comparison.Compare();
+        QCOMPARE(result.only_in_a, QStringList{"ONLY_A"});
+        QCOMPARE(result.only_in_b, QStringList{"ONLY_B"});
+        QVERIFY(!result.Same());
+
+        TParameters::TParameter edited = list_a.Get_Parameter("BOTH");
+        edited.integer_values = {2};
+        list_a.Update_Parameter(edited);
+        QCOMPARE(comparison.Match("BOTH"), TParameterComparison::MATCH_DIFFERENT);
+    }
+};
+
+QTEST_GUILESS_MAIN(TTestParameterComparison)
+#include "tst_parametercomparison.moc"
