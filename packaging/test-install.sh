@@ -1,8 +1,8 @@
 #!/bin/sh
 # Installs the build into a scratch root and checks what a desktop and a package
 # manager will look for: the programs, the launcher, the icon in every theme size,
-# the AppStream data and the manual pages.
-# Usage: test-install.sh BUILD_DIR SCRATCH_DIR APPSTREAM_ID VERSION [CMAKE]
+# the MIME definitions of both parameter formats, the AppStream data and the manual pages.
+# Usage: test-install.sh BUILD_DIR SCRATCH_DIR APPSTREAM_ID VERSION [CMAKE] [SAMPLES_DIR]
 set -u
 
 build=$1
@@ -10,6 +10,7 @@ scratch=$2
 appstream_id=$3
 version_expected=$4
 cmake=${5:-cmake}
+samples=${6:-}
 
 failures=0
 checks=0
@@ -52,6 +53,7 @@ usr="$root/usr"
 share="$usr/share"
 desktop="$share/applications/vantrel.desktop"
 metainfo="$share/metainfo/$appstream_id.metainfo.xml"
+mime_package="$share/mime/packages/vantrel.xml"
 
 check "vantrel installed and executable" test -x "$usr/bin/vantrel"
 
@@ -93,9 +95,10 @@ fi
 check "copyright file" test -s "$share/doc/vantrel/copyright"
 
 if [ -f "$desktop" ]; then
-    # The window takes no arguments: a file field code would make the desktop pass
-    # a file that the program then ignores.
-    check "desktop Exec starts vantrel without arguments" grep -qx "Exec=vantrel" "$desktop"
+    # One file at a time: the window opens the file it is started with.
+    check "desktop Exec passes one file" grep -qx "Exec=vantrel %f" "$desktop"
+    check "desktop entry lists both parameter formats" grep -qx \
+        "MimeType=application/x-vantrel-machine-constants;application/x-vantrel-parameter-settings;" "$desktop"
     check "desktop Icon names the installed icon" grep -qx "Icon=vantrel" "$desktop"
 fi
 if [ -f "$metainfo" ]; then
@@ -108,6 +111,44 @@ if command -v desktop-file-validate >/dev/null 2>&1; then
     check "desktop-file-validate" desktop-file-validate "$desktop"
 else
     echo "skip: desktop-file-validate not installed (Debian package desktop-file-utils)"
+fi
+
+check "MIME definitions installed" test -f "$mime_package"
+if command -v update-mime-database >/dev/null 2>&1 && [ -f "$mime_package" ]; then
+    # update-mime-database reads the definitions strictly: any message means a broken file.
+    messages=$(XDG_DATA_DIRS="$share:/usr/share" update-mime-database "$share/mime" 2>&1)
+    check "update-mime-database accepts the MIME definitions" test -z "$messages"
+    [ -z "$messages" ] || echo "$messages"
+
+    if command -v gio >/dev/null 2>&1 && [ -n "$samples" ]; then
+        mime_home="$scratch/mime-home"
+        mkdir -p "$mime_home"
+        content_type()
+        {
+            XDG_DATA_HOME="$mime_home" XDG_DATA_DIRS="$share:/usr/share" \
+                gio info -a standard::content-type "$1" 2>/dev/null |
+                sed -n 's/^ *standard::content-type: //p'
+        }
+        cp "$samples/constants/example.asc" "$scratch/machine.asc"
+        cp "$samples/constants/example.asc" "$scratch/machine-no-extension"
+        cp "$samples/settings/example.xml" "$scratch/settings-no-extension"
+        for sample in machine.asc machine-no-extension; do
+            type=$(content_type "$scratch/$sample")
+            check "$sample is a machine constants file (got '$type')" \
+                test "$type" = "application/x-vantrel-machine-constants"
+        done
+        # gio takes a .xml name as plain XML without reading the file, so the settings root is
+        # checked where the content decides.
+        for sample in settings-no-extension; do
+            type=$(content_type "$scratch/$sample")
+            check "$sample is a parameter settings file (got '$type')" \
+                test "$type" = "application/x-vantrel-parameter-settings"
+        done
+    else
+        echo "skip: gio or the sample files missing, file types not checked"
+    fi
+else
+    echo "skip: update-mime-database not installed (Debian package shared-mime-info)"
 fi
 
 if command -v appstreamcli >/dev/null 2>&1; then
@@ -134,6 +175,14 @@ if [ "$cli_installed" = yes ]; then
     check "installed vantrel-cli reports version $version_expected (got '$version')" \
         test "$version" = "vantrel-cli $version_expected"
 fi
+
+# The toolkit may warn on standard error about the session; the answer is standard output.
+version=$("$usr/bin/vantrel" --version 2>/dev/null)
+status=$?
+check "installed vantrel --version exits 0" test "$status" -eq 0
+check "installed vantrel reports version $version_expected (got '$version')" \
+    test "$version" = "vantrel $version_expected"
+check "installed vantrel --help names the file argument" sh -c "'$usr/bin/vantrel' --help 2>/dev/null | grep -q FILE"
 
 echo "$((checks - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

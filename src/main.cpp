@@ -1,17 +1,36 @@
+#include "commandline.h"
 #include "vantrel.h"
 
 #include <QApplication>
 #include <QStyleFactory>
+
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
     Q_INIT_RESOURCE(vantrel);
 
     QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vantrel"));
+    QApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
+
+    TCommandLine command_line;
+    const TCommandLine::TOutcome outcome = command_line.Parse(QCoreApplication::arguments());
+    if (outcome != TCommandLine::OUTCOME_RUN)
+    {
+        std::FILE* stream = outcome == TCommandLine::OUTCOME_EXIT_OK ? stdout : stderr;
+        std::fputs(command_line.Message().toLocal8Bit().constData(), stream);
+        return outcome == TCommandLine::OUTCOME_EXIT_OK ? 0 : 1;
+    }
+
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
 
     TVantrel* window = new TVantrel();
     window->show();
+    if (!command_line.File_Name().isEmpty())
+    {
+        window->Open_Parameter_File(command_line.File_Name());
+    }
     const int result = application.exec();
     delete window;
 

@@ -4,6 +4,7 @@
 #include "creategroupdialog.h"
 #include "exportoptionsdialog.h"
 #include "messagebox.h"
+#include "recentfiles.h"
 #include "ruleeditordialog.h"
 #include "rulerun.h"
 #include "utilities.h"
@@ -65,6 +66,7 @@ const QString KEY_DEFAULT_RULE_GROUP = QStringLiteral("Default_Rule_Group");
 const QString KEY_EXPORT_CHANGED_ONLY = QStringLiteral("Export_Changed_Only");
 const QString KEY_EXPORT_ORIGINAL_VALUES = QStringLiteral("Export_Original_Values");
 const QString KEY_EXPORT_MATCHES_IMPORT = QStringLiteral("Export_Matches_Import");
+const QString KEY_RECENT_FILES = QStringLiteral("Recent_Files");
 
 QToolButton* Make_Rules_Button(QWidget* parent, const QString& name, const QString& icon)
 {
@@ -223,6 +225,10 @@ void TVantrel::Create_Actions()
     file_menu->addAction(d_new_action);
     file_menu->addSeparator();
     file_menu->addAction(d_open_action);
+    QMenu* recent_menu = file_menu->addMenu(QStringLiteral("Open &Recent"));
+    recent_menu->setObjectName(QStringLiteral("recent_menu"));
+    d_recent_files = new TRecentFiles(recent_menu);
+    d_recent_files->Set_Files(d_settings->value(KEY_RECENT_FILES).toStringList());
     file_menu->addAction(d_execute_action);
     file_menu->addAction(d_export_action);
     file_menu->addSeparator();
@@ -433,6 +439,8 @@ void TVantrel::Make_Connections()
     connect(d_remove_group_button, &QToolButton::clicked, this, &TVantrel::Remove_Group);
     connect(d_edit_rules_button, &QToolButton::clicked, this, &TVantrel::Edit_Rules);
     connect(d_execute_button, &QToolButton::clicked, this, &TVantrel::Execute_Rules);
+    connect(d_recent_files, &TRecentFiles::Open_Requested, this, &TVantrel::Open_Parameter_File);
+    connect(d_recent_files, &TRecentFiles::File_Vanished, this, &TVantrel::Recent_File_Vanished);
 }
 
 QString TVantrel::Ask_Open_File_Name()
@@ -469,6 +477,7 @@ void TVantrel::closeEvent(QCloseEvent* event)
     d_settings->setValue(KEY_POSITION, pos());
     d_settings->setValue(KEY_SIZE, size());
     d_settings->setValue(KEY_DEFAULT_RULE_GROUP, d_rule_group_combo->currentText());
+    d_settings->setValue(KEY_RECENT_FILES, d_recent_files->Files());
     d_settings->sync();
 
     event->accept();
@@ -553,6 +562,7 @@ void TVantrel::Open_Parameter_File(const QString& path)
     }
 
     d_status_bar->showMessage(QDir::toNativeSeparators(path));
+    d_recent_files->Add(path);
 
     d_parameter_list->clear();
     Parameter_Selection_Changed();
@@ -565,6 +575,12 @@ void TVantrel::Open_Parameter_File(const QString& path)
 
     d_new_action->setEnabled(true);
     d_export_action->setEnabled(true);
+}
+
+void TVantrel::Recent_File_Vanished(const QString& path)
+{
+    d_status_bar->showMessage(QStringLiteral("%1 no longer exists; removed from the recent files.")
+                                  .arg(QDir::toNativeSeparators(path)));
 }
 
 void TVantrel::Reset_View()

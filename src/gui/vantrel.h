@@ -29,6 +29,7 @@ class TBitfieldWidget;
 class TCreateGroupDialog;
 class TExportOptionsDialog;
 class TMessageBox;
+class TRecentFiles;
 class TRuleEditorDialog;
 class TValuesWidget;
 
@@ -44,6 +45,10 @@ class TVantrel : public QMainWindow
 public:
     explicit TVantrel(const QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
     ~TVantrel() override;
+
+    // Opens a parameter file as the Open command does: the program's argument and the recent files
+    // come here as well as the file dialog and a drop.
+    void Open_Parameter_File(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -65,6 +70,7 @@ private slots:
     void Remove_Group();
     void Edit_Rules();
     void Execute_Rules();
+    void Recent_File_Vanished(const QString& path);
 
 private:
     void Create_Fonts();
@@ -81,7 +87,6 @@ private:
 
     void Update_Variable_List();
     void Add_Rules_Text(const QString& text, bool bold);
-    void Open_Parameter_File(const QString& path);
     void Reset_View();
     void Save_Rules_At_Close();
 
@@ -112,6 +117,7 @@ private:
     TCreateGroupDialog* d_create_group_dialog = nullptr;
     TExportOptionsDialog* d_export_options_dialog = nullptr;
     TMessageBox* d_message_box = nullptr;
+    TRecentFiles* d_recent_files = nullptr;
     std::unique_ptr<QSettings> d_settings;
     TRules d_rules;
     QString d_data_path;

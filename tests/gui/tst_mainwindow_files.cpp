@@ -4,6 +4,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -36,6 +37,10 @@ private slots:
     void Drag_Enter();
     void Drop_data();
     void Drop();
+    void Recent_Files_data();
+    void Recent_Files();
+    void Recent_File_Chosen_data();
+    void Recent_File_Chosen();
 
 private:
     struct TWidgets
@@ -53,6 +58,7 @@ private:
     };
 
     static TWidgets Widgets(TVantrel& window);
+    static QStringList Recent_Entries(TVantrel& window);
     QString Write_Fixture(const QString& name, const QByteArray& content);
 
     QTemporaryDir d_files;
@@ -77,6 +83,21 @@ TMainWindowFilesTest::TWidgets TMainWindowFilesTest::Widgets(TVantrel& window)
     widgets.title = window.findChild<QLabel*>(QStringLiteral("title_label"));
     widgets.stack = window.findChild<QStackedWidget*>(QStringLiteral("editor_stack"));
     return widgets;
+}
+
+// The files on File > Open Recent, newest first, read from the menu entries.
+QStringList TMainWindowFilesTest::Recent_Entries(TVantrel& window)
+{
+    QStringList files;
+    const QMenu* menu = window.findChild<QMenu*>(QStringLiteral("recent_menu"));
+    for (const QAction* action : menu->actions())
+    {
+        if (!action->data().toString().isEmpty())
+        {
+            files << action->data().toString();
+        }
+    }
+    return files;
 }
 
 QString TMainWindowFilesTest::Write_Fixture(const QString& name, const QByteArray& content)
@@ -461,6 +482,100 @@ void TMainWindowFilesTest::Drop()
         QVERIFY(widgets.title->text().isEmpty());
         QVERIFY(widgets.export_action->isEnabled());
     }
+}
+
+void TMainWindowFilesTest::Recent_Files_data()
+{
+    QTest::addColumn<QStringList>("opened");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("newest first, a file opened again moves to the front")
+        << QStringList({"a.asc", "b.asc", "a.asc"}) << QStringList({"a.asc", "b.asc"});
+    QTest::newRow("failed open is not kept")
+        << QStringList({"a.asc", "broken.asc"}) << QStringList({"a.asc"});
+    QStringList ten;
+    for (int index = 0; index < 10; ++index)
+    {
+        ten << QStringLiteral("file%1.asc").arg(index);
+    }
+    QTest::newRow("at most eight") << ten
+                                   << QStringList({"file9.asc", "file8.asc", "file7.asc", "file6.asc",
+                                                   "file5.asc", "file4.asc", "file3.asc", "file2.asc"});
+}
+
+void TMainWindowFilesTest::Recent_Files()
+{
+    QFETCH(QStringList, opened);
+    QFETCH(QStringList, expected);
+
+    QStringList expected_paths;
+    for (const QString& name : expected)
+    {
+        expected_paths << d_files.filePath(name);
+    }
+    {
+        TTestWindow window;
+        for (const QString& name : opened)
+        {
+            window.open_answers << Write_Fixture(
+                name, name.startsWith(QLatin1String("broken")) ? QByteArray(300, 'x') : Constants_File());
+            Widgets(window).open_action->trigger();
+        }
+        QCOMPARE(Recent_Entries(window), expected_paths);
+        window.close();
+    }
+
+    QSettings settings(Settings_File(), QSettings::IniFormat);
+    QCOMPARE(settings.value(QStringLiteral("Recent_Files")).toStringList(), expected_paths);
+    TTestWindow next;
+    QCOMPARE(Recent_Entries(next), expected_paths);
+}
+
+void TMainWindowFilesTest::Recent_File_Chosen_data()
+{
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QStringList>("remaining");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("existing file opens and moves to the front")
+        << "recent_file_1" << QStringList({"settings.xml", "machine.asc"}) << "settings.xml";
+    QTest::newRow("vanished file is dropped with a message")
+        << "recent_file_0" << QStringList({"settings.xml"}) << "no longer exists";
+    QTest::newRow("clear recent empties the list") << "clear_recent_action" << QStringList() << "";
+}
+
+void TMainWindowFilesTest::Recent_File_Chosen()
+{
+    QFETCH(QString, choice);
+    QFETCH(QStringList, remaining);
+    QFETCH(QString, message);
+
+    const QString machine = Write_Fixture(QStringLiteral("machine.asc"), Constants_File());
+    const QString settings = Write_Fixture(QStringLiteral("settings.xml"), Settings_File_Content());
+    TTestWindow window;
+    TWidgets widgets = Widgets(window);
+    window.open_answers << settings << machine;
+    widgets.open_action->trigger();
+    widgets.open_action->trigger();
+    QVERIFY(QFile::remove(machine));
+    widgets.status->clearMessage();
+
+    QAction* action = window.findChild<QAction*>(choice);
+    QVERIFY(action && action->isEnabled());
+    action->trigger();
+
+    QStringList remaining_paths;
+    for (const QString& name : remaining)
+    {
+        remaining_paths << d_files.filePath(name);
+    }
+    QCOMPARE(Recent_Entries(window), remaining_paths);
+    QVERIFY2(widgets.status->currentMessage().contains(message),
+             qPrintable(widgets.status->currentMessage()));
+    QCOMPARE(window.findChild<QAction*>(QStringLiteral("clear_recent_action"))->isEnabled(),
+             !remaining.isEmpty());
+    // Choosing a vanished file is not an open: the loaded list stays.
+    QVERIFY(widgets.list->count() > 0);
 }
 
 QTEST_MAIN(TMainWindowFilesTest)
