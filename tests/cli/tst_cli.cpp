@@ -1,3 +1,5 @@
+#include "testsupport.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -9,75 +11,6 @@
 
 namespace
 {
-// A machine constants file as the controller writes it; the header lines put ":" at column 24 and the
-// key at column 64.
-const char* const constants_file =
-    "Machine Constants File\n"
-    "Generated for the vantrel-cli tests; the reader needs 160 bytes before it looks.\n"
-    "\n"
-    "#39 Config word         : Integer | bit pattern                 CMMCONFG\n"
-    "  2048\n"
-    "#94 DEA filter taps     : Longint                               DEA_TAPS\n"
-    "  8\n"
-    "\n"
-    "#98 Probe decel         : Double[3]                             TTP_DECL\n"
-    "  2.5000000000000E+02\n"
-    "  2.5000000000000E+02\n"
-    "  1.2500000000000E+02\n";
-
-const char* const settings_file = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-                                  "<ZIDParameterSettings>\n"
-                                  "  <TTP_DECL>\n"
-                                  "    <!-- Maximum deceleration in response to the probe deflection -->\n"
-                                  "    <Value_1>2.5E+02</Value_1>\n"
-                                  "    <Value_2>2.5E+02</Value_2>\n"
-                                  "    <Value_3>1.25E+02</Value_3>\n"
-                                  "  </TTP_DECL>\n"
-                                  "  <DEA_TAPS>\n"
-                                  "    <Value>8</Value>\n"
-                                  "  </DEA_TAPS>\n"
-                                  "  <CMMCONFG>\n"
-                                  "    <Value>2048</Value>\n"
-                                  "  </CMMCONFG>\n"
-                                  "</ZIDParameterSettings>\n";
-
-const char* const rules_file = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-                               "<Rules File_Version=\"1\">\n"
-                               "    <Rule_Group>\n"
-                               "        <Name>Good</Name>\n"
-                               "        <Rule_Item>\n"
-                               "            <Name>Taps</Name>\n"
-                               "            <Left_Expression>DEA_TAPS</Left_Expression>\n"
-                               "            <Right_Expression>8</Right_Expression>\n"
-                               "            <Operator>OPEATOR_EQUAL</Operator>\n"
-                               "        </Rule_Item>\n"
-                               "        <Rule_Item>\n"
-                               "            <Name>Decel</Name>\n"
-                               "            <Left_Expression>TTP_DECL.3 * 2</Left_Expression>\n"
-                               "            <Right_Expression>TTP_DECL.1</Right_Expression>\n"
-                               "            <Operator>OPEATOR_EQUAL</Operator>\n"
-                               "        </Rule_Item>\n"
-                               "    </Rule_Group>\n"
-                               "    <Rule_Group>\n"
-                               "        <Name>Mixed</Name>\n"
-                               "        <Rule_Item>\n"
-                               "            <Name>Broken</Name>\n"
-                               "            <Left_Expression>NO_SUCH_KEY</Left_Expression>\n"
-                               "            <Right_Expression>1</Right_Expression>\n"
-                               "            <Operator>OPERATOR_LESS_THAN</Operator>\n"
-                               "        </Rule_Item>\n"
-                               "        <Rule_Item>\n"
-                               "            <Name>Fails</Name>\n"
-                               "            <Left_Expression>DEA_TAPS</Left_Expression>\n"
-                               "            <Right_Expression>9</Right_Expression>\n"
-                               "            <Operator>OPERATOR_NOT_LESS_THAN</Operator>\n"
-                               "        </Rule_Item>\n"
-                               "    </Rule_Group>\n"
-                               "    <Rule_Group>\n"
-                               "        <Name>Empty</Name>\n"
-                               "    </Rule_Group>\n"
-                               "</Rules>\n";
-
 struct TResult
 {
     int status = -1;
@@ -96,8 +29,7 @@ private:
     QString Write(const QString& name, const QByteArray& content)
     {
         const QString path = d_dir.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        if (!Testing::Write_File(path, content))
         {
             qFatal("cannot write %s", qPrintable(path));
         }
@@ -126,10 +58,11 @@ private slots:
     void initTestCase()
     {
         QVERIFY(d_dir.isValid());
-        Write(QStringLiteral("machine.asc"), constants_file);
-        Write(QStringLiteral("settings.xml"), settings_file);
-        Write(QStringLiteral("rules.xml"), rules_file);
-        Write(QStringLiteral("my-rules.xml"), rules_file);
+        Write(QStringLiteral("machine.asc"), Testing::Data_File(QStringLiteral("short_constants.asc")));
+        Write(QStringLiteral("settings.xml"), Testing::Data_File(QStringLiteral("short_settings.xml")));
+        const QByteArray rules = Testing::Data_File(QStringLiteral("rules.xml"));
+        Write(QStringLiteral("rules.xml"), rules);
+        Write(QStringLiteral("my-rules.xml"), rules);
     }
 
     void check_data()
@@ -297,14 +230,14 @@ private slots:
         QTest::addColumn<QString>("out");
 
         QTest::newRow("the same values in the other format")
-            << QByteArray(settings_file) << QStringList{} << 0
+            << Testing::Data_File(QStringLiteral("short_settings.xml")) << QStringList{} << 0
             << QStringLiteral("0 only in A, 0 only in B, 0 different\n");
-        QByteArray changed = settings_file;
+        QByteArray changed = Testing::Data_File(QStringLiteral("short_settings.xml"));
         changed.replace("<Value>8</Value>", "<Value>12</Value>");
         QTest::newRow("a changed value") << changed << QStringList{} << 1
                                          << QStringLiteral("Different: DEA_TAPS\n  A: 8\n  B: 12\n"
                                                            "0 only in A, 0 only in B, 1 different\n");
-        QByteArray close = settings_file;
+        QByteArray close = Testing::Data_File(QStringLiteral("short_settings.xml"));
         close.replace("1.25E+02", "125.0004");
         QTest::newRow("a real within the tolerance")
             << close << QStringList{"--tolerance", "0.001"} << 0
@@ -313,7 +246,7 @@ private slots:
             << close << QStringList{} << 1
             << QStringLiteral("Different: TTP_DECL\n  A: 250, 250, 125\n  B: 250, 250, 125.0004\n"
                               "0 only in A, 0 only in B, 1 different\n");
-        QByteArray keys = settings_file;
+        QByteArray keys = Testing::Data_File(QStringLiteral("short_settings.xml"));
         keys.replace("CMMCONFG", "NEW_KEY");
         QTest::newRow("a key on one side only")
             << keys << QStringList{} << 1
@@ -337,7 +270,7 @@ private slots:
 
     void compare_json()
     {
-        QByteArray changed = settings_file;
+        QByteArray changed = Testing::Data_File(QStringLiteral("short_settings.xml"));
         changed.replace("<Value>8</Value>", "<Value>12</Value>");
         const QString other_path = Write(QStringLiteral("other.xml"), changed);
         const TResult result =

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-class TestCreateGroupDialog : public QObject
+class TCreateGroupDialogTest : public QObject
 {
     Q_OBJECT
 
@@ -20,7 +20,7 @@ private slots:
     void copy_dialog_lists_targets();
 };
 
-void TestCreateGroupDialog::create_state_data()
+void TCreateGroupDialogTest::create_state_data()
 {
     QTest::addColumn<QStringList>("existing");
     QTest::addColumn<QString>("typed");
@@ -41,7 +41,7 @@ void TestCreateGroupDialog::create_state_data()
     QTest::newRow("no groups yet") << QStringList() << "Main" << true;
 }
 
-void TestCreateGroupDialog::create_state()
+void TCreateGroupDialogTest::create_state()
 {
     QFETCH(QStringList, existing);
     QFETCH(QString, typed);
@@ -56,7 +56,7 @@ void TestCreateGroupDialog::create_state()
     QCOMPARE(create->isEnabled(), enabled);
 }
 
-void TestCreateGroupDialog::emptied_by_edit_disables()
+void TCreateGroupDialogTest::emptied_by_edit_disables()
 {
     TCreateGroupDialog dialog;
     dialog.Reset({QStringLiteral("Main")});
@@ -75,7 +75,7 @@ void TestCreateGroupDialog::emptied_by_edit_disables()
     QVERIFY(create->isEnabled());
 }
 
-void TestCreateGroupDialog::group_name_is_kept_as_typed()
+void TCreateGroupDialogTest::group_name_is_kept_as_typed()
 {
     TCreateGroupDialog dialog;
     dialog.Reset(QStringList());
@@ -84,7 +84,7 @@ void TestCreateGroupDialog::group_name_is_kept_as_typed()
     QCOMPARE(dialog.Group_Name(), QStringLiteral(" Probe  Checks "));
 }
 
-void TestCreateGroupDialog::reset_clears_last_use()
+void TCreateGroupDialogTest::reset_clears_last_use()
 {
     TCreateGroupDialog dialog;
     dialog.Reset(QStringList());
@@ -102,7 +102,7 @@ void TestCreateGroupDialog::reset_clears_last_use()
     QVERIFY(!create->isEnabled());
 }
 
-void TestCreateGroupDialog::copy_dialog_lists_targets_data()
+void TCreateGroupDialogTest::copy_dialog_lists_targets_data()
 {
     QTest::addColumn<QStringList>("first");
     QTest::addColumn<QStringList>("groups");
@@ -117,7 +117,7 @@ void TestCreateGroupDialog::copy_dialog_lists_targets_data()
     QTest::newRow("last list emptied") << QStringList{QStringLiteral("Old")} << QStringList() << "";
 }
 
-void TestCreateGroupDialog::copy_dialog_lists_targets()
+void TCreateGroupDialogTest::copy_dialog_lists_targets()
 {
     QFETCH(QStringList, first);
     QFETCH(QStringList, groups);
@@ -137,5 +137,5 @@ void TestCreateGroupDialog::copy_dialog_lists_targets()
     QCOMPARE(dialog.Target_Group(), target);
 }
 
-QTEST_MAIN(TestCreateGroupDialog)
+QTEST_MAIN(TCreateGroupDialogTest)
 #include "tst_creategroupdialog.moc"

@@ -1,4 +1,4 @@
-#include "mainwindow_testing.h"
+#include "windowtesting.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -118,8 +118,7 @@ void TMainWindowExportTest::First_Dialog_Follows_Settings()
     QVERIFY(export_action->isEnabled());
 
     TDialogState state;
-    bool answered = false;
-    Answer_Next_Dialog(
+    const auto answered = Answer_Next_Dialog(
         [&state](QDialog* dialog)
         {
             state.changed_only = Radio(dialog, QStringLiteral("Export changed items only"))->isChecked();
@@ -129,11 +128,10 @@ void TMainWindowExportTest::First_Dialog_Follows_Settings()
             state.matches_import =
                 Check(dialog, QStringLiteral("Output format matches input format"))->isChecked();
             dialog->reject();
-        },
-        &answered);
+        });
     export_action->trigger();
 
-    QVERIFY(answered);
+    QVERIFY(*answered);
     QCOMPARE(state.changed_only, changed_only);
     QCOMPARE(state.export_all, !changed_only);
     QCOMPARE(state.original_values, original_values);
@@ -147,11 +145,10 @@ void TMainWindowExportTest::Cancelled_Options_Ask_No_File_Name()
     const QString target = d_files.filePath(QStringLiteral("never.txt"));
     window->save_answers << target;
 
-    bool answered = false;
-    Answer_Next_Dialog([](QDialog* dialog) { dialog->reject(); }, &answered);
+    const auto answered = Answer_Next_Dialog([](QDialog* dialog) { dialog->reject(); });
     window->findChild<QAction*>(QStringLiteral("export_action"))->trigger();
 
-    QVERIFY(answered);
+    QVERIFY(*answered);
     QCOMPARE(window->save_asks, 0);
     QVERIFY(!QFileInfo::exists(target));
 }
@@ -235,18 +232,16 @@ void TMainWindowExportTest::Options_Kept_And_Stored_At_Close()
 
         bool export_all = false;
         bool matches_import = true;
-        bool answered = false;
-        Answer_Next_Dialog(
+        const auto answered = Answer_Next_Dialog(
             [&](QDialog* dialog)
             {
                 export_all = Radio(dialog, QStringLiteral("Export all data"))->isChecked();
                 matches_import =
                     Check(dialog, QStringLiteral("Output format matches input format"))->isChecked();
                 dialog->reject();
-            },
-            &answered);
+            });
         export_action->trigger();
-        QVERIFY(answered);
+        QVERIFY(*answered);
         QVERIFY(export_all);
         QVERIFY(!matches_import);
 

@@ -1,4 +1,4 @@
-#include "mainwindow_testing.h"
+#include "windowtesting.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -230,17 +230,15 @@ void TMainWindowRulesTest::Add_Group()
     auto window = Open_Window(false);
     QComboBox* combo = window->findChild<QComboBox*>(QStringLiteral("rule_group_combo"));
 
-    bool answered = false;
-    Answer_Next_Dialog(
+    const auto answered = Answer_Next_Dialog(
         [name](QDialog* dialog)
         {
             dialog->findChild<QLineEdit*>()->setText(name);
             dialog->accept();
-        },
-        &answered);
+        });
     window->findChild<QToolButton*>(QStringLiteral("add_group_button"))->click();
 
-    QVERIFY(answered);
+    QVERIFY(*answered);
     QStringList texts;
     for (int index = 0; index < combo->count(); ++index)
     {
@@ -359,8 +357,7 @@ void TMainWindowRulesTest::Edit_Rules_Opens_Current_Group()
     report->setPlainText(QStringLiteral("kept report"));
 
     QStringList listed;
-    bool answered = false;
-    Answer_Next_Dialog(
+    const auto answered = Answer_Next_Dialog(
         [&listed](QDialog* dialog)
         {
             for (QListWidget* list : dialog->findChildren<QListWidget*>())
@@ -368,18 +365,17 @@ void TMainWindowRulesTest::Edit_Rules_Opens_Current_Group()
                 listed << List_Texts(list);
             }
             dialog->reject();
-        },
-        &answered);
+        });
     window->findChild<QAction*>(QStringLiteral("edit_rules_action"))->trigger();
 
-    QVERIFY(answered);
+    QVERIFY(*answered);
     QCOMPARE(listed, QStringList({QStringLiteral("Gain")}));
     QCOMPARE(report->toPlainText(), QStringLiteral("kept report"));
 
     // The edit button reaches the same dialog, kept from the first use.
-    Answer_Next_Dialog([](QDialog* dialog) { dialog->reject(); }, &answered);
+    const auto answered_again = Answer_Next_Dialog([](QDialog* dialog) { dialog->reject(); });
     window->findChild<QToolButton*>(QStringLiteral("edit_rules_button"))->click();
-    QVERIFY(answered);
+    QVERIFY(*answered_again);
     QCOMPARE(window->findChildren<QDialog*>(QStringLiteral("rule_editor_dialog")).size(), 1);
 }
 

@@ -1,4 +1,4 @@
-#include "mainwindow_testing.h"
+#include "windowtesting.h"
 
 #include <QAction>
 #include <QDockWidget>

@@ -1,5 +1,7 @@
+#include "dialogtesting.h"
 #include "messagebox.h"
 #include "ruleeditordialog.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -22,17 +24,6 @@ namespace
 const QString MAIN = QStringLiteral("Main");
 const QString SERVO = QStringLiteral("Servo");
 
-TRules::TRuleItem Item(const QString& name, const QString& left = QStringLiteral("1"),
-                       const QString& right = QStringLiteral("2"))
-{
-    TRules::TRuleItem item;
-    item.name = name;
-    item.left_expression = left;
-    item.right_expression = right;
-    item.operator_type = TRules::OPERATOR_LESS_THAN;
-    return item;
-}
-
 QStringList Names(const std::vector<TRules::TRuleItem>& items)
 {
     QStringList names;
@@ -52,32 +43,6 @@ QStringList Name_Left(const std::vector<TRules::TRuleItem>& items)
         pairs.append(item.name + QLatin1Char('=') + item.left_expression);
     }
     return pairs;
-}
-
-// Looks for the modal dialog named name every 10 ms, at most left more times, and acts on it once.
-void Poll_Modal(const QString& name, const std::function<void(QDialog*)>& action,
-                const std::shared_ptr<bool>& seen, int left)
-{
-    QDialog* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (dialog && dialog->objectName() == name)
-    {
-        *seen = true;
-        action(dialog);
-        return;
-    }
-    if (left > 0)
-    {
-        QTimer::singleShot(10, [name, action, seen, left]() { Poll_Modal(name, action, seen, left - 1); });
-    }
-}
-
-// Acts on the modal dialog named name as soon as it is up; the action must close it. The flag
-// tells whether it ever came up.
-std::shared_ptr<bool> When_Modal(const QString& name, std::function<void(QDialog*)> action, int tries = 3000)
-{
-    auto seen = std::make_shared<bool>(false);
-    QTimer::singleShot(0, [name, action, seen, tries]() { Poll_Modal(name, action, seen, tries); });
-    return seen;
 }
 
 void Retype(QLineEdit* edit, const QString& text)
@@ -104,8 +69,7 @@ struct TEntry
 // Fills the rule item dialog and applies it when "Apply" allows, else cancels. applied tells which.
 std::shared_ptr<bool> Answer_Rule_Item(const TEntry& entry, std::shared_ptr<bool> applied)
 {
-    return When_Modal(
-        QStringLiteral("rule_item_dialog"),
+    return Testing::Answer_Next_Dialog(
         [entry, applied](QDialog* dialog)
         {
             if (!entry.radio.isEmpty())
@@ -127,7 +91,8 @@ std::shared_ptr<bool> Answer_Rule_Item(const TEntry& entry, std::shared_ptr<bool
             QTest::mouseClick(
                 apply->isEnabled() ? apply : dialog->findChild<QPushButton*>(QStringLiteral("cancel_button")),
                 Qt::LeftButton);
-        });
+        },
+        QStringLiteral("rule_item_dialog"));
 }
 
 QStringList Copy_Targets(QDialog* dialog)
@@ -142,7 +107,7 @@ QStringList Copy_Targets(QDialog* dialog)
 }
 } // namespace
 
-class TestRuleEditorDialog : public QObject
+class TRuleEditorDialogTest : public QObject
 {
     Q_OBJECT
 
@@ -193,7 +158,7 @@ private:
     TRules d_rules;
 };
 
-void TestRuleEditorDialog::init()
+void TRuleEditorDialogTest::init()
 {
     TMessageBox::Clear_Answers();
     d_rules = TRules();
@@ -202,20 +167,20 @@ void TestRuleEditorDialog::init()
     for (const QString& name : {QStringLiteral("Charlie"), QStringLiteral("Alpha"), QStringLiteral("Delta"),
                                 QStringLiteral("Bravo")})
     {
-        QVERIFY(d_rules.Add_Rule(MAIN, Item(name, name + QStringLiteral("_L"))));
+        QVERIFY(d_rules.Add_Rule(MAIN, Testing::Rule_Item(name, name + QStringLiteral("_L"))));
     }
     d_editor = std::make_unique<TRuleEditorDialog>();
     d_editor->Reset(MAIN, &d_rules);
 }
 
-void TestRuleEditorDialog::cleanup()
+void TRuleEditorDialogTest::cleanup()
 {
     QCOMPARE(TMessageBox::Pending_Answers(), 0);
     TMessageBox::Clear_Answers();
     d_editor.reset();
 }
 
-QStringList TestRuleEditorDialog::Entries() const
+QStringList TRuleEditorDialogTest::Entries() const
 {
     QStringList entries;
     for (int row = 0; row < List()->count(); ++row)
@@ -225,7 +190,7 @@ QStringList TestRuleEditorDialog::Entries() const
     return entries;
 }
 
-void TestRuleEditorDialog::Select(const QStringList& names)
+void TRuleEditorDialogTest::Select(const QStringList& names)
 {
     List()->clearSelection();
     for (int row = 0; row < List()->count(); ++row)
@@ -238,19 +203,19 @@ void TestRuleEditorDialog::Select(const QStringList& names)
     }
 }
 
-void TestRuleEditorDialog::reset_shows_group_sorted()
+void TRuleEditorDialogTest::reset_shows_group_sorted()
 {
     QCOMPARE(d_editor->findChild<QLabel*>(QStringLiteral("group_label"))->text(), MAIN);
     QCOMPARE(Entries(), QStringList({"Alpha", "Bravo", "Charlie", "Delta"}));
     QCOMPARE(List()->selectionMode(), QAbstractItemView::ExtendedSelection);
 
     // A second opening on another group forgets the first.
-    QVERIFY(d_rules.Add_Rule(SERVO, Item(QStringLiteral("Gain"))));
+    QVERIFY(d_rules.Add_Rule(SERVO, Testing::Rule_Item(QStringLiteral("Gain"))));
     d_editor->Reset(SERVO, &d_rules);
     QCOMPARE(Entries(), QStringList({"Gain"}));
 }
 
-void TestRuleEditorDialog::reset_on_empty_group()
+void TRuleEditorDialogTest::reset_on_empty_group()
 {
     Select({QStringLiteral("Alpha")});
     d_editor->Reset(SERVO, &d_rules);
@@ -261,7 +226,7 @@ void TestRuleEditorDialog::reset_on_empty_group()
     QVERIFY(!Button("copy_button")->isEnabled());
 }
 
-void TestRuleEditorDialog::button_states_data()
+void TRuleEditorDialogTest::button_states_data()
 {
     QTest::addColumn<QStringList>("selected");
     QTest::addColumn<bool>("edit");
@@ -273,7 +238,7 @@ void TestRuleEditorDialog::button_states_data()
     QTest::newRow("all selected") << QStringList{"Alpha", "Bravo", "Charlie", "Delta"} << false << true;
 }
 
-void TestRuleEditorDialog::button_states()
+void TRuleEditorDialogTest::button_states()
 {
     QFETCH(QStringList, selected);
     QFETCH(bool, edit);
@@ -290,7 +255,7 @@ void TestRuleEditorDialog::button_states()
     QCOMPARE(Button("copy_button")->isEnabled(), delete_copy);
 }
 
-void TestRuleEditorDialog::add_rule()
+void TRuleEditorDialogTest::add_rule()
 {
     auto applied = std::make_shared<bool>(false);
     auto seen = Answer_Rule_Item({"  Accel  Max ", "AMAX_X", "2000", "not_greater_than_radio"}, applied);
@@ -314,24 +279,24 @@ void TestRuleEditorDialog::add_rule()
     QCOMPARE(d_rules.Rules(MAIN).size(), std::size_t(5));
 }
 
-void TestRuleEditorDialog::add_rule_cancelled()
+void TRuleEditorDialogTest::add_rule_cancelled()
 {
-    auto seen =
-        When_Modal(QStringLiteral("rule_item_dialog"),
-                   [](QDialog* dialog)
-                   {
-                       QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("rule_name_edit")),
-                                        QStringLiteral("Echo"));
-                       QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancel_button")),
-                                         Qt::LeftButton);
-                   });
+    auto seen = Testing::Answer_Next_Dialog(
+        [](QDialog* dialog)
+        {
+            QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("rule_name_edit")),
+                             QStringLiteral("Echo"));
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancel_button")),
+                              Qt::LeftButton);
+        },
+        QStringLiteral("rule_item_dialog"));
     QTest::mouseClick(Button("add_button"), Qt::LeftButton);
     QVERIFY(*seen);
     QCOMPARE(Entries(), QStringList({"Alpha", "Bravo", "Charlie", "Delta"}));
     QCOMPARE(d_rules.Rules(MAIN).size(), std::size_t(4));
 }
 
-void TestRuleEditorDialog::add_rule_refused_by_store()
+void TRuleEditorDialogTest::add_rule_refused_by_store()
 {
     // The group went away after the editor was opened on it.
     d_editor->Reset(QStringLiteral("Gone"), &d_rules);
@@ -350,7 +315,7 @@ void TestRuleEditorDialog::add_rule_refused_by_store()
     QCOMPARE(List()->count(), 0);
 }
 
-void TestRuleEditorDialog::rename_moves_rule_to_end()
+void TRuleEditorDialogTest::rename_moves_rule_to_end()
 {
     Select({QStringLiteral("Alpha")});
     auto applied = std::make_shared<bool>(false);
@@ -365,7 +330,7 @@ void TestRuleEditorDialog::rename_moves_rule_to_end()
              QStringList({"Charlie=Charlie_L", "Delta=Delta_L", "Bravo=Bravo_L", "Echo=Alpha_L"}));
 }
 
-void TestRuleEditorDialog::edit_keeps_name_moves_to_end()
+void TRuleEditorDialogTest::edit_keeps_name_moves_to_end()
 {
     Select({QStringLiteral("Charlie")});
     auto applied = std::make_shared<bool>(false);
@@ -387,20 +352,20 @@ void TestRuleEditorDialog::edit_keeps_name_moves_to_end()
     QCOMPARE(Names(d_rules.Rules(MAIN)), QStringList({"Alpha", "Delta", "Bravo", "Charlie"}));
 }
 
-void TestRuleEditorDialog::double_click_edits_with_two_selected()
+void TRuleEditorDialogTest::double_click_edits_with_two_selected()
 {
     Select({QStringLiteral("Alpha"), QStringLiteral("Bravo")});
     QVERIFY(!Button("edit_button")->isEnabled());
 
     auto shown_name = std::make_shared<QString>();
-    auto seen =
-        When_Modal(QStringLiteral("rule_item_dialog"),
-                   [shown_name](QDialog* dialog)
-                   {
-                       *shown_name = dialog->findChild<QLineEdit*>(QStringLiteral("rule_name_edit"))->text();
-                       QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancel_button")),
-                                         Qt::LeftButton);
-                   });
+    auto seen = Testing::Answer_Next_Dialog(
+        [shown_name](QDialog* dialog)
+        {
+            *shown_name = dialog->findChild<QLineEdit*>(QStringLiteral("rule_name_edit"))->text();
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancel_button")),
+                              Qt::LeftButton);
+        },
+        QStringLiteral("rule_item_dialog"));
     QListWidgetItem* bravo = List()->findItems(QStringLiteral("Bravo"), Qt::MatchExactly).first();
     List()->setCurrentItem(bravo, QItemSelectionModel::NoUpdate);
     emit List()->itemDoubleClicked(bravo);
@@ -410,7 +375,7 @@ void TestRuleEditorDialog::double_click_edits_with_two_selected()
     QCOMPARE(d_rules.Rules(MAIN).size(), std::size_t(4));
 }
 
-void TestRuleEditorDialog::edit_without_current_entry()
+void TRuleEditorDialogTest::edit_without_current_entry()
 {
     d_editor->Reset(SERVO, &d_rules);
     TMessageBox::Queue_Answer(QMessageBox::Ok);
@@ -421,18 +386,17 @@ void TestRuleEditorDialog::edit_without_current_entry()
     QCOMPARE(Message_Box()->detailedText(), QStringLiteral("No rule selected"));
 }
 
-void TestRuleEditorDialog::edit_of_rule_gone_from_store()
+void TRuleEditorDialogTest::edit_of_rule_gone_from_store()
 {
     Select({QStringLiteral("Alpha")});
     // Taken away behind the editor's back: the list still shows it.
     d_rules.Delete_Rule(MAIN, QStringLiteral("Alpha"));
-    auto seen = When_Modal(
-        QStringLiteral("rule_item_dialog"),
+    auto seen = Testing::Answer_Next_Dialog(
         [](QDialog* dialog) {
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancel_button")),
                               Qt::LeftButton);
         },
-        20);
+        QStringLiteral("rule_item_dialog"), 20);
     TMessageBox::Queue_Answer(QMessageBox::Ok);
     QTest::mouseClick(Button("edit_button"), Qt::LeftButton);
     // Let the watch for the rule item dialog run out, so that it cannot act on a later test's dialog.
@@ -446,21 +410,22 @@ void TestRuleEditorDialog::edit_of_rule_gone_from_store()
     QCOMPARE(Names(d_rules.Rules(MAIN)), QStringList({"Charlie", "Delta", "Bravo"}));
 }
 
-void TestRuleEditorDialog::rule_gone_while_item_dialog_open()
+void TRuleEditorDialogTest::rule_gone_while_item_dialog_open()
 {
     Select({QStringLiteral("Delta")});
     auto applied = std::make_shared<bool>(false);
     TRules* rules = &d_rules;
-    When_Modal(QStringLiteral("rule_item_dialog"),
-               [applied, rules](QDialog* dialog)
-               {
-                   rules->Delete_Rule(MAIN, QStringLiteral("Delta"));
-                   Retype(dialog->findChild<QLineEdit*>(QStringLiteral("left_expression_edit")),
-                          QStringLiteral("edited"));
-                   QPushButton* apply = dialog->findChild<QPushButton*>(QStringLiteral("apply_button"));
-                   *applied = apply->isEnabled();
-                   QTest::mouseClick(apply, Qt::LeftButton);
-               });
+    Testing::Answer_Next_Dialog(
+        [applied, rules](QDialog* dialog)
+        {
+            rules->Delete_Rule(MAIN, QStringLiteral("Delta"));
+            Retype(dialog->findChild<QLineEdit*>(QStringLiteral("left_expression_edit")),
+                   QStringLiteral("edited"));
+            QPushButton* apply = dialog->findChild<QPushButton*>(QStringLiteral("apply_button"));
+            *applied = apply->isEnabled();
+            QTest::mouseClick(apply, Qt::LeftButton);
+        },
+        QStringLiteral("rule_item_dialog"));
     TMessageBox::Queue_Answer(QMessageBox::Ok);
     QTest::mouseClick(Button("edit_button"), Qt::LeftButton);
 
@@ -473,7 +438,7 @@ void TestRuleEditorDialog::rule_gone_while_item_dialog_open()
              QStringList({"Charlie=Charlie_L", "Alpha=Alpha_L", "Bravo=Bravo_L"}));
 }
 
-void TestRuleEditorDialog::delete_three_asks_once()
+void TRuleEditorDialogTest::delete_three_asks_once()
 {
     Select({QStringLiteral("Alpha"), QStringLiteral("Charlie"), QStringLiteral("Delta")});
     TMessageBox::Queue_Answer(QMessageBox::Yes);
@@ -488,7 +453,7 @@ void TestRuleEditorDialog::delete_three_asks_once()
     QVERIFY(!Button("delete_button")->isEnabled());
 }
 
-void TestRuleEditorDialog::delete_answered_no()
+void TRuleEditorDialogTest::delete_answered_no()
 {
     Select({QStringLiteral("Alpha"), QStringLiteral("Bravo")});
     TMessageBox::Queue_Answer(QMessageBox::No);
@@ -498,7 +463,7 @@ void TestRuleEditorDialog::delete_answered_no()
     QCOMPARE(d_rules.Rules(MAIN).size(), std::size_t(4));
 }
 
-void TestRuleEditorDialog::copy_rules_data()
+void TRuleEditorDialogTest::copy_rules_data()
 {
     QTest::addColumn<bool>("only_group");
     QTest::addColumn<QString>("answer");
@@ -521,7 +486,7 @@ void TestRuleEditorDialog::copy_rules_data()
         << true << "No" << QStringList{"Main"} << main_before << QStringList();
 }
 
-void TestRuleEditorDialog::copy_rules()
+void TRuleEditorDialogTest::copy_rules()
 {
     QFETCH(bool, only_group);
     QFETCH(QString, answer);
@@ -536,26 +501,27 @@ void TestRuleEditorDialog::copy_rules()
         for (const QString& name : {QStringLiteral("Charlie"), QStringLiteral("Alpha"),
                                     QStringLiteral("Delta"), QStringLiteral("Bravo")})
         {
-            QVERIFY(d_rules.Add_Rule(MAIN, Item(name, name + QStringLiteral("_L"))));
+            QVERIFY(d_rules.Add_Rule(MAIN, Testing::Rule_Item(name, name + QStringLiteral("_L"))));
         }
     }
     else
     {
         QVERIFY(d_rules.Create_Group(QStringLiteral("Extra")));
-        QVERIFY(d_rules.Add_Rule(SERVO, Item(QStringLiteral("alpha"), QStringLiteral("servo_L"))));
+        QVERIFY(
+            d_rules.Add_Rule(SERVO, Testing::Rule_Item(QStringLiteral("alpha"), QStringLiteral("servo_L"))));
     }
     d_editor->Reset(MAIN, &d_rules);
 
     Select({QStringLiteral("Alpha"), QStringLiteral("Bravo")});
     TMessageBox::Queue_Answer(answer == QLatin1String("Yes") ? QMessageBox::Yes : QMessageBox::No);
     auto targets = std::make_shared<QStringList>();
-    auto seen = When_Modal(
-        QStringLiteral("copy_rules_dialog"),
+    auto seen = Testing::Answer_Next_Dialog(
         [targets](QDialog* dialog)
         {
             *targets = Copy_Targets(dialog);
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("copy_button")), Qt::LeftButton);
-        });
+        },
+        QStringLiteral("copy_rules_dialog"));
     QTest::mouseClick(Button("copy_button"), Qt::LeftButton);
 
     QVERIFY(*seen);
@@ -569,7 +535,7 @@ void TestRuleEditorDialog::copy_rules()
     QCOMPARE(Entries(), QStringList({"Alpha", "Bravo", "Charlie", "Delta"}));
 }
 
-void TestRuleEditorDialog::Load_Twins(TRules* rules, QTemporaryDir* directory)
+void TRuleEditorDialogTest::Load_Twins(TRules* rules, QTemporaryDir* directory)
 {
     QVERIFY(directory->isValid());
     QFile file(directory->filePath(QStringLiteral("rules.xml")));
@@ -594,7 +560,7 @@ void TestRuleEditorDialog::Load_Twins(TRules* rules, QTemporaryDir* directory)
     QVERIFY(!rules->Is_Modified());
 }
 
-void TestRuleEditorDialog::Load_Plain(TRules* rules, QTemporaryDir* directory)
+void TRuleEditorDialogTest::Load_Plain(TRules* rules, QTemporaryDir* directory)
 {
     QVERIFY(directory->isValid());
     QFile file(directory->filePath(QStringLiteral("rules.xml")));
@@ -617,7 +583,7 @@ void TestRuleEditorDialog::Load_Plain(TRules* rules, QTemporaryDir* directory)
     QVERIFY(!rules->Is_Modified());
 }
 
-void TestRuleEditorDialog::case_twins_edit_data()
+void TRuleEditorDialogTest::case_twins_edit_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("new_name");
@@ -641,7 +607,7 @@ void TestRuleEditorDialog::case_twins_edit_data()
         << "" << true << QStringList{"Feed=feed", "SPEED=capital", "Speed=small"};
 }
 
-void TestRuleEditorDialog::case_twins_edit()
+void TRuleEditorDialogTest::case_twins_edit()
 {
     QFETCH(QString, entry);
     QFETCH(QString, new_name);
@@ -657,21 +623,21 @@ void TestRuleEditorDialog::case_twins_edit()
     Select({entry});
     auto shown_left = std::make_shared<QString>();
     auto applied = std::make_shared<bool>(false);
-    When_Modal(QStringLiteral("rule_item_dialog"),
-               [=](QDialog* dialog)
-               {
-                   *shown_left =
-                       dialog->findChild<QLineEdit*>(QStringLiteral("left_expression_edit"))->text();
-                   Retype(dialog->findChild<QLineEdit*>(QStringLiteral("left_expression_edit")),
-                          QStringLiteral("edited"));
-                   if (!new_name.isEmpty())
-                   {
-                       Retype(dialog->findChild<QLineEdit*>(QStringLiteral("rule_name_edit")), new_name);
-                   }
-                   QPushButton* apply = dialog->findChild<QPushButton*>(QStringLiteral("apply_button"));
-                   *applied = apply->isEnabled();
-                   QTest::mouseClick(apply, Qt::LeftButton);
-               });
+    Testing::Answer_Next_Dialog(
+        [=](QDialog* dialog)
+        {
+            *shown_left = dialog->findChild<QLineEdit*>(QStringLiteral("left_expression_edit"))->text();
+            Retype(dialog->findChild<QLineEdit*>(QStringLiteral("left_expression_edit")),
+                   QStringLiteral("edited"));
+            if (!new_name.isEmpty())
+            {
+                Retype(dialog->findChild<QLineEdit*>(QStringLiteral("rule_name_edit")), new_name);
+            }
+            QPushButton* apply = dialog->findChild<QPushButton*>(QStringLiteral("apply_button"));
+            *applied = apply->isEnabled();
+            QTest::mouseClick(apply, Qt::LeftButton);
+        },
+        QStringLiteral("rule_item_dialog"));
     if (refused)
     {
         TMessageBox::Queue_Answer(QMessageBox::Ok);
@@ -701,7 +667,7 @@ void TestRuleEditorDialog::case_twins_edit()
     QCOMPARE(shown, stored);
 }
 
-void TestRuleEditorDialog::case_twins_delete_data()
+void TRuleEditorDialogTest::case_twins_delete_data()
 {
     QTest::addColumn<QStringList>("selected");
     QTest::addColumn<QStringList>("expected");
@@ -714,7 +680,7 @@ void TestRuleEditorDialog::case_twins_delete_data()
     QTest::newRow("both twins") << QStringList{"Speed", "SPEED"} << QStringList{"Feed=feed"};
 }
 
-void TestRuleEditorDialog::case_twins_delete()
+void TRuleEditorDialogTest::case_twins_delete()
 {
     QFETCH(QStringList, selected);
     QFETCH(QStringList, expected);
@@ -737,7 +703,7 @@ void TestRuleEditorDialog::case_twins_delete()
     QCOMPARE(shown, stored);
 }
 
-void TestRuleEditorDialog::refused_edit_keeps_rule_data()
+void TRuleEditorDialogTest::refused_edit_keeps_rule_data()
 {
     QTest::addColumn<QString>("store");
     QTest::addColumn<QString>("entry");
@@ -757,7 +723,7 @@ void TestRuleEditorDialog::refused_edit_keeps_rule_data()
         << "Speed" << QStringList{"Feed=feed", "SPEED=capital", "Speed=small"};
 }
 
-void TestRuleEditorDialog::refused_edit_keeps_rule()
+void TRuleEditorDialogTest::refused_edit_keeps_rule()
 {
     QFETCH(QString, store);
     QFETCH(QString, entry);
@@ -782,19 +748,20 @@ void TestRuleEditorDialog::refused_edit_keeps_rule()
     Select({entry});
 
     auto applied = std::make_shared<bool>(false);
-    When_Modal(QStringLiteral("rule_item_dialog"),
-               [applied](QDialog* dialog)
-               {
-                   // A control character cannot be typed, but may come in by paste; the rules file cannot
-                   // hold it.
-                   dialog->findChild<QLineEdit*>(QStringLiteral("rule_name_edit"))
-                       ->setText(QStringLiteral("Veloc\x01ity"));
-                   Retype(dialog->findChild<QLineEdit*>(QStringLiteral("left_expression_edit")),
-                          QStringLiteral("edited"));
-                   QPushButton* apply = dialog->findChild<QPushButton*>(QStringLiteral("apply_button"));
-                   *applied = apply->isEnabled();
-                   QTest::mouseClick(apply, Qt::LeftButton);
-               });
+    Testing::Answer_Next_Dialog(
+        [applied](QDialog* dialog)
+        {
+            // A control character cannot be typed, but may come in by paste; the rules file cannot
+            // hold it.
+            dialog->findChild<QLineEdit*>(QStringLiteral("rule_name_edit"))
+                ->setText(QStringLiteral("Veloc\x01ity"));
+            Retype(dialog->findChild<QLineEdit*>(QStringLiteral("left_expression_edit")),
+                   QStringLiteral("edited"));
+            QPushButton* apply = dialog->findChild<QPushButton*>(QStringLiteral("apply_button"));
+            *applied = apply->isEnabled();
+            QTest::mouseClick(apply, Qt::LeftButton);
+        },
+        QStringLiteral("rule_item_dialog"));
     TMessageBox::Queue_Answer(QMessageBox::Ok);
     QTest::mouseClick(Button("edit_button"), Qt::LeftButton);
 
@@ -809,5 +776,5 @@ void TestRuleEditorDialog::refused_edit_keeps_rule()
     QCOMPARE(Entries().size(), int(expected.size()));
 }
 
-QTEST_MAIN(TestRuleEditorDialog)
+QTEST_MAIN(TRuleEditorDialogTest)
 #include "tst_ruleeditordialog.moc"

@@ -1,4 +1,5 @@
 #include "ruleitemdialog.h"
+#include "testsupport.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,16 +43,12 @@ void Retype(QLineEdit* edit, const QString& text)
 
 TRules::TRuleItem Speed_Rule()
 {
-    TRules::TRuleItem rule;
-    rule.name = QStringLiteral("Speed");
-    rule.left_expression = QStringLiteral("VMAX_X");
-    rule.right_expression = QStringLiteral("500");
-    rule.operator_type = TRules::OPERATOR_NOT_GREATER_THAN;
-    return rule;
+    return Testing::Rule_Item(QStringLiteral("Speed"), QStringLiteral("VMAX_X"), QStringLiteral("500"),
+                              TRules::OPERATOR_NOT_GREATER_THAN);
 }
 } // namespace
 
-class TestRuleItemDialog : public QObject
+class TRuleItemDialogTest : public QObject
 {
     Q_OBJECT
 
@@ -69,7 +66,7 @@ private slots:
     void tab_order();
 };
 
-void TestRuleItemDialog::first_add_opens_empty()
+void TRuleItemDialogTest::first_add_opens_empty()
 {
     TRuleItemDialog dialog;
     dialog.Reset(TRuleItemDialog::MODE_ADD, Speed_Rule(), QStringList());
@@ -85,7 +82,7 @@ void TestRuleItemDialog::first_add_opens_empty()
     QVERIFY(!dialog.Validate());
 }
 
-void TestRuleItemDialog::add_mode_apply_state_data()
+void TRuleItemDialogTest::add_mode_apply_state_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("left");
@@ -148,7 +145,7 @@ void TestRuleItemDialog::add_mode_apply_state_data()
                                       << "not_greater_than_radio" << existing << true;
 }
 
-void TestRuleItemDialog::add_mode_apply_state()
+void TRuleItemDialogTest::add_mode_apply_state()
 {
     QFETCH(QString, name);
     QFETCH(QString, left);
@@ -174,7 +171,7 @@ void TestRuleItemDialog::add_mode_apply_state()
     QCOMPARE(Apply(dialog)->isEnabled(), enabled);
 }
 
-void TestRuleItemDialog::edit_mode_apply_state_data()
+void TRuleItemDialogTest::edit_mode_apply_state_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
@@ -206,7 +203,7 @@ void TestRuleItemDialog::edit_mode_apply_state_data()
                                       << "" << true;
 }
 
-void TestRuleItemDialog::edit_mode_apply_state()
+void TRuleItemDialogTest::edit_mode_apply_state()
 {
     QFETCH(QString, field);
     QFETCH(QString, text);
@@ -228,7 +225,7 @@ void TestRuleItemDialog::edit_mode_apply_state()
     QCOMPARE(Apply(dialog)->isEnabled(), enabled);
 }
 
-void TestRuleItemDialog::edit_mode_shows_rule_data()
+void TRuleItemDialogTest::edit_mode_shows_rule_data()
 {
     QTest::addColumn<TRules::TOperatorType>("operator_type");
     QTest::addColumn<QString>("radio");
@@ -241,7 +238,7 @@ void TestRuleItemDialog::edit_mode_shows_rule_data()
     QTest::newRow("not greater than") << TRules::OPERATOR_NOT_GREATER_THAN << "not_greater_than_radio";
 }
 
-void TestRuleItemDialog::edit_mode_shows_rule()
+void TRuleItemDialogTest::edit_mode_shows_rule()
 {
     QFETCH(TRules::TOperatorType, operator_type);
     QFETCH(QString, radio);
@@ -272,7 +269,7 @@ void TestRuleItemDialog::edit_mode_shows_rule()
     QCOMPARE(item.name, rule.name);
 }
 
-void TestRuleItemDialog::rule_item_is_simplified()
+void TRuleItemDialogTest::rule_item_is_simplified()
 {
     TRuleItemDialog dialog;
     dialog.Reset(TRuleItemDialog::MODE_ADD, TRules::TRuleItem(), QStringList());
@@ -289,7 +286,7 @@ void TestRuleItemDialog::rule_item_is_simplified()
     QCOMPARE(item.operator_type, TRules::OPERATOR_GREATER_THAN);
 }
 
-void TestRuleItemDialog::add_mode_keeps_last_entry()
+void TRuleItemDialogTest::add_mode_keeps_last_entry()
 {
     TRuleItemDialog dialog;
     dialog.Reset(TRuleItemDialog::MODE_ADD, TRules::TRuleItem(), {QStringLiteral("Accel")});
@@ -319,7 +316,7 @@ void TestRuleItemDialog::add_mode_keeps_last_entry()
     QVERIFY(Apply(dialog)->isEnabled());
 }
 
-void TestRuleItemDialog::edit_then_add_keeps_shown_rule()
+void TRuleItemDialogTest::edit_then_add_keeps_shown_rule()
 {
     TRuleItemDialog dialog;
     dialog.Reset(TRuleItemDialog::MODE_EDIT, Speed_Rule(), {QStringLiteral("Speed")});
@@ -332,7 +329,7 @@ void TestRuleItemDialog::edit_then_add_keeps_shown_rule()
     QVERIFY(!dialog.Validate());
 }
 
-void TestRuleItemDialog::tab_order()
+void TRuleItemDialogTest::tab_order()
 {
     TRuleItemDialog dialog;
     const QStringList expected{
@@ -356,5 +353,5 @@ void TestRuleItemDialog::tab_order()
     QCOMPARE(chain, expected);
 }
 
-QTEST_MAIN(TestRuleItemDialog)
+QTEST_MAIN(TRuleItemDialogTest)
 #include "tst_ruleitemdialog.moc"

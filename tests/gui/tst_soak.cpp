@@ -7,8 +7,7 @@
 // Replay a failing run with VANTREL_SOAK_SEED=<seed> (printed at the start and in every failure);
 // VANTREL_SOAK_ACTIONS sets the number of actions.
 
-#include "messagebox.h"
-#include "vantrel.h"
+#include "windowtesting.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -36,13 +35,6 @@
 #include <algorithm>
 #include <memory>
 #include <tuple>
-
-class TVantrelTestAccess
-{
-public:
-    static TParameters& Parameters(TVantrel& window) { return window.d_parameters; }
-    static TRules& Rules(TVantrel& window) { return window.d_rules; }
-};
 
 namespace
 {
@@ -159,7 +151,7 @@ struct TOriginals
 };
 } // namespace
 
-class TestSoak : public QObject
+class TSoakTest : public QObject
 {
     Q_OBJECT
 
@@ -205,7 +197,7 @@ void Quiet_Platform_Handler(QtMsgType type, const QMessageLogContext& context, c
     g_previous_handler(type, context, message);
 }
 
-void TestSoak::initTestCase()
+void TSoakTest::initTestCase()
 {
     g_previous_handler = qInstallMessageHandler(Quiet_Platform_Handler);
     bool ok = false;
@@ -221,7 +213,7 @@ void TestSoak::initTestCase()
     Write_Files();
 }
 
-void TestSoak::Write_Files()
+void TSoakTest::Write_Files()
 {
     auto write = [this](const QString& name, const QByteArray& content)
     {
@@ -273,7 +265,7 @@ void TestSoak::Write_Files()
     write(QStringLiteral("noise.asc"), "Machine Constants File\n" + noise);
 }
 
-void TestSoak::Start_Window()
+void TSoakTest::Start_Window()
 {
     TMessageBox::Clear_Answers();
     d_window = std::make_unique<TSoakWindow>();
@@ -295,20 +287,20 @@ void TestSoak::Start_Window()
     d_first_originals.clear();
 }
 
-void TestSoak::Close_Window()
+void TSoakTest::Close_Window()
 {
     d_store_at_close = Image_Of(TVantrelTestAccess::Rules(*d_window));
     // Closing may tell the user something (a rules file that could not be saved): answer it, and
     // let the rules file comparison after the close judge what happened.
     const bool driving = d_driving;
     d_driving = true;
-    QTimer::singleShot(0, this, &TestSoak::Drive_Dialogs);
+    QTimer::singleShot(0, this, &TSoakTest::Drive_Dialogs);
     d_window->close();
     d_window.reset();
     d_driving = driving;
 }
 
-void TestSoak::Random_User_Session()
+void TSoakTest::Random_User_Session()
 {
     bool ok = false;
     int actions = qEnvironmentVariable("VANTREL_SOAK_ACTIONS").toInt(&ok);
@@ -367,7 +359,7 @@ void TestSoak::Random_User_Session()
           static_cast<long long>(clock.elapsed()));
 }
 
-void TestSoak::Do_Action(int action)
+void TSoakTest::Do_Action(int action)
 {
     TSoakWindow& window = *d_window;
     auto trigger = [&window](const char* name)
@@ -391,7 +383,7 @@ void TestSoak::Do_Action(int action)
     TMessageBox::Clear_Answers();
     d_dialog_steps.clear();
     d_driving = true;
-    QTimer::singleShot(0, this, &TestSoak::Drive_Dialogs);
+    QTimer::singleShot(0, this, &TSoakTest::Drive_Dialogs);
 
     switch (action)
     {
@@ -486,13 +478,13 @@ void TestSoak::Do_Action(int action)
 
 // One step on whatever modal dialog is on top; the next step is queued first, so that a dialog
 // opened by this step is answered from inside its own event loop.
-void TestSoak::Drive_Dialogs()
+void TSoakTest::Drive_Dialogs()
 {
     if (!d_driving)
     {
         return;
     }
-    QTimer::singleShot(0, this, &TestSoak::Drive_Dialogs);
+    QTimer::singleShot(0, this, &TSoakTest::Drive_Dialogs);
     QWidget* modal = QApplication::activeModalWidget();
     if (modal)
     {
@@ -500,7 +492,7 @@ void TestSoak::Drive_Dialogs()
     }
 }
 
-void TestSoak::Act_On(QWidget* modal)
+void TSoakTest::Act_On(QWidget* modal)
 {
     const int steps = ++d_dialog_steps[modal];
     if (steps == 1)
@@ -620,7 +612,7 @@ void TestSoak::Act_On(QWidget* modal)
 }
 
 // The user changes one value of the shown parameter in whichever editor is showing.
-void TestSoak::Edit_Value()
+void TSoakTest::Edit_Value()
 {
     TSoakWindow& window = *d_window;
     Track_Before_Edit();
@@ -675,7 +667,7 @@ void TestSoak::Edit_Value()
 }
 
 // Remember each record as it was before the edit, so that a first change fixes its originals.
-void TestSoak::Track_Before_Edit()
+void TSoakTest::Track_Before_Edit()
 {
     d_before_edit.clear();
     for (const TParameters::TParameter& record : TVantrelTestAccess::Parameters(*d_window).Parameters())
@@ -684,7 +676,7 @@ void TestSoak::Track_Before_Edit()
     }
 }
 
-QString TestSoak::Check_Model()
+QString TSoakTest::Check_Model()
 {
     const TParameters& parameters = TVantrelTestAccess::Parameters(*d_window);
     QSet<QString> keys;
@@ -748,7 +740,7 @@ QString TestSoak::Check_Model()
     return QString();
 }
 
-QString TestSoak::Check_Rules_File()
+QString TSoakTest::Check_Rules_File()
 {
     const QString directory = QDir::home().filePath(QStringLiteral(".vantrel"));
     TRules reread;
@@ -772,5 +764,5 @@ QString TestSoak::Check_Rules_File()
     return QString();
 }
 
-QTEST_MAIN(TestSoak)
+QTEST_MAIN(TSoakTest)
 #include "tst_soak.moc"

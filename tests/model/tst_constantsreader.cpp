@@ -1,4 +1,5 @@
 #include "parameters.h"
+#include "testsupport.h"
 
 #include <QtTest>
 #include <sys/stat.h>
@@ -22,17 +23,6 @@ QByteArray Constants_File(const QByteArray& body)
     return MARKER_HEAD + QByteArray(160, ' ') + "\n" + body;
 }
 
-QString Write_File(const QTemporaryDir& directory, const QString& name, const QByteArray& content)
-{
-    const QString path = directory.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-    {
-        return QString();
-    }
-    return path;
-}
-
 struct TExpectedRecord
 {
     QString key;
@@ -47,7 +37,7 @@ struct TExpectedRecord
 Q_DECLARE_METATYPE(TExpectedRecord)
 Q_DECLARE_METATYPE(QVector<TExpectedRecord>)
 
-class TTestConstantsReader : public QObject
+class TConstantsReaderTest : public QObject
 {
     Q_OBJECT
 
@@ -68,7 +58,7 @@ private slots:
     void Large_File_Loads_Linearly();
 };
 
-void TTestConstantsReader::Format_Test_data()
+void TConstantsReaderTest::Format_Test_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("expected_result");
@@ -109,7 +99,7 @@ void TTestConstantsReader::Format_Test_data()
     QTest::newRow("plain text") << QByteArray("Hello, world\n").repeated(20) << false << unknown << not_set;
 }
 
-void TTestConstantsReader::Format_Test()
+void TConstantsReaderTest::Format_Test()
 {
     QFETCH(QByteArray, content);
     QFETCH(bool, expected_result);
@@ -118,7 +108,7 @@ void TTestConstantsReader::Format_Test()
 
     QTemporaryDir directory;
     QVERIFY(directory.isValid());
-    const QString path = Write_File(directory, QStringLiteral("input.asc"), content);
+    const QString path = Testing::Write_In(directory, QStringLiteral("input.asc"), content);
     QVERIFY(!path.isEmpty());
 
     TParameters parameters;
@@ -131,7 +121,7 @@ void TTestConstantsReader::Format_Test()
     }
 }
 
-void TTestConstantsReader::Only_Regular_Files()
+void TConstantsReaderTest::Only_Regular_Files()
 {
     QTemporaryDir directory;
     QVERIFY(directory.isValid());
@@ -151,12 +141,12 @@ void TTestConstantsReader::Only_Regular_Files()
     QCOMPARE(parameters.File_Format(), TParameters::FORMAT_NOT_SET);
 }
 
-void TTestConstantsReader::Unreadable_File()
+void TConstantsReaderTest::Unreadable_File()
 {
     QTemporaryDir directory;
     QVERIFY(directory.isValid());
-    const QString path = Write_File(directory, QStringLiteral("locked.asc"),
-                                    Constants_File(Header(1, "Scale", "Integer", "SCALE") + "\n5\n"));
+    const QString path = Testing::Write_In(directory, QStringLiteral("locked.asc"),
+                                           Constants_File(Header(1, "Scale", "Integer", "SCALE") + "\n5\n"));
     QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
     QFile probe(path);
     if (probe.open(QIODevice::ReadOnly))
@@ -168,7 +158,7 @@ void TTestConstantsReader::Unreadable_File()
     QCOMPARE(parameters.Last_Error(), QStringLiteral("Cannot open file %1").arg(path));
 }
 
-void TTestConstantsReader::Worked_Example()
+void TConstantsReaderTest::Worked_Example()
 {
     const QByteArray content = "Machine Constants File\n"
                                "\n"
@@ -184,7 +174,7 @@ void TTestConstantsReader::Worked_Example()
     QVERIFY(content.size() >= 160);
     QTemporaryDir directory;
     QVERIFY(directory.isValid());
-    const QString path = Write_File(directory, QStringLiteral("example.asc"), content);
+    const QString path = Testing::Write_In(directory, QStringLiteral("example.asc"), content);
 
     TParameters parameters;
     QVERIFY(parameters.Load_Parameter_File(path));
@@ -215,7 +205,7 @@ void TTestConstantsReader::Worked_Example()
     }
 }
 
-void TTestConstantsReader::Header_Columns_data()
+void TConstantsReaderTest::Header_Columns_data()
 {
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<QVector<TExpectedRecord>>("expected");
@@ -320,7 +310,7 @@ void TTestConstantsReader::Header_Columns_data()
         << TRecords{{"A", "A", 1, integer, {3}, {}}};
 }
 
-void TTestConstantsReader::Header_Columns()
+void TConstantsReaderTest::Header_Columns()
 {
     QFETCH(QByteArray, body);
     QFETCH(QVector<TExpectedRecord>, expected);
@@ -342,7 +332,7 @@ void TTestConstantsReader::Header_Columns()
     }
 }
 
-void TTestConstantsReader::Header_Without_Colon_Reads_No_Values()
+void TConstantsReaderTest::Header_Without_Colon_Reads_No_Values()
 {
     // A header without a type would otherwise read its value lines with the type of the entry before:
     // the bit pattern word would lend its type to whatever follows.
@@ -356,7 +346,7 @@ void TTestConstantsReader::Header_Without_Colon_Reads_No_Values()
     QCOMPARE(parameters.Get_Parameter(QStringLiteral("FORCE")).double_values, QVector<double>{0.5});
 }
 
-void TTestConstantsReader::Loading_Appends_And_Keeps_Error()
+void TConstantsReaderTest::Loading_Appends_And_Keeps_Error()
 {
     TParameters parameters;
     QVERIFY(!parameters.Load_Parameter_File(QStringLiteral("/nonexistent/file.asc")));
@@ -375,7 +365,7 @@ void TTestConstantsReader::Loading_Appends_And_Keeps_Error()
     QCOMPARE(parameters.Parameter_Count(), 0);
 }
 
-void TTestConstantsReader::Decoding_data()
+void TConstantsReaderTest::Decoding_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("expected_name");
@@ -398,14 +388,14 @@ void TTestConstantsReader::Decoding_data()
     QTest::newRow("UTF-16 with byte-order mark") << utf16 << name;
 }
 
-void TTestConstantsReader::Decoding()
+void TConstantsReaderTest::Decoding()
 {
     QFETCH(QByteArray, content);
     QFETCH(QString, expected_name);
 
     QTemporaryDir directory;
     QVERIFY(directory.isValid());
-    const QString path = Write_File(directory, QStringLiteral("decoded.asc"), content);
+    const QString path = Testing::Write_In(directory, QStringLiteral("decoded.asc"), content);
     TParameters parameters;
     // UTF-16 hides the marker from the Latin-1 format test, so the reader is called directly there.
     if (!parameters.Load_Parameter_File(path))
@@ -417,7 +407,7 @@ void TTestConstantsReader::Decoding()
     QCOMPARE(parameters.Parameters().front().name, expected_name);
 }
 
-void TTestConstantsReader::Hostile_Content_data()
+void TConstantsReaderTest::Hostile_Content_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("expected_count");
@@ -443,7 +433,7 @@ void TTestConstantsReader::Hostile_Content_data()
         << Constants_File(QByteArray::fromHex("0d0a00ff23203120ff0a").repeated(5000)) << 0;
 }
 
-void TTestConstantsReader::Hostile_Content()
+void TConstantsReaderTest::Hostile_Content()
 {
     QFETCH(QByteArray, content);
     QFETCH(int, expected_count);
@@ -452,7 +442,7 @@ void TTestConstantsReader::Hostile_Content()
     QCOMPARE(parameters.Parameter_Count(), expected_count);
 }
 
-void TTestConstantsReader::Large_File_Loads_Linearly()
+void TConstantsReaderTest::Large_File_Loads_Linearly()
 {
     // 100,000 headers with the same key: one stored record, and no quadratic duplicate test.
     QByteArray same_key;
@@ -472,7 +462,7 @@ void TTestConstantsReader::Large_File_Loads_Linearly()
 
     QTemporaryDir directory;
     QVERIFY(directory.isValid());
-    const QString path = Write_File(directory, QStringLiteral("big.asc"), big);
+    const QString path = Testing::Write_In(directory, QStringLiteral("big.asc"), big);
     QVERIFY(!path.isEmpty());
 
     QElapsedTimer timer;
@@ -488,5 +478,5 @@ void TTestConstantsReader::Large_File_Loads_Linearly()
     QVERIFY2(timer.elapsed() < 60000, qPrintable(QStringLiteral("%1 ms").arg(timer.elapsed())));
 }
 
-QTEST_APPLESS_MAIN(TTestConstantsReader)
+QTEST_APPLESS_MAIN(TConstantsReaderTest)
 #include "tst_constantsreader.moc"

@@ -1,4 +1,5 @@
 #include "parameters.h"
+#include "testsupport.h"
 
 #include <QtTest>
 #include <unistd.h>
@@ -49,18 +50,6 @@ const QByteArray CONSTANTS_HEAD = "WARNINGS:\n"
 const QByteArray LIST_HEAD = "Parameter File List\n"
                              "==================================\n";
 
-bool Write_Bytes(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
-}
-
-QByteArray Read_Bytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 // Loads one of the models the reports are written from; the edits are those a user makes in the window.
 bool Prepare_Model(TParameters* parameters, int model, const QTemporaryDir& directory)
 {
@@ -69,7 +58,7 @@ bool Prepare_Model(TParameters* parameters, int model, const QTemporaryDir& dire
     {
     case MODEL_CONSTANTS:
     {
-        if (!Write_Bytes(path, CONSTANTS_SOURCE) || !parameters->Load_Parameter_File(path))
+        if (!Testing::Write_File(path, CONSTANTS_SOURCE) || !parameters->Load_Parameter_File(path))
         {
             return false;
         }
@@ -85,7 +74,7 @@ bool Prepare_Model(TParameters* parameters, int model, const QTemporaryDir& dire
     }
     case MODEL_SETTINGS:
     {
-        if (!Write_Bytes(path, SETTINGS_SOURCE) || !parameters->Load_Parameter_File(path))
+        if (!Testing::Write_File(path, SETTINGS_SOURCE) || !parameters->Load_Parameter_File(path))
         {
             return false;
         }
@@ -96,11 +85,12 @@ bool Prepare_Model(TParameters* parameters, int model, const QTemporaryDir& dire
         return parameters->Parameter_Count() == 3;
     }
     case MODEL_EMPTY_CONSTANTS:
-        return Write_Bytes(path, QByteArray("Machine Constants File").leftJustified(200, ' ')) &&
+        return Testing::Write_File(path, QByteArray("Machine Constants File").leftJustified(200, ' ')) &&
                parameters->Load_Parameter_File(path) && parameters->Parameter_Count() == 0;
     case MODEL_EMPTY_SETTINGS:
-        return Write_Bytes(path, QByteArray("<ZIDParameterSettings><!-- none --></ZIDParameterSettings>")
-                                     .leftJustified(200, ' ')) &&
+        return Testing::Write_File(path,
+                                   QByteArray("<ZIDParameterSettings><!-- none --></ZIDParameterSettings>")
+                                       .leftJustified(200, ' ')) &&
                parameters->Load_Parameter_File(path) && parameters->Parameter_Count() == 0;
     default:
         return true;
@@ -120,7 +110,7 @@ TParameters::TParameter Record(const QString& key, const QString& name, int numb
 
 Q_DECLARE_METATYPE(TParameters::TParameter)
 
-class TTestExport : public QObject
+class TExportTest : public QObject
 {
     Q_OBJECT
 
@@ -137,7 +127,7 @@ private slots:
     void Success_Replaces_Whole_File();
 };
 
-void TTestExport::Worked_Examples_data()
+void TExportTest::Worked_Examples_data()
 {
     QTest::addColumn<int>("model");
     QTest::addColumn<bool>("changed_only");
@@ -211,7 +201,7 @@ void TTestExport::Worked_Examples_data()
                       "\t</EXAMPLE_TEXT>\n");
 }
 
-void TTestExport::Worked_Examples()
+void TExportTest::Worked_Examples()
 {
     QFETCH(int, model);
     QFETCH(bool, changed_only);
@@ -230,14 +220,14 @@ void TTestExport::Worked_Examples()
     options.matches_import = matches_import;
     const QString target = directory.filePath(QStringLiteral("report.txt"));
     QVERIFY2(parameters.Write_Parameter_Data(target, options), qPrintable(parameters.Last_Error()));
-    QCOMPARE(Read_Bytes(target), expected);
+    QCOMPARE(Testing::Read_File(target), expected);
     // The options are taken by reference but never changed.
     QCOMPARE(options.changed_only, changed_only);
     QCOMPARE(options.original_values, original_values);
     QCOMPARE(options.matches_import, matches_import);
 }
 
-void TTestExport::Option_Combinations_data()
+void TExportTest::Option_Combinations_data()
 {
     QTest::addColumn<int>("model");
     QTest::addColumn<bool>("changed_only");
@@ -335,12 +325,12 @@ void TTestExport::Option_Combinations_data()
         << int(MODEL_EMPTY_SETTINGS) << false << true << true << LIST_HEAD;
 }
 
-void TTestExport::Option_Combinations()
+void TExportTest::Option_Combinations()
 {
     Worked_Examples();
 }
 
-void TTestExport::Single_Records_data()
+void TExportTest::Single_Records_data()
 {
     QTest::addColumn<int>("model");
     QTest::addColumn<bool>("matches_import");
@@ -419,7 +409,7 @@ void TTestExport::Single_Records_data()
         record, "\nK?? - Wei\xdf \xb5m\n\xe9?\n");
 }
 
-void TTestExport::Single_Records()
+void TExportTest::Single_Records()
 {
     QFETCH(int, model);
     QFETCH(bool, matches_import);
@@ -446,22 +436,22 @@ void TTestExport::Single_Records()
     const QString target = directory.filePath(QStringLiteral("report.txt"));
     QVERIFY2(parameters.Write_Parameter_Data(target, options), qPrintable(parameters.Last_Error()));
     const QByteArray head = (model == MODEL_EMPTY_CONSTANTS && matches_import) ? CONSTANTS_HEAD : LIST_HEAD;
-    QCOMPARE(Read_Bytes(target), head + expected_body);
+    QCOMPARE(Testing::Read_File(target), head + expected_body);
 }
 
-void TTestExport::Format_Not_Set_Leaves_Target_Alone()
+void TExportTest::Format_Not_Set_Leaves_Target_Alone()
 {
     QTemporaryDir directory;
     QVERIFY(directory.isValid());
     const QString target = directory.filePath(QStringLiteral("previous report.txt"));
     const QByteArray previous = "A report the engineer still needs\n";
-    QVERIFY(Write_Bytes(target, previous));
+    QVERIFY(Testing::Write_File(target, previous));
 
     TParameters parameters;
     Utilities::TExportOptions options; // matches_import is set by default
     QVERIFY(!parameters.Write_Parameter_Data(target, options));
     QCOMPARE(parameters.Last_Error(), QStringLiteral("Parameter format not set"));
-    QCOMPARE(Read_Bytes(target), previous);
+    QCOMPARE(Testing::Read_File(target), previous);
 
     const QString fresh = directory.filePath(QStringLiteral("fresh.txt"));
     QVERIFY(!parameters.Write_Parameter_Data(fresh, options));
@@ -470,7 +460,7 @@ void TTestExport::Format_Not_Set_Leaves_Target_Alone()
              QStringList{"previous report.txt"});
 }
 
-void TTestExport::Failed_Write_data()
+void TExportTest::Failed_Write_data()
 {
     QTest::addColumn<QString>("case_name");
     QTest::newRow("directory that does not exist") << "missing";
@@ -479,7 +469,7 @@ void TTestExport::Failed_Write_data()
     QTest::newRow("read-only existing file") << "read-only file";
 }
 
-void TTestExport::Failed_Write()
+void TExportTest::Failed_Write()
 {
     QFETCH(QString, case_name);
 
@@ -509,7 +499,7 @@ void TTestExport::Failed_Write()
         const QString locked = directory.filePath(QStringLiteral("locked"));
         QVERIFY(QDir(directory.path()).mkdir(QStringLiteral("locked")));
         target = locked + QStringLiteral("/report.txt");
-        QVERIFY(Write_Bytes(target, previous));
+        QVERIFY(Testing::Write_File(target, previous));
         if (case_name == QLatin1String("read-only file"))
         {
             QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner));
@@ -527,24 +517,24 @@ void TTestExport::Failed_Write()
     QVERIFY(parameters.Last_Error() != before);
     if (case_name.startsWith(QLatin1String("read-only")))
     {
-        QCOMPARE(Read_Bytes(target), previous);
+        QCOMPARE(Testing::Read_File(target), previous);
         QFile::setPermissions(directory.filePath(QStringLiteral("locked")),
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 }
 
-void TTestExport::Success_Replaces_Whole_File()
+void TExportTest::Success_Replaces_Whole_File()
 {
     QTemporaryDir directory;
     QVERIFY(directory.isValid());
     TParameters parameters;
     QVERIFY(Prepare_Model(&parameters, MODEL_CONSTANTS, directory));
     const QString target = directory.filePath(QStringLiteral("report.txt"));
-    QVERIFY(Write_Bytes(target, QByteArray(100000, 'x')));
+    QVERIFY(Testing::Write_File(target, QByteArray(100000, 'x')));
 
     Utilities::TExportOptions options;
     QVERIFY(parameters.Write_Parameter_Data(target, options));
-    const QByteArray written = Read_Bytes(target);
+    const QByteArray written = Testing::Read_File(target);
     QVERIFY(written.startsWith(CONSTANTS_HEAD));
     QVERIFY(written.endsWith("+3.00000000000000E+0002\n+1.25000000000000E+0002\n"));
     QVERIFY(!written.contains('x'));
@@ -553,5 +543,5 @@ void TTestExport::Success_Replaces_Whole_File()
              (QStringList{QStringLiteral("report.txt"), QStringLiteral("source")}));
 }
 
-QTEST_APPLESS_MAIN(TTestExport)
+QTEST_APPLESS_MAIN(TExportTest)
 #include "tst_export.moc"

@@ -10,7 +10,7 @@
 #include <QFile>
 #include <QtTest>
 
-class TestFuzzSeeds : public QObject
+class TFuzzSeedsTest : public QObject
 {
     Q_OBJECT
 
@@ -19,7 +19,7 @@ private slots:
     void Seed_Keeps_Its_Promises();
 };
 
-void TestFuzzSeeds::Seed_Keeps_Its_Promises_data()
+void TFuzzSeedsTest::Seed_Keeps_Its_Promises_data()
 {
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("path");
@@ -39,7 +39,7 @@ void TestFuzzSeeds::Seed_Keeps_Its_Promises_data()
     QVERIFY(seeds >= 5);
 }
 
-void TestFuzzSeeds::Seed_Keeps_Its_Promises()
+void TFuzzSeedsTest::Seed_Keeps_Its_Promises()
 {
     QFETCH(QString, target);
     QFETCH(QString, path);
@@ -76,5 +76,5 @@ void TestFuzzSeeds::Seed_Keeps_Its_Promises()
     }
 }
 
-QTEST_GUILESS_MAIN(TestFuzzSeeds)
+QTEST_GUILESS_MAIN(TFuzzSeedsTest)
 #include "tst_fuzz_seeds.moc"

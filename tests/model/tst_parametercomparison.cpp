@@ -8,7 +8,7 @@
 
 Q_DECLARE_METATYPE(TParameters::TParameter)
 
-class TTestParameterComparison : public QObject
+class TParameterComparisonTest : public QObject
 {
     Q_OBJECT
 
@@ -97,5 +97,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TTestParameterComparison)
+QTEST_GUILESS_MAIN(TParameterComparisonTest)
 #include "tst_parametercomparison.moc"

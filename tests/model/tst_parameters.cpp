@@ -16,7 +16,7 @@ bool Is_Empty_Record(const TParameters::TParameter& record)
 }
 } // namespace
 
-class TTestParameters : public QObject
+class TParametersTest : public QObject
 {
     Q_OBJECT
 
@@ -46,7 +46,7 @@ private slots:
     void Many_Parameters_Stay_Fast();
 };
 
-void TTestParameters::Construction_Is_Empty()
+void TParametersTest::Construction_Is_Empty()
 {
     TParameters parameters;
     QCOMPARE(parameters.Parameter_Count(), 0);
@@ -55,7 +55,7 @@ void TTestParameters::Construction_Is_Empty()
     QVERIFY(parameters.Get_Parameter_List(QString()).isEmpty());
 }
 
-void TTestParameters::Get_Parameter_Lookup_data()
+void TParametersTest::Get_Parameter_Lookup_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<bool>("expected_found");
@@ -69,7 +69,7 @@ void TTestParameters::Get_Parameter_Lookup_data()
     QTest::newRow("empty key not stored") << "" << false << 0;
 }
 
-void TTestParameters::Get_Parameter_Lookup()
+void TParametersTest::Get_Parameter_Lookup()
 {
     QFETCH(QString, key);
     QFETCH(bool, expected_found);
@@ -99,7 +99,7 @@ void TTestParameters::Get_Parameter_Lookup()
     QCOMPARE(parameters.Get_Parameter(key).number, expected_number);
 }
 
-void TTestParameters::Get_Parameter_Returns_Whole_Copy()
+void TParametersTest::Get_Parameter_Returns_Whole_Copy()
 {
     TParameters parameters;
     TParameters::TParameter record = Record(QStringLiteral("MIXED"), TParameters::TYPE_TEXT, {1}, {2.5},
@@ -125,7 +125,7 @@ void TTestParameters::Get_Parameter_Returns_Whole_Copy()
     QCOMPARE(copy.original_text_values, record.original_text_values);
 }
 
-void TTestParameters::Get_Parameter_List_Filter_data()
+void TParametersTest::Get_Parameter_List_Filter_data()
 {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QStringList>("expected");
@@ -140,7 +140,7 @@ void TTestParameters::Get_Parameter_List_Filter_data()
     QTest::newRow("whole key") << "xaxis" << QStringList{"XAXIS"};
 }
 
-void TTestParameters::Get_Parameter_List_Filter()
+void TParametersTest::Get_Parameter_List_Filter()
 {
     QFETCH(QString, filter);
     QFETCH(QStringList, expected);
@@ -153,7 +153,7 @@ void TTestParameters::Get_Parameter_List_Filter()
     QCOMPARE(parameters.Get_Parameter_List(filter), expected);
 }
 
-void TTestParameters::Add_Parameter_Refusals_data()
+void TParametersTest::Add_Parameter_Refusals_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<bool>("accepted");
@@ -168,7 +168,7 @@ void TTestParameters::Add_Parameter_Refusals_data()
     QTest::newRow("ordinary key") << "CMMCONFG" << true;
 }
 
-void TTestParameters::Add_Parameter_Refusals()
+void TParametersTest::Add_Parameter_Refusals()
 {
     QFETCH(QString, key);
     QFETCH(bool, accepted);
@@ -181,7 +181,7 @@ void TTestParameters::Add_Parameter_Refusals()
     QCOMPARE(found, accepted);
 }
 
-void TTestParameters::Add_Parameter_Duplicate_Keeps_First()
+void TParametersTest::Add_Parameter_Duplicate_Keeps_First()
 {
     TParameters parameters;
     TParameters::TParameter first = Record(QStringLiteral("SERVO_GAIN"), TParameters::TYPE_INTEGER, {5});
@@ -202,7 +202,7 @@ void TTestParameters::Add_Parameter_Duplicate_Keeps_First()
     QCOMPARE(parameters.Get_Parameter_List(QString()), (QStringList{"SERVO_GAIN", "servo_gain"}));
 }
 
-void TTestParameters::Reset_Empties_Index_Too()
+void TParametersTest::Reset_Empties_Index_Too()
 {
     TParameters parameters;
     QVERIFY(parameters.Add_Parameter(Record(QStringLiteral("A"), TParameters::TYPE_INTEGER, {1})));
@@ -223,7 +223,7 @@ void TTestParameters::Reset_Empties_Index_Too()
     QCOMPARE(parameters.Parameters().at(0).integer_values, QVector<int>{20});
 }
 
-void TTestParameters::Update_Parameter_Keeps_First_Originals()
+void TParametersTest::Update_Parameter_Keeps_First_Originals()
 {
     TParameters parameters;
     QVERIFY(parameters.Add_Parameter(Record(QStringLiteral("DEA_TAPS"), TParameters::TYPE_INTEGER, {5})));
@@ -247,7 +247,7 @@ void TTestParameters::Update_Parameter_Keeps_First_Originals()
     QVERIFY(stored.original_text_values.isEmpty());
 }
 
-void TTestParameters::Update_Parameter_Unchanged_Flag()
+void TParametersTest::Update_Parameter_Unchanged_Flag()
 {
     TParameters parameters;
     QVERIFY(parameters.Add_Parameter(Record(QStringLiteral("DEA_TAPS"), TParameters::TYPE_INTEGER, {5})));
@@ -263,7 +263,7 @@ void TTestParameters::Update_Parameter_Unchanged_Flag()
     QVERIFY(stored.original_integer_values.isEmpty());
 }
 
-void TTestParameters::Update_Parameter_Ignores_Other_Fields()
+void TParametersTest::Update_Parameter_Ignores_Other_Fields()
 {
     TParameters parameters;
     TParameters::TParameter record =
@@ -297,7 +297,7 @@ void TTestParameters::Update_Parameter_Ignores_Other_Fields()
     QVERIFY(stored.original_text_values.isEmpty());
 }
 
-void TTestParameters::Update_Parameter_Unknown_Key()
+void TParametersTest::Update_Parameter_Unknown_Key()
 {
     TParameters parameters;
     QVERIFY(parameters.Add_Parameter(Record(QStringLiteral("A"), TParameters::TYPE_INTEGER, {1})));
@@ -310,7 +310,7 @@ void TTestParameters::Update_Parameter_Unknown_Key()
     QVERIFY(!stored.changed);
 }
 
-void TTestParameters::Format_Value_data()
+void TParametersTest::Format_Value_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
@@ -347,7 +347,7 @@ void TTestParameters::Format_Value_data()
     QTest::newRow("writer's negative form") << QString::number(-0.125, 'E', 14) << "-1.25000000000000E-0001";
 }
 
-void TTestParameters::Format_Value()
+void TParametersTest::Format_Value()
 {
     QFETCH(QString, text);
     QFETCH(QString, expected);
@@ -355,7 +355,7 @@ void TTestParameters::Format_Value()
     QCOMPARE(parameters.Format_Value(text), expected);
 }
 
-void TTestParameters::Convert_From_Text_data()
+void TParametersTest::Convert_From_Text_data()
 {
     QTest::addColumn<int>("type");
     QTest::addColumn<QStringList>("texts");
@@ -400,7 +400,7 @@ void TTestParameters::Convert_From_Text_data()
         << QVector<int>{1, 2} << QVector<double>{} << QStringList{};
 }
 
-void TTestParameters::Convert_From_Text()
+void TParametersTest::Convert_From_Text()
 {
     QFETCH(int, type);
     QFETCH(QStringList, texts);
@@ -430,7 +430,7 @@ void TTestParameters::Convert_From_Text()
     QVERIFY(result.original_text_values.isEmpty());
 }
 
-void TTestParameters::Convert_From_Text_Leaves_Numeric_Types()
+void TParametersTest::Convert_From_Text_Leaves_Numeric_Types()
 {
     TParameters parameters;
     TParameters::TParameter record = Record(QStringLiteral("K"), TParameters::TYPE_INTEGER, {}, {}, {"12"});
@@ -440,7 +440,7 @@ void TTestParameters::Convert_From_Text_Leaves_Numeric_Types()
     QCOMPARE(result.text_values, QStringList{"12"});
 }
 
-void TTestParameters::Get_Variables_data()
+void TParametersTest::Get_Variables_data()
 {
     QTest::addColumn<QStringList>("expected_names");
     QTest::addColumn<QVector<double>>("expected_values");
@@ -457,7 +457,7 @@ void TTestParameters::Get_Variables_data()
         << QStringList{"A.1", "A.2", "LONGER_NAME"} << QVector<double>{-1, 2, 0.25} << 11 << 4;
 }
 
-void TTestParameters::Get_Variables()
+void TParametersTest::Get_Variables()
 {
     QFETCH(QStringList, expected_names);
     QFETCH(QVector<double>, expected_values);
@@ -505,7 +505,7 @@ void TTestParameters::Get_Variables()
     }
 }
 
-void TTestParameters::Get_Variables_Null_Pointer_And_Empty_Model()
+void TParametersTest::Get_Variables_Null_Pointer_And_Empty_Model()
 {
     TParameters parameters;
     int longest = 42;
@@ -515,7 +515,7 @@ void TTestParameters::Get_Variables_Null_Pointer_And_Empty_Model()
     QCOMPARE(parameters.Get_Variables().size(), std::size_t(1));
 }
 
-void TTestParameters::Many_Parameters_Stay_Fast()
+void TParametersTest::Many_Parameters_Stay_Fast()
 {
     // Files with tens of thousands of entries exist; adding and looking up must not degrade to a scan
     // per call (which would take minutes here).
@@ -546,5 +546,5 @@ void TTestParameters::Many_Parameters_Stay_Fast()
     QVERIFY2(timer.elapsed() < 20000, qPrintable(QStringLiteral("%1 ms").arg(timer.elapsed())));
 }
 
-QTEST_APPLESS_MAIN(TTestParameters)
+QTEST_APPLESS_MAIN(TParametersTest)
 #include "tst_parameters.moc"

@@ -1,4 +1,5 @@
 #include "rulerun.h"
+#include "testsupport.h"
 
 #include <QLocale>
 #include <QtTest>
@@ -11,17 +12,6 @@ Q_DECLARE_METATYPE(TRuleRun::TOutcome)
 
 namespace
 {
-TRules::TRuleItem Make_Rule(const QString& name, const QString& left, const QString& right,
-                            TRules::TOperatorType operator_type)
-{
-    TRules::TRuleItem rule;
-    rule.name = name;
-    rule.left_expression = left;
-    rule.right_expression = right;
-    rule.operator_type = operator_type;
-    return rule;
-}
-
 // The report lines as one text, bold lines marked with <b>...</b>, so a table row can hold them.
 QString Joined(const std::vector<TRuleRun::TReportLine>& lines)
 {
@@ -228,7 +218,7 @@ void TRuleRunTest::Report()
     QFETCH(QString, lines);
 
     const TRuleRun run({});
-    const TRuleRun::TRuleResult result = run.Run_Rule(Make_Rule(name, left, right, operator_type));
+    const TRuleRun::TRuleResult result = run.Run_Rule(Testing::Rule_Item(name, left, right, operator_type));
     QCOMPARE(Joined(result.lines), lines);
     QCOMPARE(result.outcome, outcome);
 }
@@ -256,8 +246,8 @@ void TRuleRunTest::Variables()
         {QStringLiteral("FLY_DFLT.1"), 1.0}, {QStringLiteral("FLY_DFLT.2"), 1.5},
         {QStringLiteral("FLY_DFLT"), 9.0}};
     const TRuleRun run(variables);
-    const TRuleRun::TRuleResult result =
-        run.Run_Rule(Make_Rule(QStringLiteral("V"), left, QStringLiteral("0"), TRules::OPERATOR_EQUAL));
+    const TRuleRun::TRuleResult result = run.Run_Rule(
+        Testing::Rule_Item(QStringLiteral("V"), left, QStringLiteral("0"), TRules::OPERATOR_EQUAL));
     QVERIFY2(result.outcome != TRuleRun::OUTCOME_INVALID, qPrintable(Joined(result.lines)));
     QCOMPARE(result.left_value, value);
     QCOMPARE(result.right_value, 0.0);
@@ -268,7 +258,7 @@ void TRuleRunTest::Report_Ignores_User_Locale()
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const TRuleRun run({{QStringLiteral("P"), 1234.5}});
-    const TRuleRun::TRuleResult result = run.Run_Rule(Make_Rule(
+    const TRuleRun::TRuleResult result = run.Run_Rule(Testing::Rule_Item(
         QStringLiteral("L"), QStringLiteral("P"), QStringLiteral("2.5"), TRules::OPERATOR_GREATER_THAN));
     QLocale::setDefault(saved);
     QCOMPARE(Joined(result.lines),
@@ -302,8 +292,8 @@ void TRuleRunTest::Group()
     std::vector<TRules::TRuleItem> rules;
     for (int i = 0; i < left_expressions.size(); ++i)
     {
-        rules.push_back(Make_Rule(QStringLiteral("R%1").arg(i), left_expressions.at(i), QStringLiteral("2"),
-                                  TRules::OPERATOR_LESS_THAN));
+        rules.push_back(Testing::Rule_Item(QStringLiteral("R%1").arg(i), left_expressions.at(i),
+                                           QStringLiteral("2"), TRules::OPERATOR_LESS_THAN));
     }
     QStringList handed;
     const TRuleRun::TGroupResult group = TRuleRun({}).Run_Group(

@@ -1,4 +1,5 @@
 #include "rules.h"
+#include "testsupport.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -11,18 +12,8 @@
 namespace
 {
 using TItem = TRules::TRuleItem;
-
-TItem Make_Item(const QString& name, const QString& left = QStringLiteral("1"),
-                const QString& right = QStringLiteral("2"),
-                TRules::TOperatorType operator_type = TRules::OPERATOR_LESS_THAN)
-{
-    TItem item;
-    item.name = name;
-    item.left_expression = left;
-    item.right_expression = right;
-    item.operator_type = operator_type;
-    return item;
-}
+using Testing::Read_File;
+using Testing::Write_File;
 
 // "Main[Speed,Accel] Probe[]": group and rule names in store order, for one-line comparisons.
 QString Dump(const TRules& rules)
@@ -33,26 +24,6 @@ QString Dump(const TRules& rules)
         groups.append(QStringLiteral("%1[%2]").arg(group, rules.Rule_List(group).join(QLatin1Char(','))));
     }
     return groups.join(QLatin1Char(' '));
-}
-
-bool Write_File(const QString& file_name, const QByteArray& content)
-{
-    QFile file(file_name);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-    {
-        return false;
-    }
-    return file.write(content) == content.size();
-}
-
-QByteArray Read_File(const QString& file_name)
-{
-    QFile file(file_name);
-    if (!file.open(QIODevice::ReadOnly))
-    {
-        return QByteArray();
-    }
-    return file.readAll();
 }
 
 QByteArray Rule_Item_Xml(const QByteArray& name, const QByteArray& operator_keyword = "OPERATOR_LESS_THAN")
@@ -80,10 +51,10 @@ QStringList Kept_Copies(const QString& directory)
 void Fill_Store(TRules* rules)
 {
     rules->Create_Group(QStringLiteral("Main"));
-    rules->Add_Rule(QStringLiteral("Main"), Make_Item(QStringLiteral("Speed")));
-    rules->Add_Rule(QStringLiteral("Main"), Make_Item(QStringLiteral("Accel")));
+    rules->Add_Rule(QStringLiteral("Main"), Testing::Rule_Item(QStringLiteral("Speed")));
+    rules->Add_Rule(QStringLiteral("Main"), Testing::Rule_Item(QStringLiteral("Accel")));
     rules->Create_Group(QStringLiteral("Probe"));
-    rules->Add_Rule(QStringLiteral("Probe"), Make_Item(QStringLiteral("Deflection")));
+    rules->Add_Rule(QStringLiteral("Probe"), Testing::Rule_Item(QStringLiteral("Deflection")));
 }
 
 // "Feed=feed,SPEED=capital": the rules of one group, each with its left expression, in store order.
@@ -334,7 +305,7 @@ void TRulesTest::Operations()
     bool actual = true;
     if (operation == QLatin1String("add"))
     {
-        actual = rules.Add_Rule(first, Make_Item(second));
+        actual = rules.Add_Rule(first, Testing::Rule_Item(second));
     }
     else if (operation == QLatin1String("delete"))
     {
@@ -532,7 +503,8 @@ void TRulesTest::Replace_Rule()
     TRules rules;
     Load_Twins(&rules, directory);
 
-    const TItem item = Make_Item(new_name, new_left, QStringLiteral("7"), TRules::OPERATOR_NOT_EQUAL);
+    const TItem item =
+        Testing::Rule_Item(new_name, new_left, QStringLiteral("7"), TRules::OPERATOR_NOT_EQUAL);
     const bool replaced = rules.Replace_Rule(group, old_name, item);
 
     QCOMPARE(replaced, error.isEmpty());
@@ -611,13 +583,13 @@ void TRulesTest::Modified_Flag()
     QVERIFY(saved());
 
     QVERIFY(!rules.Create_Group(QStringLiteral("MAIN")));
-    QVERIFY(!rules.Add_Rule(QStringLiteral("Wrist"), Make_Item(QStringLiteral("A"))));
+    QVERIFY(!rules.Add_Rule(QStringLiteral("Wrist"), Testing::Rule_Item(QStringLiteral("A"))));
     rules.Delete_Rule(QStringLiteral("Main"), QStringLiteral("Missing"));
     rules.Remove_Group(QStringLiteral("Missing"));
     QVERIFY(!rules.Copy_Rule(QStringLiteral("Main"), QStringLiteral("Main"), QStringLiteral("X"), true));
     QVERIFY2(!rules.Is_Modified(), "failed or empty operations must not mark the store changed");
 
-    QVERIFY(rules.Add_Rule(QStringLiteral("Main"), Make_Item(QStringLiteral("A"))));
+    QVERIFY(rules.Add_Rule(QStringLiteral("Main"), Testing::Rule_Item(QStringLiteral("A"))));
     QVERIFY(rules.Is_Modified());
     QVERIFY(saved());
     rules.Delete_Rule(QStringLiteral("Main"), QStringLiteral("a"));
@@ -631,12 +603,13 @@ void TRulesTest::Modified_Flag()
 void TRulesTest::Sort_Order()
 {
     const TRules::TRuleItemSort less;
-    QVERIFY(less(Make_Item(QStringLiteral("Z")), Make_Item(QStringLiteral("a"))));
-    QVERIFY(!less(Make_Item(QStringLiteral("a")), Make_Item(QStringLiteral("Z"))));
-    QVERIFY(less(Make_Item(QStringLiteral("10")), Make_Item(QStringLiteral("9"))));
-    QVERIFY(!less(Make_Item(QStringLiteral("a")), Make_Item(QStringLiteral("a"))));
+    QVERIFY(less(Testing::Rule_Item(QStringLiteral("Z")), Testing::Rule_Item(QStringLiteral("a"))));
+    QVERIFY(!less(Testing::Rule_Item(QStringLiteral("a")), Testing::Rule_Item(QStringLiteral("Z"))));
+    QVERIFY(less(Testing::Rule_Item(QStringLiteral("10")), Testing::Rule_Item(QStringLiteral("9"))));
+    QVERIFY(!less(Testing::Rule_Item(QStringLiteral("a")), Testing::Rule_Item(QStringLiteral("a"))));
     // Code units, not characters: U+FF21 (a BMP letter) sorts after a surrogate pair's high half.
-    QVERIFY(less(Make_Item(QString::fromUtf8("\xF0\x9D\x90\x80")), Make_Item(QString(QChar(0xFF21)))));
+    QVERIFY(less(Testing::Rule_Item(QString::fromUtf8("\xF0\x9D\x90\x80")),
+                 Testing::Rule_Item(QString(QChar(0xFF21)))));
 }
 
 void TRulesTest::Operator_Keywords()
@@ -660,11 +633,11 @@ void TRulesTest::Write_Exact_Text()
     rules.Set_Rule_Path(directory.path());
     QVERIFY(rules.Create_Group(QStringLiteral("Servo  Gains ")));
     QVERIFY(rules.Add_Rule(QStringLiteral("Servo  Gains "),
-                           Make_Item(QStringLiteral("b & <c>"), QStringLiteral("  KP  +\t KI \n"),
-                                     QStringLiteral(" \t "), TRules::OPERATOR_EQUAL)));
-    QVERIFY(rules.Add_Rule(
-        QStringLiteral("Servo  Gains "),
-        Make_Item(QStringLiteral("a"), QString(), QStringLiteral("2"), TRules::OPERATOR_NOT_GREATER_THAN)));
+                           Testing::Rule_Item(QStringLiteral("b & <c>"), QStringLiteral("  KP  +\t KI \n"),
+                                              QStringLiteral(" \t "), TRules::OPERATOR_EQUAL)));
+    QVERIFY(rules.Add_Rule(QStringLiteral("Servo  Gains "),
+                           Testing::Rule_Item(QStringLiteral("a"), QString(), QStringLiteral("2"),
+                                              TRules::OPERATOR_NOT_GREATER_THAN)));
     QVERIFY(rules.Create_Group(QStringLiteral("Empty")));
     QVERIFY(rules.Save_Rules());
 
@@ -702,12 +675,13 @@ void TRulesTest::Write_Round_Trip()
     for (int value = 0; value < 6; ++value)
     {
         const auto operator_type = static_cast<TRules::TOperatorType>(value);
-        QVERIFY(written.Add_Rule(QStringLiteral("Alpha"),
-                                 Make_Item(QStringLiteral("R%1").arg(5 - value),
-                                           QStringLiteral("P%1 * 2").arg(value), QString(), operator_type)));
+        QVERIFY(
+            written.Add_Rule(QStringLiteral("Alpha"), Testing::Rule_Item(QStringLiteral("R%1").arg(5 - value),
+                                                                         QStringLiteral("P%1 * 2").arg(value),
+                                                                         QString(), operator_type)));
     }
-    QVERIFY(
-        written.Add_Rule(QStringLiteral("Zeta"), Make_Item(unicode, unicode, QStringLiteral("\"q\" '1'"))));
+    QVERIFY(written.Add_Rule(QStringLiteral("Zeta"),
+                             Testing::Rule_Item(unicode, unicode, QStringLiteral("\"q\" '1'"))));
     QVERIFY(written.Save_Rules());
 
     TRules read;
@@ -1206,7 +1180,7 @@ void TRulesTest::Thousands_Of_Groups()
     for (int group = 0; group < 2000; ++group)
     {
         QVERIFY(rules.Create_Group(QStringLiteral("New%1").arg(group)));
-        QVERIFY(rules.Add_Rule(QStringLiteral("New%1").arg(group), Make_Item(QStringLiteral("A"))));
+        QVERIFY(rules.Add_Rule(QStringLiteral("New%1").arg(group), Testing::Rule_Item(QStringLiteral("A"))));
     }
     QVERIFY(rules.Save_Rules());
     TRules reread;
@@ -1235,7 +1209,7 @@ void TRulesTest::Twenty_Megabyte_File()
              huge.size());
     QVERIFY(ok);
 
-    QVERIFY(rules.Add_Rule(QStringLiteral("Main"), Make_Item(QStringLiteral("Small"))));
+    QVERIFY(rules.Add_Rule(QStringLiteral("Main"), Testing::Rule_Item(QStringLiteral("Small"))));
     QVERIFY(rules.Save_Rules());
     TRules reread;
     reread.Set_Rule_Path(directory.path());

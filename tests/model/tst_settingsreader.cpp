@@ -1,4 +1,5 @@
 #include "parameters.h"
+#include "testsupport.h"
 
 #include <QtTest>
 
@@ -9,17 +10,6 @@ const QByteArray DECLARATION = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
 QByteArray Settings_File(const QByteArray& entries)
 {
     return DECLARATION + "<ZIDParameterSettings>\n" + entries + "</ZIDParameterSettings>\n";
-}
-
-QString Write_File(const QTemporaryDir& directory, const QByteArray& content)
-{
-    const QString path = directory.filePath(QStringLiteral("settings.xml"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
-    {
-        return QString();
-    }
-    return path;
 }
 
 struct TExpectedRecord
@@ -37,7 +27,7 @@ struct TExpectedRecord
 Q_DECLARE_METATYPE(TExpectedRecord)
 Q_DECLARE_METATYPE(QVector<TExpectedRecord>)
 
-class TTestSettingsReader : public QObject
+class TSettingsReaderTest : public QObject
 {
     Q_OBJECT
 
@@ -54,7 +44,7 @@ private slots:
     void Control_Characters_In_Values();
 };
 
-void TTestSettingsReader::Worked_Example()
+void TSettingsReaderTest::Worked_Example()
 {
     const QByteArray content = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
                                "<ZIDParameterSettings>\n"
@@ -72,7 +62,7 @@ void TTestSettingsReader::Worked_Example()
                                "</ZIDParameterSettings>\n";
     QTemporaryDir directory;
     QVERIFY(directory.isValid());
-    const QString path = Write_File(directory, content);
+    const QString path = Testing::Write_In(directory, QStringLiteral("settings.xml"), content);
 
     TParameters parameters;
     QVERIFY2(parameters.Load_Parameter_File(path), qPrintable(parameters.Last_Error()));
@@ -114,7 +104,7 @@ void TTestSettingsReader::Worked_Example()
     }
 }
 
-void TTestSettingsReader::Entries_data()
+void TSettingsReaderTest::Entries_data()
 {
     QTest::addColumn<QByteArray>("entries");
     QTest::addColumn<QVector<TExpectedRecord>>("expected");
@@ -165,14 +155,14 @@ void TTestSettingsReader::Entries_data()
     QTest::newRow("only comments under the root") << QByteArray("<!-- nothing here -->") << TRecords{};
 }
 
-void TTestSettingsReader::Entries()
+void TSettingsReaderTest::Entries()
 {
     QFETCH(QByteArray, entries);
     QFETCH(QVector<TExpectedRecord>, expected);
 
     QTemporaryDir directory;
     QVERIFY(directory.isValid());
-    const QString path = Write_File(directory, Settings_File(entries));
+    const QString path = Testing::Write_In(directory, QStringLiteral("settings.xml"), Settings_File(entries));
 
     TParameters parameters;
     QVERIFY2(parameters.Load_XML_File(path), qPrintable(parameters.Last_Error()));
@@ -192,7 +182,7 @@ void TTestSettingsReader::Entries()
     }
 }
 
-void TTestSettingsReader::Failures_data()
+void TSettingsReaderTest::Failures_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("expected_error"); // empty: any "ERR:" text
@@ -212,14 +202,14 @@ void TTestSettingsReader::Failures_data()
         << QString();
 }
 
-void TTestSettingsReader::Failures()
+void TSettingsReaderTest::Failures()
 {
     QFETCH(QByteArray, content);
     QFETCH(QString, expected_error);
 
     QTemporaryDir directory;
     QVERIFY(directory.isValid());
-    const QString path = Write_File(directory, content);
+    const QString path = Testing::Write_In(directory, QStringLiteral("settings.xml"), content);
 
     TParameters parameters;
     QVERIFY(!parameters.Load_Parameter_File(path));
@@ -237,14 +227,15 @@ void TTestSettingsReader::Failures()
     }
 }
 
-void TTestSettingsReader::Control_Characters_In_Values()
+void TSettingsReaderTest::Control_Characters_In_Values()
 {
     // A control character in a value is not XML. It must end as a clear error or as a load that keeps
     // the entry, never as a crash of the DOM builder.
     QTemporaryDir directory;
     QVERIFY(directory.isValid());
-    const QString path = Write_File(
-        directory, Settings_File("<A><V>1\x01</V></A><B><V>\x1b[2J</V></B>").leftJustified(170, ' '));
+    const QString path =
+        Testing::Write_In(directory, QStringLiteral("settings.xml"),
+                          Settings_File("<A><V>1\x01</V></A><B><V>\x1b[2J</V></B>").leftJustified(170, ' '));
     TParameters parameters;
     if (parameters.Load_Parameter_File(path))
     {
@@ -259,7 +250,7 @@ void TTestSettingsReader::Control_Characters_In_Values()
     }
 }
 
-void TTestSettingsReader::Hostile_Documents_data()
+void TSettingsReaderTest::Hostile_Documents_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("maximum_count"); // a failure (count 0) is always acceptable
@@ -290,14 +281,14 @@ void TTestSettingsReader::Hostile_Documents_data()
     QTest::newRow("processing instruction as a value") << Settings_File("<A><?pi data?></A>") << 1;
 }
 
-void TTestSettingsReader::Hostile_Documents()
+void TSettingsReaderTest::Hostile_Documents()
 {
     QFETCH(QByteArray, content);
     QFETCH(int, maximum_count);
 
     QTemporaryDir directory;
     QVERIFY(directory.isValid());
-    const QString path = Write_File(directory, content);
+    const QString path = Testing::Write_In(directory, QStringLiteral("settings.xml"), content);
 
     QElapsedTimer timer;
     timer.start();
@@ -323,7 +314,7 @@ void TTestSettingsReader::Hostile_Documents()
     }
 }
 
-void TTestSettingsReader::Many_Entries()
+void TSettingsReaderTest::Many_Entries()
 {
     QByteArray entries;
 #if defined(__SANITIZE_ADDRESS__)
@@ -341,7 +332,7 @@ void TTestSettingsReader::Many_Entries()
     }
     QTemporaryDir directory;
     QVERIFY(directory.isValid());
-    const QString path = Write_File(directory, Settings_File(entries));
+    const QString path = Testing::Write_In(directory, QStringLiteral("settings.xml"), Settings_File(entries));
 
     QElapsedTimer timer;
     timer.start();
@@ -355,5 +346,5 @@ void TTestSettingsReader::Many_Entries()
     QVERIFY2(timer.elapsed() < 60000, qPrintable(QStringLiteral("%1 ms").arg(timer.elapsed())));
 }
 
-QTEST_APPLESS_MAIN(TTestSettingsReader)
+QTEST_APPLESS_MAIN(TSettingsReaderTest)
 #include "tst_settingsreader.moc"

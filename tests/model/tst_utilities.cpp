@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-class TTestUtilities : public QObject
+class TUtilitiesTest : public QObject
 {
     Q_OBJECT
 
@@ -13,7 +13,7 @@ private slots:
     void High_Precision_Display();
 };
 
-void TTestUtilities::High_Precision_Display_data()
+void TUtilitiesTest::High_Precision_Display_data()
 {
     QTest::addColumn<double>("value");
     QTest::addColumn<bool>("expected");
@@ -51,12 +51,12 @@ void TTestUtilities::High_Precision_Display_data()
     QTest::newRow("negative NaN") << -std::numeric_limits<double>::quiet_NaN() << false;
 }
 
-void TTestUtilities::High_Precision_Display()
+void TUtilitiesTest::High_Precision_Display()
 {
     QFETCH(double, value);
     QFETCH(bool, expected);
     QCOMPARE(Utilities::Use_High_Precision_Display(value), expected);
 }
 
-QTEST_APPLESS_MAIN(TTestUtilities)
+QTEST_APPLESS_MAIN(TUtilitiesTest)
 #include "tst_utilities.moc"
