@@ -130,6 +130,12 @@ bool TExpression::Add_Variable(const TVariable& variable)
         pattern.kind = PATTERN_OTHER;
         d_other_patterns.append(sequence);
     }
+    // Values are written with digits, points, minus signs and parentheses only (and "inf" or "nan" in
+    // small letters, which no upper-case name matches).
+    const QChar first = upper_name.at(0);
+    pattern.matches_in_values =
+        pattern.kind == PATTERN_OTHER ||
+        !((first >= QLatin1Char('A') && first <= QLatin1Char('Z')) || first == QLatin1Char('_'));
     d_patterns.push_back(std::move(pattern));
     return true;
 }
@@ -351,9 +357,10 @@ QString TExpression::Substitute(const QString& normalised) const
         const TPattern& pattern = d_patterns[static_cast<std::size_t>(sequence)];
         if (pattern.kind == PATTERN_WORD)
         {
+            const int size_before = text.size();
             if (Replace_Word(&text, pattern.upper_name, pattern.replacement))
             {
-                if (text.size() > MAXIMUM_SUBSTITUTED_LENGTH)
+                if (pattern.matches_in_values && text.size() - size_before > MAXIMUM_PATTERN_GROWTH)
                 {
                     return QString();
                 }
@@ -368,7 +375,7 @@ QString TExpression::Substitute(const QString& normalised) const
             replaced.replace(pattern.expression, pattern.replacement);
             if (replaced != text)
             {
-                if (replaced.size() > MAXIMUM_SUBSTITUTED_LENGTH)
+                if (pattern.matches_in_values && replaced.size() - text.size() > MAXIMUM_PATTERN_GROWTH)
                 {
                     return QString();
                 }

@@ -35,10 +35,13 @@ public:
     // Replaces every variable name in an already normalised expression (no white space, upper case) by
     // its value, longest name first, exactly as Evaluate does before it scans the text. Public so that
     // the substitution can be checked on its own. A name is read as a pattern, so a key such as "A|" can
-    // match everywhere and every value written in brings more matches: once the text grows beyond
-    // MAXIMUM_SUBSTITUTED_LENGTH the substitution stops and gives the empty text, which is not valid.
+    // match everywhere and every value written in brings more matches: once one such name adds more
+    // than MAXIMUM_PATTERN_GROWTH characters the substitution stops and gives the empty text, which is
+    // not valid. A name that starts with a letter or "_" and is otherwise made of word characters and
+    // points never matches inside a value written in, so what it adds is bounded by the expression
+    // itself and is never cut short, however long the text becomes.
     QString Substitute(const QString& normalised) const;
-    static constexpr int MAXIMUM_SUBSTITUTED_LENGTH = 100000;
+    static constexpr int MAXIMUM_PATTERN_GROWTH = 100000;
 
     // Parenthesised groups and function calls nested deeper than this make the text invalid, so that no
     // expression can exhaust the stack.
@@ -65,6 +68,8 @@ private:
         QString upper_name;
         QRegularExpression expression;
         QString replacement;
+        // Whether the pattern can match inside the digits, points and signs of a value written in.
+        bool matches_in_values = true;
     };
 
     double Process_Expression(QStringView text, bool* valid, int depth) const;

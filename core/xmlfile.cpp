@@ -402,7 +402,14 @@ void TXmlFile::WriteTextNode(QDomElement* node, const QString& text)
         throw TXmlFileException(QStringLiteral("ERR:  Cannot append data to a NULL node"),
                                 TXmlFileException::XML_ERROR);
     }
-    const QDomText text_node = d_document.createTextNode(text);
+    QDomText text_node = d_document.createTextNode(text);
+    if (text_node.isNull() && Is_Xml_Text(text))
+    {
+        // The DOM checks one UTF-16 unit at a time and refuses both halves of a character beyond the
+        // Basic Multilingual Plane, which XML allows and the UTF-8 file carries unchanged.
+        const TInvalidDataPolicyScope tolerant(QDomImplementation::AcceptInvalidChars);
+        text_node = d_document.createTextNode(text);
+    }
     if (text_node.isNull())
     {
         throw TXmlFileException(
@@ -444,4 +451,36 @@ void TXmlFile::WriteAttribute(QDomElement* node, const QString& name, const doub
 void TXmlFile::WriteAttribute(QDomElement* node, const QString& name, int value)
 {
     WriteAttribute(node, name, QString::number(value));
+}
+
+bool TXmlFile::Is_Xml_Text(const QString& text)
+{
+    const int size = text.size();
+    for (int position = 0; position < size; ++position)
+    {
+        const ushort unit = text.at(position).unicode();
+        if (QChar::isHighSurrogate(unit))
+        {
+            // A character beyond U+FFFF: both halves, in order, or none.
+            if (position + 1 >= size || !text.at(position + 1).isLowSurrogate())
+            {
+                return false;
+            }
+            ++position;
+            continue;
+        }
+        if (QChar::isLowSurrogate(unit))
+        {
+            return false;
+        }
+        if (unit < 0x20 && unit != 0x09 && unit != 0x0A && unit != 0x0D)
+        {
+            return false;
+        }
+        if (unit == 0xFFFE || unit == 0xFFFF)
+        {
+            return false;
+        }
+    }
+    return true;
 }

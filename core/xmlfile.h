@@ -62,6 +62,10 @@ public:
     void WriteAttribute(QDomElement* node, const QString& name, const double& value, int precision);
     void WriteAttribute(QDomElement* node, const QString& name, int value);
 
+    // True when every character of the text may stand in an XML 1.0 document, a character beyond the
+    // Basic Multilingual Plane (two UTF-16 halves) counting as one: what WriteTextNode can write.
+    static bool Is_Xml_Text(const QString& text);
+
 private:
     QDomDocument d_document;
     QDomElement d_root_node;

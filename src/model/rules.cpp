@@ -5,7 +5,6 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QXmlStreamReader>
 
 #include <algorithm>
 
@@ -21,50 +20,10 @@ bool Same_Without_Case(const QString& first, const QString& second)
     return first.compare(second, Qt::CaseInsensitive) == 0;
 }
 
-// XML 1.0 carries tab, line feed, carriage return and everything from U+0020 up, except the two
-// non-characters U+FFFE and U+FFFF; a text with anything else could never be written to the file.
+// Whatever the store holds must go into the rules file and come back unchanged.
 bool Fits_Xml(const QString& text)
 {
-    for (const QChar c : text)
-    {
-        const ushort u = c.unicode();
-        if (u < 0x20 && u != 0x09 && u != 0x0A && u != 0x0D)
-        {
-            return false;
-        }
-        if (u == 0xFFFE || u == 0xFFFF)
-        {
-            return false;
-        }
-    }
-    return true;
-}
-
-// The XML layer reads a character XML forbids (a raw control character, or a reference such as &#1;)
-// as text, but a rules file holding one could never be written back: the next save would fail on it.
-// The strict stream reader rejects such a hand-edited file first, so it counts as unreadable and is
-// kept beside itself before the store writes over it.
-void Check_Well_Formed(const QString& file_name)
-{
-    QFile file(file_name);
-    if (!file.open(QIODevice::ReadOnly))
-    {
-        // The XML layer reports files it cannot open with its own message.
-        return;
-    }
-    QXmlStreamReader reader(&file);
-    while (!reader.atEnd())
-    {
-        reader.readNext();
-    }
-    if (reader.hasError())
-    {
-        throw TXmlFileException(QStringLiteral("ERR: Reference file XML parse error at line %1 column %2: %3")
-                                    .arg(reader.lineNumber())
-                                    .arg(reader.columnNumber())
-                                    .arg(reader.errorString()),
-                                TXmlFileException::XML_ERROR);
-    }
+    return TXmlFile::Is_Xml_Text(text);
 }
 
 bool Valid_Operator(int value)
@@ -140,15 +99,12 @@ bool TRules::Load_Rules()
         int version = 0;
 
         xml_file.Set_File_Name(file_name);
-        if (QFileInfo(file_name).isFile())
-        {
-            Check_Well_Formed(file_name);
-        }
         xml_file.Open(QString::fromLatin1(RULES_IDENTIFICATION), &version, true);
 
         if (version == RULES_FILE_VERSION)
         {
             Read_Version_1(&xml_file);
+            Check_Loaded_Texts(file_name);
             d_file_state = FILE_LOADED;
         }
         else
@@ -167,6 +123,30 @@ bool TRules::Load_Rules()
     Sort_Rules();
     d_modified = false;
     return true;
+}
+
+void TRules::Check_Loaded_Texts(const QString& file_name)
+{
+    // The XML layer reads a character XML forbids (a reference such as &#1; in a hand-edited file) as
+    // text, but a rules file holding one could never be written back: the next save would fail on it.
+    // Such a file counts as unreadable, so it is kept beside itself before the store writes over it.
+    for (const TRule& group : d_rule_groups)
+    {
+        bool fits = Fits_Xml(group.name);
+        for (const TRuleItem& item : group.rule_items)
+        {
+            fits = fits && Fits_Xml(item.name) && Fits_Xml(item.left_expression) &&
+                   Fits_Xml(item.right_expression);
+        }
+        if (!fits)
+        {
+            d_rule_groups.clear();
+            throw TXmlFileException(
+                QStringLiteral("ERR:  Rules file '%1' holds a character that the rules file cannot store")
+                    .arg(file_name),
+                TXmlFileException::XML_ERROR);
+        }
+    }
 }
 
 void TRules::Read_Version_1(TXmlFile* xml_file)

@@ -89,6 +89,7 @@ private:
 
     bool Write() const;
     void Read_Version_1(TXmlFile* xml_file);
+    void Check_Loaded_Texts(const QString& file_name);
     bool Keep_Unread_File() const;
     QString Unread_Copy_Name(const QDateTime& time) const;
     bool Check_Item(const TRuleItem& item) const;

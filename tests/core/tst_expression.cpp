@@ -178,6 +178,11 @@ void TExpressionTest::Evaluate_With_Variables_data()
     QTest::newRow("variable in function") << "SUMSQ(XY*10)" << 100.0 << true;
     QTest::newRow("variables in vector length") << "SUMSQ(P.X,P.Y,P.Z)" << 13.0 << true;
     QTest::newRow("huge values") << "BIG/BIG" << 1.0 << true;
+    // Each term is written in with over 300 digits: the text grows far beyond 100,000 characters.
+    QTest::newRow("321 terms of a huge value")
+        << QStringLiteral("BIG/BIG+").repeated(320) + QStringLiteral("BIG/BIG") << 321.0 << true;
+    QTest::newRow("321 terms of a huge element")
+        << QStringLiteral("P.BIG/BIG+").repeated(320) + QStringLiteral("P.BIG/BIG") << 321.0 << true;
     QTest::newRow("zero variable") << "ZERO+1" << 1.0 << true;
     QTest::newRow("negative zero stays an operand") << "2*NEGZERO" << 0.0 << true;
     QTest::newRow("infinite value is not a number") << "INFINITE+1" << 0.0 << false;
@@ -208,6 +213,7 @@ void TExpressionTest::Evaluate_With_Variables()
     evaluator.Add_Variable(QStringLiteral("P.Y"), -4.0);
     evaluator.Add_Variable(QStringLiteral("P.Z"), 12.0);
     evaluator.Add_Variable(QStringLiteral("BIG"), 1e300);
+    evaluator.Add_Variable(QStringLiteral("P.BIG"), 1e300);
     evaluator.Add_Variable(QStringLiteral("ZERO"), 0.0);
     evaluator.Add_Variable(QStringLiteral("NEGZERO"), -0.0);
     evaluator.Add_Variable(QStringLiteral("INFINITE"), INFINITE);

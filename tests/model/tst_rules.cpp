@@ -271,6 +271,10 @@ void TRulesTest::Operations_data()
     QTest::newRow("create group name with control character")
         << "create" << QStringLiteral("Wr\x1bist") << ""
         << "" << false << false << "Group name holds a character that the rules file cannot store" << start;
+    // Half of a character beyond the Basic Multilingual Plane has no UTF-8 form to write.
+    QTest::newRow("create group name with a lone surrogate half")
+        << "create" << QString(QStringLiteral("G") + QChar(0xD835)) << ""
+        << "" << false << false << "Group name holds a character that the rules file cannot store" << start;
 
     QTest::newRow("remove group without case") << "remove"
                                                << "probe"
@@ -670,8 +674,11 @@ void TRulesTest::Write_Round_Trip()
     TRules written;
     written.Set_Rule_Path(directory.path());
     QVERIFY(written.Create_Group(QStringLiteral("Zeta")));
+    QVERIFY(written.Create_Group(QString::fromUtf8("G\xF0\x9D\x90\x80")));
     QVERIFY(written.Create_Group(QStringLiteral("Alpha")));
-    const QString unicode = QString::fromUtf8("Tast\xC3\xA4rm \xE2\x88\x86x");
+    // Characters beyond the Basic Multilingual Plane (a mathematical capital, an emoji) included.
+    const QString unicode =
+        QString::fromUtf8("Tast\xC3\xA4rm \xE2\x88\x86x G\xF0\x9D\x90\x80 \xF0\x9F\x98\x80");
     for (int value = 0; value < 6; ++value)
     {
         const auto operator_type = static_cast<TRules::TOperatorType>(value);
@@ -687,7 +694,8 @@ void TRulesTest::Write_Round_Trip()
     TRules read;
     read.Set_Rule_Path(directory.path());
     QVERIFY2(read.Load_Rules(), qPrintable(read.Last_Error()));
-    QCOMPARE(Dump(read), QStringLiteral("Zeta[%1] Alpha[R0,R1,R2,R3,R4,R5]").arg(unicode));
+    QCOMPARE(Dump(read), QStringLiteral("Zeta[%1] G%2[] Alpha[R0,R1,R2,R3,R4,R5]")
+                             .arg(unicode, QString::fromUtf8("\xF0\x9D\x90\x80")));
     const std::vector<TItem> alpha = read.Rules(QStringLiteral("Alpha"));
     for (const TItem& item : alpha)
     {
@@ -780,6 +788,28 @@ void TRulesTest::Load_data()
                      Rule_Item_Xml("C") + "</Rule_Group>")
         << true << ""
         << "Main[A,C]";
+    QTest::newRow("characters beyond the Basic Multilingual Plane")
+        << Rules_Xml("<Rule_Group><Name>G\xF0\x9D\x90\x80</Name>" + Rule_Item_Xml("\xF0\x9F\x98\x80") +
+                     "</Rule_Group>")
+        << true << "" << QString::fromUtf8("G\xF0\x9D\x90\x80[\xF0\x9F\x98\x80]");
+    QTest::newRow("XML 1.1 declaration")
+        << QByteArray("<?xml version=\"1.1\" encoding=\"utf-8\"?>\n<Rules File_Version=\"1\">" + group_head +
+                      Rule_Item_Xml("A") + "</Rule_Group></Rules>\n")
+        << true << ""
+        << "Main[A]";
+    QTest::newRow("namespace prefix on an element the store does not read")
+        << Rules_Xml(group_head + "<x:Note xmlns:x=\"urn:vantrel-note\">kept aside</x:Note>" +
+                     Rule_Item_Xml("A") + "</Rule_Group>")
+        << true << ""
+        << "Main[A]";
+    QTest::newRow("encoding label in capitals")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<Rules File_Version=\"1\">"
+                      "<Rule_Group><Name>Tast\xE4r</Name></Rule_Group></Rules>\n")
+        << true << "" << QString::fromUtf8("Tast\xC3\xA4r[]");
+    QTest::newRow("tag mismatch in the XML layer's words")
+        << QByteArray("<Rules File_Version=\"1\"><Rule_Group></Rules>\n") << false
+        << "ERR: Reference file XML parse error at line 1 column 44: tag mismatch"
+        << "";
     QTest::newRow("entities and character references")
         << Rules_Xml(group_head + Rule_Item_Xml("a&amp;b&#x41;&lt;") + "</Rule_Group>") << true << ""
         << "Main[a&bA<]";
