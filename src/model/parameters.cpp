@@ -12,6 +12,26 @@ const QString SEPARATOR_KEY_PREFIX = QStringLiteral("--------");
 
 // Length of the file head examined to tell the two input formats apart.
 const int FORMAT_TEST_LENGTH = 160;
+
+// The texts that read as decimal 32-bit integers, and of the others those that read as reals.
+void Read_Numbers(const QStringList& texts, QVector<int>* integers, QVector<double>* reals)
+{
+    for (const QString& text : texts)
+    {
+        bool valid = false;
+        const int integer_value = text.toInt(&valid, 10);
+        if (valid)
+        {
+            integers->append(integer_value);
+            continue;
+        }
+        const double double_value = text.toDouble(&valid);
+        if (valid)
+        {
+            reals->append(double_value);
+        }
+    }
+}
 } // namespace
 
 TParameters::TParameters() = default;
@@ -124,6 +144,14 @@ void TParameters::Update_Parameter(const TParameter& parameter)
     stored.integer_values = parameter.integer_values;
     stored.double_values = parameter.double_values;
     stored.text_values = parameter.text_values;
+
+    // A text record offers the numbers among its texts as variables; they must follow the texts.
+    if (stored.type == TYPE_TEXT || stored.type == TYPE_TEXT_ARRAY)
+    {
+        stored.integer_values.clear();
+        stored.double_values.clear();
+        Read_Numbers(stored.text_values, &stored.integer_values, &stored.double_values);
+    }
 }
 
 QString TParameters::Format_Value(const QString& text) const
@@ -166,21 +194,7 @@ TParameters::TParameter TParameters::Convert_From_Text(const TParameter& paramet
         return result;
     }
 
-    for (const QString& text : result.text_values)
-    {
-        bool valid = false;
-        const int integer_value = text.toInt(&valid, 10);
-        if (valid)
-        {
-            result.integer_values.append(integer_value);
-            continue;
-        }
-        const double double_value = text.toDouble(&valid);
-        if (valid)
-        {
-            result.double_values.append(double_value);
-        }
-    }
+    Read_Numbers(result.text_values, &result.integer_values, &result.double_values);
 
     const int text_count = result.text_values.size();
     if (result.integer_values.size() == text_count)

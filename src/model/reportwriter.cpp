@@ -4,6 +4,8 @@
 #include "utilities.h"
 
 #include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 using ConstantsLayout::KEY_COLUMN;
@@ -57,9 +59,23 @@ QString Constants_Type_Word(const TParameters::TParameter& parameter)
     }
 }
 
-QString Settings_Real_Text(double value)
+// Why a file cannot be written, in the system's words for the file itself ("Is a directory",
+// "Permission denied") rather than the save file's, which speak of its checks or its temporary file.
+// The file is opened for appending only to learn the reason: nothing in it changes.
+QString File_Open_Error(const QString& file_name, const QString& save_file_error)
 {
-    return QString::number(value, 'f', Utilities::Use_High_Precision_Display(value) ? 15 : 6);
+    const bool existed = QFileInfo::exists(file_name);
+    QFile probe(file_name);
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
+    {
+        return probe.errorString();
+    }
+    probe.close();
+    if (!existed)
+    {
+        probe.remove();
+    }
+    return save_file_error;
 }
 
 // One value list in the settings layout: "Value" alone, "Value_1", "Value_2", ... for several.
@@ -91,7 +107,7 @@ void Append_Settings_Block(QString* out, const QVector<int>& integers, const QVe
     {
         for (double value : doubles)
         {
-            values << Settings_Real_Text(value);
+            values << Utilities::Real_Text(value);
         }
     }
     else
@@ -214,11 +230,13 @@ bool TParameters::Write_Parameter_Data(const QString& file_name, Utilities::TExp
     }
 
     // Written through a save file so that a full disk or a lost mount leaves the previous report
-    // whole and is reported, instead of a truncated report counted as a success.
+    // whole and is reported, instead of a truncated report counted as a success. A writable file in a
+    // directory the user cannot write to is written in place, as the user can.
     QSaveFile file(file_name);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
     {
-        d_last_error = file.errorString();
+        d_last_error = File_Open_Error(file_name, file.errorString());
         return false;
     }
     const QByteArray bytes = To_Latin1(out);

@@ -1,31 +1,76 @@
 #include "utilities.h"
 
+#include <QLocale>
+
 #include <cmath>
 
 namespace Utilities
 {
 bool Use_High_Precision_Display(const double& value)
 {
-    // The display rule looks at the digits beyond the fourth decimal of the magnitude, using the
-    // controller tool's historical arithmetic: round to the nearest whole number through a 32-bit
-    // integer, scale the remainder by 10000 and test for anything left after the decimal point.
+    // The display rule looks at the digits beyond the fourth decimal of the magnitude: scale the
+    // fraction by 10000 and test for anything left after the decimal point. The fraction is taken
+    // below the value whatever its size, so 0.62345 counts as much as 0.12345.
     const double magnitude = std::fabs(value);
     if (std::isnan(magnitude))
     {
         return false;
     }
 
-    // Beyond the 32-bit range the rounding cannot be represented; such huge values (and infinities)
-    // always get the long form so that no digit is hidden.
-    const double rounding_base = magnitude + 0.5;
-    if (!(rounding_base < 2147483648.0))
+    // Huge values (and infinities) have always had the long form, so that no digit is hidden.
+    if (!(magnitude + 0.5 < 2147483648.0))
     {
         return true;
     }
 
-    const int nearest = static_cast<int>(rounding_base);
-    // The remainder lies in [-0.5, 0.5), so the scaled value fits an int comfortably.
-    const double scaled = (magnitude - nearest) * 10000.0;
-    return (scaled - static_cast<int>(scaled)) > 0.000000000001;
+    const double scaled = (magnitude - std::floor(magnitude)) * 10000.0;
+    return (scaled - std::floor(scaled)) > 0.000000000001;
+}
+
+QString Real_Text(double value)
+{
+    const QString text = QString::number(value, 'f', Use_High_Precision_Display(value) ? 15 : 6);
+    if (!std::isfinite(value) || QLocale::c().toDouble(text) == value)
+    {
+        return text;
+    }
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+bool Read_Real(const QString& text, double* value, QString* reason)
+{
+    // A comma is never a thousands separator here: "1,5" typed by habit must not become 15.
+    QLocale c_locale = QLocale::c();
+    c_locale.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double read = c_locale.toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(read))
+    {
+        *reason = QStringLiteral("Not a finite number: %1").arg(text);
+        return false;
+    }
+    *value = read;
+    return true;
+}
+
+bool Read_Integer(const QString& text, int* value, QString* reason)
+{
+    double read = 0.0;
+    if (!Read_Real(text, &read, reason))
+    {
+        return false;
+    }
+    if (read != std::floor(read))
+    {
+        *reason = QStringLiteral("Not a whole number: %1").arg(text);
+        return false;
+    }
+    if (read < -2147483648.0 || read > 2147483647.0)
+    {
+        *reason = QStringLiteral("Outside the 32-bit integer range: %1").arg(text);
+        return false;
+    }
+    *value = static_cast<int>(read);
+    return true;
 }
 } // namespace Utilities

@@ -18,6 +18,18 @@ inline QString Data_Directory_Name()
     return QStringLiteral(".vantrel");
 }
 
-// True when a real value is shown with 15 decimals instead of 6.
+// True when a real value is shown with 15 decimals instead of 6: it has non-zero digits beyond the
+// fourth decimal.
 bool Use_High_Precision_Display(const double& value);
+
+// A real as the value editor shows it and the settings layout of the change report writes it: fixed
+// point with 6 or 15 decimals, or the shortest text that reads back as the same number where neither
+// does (1e-16 is not 0.000000000000000).
+QString Real_Text(double value);
+
+// Text typed for a value, read the way the window accepts it: a finite number in the locale-independent
+// form, and for the integer kinds a whole number within 32 bits (1e3 is 1000, 7.99 is refused). On
+// refusal the result is false and the reason says why.
+bool Read_Real(const QString& text, double* value, QString* reason);
+bool Read_Integer(const QString& text, int* value, QString* reason);
 } // namespace Utilities

@@ -381,11 +381,11 @@ void TExportTest::Single_Records_data()
 
     record = Record(QStringLiteral("FINE"), QString(), 1, TParameters::TYPE_DOUBLE_ARRAY);
     record.description = QStringLiteral("Probe deflection");
-    record.double_values = {0.00005, 0.62345, -2.5, 1e9};
+    record.double_values = {0.00005, 0.62345, -2.5, 1e9, 1e-16};
     row("settings: high and normal precision reals", MODEL_EMPTY_SETTINGS, true, false, record,
         "\n\t<FINE>\n\n\t\t<!-- Probe deflection -->\n\t\t<Value_1>0.000050000000000</Value_1>\n"
-        "\t\t<Value_2>0.623450</Value_2>\n\t\t<Value_3>-2.500000</Value_3>\n"
-        "\t\t<Value_4>1000000000.000000</Value_4>\n\n\t</FINE>\n");
+        "\t\t<Value_2>0.623450000000000</Value_2>\n\t\t<Value_3>-2.500000</Value_3>\n"
+        "\t\t<Value_4>1000000000.000000</Value_4>\n\t\t<Value_5>1e-16</Value_5>\n\n\t</FINE>\n");
 
     record = Record(QStringLiteral("TXT"), QString(), 1, TParameters::TYPE_TEXT);
     record.text_values = QStringList{QStringLiteral("Line 1"), QStringLiteral("Line 2")};
@@ -463,15 +463,27 @@ void TExportTest::Format_Not_Set_Leaves_Target_Alone()
 void TExportTest::Failed_Write_data()
 {
     QTest::addColumn<QString>("case_name");
-    QTest::newRow("directory that does not exist") << "missing";
-    QTest::newRow("target is a directory") << "directory";
-    QTest::newRow("read-only directory") << "read-only directory";
-    QTest::newRow("read-only existing file") << "read-only file";
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("written");
+
+    // The reasons are the system's for the file itself, whatever the save file tried first.
+    QTest::newRow("directory that does not exist") << "missing"
+                                                   << "No such file or directory" << false;
+    QTest::newRow("target is a directory") << "directory"
+                                           << "Is a directory" << false;
+    QTest::newRow("new file in a read-only directory") << "read-only directory"
+                                                       << "Permission denied" << false;
+    QTest::newRow("read-only existing file") << "read-only file"
+                                             << "Permission denied" << false;
+    // The atomic replacement needs the directory; the user can still write the file itself.
+    QTest::newRow("writable file in a read-only directory") << "writable file" << QString() << true;
 }
 
 void TExportTest::Failed_Write()
 {
     QFETCH(QString, case_name);
+    QFETCH(QString, reason);
+    QFETCH(bool, written);
 
     QTemporaryDir directory;
     QVERIFY(directory.isValid());
@@ -499,7 +511,10 @@ void TExportTest::Failed_Write()
         const QString locked = directory.filePath(QStringLiteral("locked"));
         QVERIFY(QDir(directory.path()).mkdir(QStringLiteral("locked")));
         target = locked + QStringLiteral("/report.txt");
-        QVERIFY(Testing::Write_File(target, previous));
+        if (case_name != QLatin1String("read-only directory"))
+        {
+            QVERIFY(Testing::Write_File(target, previous));
+        }
         if (case_name == QLatin1String("read-only file"))
         {
             QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner));
@@ -512,15 +527,26 @@ void TExportTest::Failed_Write()
 
     Utilities::TExportOptions options;
     options.changed_only = false;
-    QVERIFY(!parameters.Write_Parameter_Data(target, options));
-    QVERIFY(!parameters.Last_Error().isEmpty());
-    QVERIFY(parameters.Last_Error() != before);
-    if (case_name.startsWith(QLatin1String("read-only")))
+    QCOMPARE(parameters.Write_Parameter_Data(target, options), written);
+    if (written)
+    {
+        QVERIFY(Testing::Read_File(target).startsWith(CONSTANTS_HEAD));
+        QCOMPARE(parameters.Last_Error(), before);
+    }
+    else
+    {
+        QCOMPARE(parameters.Last_Error(), reason);
+    }
+    if (case_name == QLatin1String("read-only file"))
     {
         QCOMPARE(Testing::Read_File(target), previous);
-        QFile::setPermissions(directory.filePath(QStringLiteral("locked")),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
+    if (case_name == QLatin1String("read-only directory"))
+    {
+        QVERIFY(!QFileInfo::exists(target));
+    }
+    QFile::setPermissions(directory.filePath(QStringLiteral("locked")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 void TExportTest::Success_Replaces_Whole_File()

@@ -452,6 +452,10 @@ void TParametersTest::Get_Variables_data()
     QTest::newRow("bit pattern with one value") << QStringList{"CMMCONFG"} << QVector<double>{2048} << 8 << 1;
     QTest::newRow("mixed text record offers its integer")
         << QStringList{"MIXED"} << QVector<double>{1} << 5 << 2;
+    QTest::newRow("mixed text record follows an edit of its number")
+        << QStringList{"MIXED"} << QVector<double>{7} << 5 << 5;
+    QTest::newRow("mixed text record whose integer was edited away")
+        << QStringList{"MIXED"} << QVector<double>{2.5} << 5 << 6;
     QTest::newRow("text only adds nothing") << QStringList{} << QVector<double>{} << 0 << 3;
     QTest::newRow("integers win over reals, list order")
         << QStringList{"A.1", "A.2", "LONGER_NAME"} << QVector<double>{-1, 2, 0.25} << 11 << 4;
@@ -479,6 +483,17 @@ void TParametersTest::Get_Variables()
         parameters.Add_Parameter(parameters.Convert_From_Text(
             Record(QStringLiteral("MIXED"), TParameters::TYPE_TEXT, {}, {}, {"1", "2.5"})));
         break;
+    case 5:
+    case 6:
+    {
+        parameters.Add_Parameter(parameters.Convert_From_Text(
+            Record(QStringLiteral("MIXED"), TParameters::TYPE_TEXT, {}, {}, {"1", "2.5"})));
+        TParameters::TParameter edit = parameters.Get_Parameter(QStringLiteral("MIXED"));
+        edit.text_values[0] = record_set == 5 ? QStringLiteral("7") : QStringLiteral("one");
+        edit.changed = true;
+        parameters.Update_Parameter(edit);
+        break;
+    }
     case 3:
         parameters.Add_Parameter(Record(QStringLiteral("WORDS"), TParameters::TYPE_TEXT, {}, {}, {"x", "y"}));
         break;

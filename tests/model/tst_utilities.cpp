@@ -23,7 +23,9 @@ void TUtilitiesTest::High_Precision_Display_data()
     QTest::newRow("half below one") << 0.5 << false;
     QTest::newRow("four decimals") << 0.1234 << false;
     QTest::newRow("five decimals") << 0.12345 << true;
-    QTest::newRow("five decimals, fraction above half") << 0.62345 << false;
+    QTest::newRow("five decimals, fraction above half") << 0.62345 << true;
+    QTest::newRow("nine decimals, fraction above half") << 0.623456789 << true;
+    QTest::newRow("four decimals, fraction above half") << 3.6789 << false;
     QTest::newRow("negative five decimals") << -0.12345 << true;
     QTest::newRow("ten micrometres") << 1e-5 << true;
     QTest::newRow("pi to five places") << 3.14159 << true;
@@ -32,9 +34,9 @@ void TUtilitiesTest::High_Precision_Display_data()
     QTest::newRow("zero") << 0.0 << false;
     QTest::newRow("negative zero") << -0.0 << false;
     QTest::newRow("half minus a hair") << 0.49999 << true;
-    // The sum a + 0.5 rounds to 1.0 in double precision, so the remainder is negative: short form.
-    QTest::newRow("largest double below one half") << std::nextafter(0.5, 0.0) << false;
+    QTest::newRow("largest double below one half") << std::nextafter(0.5, 0.0) << true;
     QTest::newRow("seven nines below one half") << 0.4999999 << true;
+    // Its extra digit lies below the tolerance; the shown text falls back to the shortest exact form.
     QTest::newRow("smallest double above one half") << std::nextafter(0.5, 1.0) << false;
     QTest::newRow("smallest subnormal") << std::numeric_limits<double>::denorm_min() << false;
     QTest::newRow("fifty micrometres") << 0.00005 << true;
