@@ -1,5 +1,7 @@
 #include "bitfieldwidget.h"
 
+#include "fieldmark.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -23,6 +25,7 @@ TBitfieldWidget::TBitfieldWidget(QWidget* parent, Qt::WindowFlags flags) : QFram
     d_value_edit->setAlignment(Qt::AlignCenter);
     value_label->setBuddy(d_value_edit);
     value_layout->addWidget(d_value_edit);
+    connect(d_value_edit, &QLineEdit::editingFinished, this, &TBitfieldWidget::Apply_Typed_Value);
     value_layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
     outer_layout->addLayout(value_layout, 0, 0);
 
@@ -49,6 +52,7 @@ TBitfieldWidget::TBitfieldWidget(QWidget* parent, Qt::WindowFlags flags) : QFram
 void TBitfieldWidget::Set_Integer(int value)
 {
     d_value_edit->setText(QString::number(value));
+    Utilities::Mark_Refused_Field(d_value_edit, QString());
 
     // Work on the unsigned pattern: bit 31 is the sign, and shifting a signed value into it is undefined.
     const quint32 pattern = static_cast<quint32>(value);
@@ -78,7 +82,25 @@ void TBitfieldWidget::Reset()
     d_updating = false;
 }
 
-void TBitfieldWidget::Update_Integer()
+QString TBitfieldWidget::Text() const
+{
+    return d_value_edit->text();
+}
+
+void TBitfieldWidget::Finish_Editing()
+{
+    if (d_value_edit->isModified())
+    {
+        Apply_Typed_Value();
+    }
+}
+
+void TBitfieldWidget::Mark_Refused(const QString& reason)
+{
+    Utilities::Mark_Refused_Field(d_value_edit, reason);
+}
+
+quint32 TBitfieldWidget::Pattern() const
 {
     quint32 pattern = 0;
     for (int bit = 0; bit < 32; ++bit)
@@ -88,7 +110,23 @@ void TBitfieldWidget::Update_Integer()
             pattern |= quint32(1) << bit;
         }
     }
-    d_value_edit->setText(QString::number(static_cast<qint32>(pattern)));
+    return pattern;
+}
+
+void TBitfieldWidget::Apply_Typed_Value()
+{
+    d_value_edit->setModified(false);
+    // Text that only restates the boxes changes nothing; anything else goes to the owner, which
+    // stores it and sets the boxes, or refuses it.
+    if (d_value_edit->text() != QString::number(static_cast<qint32>(Pattern())))
+    {
+        emit Value_Changed(0);
+    }
+}
+
+void TBitfieldWidget::Update_Integer()
+{
+    d_value_edit->setText(QString::number(static_cast<qint32>(Pattern())));
 
     if (!d_updating)
     {

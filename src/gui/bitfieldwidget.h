@@ -18,13 +18,24 @@ public:
     int Integer() const;
     void Reset();
 
+    // The Value field's text, which may be typed and not yet applied.
+    QString Text() const;
+    // Applies the Value field's typed text, as Return or leaving the field does: commands that read
+    // the model call it first, so that they see what the field shows.
+    void Finish_Editing();
+    // Marks the Value field's text as refused with the reason; an empty reason clears the mark.
+    void Mark_Refused(const QString& reason);
+
 signals:
     void Value_Changed(int index);
 
 private slots:
     void Update_Integer();
+    void Apply_Typed_Value();
 
 private:
+    quint32 Pattern() const;
+
     std::array<QCheckBox*, 32> d_bit_checks{};
     QLineEdit* d_value_edit = nullptr;
     bool d_updating = false;

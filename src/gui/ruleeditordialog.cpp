@@ -29,6 +29,7 @@ TRuleEditorDialog::TRuleEditorDialog(QWidget* parent, Qt::WindowFlags flags) : Q
 
     d_group_label = new QLabel(this);
     d_group_label->setObjectName(QStringLiteral("group_label"));
+    d_group_label->setTextFormat(Qt::PlainText);
     layout->addWidget(d_group_label, 0, 1);
 
     QVBoxLayout* button_column = new QVBoxLayout();

@@ -1,5 +1,6 @@
 #include "valueswidget.h"
 
+#include "fieldmark.h"
 #include "utilities.h"
 
 #include <QGridLayout>
@@ -102,8 +103,7 @@ void TValuesWidget::Set_Integer(int index, int value)
     Q_ASSERT_X(static_cast<unsigned int>(index) < d_value_widgets.size(), "valueswidget.cpp",
                "static_cast<unsigned int>(index) < d_value_widgets.size()");
 
-    d_value_widgets[index].label->setText(Index_Label(index));
-    d_value_widgets[index].line_edit->setText(QString::number(value));
+    Show_Text(index, QString::number(value));
 }
 
 void TValuesWidget::Set_Float(int index, const double& value)
@@ -111,9 +111,7 @@ void TValuesWidget::Set_Float(int index, const double& value)
     Q_ASSERT_X(static_cast<unsigned int>(index) < d_value_widgets.size(), "valueswidget.cpp",
                "static_cast<unsigned int>(index) < d_value_widgets.size()");
 
-    const int decimals = Utilities::Use_High_Precision_Display(value) ? 15 : 6;
-    d_value_widgets[index].label->setText(Index_Label(index));
-    d_value_widgets[index].line_edit->setText(QString::number(value, 'f', decimals));
+    Show_Text(index, Utilities::Real_Text(value));
 }
 
 void TValuesWidget::Set_Text(int index, const QString& text)
@@ -121,8 +119,16 @@ void TValuesWidget::Set_Text(int index, const QString& text)
     Q_ASSERT_X(static_cast<unsigned int>(index) < d_value_widgets.size(), "valueswidget.cpp",
                "static_cast<unsigned int>(index) < d_value_widgets.size()");
 
-    d_value_widgets[index].label->setText(Index_Label(index));
-    d_value_widgets[index].line_edit->setText(text);
+    Show_Text(index, text);
+}
+
+void TValuesWidget::Show_Text(int index, const QString& text)
+{
+    TValueWidget& value_widget = d_value_widgets[index];
+    value_widget.label->setText(Index_Label(index));
+    value_widget.line_edit->setText(text);
+    value_widget.shown_text = text;
+    Utilities::Mark_Refused_Field(value_widget.line_edit, QString());
 }
 
 int TValuesWidget::Integer(int index) const
@@ -155,6 +161,34 @@ QString TValuesWidget::Text(int index) const
     return d_value_widgets[index].line_edit->text();
 }
 
+bool TValuesWidget::Is_Edited(int index) const
+{
+    Q_ASSERT_X(static_cast<unsigned int>(index) < d_value_widgets.size(), "valueswidget.cpp",
+               "static_cast<unsigned int>(index) < d_value_widgets.size()");
+
+    return d_value_widgets[index].line_edit->text() != d_value_widgets[index].shown_text;
+}
+
+void TValuesWidget::Finish_Editing()
+{
+    for (const TValueWidget& value_widget : d_value_widgets)
+    {
+        if (!value_widget.line_edit->isHidden() && value_widget.line_edit->isModified())
+        {
+            value_widget.line_edit->setModified(false);
+            emit Value_Changed(value_widget.index);
+        }
+    }
+}
+
+void TValuesWidget::Mark_Refused(int index, const QString& reason)
+{
+    Q_ASSERT_X(static_cast<unsigned int>(index) < d_value_widgets.size(), "valueswidget.cpp",
+               "static_cast<unsigned int>(index) < d_value_widgets.size()");
+
+    Utilities::Mark_Refused_Field(d_value_widgets[index].line_edit, reason);
+}
+
 void TValuesWidget::Value_Changed()
 {
     const QObject* source = sender();
@@ -162,6 +196,8 @@ void TValuesWidget::Value_Changed()
     {
         if (value_widget.line_edit == source)
         {
+            // Typing after this starts a new edit; until then a command has nothing left to finish.
+            value_widget.line_edit->setModified(false);
             emit Value_Changed(value_widget.index);
             return;
         }

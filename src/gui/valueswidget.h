@@ -18,6 +18,8 @@ public:
         QLabel* label = nullptr;
         QLineEdit* line_edit = nullptr;
         int index = 0;
+        // The text the owner last put into the field; the field holds the user's own text when it differs.
+        QString shown_text;
     };
 
     explicit TValuesWidget(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
@@ -31,6 +33,14 @@ public:
     double Float(int index) const;
     QString Text(int index) const;
 
+    // True when the user changed the row's text from what the owner put there.
+    bool Is_Edited(int index) const;
+    // Reports the row being typed into as finished, as leaving the field does: commands that read the
+    // model call it first, so that they see what the field shows.
+    void Finish_Editing();
+    // Marks the row's text as refused with the reason; an empty reason clears the mark.
+    void Mark_Refused(int index, const QString& reason);
+
 signals:
     void Value_Changed(int index);
 
@@ -38,6 +48,8 @@ private slots:
     void Value_Changed();
 
 private:
+    void Show_Text(int index, const QString& text);
+
     QGridLayout* d_values_layout = nullptr;
     std::vector<TValueWidget> d_value_widgets;
 };

@@ -11,6 +11,7 @@
 #include "valueswidget.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -22,6 +23,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -34,6 +36,7 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTextCursor>
 #include <QToolBar>
 #include <QToolButton>
@@ -106,10 +109,13 @@ TVantrel::TVantrel(const QWidget* parent, Qt::WindowFlags flags)
     Load_Rules_Pane();
     Set_Texts();
     Make_Connections();
+    // Key presses reach the focused field first; the window looks at them on the way (eventFilter).
+    qApp->installEventFilter(this);
 }
 
 TVantrel::~TVantrel()
 {
+    qApp->removeEventFilter(this);
     // The base class deletes the widgets after this object's members are gone; a widget that signals
     // on its way out (a list losing its selection) must not reach a slot of the half-destroyed window.
     const QList<QObject*> children = findChildren<QObject*>();
@@ -319,6 +325,7 @@ void TVantrel::Create_Layout()
     d_title_label->setFont(d_bold_font);
     d_title_label->setMinimumHeight(30);
     d_title_label->setFrameShape(QFrame::StyledPanel);
+    d_title_label->setTextFormat(Qt::PlainText);
     detail_layout->addWidget(d_title_label, 0, 0);
 
     d_description_label = new QLabel(detail_side);
@@ -326,6 +333,7 @@ void TVantrel::Create_Layout()
     d_description_label->setFrameShape(QFrame::StyledPanel);
     d_description_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     d_description_label->setWordWrap(true);
+    d_description_label->setTextFormat(Qt::PlainText);
     d_description_label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::MinimumExpanding);
     detail_layout->addWidget(d_description_label, 1, 0);
 
@@ -455,8 +463,45 @@ QString TVantrel::Ask_Save_File_Name()
                                         QStringLiteral("Text file (*.txt)"));
 }
 
+bool TVantrel::eventFilter(QObject* watched, QEvent* event)
+{
+    // A text field claims keys such as Ctrl+E (end of line) before the window's shortcuts see them.
+    // The window's commands win wherever the focus is in this window: the field's claim is declined.
+    if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this)
+    {
+        const QKeyEvent* key_event = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers modifiers =
+            key_event->modifiers() &
+            (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        const QKeySequence pressed(static_cast<int>(modifiers) | key_event->key());
+        for (const QAction* action :
+             {d_new_action, d_open_action, d_execute_action, d_export_action, d_quit_action})
+        {
+            if (!action->shortcut().isEmpty() && action->shortcut() == pressed)
+            {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TVantrel::event(QEvent* event)
+{
+    // Menu entries and tool buttons without a status tip send an empty one when hovered; the status
+    // bar keeps the result of the last open or export instead.
+    if (event->type() == QEvent::StatusTip && static_cast<QStatusTipEvent*>(event)->tip().isEmpty())
+    {
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
 void TVantrel::closeEvent(QCloseEvent* event)
 {
+    Finish_Edit_In_Progress();
     Save_Rules_At_Close();
 
     if (d_export_options_dialog)
@@ -526,11 +571,13 @@ void TVantrel::dropEvent(QDropEvent* event)
     }
 
     event->acceptProposedAction();
+    Finish_Edit_In_Progress();
     Open_Parameter_File(path);
 }
 
 void TVantrel::File_New()
 {
+    Finish_Edit_In_Progress();
     if (!d_message_box->Ask_Question(QStringLiteral("Warning"),
                                      QStringLiteral("Clear loaded parameter file?")))
     {
@@ -543,6 +590,7 @@ void TVantrel::File_New()
 
 void TVantrel::File_Load_Parameters()
 {
+    Finish_Edit_In_Progress();
     const QString path = Ask_Open_File_Name();
     if (path.isEmpty())
     {
@@ -600,6 +648,7 @@ void TVantrel::Reset_View()
 
 void TVantrel::File_Export()
 {
+    Finish_Edit_In_Progress();
     if (!d_export_options_dialog)
     {
         d_export_options_dialog = new TExportOptionsDialog(this);
@@ -715,6 +764,10 @@ void TVantrel::Value_Changed(int index)
     TParameters::TParameter parameter = d_parameters.Get_Parameter(d_selected_parameter, &found);
     if (found)
     {
+        // Only text the user changed is read: a field left as it was shown keeps the stored value bit
+        // for bit, even where the shown text rounds it. Text that is no value of the kind is refused
+        // and the stored value stays.
+        QString reason;
         switch (parameter.type)
         {
         case TParameters::TYPE_INTEGER:
@@ -723,7 +776,13 @@ void TVantrel::Value_Changed(int index)
             {
                 return;
             }
-            parameter.integer_values[index] = d_values_widget->Integer(index);
+            if (d_values_widget->Is_Edited(index) &&
+                !Utilities::Read_Integer(d_values_widget->Text(index), &parameter.integer_values[index],
+                                         &reason))
+            {
+                Refuse_Value(index, reason);
+                return;
+            }
             break;
         case TParameters::TYPE_DOUBLE:
         case TParameters::TYPE_DOUBLE_ARRAY:
@@ -731,7 +790,12 @@ void TVantrel::Value_Changed(int index)
             {
                 return;
             }
-            parameter.double_values[index] = d_values_widget->Float(index);
+            if (d_values_widget->Is_Edited(index) &&
+                !Utilities::Read_Real(d_values_widget->Text(index), &parameter.double_values[index], &reason))
+            {
+                Refuse_Value(index, reason);
+                return;
+            }
             break;
         case TParameters::TYPE_TEXT:
         case TParameters::TYPE_TEXT_ARRAY:
@@ -746,7 +810,13 @@ void TVantrel::Value_Changed(int index)
             {
                 return;
             }
-            parameter.integer_values[0] = d_bitfield_widget->Integer();
+            if (!Utilities::Read_Integer(d_bitfield_widget->Text(), &parameter.integer_values[0], &reason))
+            {
+                Refuse_Value(index, reason);
+                return;
+            }
+            // A typed value moves the boxes as a click moves the value.
+            d_bitfield_widget->Set_Integer(parameter.integer_values[0]);
             break;
         default:
             // No editor is shown for a record without a value type, so a signal here comes from a
@@ -754,10 +824,39 @@ void TVantrel::Value_Changed(int index)
             return;
         }
         parameter.changed = true;
+        if (parameter.type != TParameters::TYPE_INTEGER_BIT_PATTERN)
+        {
+            d_values_widget->Mark_Refused(index, QString());
+        }
     }
 
     d_parameters.Update_Parameter(parameter);
     Update_Variable_List();
+}
+
+void TVantrel::Refuse_Value(int index, const QString& reason)
+{
+    if (d_editor_stack->currentWidget() == d_bitfield_widget)
+    {
+        d_bitfield_widget->Mark_Refused(reason);
+    }
+    else
+    {
+        d_values_widget->Mark_Refused(index, reason);
+    }
+    d_status_bar->showMessage(QStringLiteral("ERR:  %1").arg(reason));
+}
+
+void TVantrel::Finish_Edit_In_Progress()
+{
+    if (d_editor_stack->currentWidget() == d_values_widget)
+    {
+        d_values_widget->Finish_Editing();
+    }
+    else if (d_editor_stack->currentWidget() == d_bitfield_widget)
+    {
+        d_bitfield_widget->Finish_Editing();
+    }
 }
 
 void TVantrel::Search_Changed(const QString& text)
@@ -828,6 +927,7 @@ void TVantrel::Execute_Rules()
     {
         return;
     }
+    Finish_Edit_In_Progress();
 
     QTextCursor cursor = d_rules_text->textCursor();
     d_rules_text->clear();

@@ -51,6 +51,8 @@ public:
     void Open_Parameter_File(const QString& path);
 
 protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -86,6 +88,9 @@ private:
     void Make_Connections();
 
     void Update_Variable_List();
+    void Refuse_Value(int index, const QString& reason);
+    // Every command that reads or replaces the model first takes in what is typed in the value editor.
+    void Finish_Edit_In_Progress();
     void Add_Rules_Text(const QString& text, bool bold);
     void Reset_View();
     void Save_Rules_At_Close();

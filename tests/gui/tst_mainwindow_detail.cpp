@@ -5,10 +5,30 @@
 #include <QLineEdit>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
+#include <cmath>
 #include <memory>
 
 using namespace Testing;
+
+namespace
+{
+class TClaimCtrlKeys : public QObject
+{
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride &&
+            static_cast<QKeyEvent*>(event)->modifiers() == Qt::ControlModifier)
+        {
+            event->accept();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+} // namespace
 
 // The detail side: title, description and value editor of the selected parameter, and edits written
 // back into the model.
@@ -25,14 +45,23 @@ private slots:
     void Value_Edit();
     void Second_Edit_Keeps_First_Originals();
     void Bit_Pattern_Edit();
+    void Refused_Text_data();
+    void Refused_Text();
+    void Unaltered_Field_Still_Counts_As_Edit_data();
     void Unaltered_Field_Still_Counts_As_Edit();
+    void Command_Finishes_Edit_In_Progress_data();
+    void Command_Finishes_Edit_In_Progress();
     void Reselecting_Shows_Edited_Values();
     void Emptying_The_List_Shows_The_Empty_Page();
     void Record_Without_Type_Shows_The_Empty_Page();
+    void Names_And_Descriptions_Are_Plain_Text();
+    void Window_Shortcut_Wins_Over_Text_Field_data();
+    void Window_Shortcut_Wins_Over_Text_Field();
 
 private:
     std::unique_ptr<TTestWindow> Open(const QString& file_name, const QByteArray& content);
     static QLineEdit* Value_Edit_Field(TVantrel& window, int index);
+    static QLineEdit* Editor_Field(TVantrel& window, const QString& key, int index);
     static void Finish_Edit(QLineEdit* field, const QString& text);
 
     QTemporaryDir d_files;
@@ -60,6 +89,18 @@ QLineEdit* TMainWindowDetailTest::Value_Edit_Field(TVantrel& window, int index)
 {
     return window.findChild<QWidget*>(QStringLiteral("values_widget"))
         ->findChild<QLineEdit*>(QStringLiteral("value_edit_%1").arg(index));
+}
+
+// The field a value of the parameter is typed into: the bit pattern's Value field or a values row.
+QLineEdit* TMainWindowDetailTest::Editor_Field(TVantrel& window, const QString& key, int index)
+{
+    if (TVantrelTestAccess::Parameters(window).Get_Parameter(key).type ==
+        TParameters::TYPE_INTEGER_BIT_PATTERN)
+    {
+        return window.findChild<QWidget*>(QStringLiteral("bitfield_widget"))
+            ->findChild<QLineEdit*>(QStringLiteral("value_edit"));
+    }
+    return Value_Edit_Field(window, index);
 }
 
 // The values editor reports a finished edit when the field's editing ends.
@@ -163,6 +204,14 @@ void TMainWindowDetailTest::Value_Edit_data()
     QTest::newRow("element 1 of a real array")
         << false << "TTP_DECL" << 1 << "300.5" << QVariantList({250.0, 300.5, 125.0})
         << QVariantList({250.0, 250.0, 125.0}) << "TTP_DECL.2  = 300.500000";
+    QTest::newRow("whole number in exponent form")
+        << false << "DEA_TAPS" << 0 << "1e3" << QVariantList({1000}) << QVariantList({8})
+        << "DEA_TAPS    = 1000.000000";
+    QTest::newRow("negative whole number") << false << "DEA_TAPS" << 0 << " -3 " << QVariantList({-3})
+                                           << QVariantList({8}) << "DEA_TAPS    = -3.000000";
+    QTest::newRow("bit pattern typed into its Value field")
+        << false << "CMMCONFG" << 0 << "-9" << QVariantList({-9}) << QVariantList({2048})
+        << "CMMCONFG    = -9.000000";
     QTest::newRow("text value") << true << "EXAMPLE_TEXT" << 0 << "Line 4"
                                 << QVariantList({QStringLiteral("Line 4")})
                                 << QVariantList({QStringLiteral("Line 3")}) << QString();
@@ -184,16 +233,28 @@ void TMainWindowDetailTest::Value_Edit()
     QVERIFY(Select_Key(window->findChild<QListWidget*>(QStringLiteral("parameter_list")), key));
     const QString title = window->findChild<QLabel*>(QStringLiteral("title_label"))->text();
 
-    Finish_Edit(Value_Edit_Field(*window, index), text);
+    Finish_Edit(Editor_Field(*window, key, index), text);
 
     const TParameters::TParameter parameter = TVantrelTestAccess::Parameters(*window).Get_Parameter(key);
     QVERIFY(parameter.changed);
+    if (parameter.type == TParameters::TYPE_INTEGER_BIT_PATTERN)
+    {
+        // The boxes follow a typed value as the value follows a click.
+        QWidget* bitfield = window->findChild<QWidget*>(QStringLiteral("bitfield_widget"));
+        for (int bit = 0; bit < 32; ++bit)
+        {
+            const bool set = (static_cast<quint32>(values.first().toInt()) >> bit) & 1U;
+            QCOMPARE(bitfield->findChild<QCheckBox*>(QStringLiteral("bit_check_%1").arg(bit))->isChecked(),
+                     set);
+        }
+    }
     QVariantList current;
     QVariantList original;
     switch (parameter.type)
     {
     case TParameters::TYPE_INTEGER:
     case TParameters::TYPE_INTEGER_ARRAY:
+    case TParameters::TYPE_INTEGER_BIT_PATTERN:
         for (int value : parameter.integer_values)
             current << value;
         for (int value : parameter.original_integer_values)
@@ -267,21 +328,187 @@ void TMainWindowDetailTest::Bit_Pattern_Edit()
                 .contains(QStringLiteral("CMMCONFG    = 2049.000000")));
 }
 
+void TMainWindowDetailTest::Refused_Text_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("letters in an integer") << "DEA_TAPS"
+                                           << "abc"
+                                           << "Not a finite number: abc";
+    QTest::newRow("number followed by a path") << "DEA_TAPS"
+                                               << "9/tmp"
+                                               << "Not a finite number: 9/tmp";
+    QTest::newRow("fraction in an integer") << "DEA_TAPS"
+                                            << "7.99"
+                                            << "Not a whole number: 7.99";
+    QTest::newRow("integer beyond 32 bits") << "DEA_TAPS"
+                                            << "3000000000"
+                                            << "Outside the 32-bit integer range: 3000000000";
+    QTest::newRow("not a number in a real") << "TTP_DECL"
+                                            << "nan"
+                                            << "Not a finite number: nan";
+    QTest::newRow("real beyond the double range") << "TTP_DECL"
+                                                  << "1.5e400"
+                                                  << "Not a finite number: 1.5e400";
+    QTest::newRow("infinity in a real") << "TTP_DECL"
+                                        << "inf"
+                                        << "Not a finite number: inf";
+    QTest::newRow("letters in a bit pattern") << "CMMCONFG"
+                                              << "abc"
+                                              << "Not a finite number: abc";
+    QTest::newRow("fraction in a bit pattern") << "CMMCONFG"
+                                               << "1.5"
+                                               << "Not a whole number: 1.5";
+}
+
+void TMainWindowDetailTest::Refused_Text()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, text);
+    QFETCH(QString, reason);
+
+    auto window = Open(QStringLiteral("refuse.asc"), Constants_File());
+    QVERIFY(window);
+    QVERIFY(Select_Key(window->findChild<QListWidget*>(QStringLiteral("parameter_list")), key));
+    const TParameters::TParameter before = TVantrelTestAccess::Parameters(*window).Get_Parameter(key);
+    QLineEdit* field = Editor_Field(*window, key, 0);
+
+    Finish_Edit(field, text);
+
+    // The stored value stays; the field keeps the user's text, marked with the reason.
+    const TParameters::TParameter after = TVantrelTestAccess::Parameters(*window).Get_Parameter(key);
+    QVERIFY(!after.changed);
+    QCOMPARE(after.integer_values, before.integer_values);
+    QCOMPARE(after.double_values, before.double_values);
+    QCOMPARE(field->text(), text);
+    QCOMPARE(field->toolTip(), reason);
+    QVERIFY(field->styleSheet().contains(QStringLiteral("red")));
+    QCOMPARE(window->findChild<QStatusBar*>(QStringLiteral("status_bar"))->currentMessage(),
+             QStringLiteral("ERR:  ") + reason);
+
+    // The next valid entry is stored and clears the mark.
+    Finish_Edit(field, QStringLiteral("12"));
+    const TParameters::TParameter fixed = TVantrelTestAccess::Parameters(*window).Get_Parameter(key);
+    QVERIFY(fixed.changed);
+    QCOMPARE(fixed.integer_values.isEmpty() ? fixed.double_values.first() : fixed.integer_values.first(),
+             12.0);
+    QVERIFY(field->toolTip().isEmpty());
+    QVERIFY(field->styleSheet().isEmpty());
+}
+
+void TMainWindowDetailTest::Unaltered_Field_Still_Counts_As_Edit_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<double>("stored");
+
+    QTest::newRow("integer") << "WIDE_NUM" << 3.0;
+    QTest::newRow("real with nine decimals, fraction above half") << "MAXSPEED" << 0.623456789;
+    QTest::newRow("real too small for fifteen decimals") << "MAXSPEED" << 1e-16;
+    QTest::newRow("real whose last bit lies beyond fifteen decimals")
+        << "MAXSPEED" << std::nextafter(2.0, 3.0);
+}
+
 void TMainWindowDetailTest::Unaltered_Field_Still_Counts_As_Edit()
 {
+    QFETCH(QString, key);
+    QFETCH(double, stored);
+
     auto window = Open(QStringLiteral("leave.asc"), Constants_File());
     QVERIFY(window);
-    QVERIFY(Select_Key(window->findChild<QListWidget*>(QStringLiteral("parameter_list")),
-                       QStringLiteral("WIDE_NUM")));
+    TParameters& parameters = TVantrelTestAccess::Parameters(*window);
+    TParameters::TParameter planted = parameters.Get_Parameter(key);
+    if (!planted.double_values.isEmpty())
+    {
+        planted.double_values = {stored};
+        parameters.Update_Parameter(planted);
+    }
+    QVERIFY(Select_Key(window->findChild<QListWidget*>(QStringLiteral("parameter_list")), key));
 
     QLineEdit* field = Value_Edit_Field(*window, 0);
     Finish_Edit(field, field->text());
 
-    const TParameters::TParameter parameter =
-        TVantrelTestAccess::Parameters(*window).Get_Parameter(QStringLiteral("WIDE_NUM"));
+    // Leaving the field as it was shown marks the parameter changed and keeps its value bit for bit.
+    const TParameters::TParameter parameter = parameters.Get_Parameter(key);
     QVERIFY(parameter.changed);
-    QCOMPARE(parameter.integer_values, QVector<int>({3}));
-    QCOMPARE(parameter.original_integer_values, QVector<int>({3}));
+    if (parameter.double_values.isEmpty())
+    {
+        QCOMPARE(parameter.integer_values, QVector<int>({3}));
+        QCOMPARE(parameter.original_integer_values, QVector<int>({3}));
+    }
+    else
+    {
+        QVERIFY2(parameter.double_values.first() == stored,
+                 qPrintable(QString::number(parameter.double_values.first(), 'g', 17)));
+    }
+}
+
+void TMainWindowDetailTest::Command_Finishes_Edit_In_Progress_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("rules pane execute button") << "DEA_TAPS"
+                                               << "9"
+                                               << "execute_button" << 9;
+    QTest::newRow("execute rules action") << "DEA_TAPS"
+                                          << "9"
+                                          << "execute_action" << 9;
+    QTest::newRow("export action, options cancelled") << "DEA_TAPS"
+                                                      << "9"
+                                                      << "export_action" << 9;
+    QTest::newRow("new action, answered no") << "DEA_TAPS"
+                                             << "9"
+                                             << "new_action" << 9;
+    QTest::newRow("open action, cancelled") << "DEA_TAPS"
+                                            << "9"
+                                            << "open_action" << 9;
+    QTest::newRow("refused text keeps the stored value") << "DEA_TAPS"
+                                                         << "x"
+                                                         << "execute_action" << 8;
+    QTest::newRow("bit pattern Value field") << "CMMCONFG"
+                                             << "7"
+                                             << "execute_action" << 7;
+}
+
+void TMainWindowDetailTest::Command_Finishes_Edit_In_Progress()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, typed);
+    QFETCH(QString, command);
+    QFETCH(int, expected);
+
+    auto window = Open(QStringLiteral("finish.asc"), Constants_File());
+    QVERIFY(window);
+    QVERIFY(Select_Key(window->findChild<QListWidget*>(QStringLiteral("parameter_list")), key));
+
+    // Typed but not finished: the field still has the focus when the command starts.
+    QLineEdit* field = Editor_Field(*window, key, 0);
+    field->selectAll();
+    QTest::keyClicks(field, typed);
+    QCOMPARE(TVantrelTestAccess::Parameters(*window).Get_Parameter(key).integer_values.first(),
+             key == QLatin1String("CMMCONFG") ? 2048 : 8);
+
+    if (command == QLatin1String("export_action"))
+    {
+        Answer_Next_Dialog([](QDialog* dialog) { dialog->reject(); });
+    }
+    TMessageBox::Queue_Answer(QMessageBox::No);
+    if (command == QLatin1String("execute_button"))
+    {
+        window->findChild<QToolButton*>(command)->click();
+    }
+    else
+    {
+        window->findChild<QAction*>(command)->trigger();
+    }
+    TMessageBox::Clear_Answers();
+
+    QCOMPARE(TVantrelTestAccess::Parameters(*window).Get_Parameter(key).integer_values.first(), expected);
+    QCOMPARE(field->text(), typed);
 }
 
 void TMainWindowDetailTest::Reselecting_Shows_Edited_Values()
@@ -354,6 +581,82 @@ void TMainWindowDetailTest::Record_Without_Type_Shows_The_Empty_Page()
         TVantrelTestAccess::Parameters(*window).Get_Parameter(QStringLiteral("DEA_TAPS"));
     QVERIFY(!taps.changed);
     QCOMPARE(taps.integer_values, QVector<int>({8}));
+}
+
+void TMainWindowDetailTest::Names_And_Descriptions_Are_Plain_Text()
+{
+    auto window = Open(QStringLiteral("markup.asc"), Constants_File());
+    QVERIFY(window);
+    TParameters::TParameter marked_up;
+    marked_up.key = QStringLiteral("MARKUP");
+    marked_up.name = QStringLiteral("<b>Bold</b> name");
+    marked_up.description = QStringLiteral("<i>Probe</i> & deflection < 5");
+    marked_up.type = TParameters::TYPE_INTEGER;
+    marked_up.integer_values = {1};
+    QVERIFY(TVantrelTestAccess::Parameters(*window).Add_Parameter(marked_up));
+    QListWidget* list = window->findChild<QListWidget*>(QStringLiteral("parameter_list"));
+    list->addItem(marked_up.key);
+    QVERIFY(Select_Key(list, marked_up.key));
+
+    QLabel* title = window->findChild<QLabel*>(QStringLiteral("title_label"));
+    QLabel* description = window->findChild<QLabel*>(QStringLiteral("description_label"));
+    QCOMPARE(title->text(), QStringLiteral("[000]  MARKUP - <b>Bold</b> name"));
+    QCOMPARE(title->textFormat(), Qt::PlainText);
+    QCOMPARE(description->text(), marked_up.description);
+    QCOMPARE(description->textFormat(), Qt::PlainText);
+}
+
+void TMainWindowDetailTest::Window_Shortcut_Wins_Over_Text_Field_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("key");
+
+    QTest::newRow("Ctrl+E in the search field") << "search_edit" << int(Qt::Key_E);
+    QTest::newRow("Ctrl+E in a value field") << "value_edit_0" << int(Qt::Key_E);
+    QTest::newRow("Ctrl+N in a value field") << "value_edit_0" << int(Qt::Key_N);
+}
+
+void TMainWindowDetailTest::Window_Shortcut_Wins_Over_Text_Field()
+{
+    QFETCH(QString, field);
+    QFETCH(int, key);
+
+    auto window = Open(QStringLiteral("keys.asc"), Constants_File());
+    QVERIFY(window);
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(Select_Key(window->findChild<QListWidget*>(QStringLiteral("parameter_list")),
+                       QStringLiteral("DEA_TAPS")));
+    QLineEdit* edit = window->findChild<QLineEdit*>(field);
+    // Under the X11 key scheme a line edit claims Ctrl+E (end of line) and other Ctrl keys before any
+    // shortcut sees them; the headless platform's scheme does not, so the field claims them here.
+    TClaimCtrlKeys claim;
+    edit->installEventFilter(&claim);
+    edit->setFocus();
+    edit->setCursorPosition(0);
+    const QString text = edit->text();
+
+    // Export asks for its options first; New asks whether to clear.
+    const auto answered = key == Qt::Key_E ? Answer_Next_Dialog([](QDialog* dialog) { dialog->reject(); })
+                                           : std::shared_ptr<bool>();
+    TMessageBox::Queue_Answer(QMessageBox::No);
+    QTest::keyClick(edit, static_cast<Qt::Key>(key), Qt::ControlModifier);
+    if (answered)
+    {
+        QTRY_VERIFY(*answered);
+    }
+    else
+    {
+        QCOMPARE(TMessageBox::Pending_Answers(), 0);
+    }
+    TMessageBox::Clear_Answers();
+
+    // The key did not reach the field.
+    QCOMPARE(edit->text(), text);
+    QCOMPARE(edit->cursorPosition(), 0);
+    QCOMPARE(TVantrelTestAccess::Parameters(*window).Get_Parameter(QStringLiteral("DEA_TAPS")).integer_values,
+             QVector<int>({8}));
 }
 
 QTEST_MAIN(TMainWindowDetailTest)

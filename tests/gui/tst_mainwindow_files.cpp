@@ -5,9 +5,11 @@
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QUrl>
 #include <QtTest>
 
@@ -202,8 +204,20 @@ void TMainWindowFilesTest::Failed_Open_Empties_The_Window()
     QVERIFY(!widgets.export_action->isEnabled());
     QCOMPARE(TVantrelTestAccess::Parameters(window).Parameter_Count(), 0);
 
-    // The error stays in the status bar until the next message: no time-out.
+    // The error stays in the status bar until the next message: no time-out, and hovering menu
+    // entries and tool bar buttons, none of which has a status tip, does not wipe it.
     QTest::qWait(50);
+    QCOMPARE(widgets.status->currentMessage(), message);
+    for (QAction* action : window.findChild<QMenu*>(QStringLiteral("file_menu"))->actions())
+    {
+        action->showStatusText(window.menuBar());
+    }
+    for (QAction* action : window.findChild<QToolBar*>(QStringLiteral("tool_bar"))->actions())
+    {
+        action->showStatusText(window.findChild<QToolBar*>(QStringLiteral("tool_bar")));
+    }
+    window.open_answers.clear();
+    widgets.open_action->trigger();
     QCOMPARE(widgets.status->currentMessage(), message);
 }
 

@@ -213,6 +213,14 @@ void TRuleEditorDialogTest::reset_shows_group_sorted()
     QVERIFY(d_rules.Add_Rule(SERVO, Testing::Rule_Item(QStringLiteral("Gain"))));
     d_editor->Reset(SERVO, &d_rules);
     QCOMPARE(Entries(), QStringList({"Gain"}));
+
+    // A group name is the user's text, never markup.
+    const QString marked_up = QStringLiteral("<b>G</b>");
+    QVERIFY(d_rules.Create_Group(marked_up));
+    d_editor->Reset(marked_up, &d_rules);
+    QLabel* label = d_editor->findChild<QLabel*>(QStringLiteral("group_label"));
+    QCOMPARE(label->text(), marked_up);
+    QCOMPARE(label->textFormat(), Qt::PlainText);
 }
 
 void TRuleEditorDialogTest::reset_on_empty_group()

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
+#include <cmath>
 
 class TValuesWidgetTest : public QObject
 {
@@ -112,7 +113,12 @@ void TValuesWidgetTest::Set_Float_Precision_data()
     QTest::newRow("half, six decimals") << 2.5 << QStringLiteral("2.500000");
     QTest::newRow("digits past the fourth decimal, fifteen")
         << 0.123456789 << QStringLiteral("0.123456789000000");
-    QTest::newRow("fraction above one half, six") << 0.623456789 << QStringLiteral("0.623457");
+    QTest::newRow("fraction above one half, fifteen") << 0.623456789 << QStringLiteral("0.623456789000000");
+    // Where no fixed form reads back as the same number, the shortest text that does.
+    QTest::newRow("too small for fifteen decimals") << 1e-16 << QStringLiteral("1e-16");
+    QTest::newRow("far too small for fifteen decimals") << 1e-300 << QStringLiteral("1e-300");
+    QTest::newRow("last bit beyond fifteen decimals")
+        << std::nextafter(2.0, 3.0) << QStringLiteral("2.0000000000000004");
     QTest::newRow("negative with fine digits, fifteen") << -0.12345 << QStringLiteral("-0.123450000000000");
     QTest::newRow("whole number, six") << 2.0 << QStringLiteral("2.000000");
 }
