@@ -3,8 +3,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# The install test also runs the desktop entry and AppStream validators.
-VANTREL_EXTRA_PACKAGES="desktop-file-utils appstream" bash tools/install-deps.sh
+# The install test also runs the desktop entry and AppStream validators; clang-format checks the layout.
+VANTREL_EXTRA_PACKAGES="desktop-file-utils appstream clang-format" bash tools/install-deps.sh
+
+# Formatting first: it is cheap and the most common reason a change needs another round.
+git ls-files -z -- 'core/*' 'src/*' 'tests/*' 'bench/*' 'fuzz/*' \
+    | grep -zE '\.(cpp|h)$' | xargs -0 clang-format --dry-run --Werror
 
 jobs=$(nproc 2>/dev/null || echo 2)
 export QT_QPA_PLATFORM=offscreen
