@@ -1,20 +1,17 @@
 #include "vantrel.h"
 
 #include "bitfieldwidget.h"
-#include "creategroupdialog.h"
 #include "exportoptionsdialog.h"
 #include "messagebox.h"
 #include "recentfiles.h"
-#include "ruleeditordialog.h"
-#include "rulerun.h"
+#include "rulespane.h"
 #include "utilities.h"
 #include "valueswidget.h"
+#include "windowsettings.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QCoreApplication>
 #include <QDir>
 #include <QDockWidget>
 #include <QDragEnterEvent>
@@ -39,7 +36,6 @@
 #include <QStatusTipEvent>
 #include <QTextCursor>
 #include <QToolBar>
-#include <QToolButton>
 #include <QUrl>
 
 // The images live in the static gui library; whoever builds a window (the program or a test) needs
@@ -54,33 +50,6 @@ static void Register_Resources()
     Q_UNUSED(registered);
 }
 
-namespace
-{
-const QPoint DEFAULT_POSITION(30, 30);
-const QSize DEFAULT_SIZE(1008, 519);
-const int DEFAULT_SPLITTER_LIST = 300;
-const int DEFAULT_SPLITTER_DETAIL = 700;
-
-const QString KEY_POSITION = QStringLiteral("Mainwindow_Position");
-const QString KEY_SIZE = QStringLiteral("Mainwindow_Size");
-const QString KEY_SPLITTER_0 = QStringLiteral("Splitter_Size_0");
-const QString KEY_SPLITTER_1 = QStringLiteral("Splitter_Size_1");
-const QString KEY_DEFAULT_RULE_GROUP = QStringLiteral("Default_Rule_Group");
-const QString KEY_EXPORT_CHANGED_ONLY = QStringLiteral("Export_Changed_Only");
-const QString KEY_EXPORT_ORIGINAL_VALUES = QStringLiteral("Export_Original_Values");
-const QString KEY_EXPORT_MATCHES_IMPORT = QStringLiteral("Export_Matches_Import");
-const QString KEY_RECENT_FILES = QStringLiteral("Recent_Files");
-
-QToolButton* Make_Rules_Button(QWidget* parent, const QString& name, const QString& icon)
-{
-    QToolButton* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setIcon(QIcon(icon));
-    button->setFixedSize(20, 20);
-    return button;
-}
-} // namespace
-
 TVantrel::TVantrel(const QWidget* parent, Qt::WindowFlags flags)
     : QMainWindow(const_cast<QWidget*>(parent), flags)
 {
@@ -94,6 +63,7 @@ TVantrel::TVantrel(const QWidget* parent, Qt::WindowFlags flags)
     d_message_box = new TMessageBox(this);
     const QString settings_file = d_data_path + QStringLiteral("/settings.ini");
     d_settings = std::make_unique<QSettings>(settings_file, QSettings::IniFormat);
+    d_window_settings.Read(*d_settings);
 
     Restore_Geometry();
 
@@ -106,7 +76,7 @@ TVantrel::TVantrel(const QWidget* parent, Qt::WindowFlags flags)
     Create_Tool_Bar();
     Create_Layout();
     Restore_Splitter_Sizes();
-    Load_Rules_Pane();
+    d_rules_pane->Load(d_window_settings.default_rule_group);
     Set_Texts();
     Make_Connections();
     // Key presses reach the focused field first; the window looks at them on the way (eventFilter).
@@ -161,20 +131,18 @@ void TVantrel::Create_Data_Path()
 
 void TVantrel::Restore_Geometry()
 {
-    const QPoint position = d_settings->value(KEY_POSITION, DEFAULT_POSITION).toPoint();
-    const QSize size = d_settings->value(KEY_SIZE, DEFAULT_SIZE).toSize();
-
-    QRect available(QPoint(0, 0), DEFAULT_SIZE);
+    const TWindowSettings defaults;
+    QRect available(QPoint(0, 0), defaults.size);
     if (QScreen* screen = QGuiApplication::primaryScreen())
     {
         available = screen->availableGeometry();
     }
 
-    const QRect visible = QRect(position, size).intersected(available);
+    const QRect visible = QRect(d_window_settings.position, d_window_settings.size).intersected(available);
     if (visible.right() < visible.left() || visible.bottom() < visible.top())
     {
-        resize(DEFAULT_SIZE);
-        move(DEFAULT_POSITION);
+        resize(defaults.size);
+        move(defaults.position);
     }
     else
     {
@@ -234,7 +202,7 @@ void TVantrel::Create_Actions()
     QMenu* recent_menu = file_menu->addMenu(QStringLiteral("Open &Recent"));
     recent_menu->setObjectName(QStringLiteral("recent_menu"));
     d_recent_files = new TRecentFiles(recent_menu);
-    d_recent_files->Set_Files(d_settings->value(KEY_RECENT_FILES).toStringList());
+    d_recent_files->Set_Files(d_window_settings.recent_files);
     file_menu->addAction(d_execute_action);
     file_menu->addAction(d_export_action);
     file_menu->addSeparator();
@@ -254,10 +222,6 @@ void TVantrel::Create_Actions()
 
 void TVantrel::Create_Tool_Bar()
 {
-    QWidget* central_widget = new QWidget(this);
-    central_widget->setObjectName(QStringLiteral("central_widget"));
-    setCentralWidget(central_widget);
-
     d_tool_bar = new QToolBar(this);
     d_tool_bar->setObjectName(QStringLiteral("tool_bar"));
     addToolBar(Qt::TopToolBarArea, d_tool_bar);
@@ -270,6 +234,9 @@ void TVantrel::Create_Tool_Bar()
 
 void TVantrel::Create_Layout()
 {
+    QWidget* central_widget = new QWidget(this);
+    central_widget->setObjectName(QStringLiteral("central_widget"));
+    setCentralWidget(central_widget);
     QGridLayout* central_layout = new QGridLayout(centralWidget());
 
     d_splitter = new QSplitter(Qt::Horizontal, centralWidget());
@@ -282,6 +249,17 @@ void TVantrel::Create_Layout()
     d_notice_label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     central_layout->addWidget(d_notice_label, 1, 0);
 
+    Create_List_Side();
+    Create_Detail_Side();
+    d_rules_pane = new TRulesPane(&d_rules, &d_parameters, d_message_box, d_fixed_font, d_rules_dock);
+    d_rules_dock->setWidget(d_rules_pane);
+
+    d_new_action->setEnabled(false);
+    d_export_action->setEnabled(false);
+}
+
+void TVantrel::Create_List_Side()
+{
     // The list side: search, keys of the loaded parameters, and the values as rule variables.
     QWidget* list_side = new QWidget(d_splitter);
     list_side->setObjectName(QStringLiteral("list_side"));
@@ -313,7 +291,10 @@ void TVantrel::Create_Layout()
     list_layout->addWidget(d_variables_text, 2, 0, 1, 2);
 
     d_splitter->addWidget(list_side);
+}
 
+void TVantrel::Create_Detail_Side()
+{
     // The detail side: what the selected parameter is and an editor that fits its value type.
     QWidget* detail_side = new QWidget(d_splitter);
     detail_side->setObjectName(QStringLiteral("detail_side"));
@@ -356,76 +337,16 @@ void TVantrel::Create_Layout()
     detail_layout->addWidget(d_editor_stack, 2, 0);
 
     d_splitter->addWidget(detail_side);
-
-    // The rules pane, the dock's content.
-    QWidget* rules_pane = new QWidget(d_rules_dock);
-    rules_pane->setObjectName(QStringLiteral("rules_pane"));
-    QGridLayout* rules_layout = new QGridLayout(rules_pane);
-
-    d_rules_label = new QLabel(rules_pane);
-    d_rules_label->setObjectName(QStringLiteral("rules_label"));
-    rules_layout->addWidget(d_rules_label, 0, 0);
-
-    d_rule_group_combo = new QComboBox(rules_pane);
-    d_rule_group_combo->setObjectName(QStringLiteral("rule_group_combo"));
-    d_rule_group_combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    rules_layout->addWidget(d_rule_group_combo, 0, 1);
-
-    d_add_group_button = Make_Rules_Button(rules_pane, QStringLiteral("add_group_button"),
-                                           QStringLiteral(":/gui/gui_add.png"));
-    d_remove_group_button = Make_Rules_Button(rules_pane, QStringLiteral("remove_group_button"),
-                                              QStringLiteral(":/gui/gui_remove.png"));
-    d_edit_rules_button = Make_Rules_Button(rules_pane, QStringLiteral("edit_rules_button"),
-                                            QStringLiteral(":/gui/gui_edit.png"));
-    d_execute_button =
-        Make_Rules_Button(rules_pane, QStringLiteral("execute_button"), QStringLiteral(":/gui/gui_play.png"));
-    rules_layout->addWidget(d_add_group_button, 0, 2);
-    rules_layout->addWidget(d_remove_group_button, 0, 3);
-    rules_layout->addWidget(d_edit_rules_button, 0, 4);
-    rules_layout->addWidget(d_execute_button, 0, 5);
-
-    d_rules_text = new QPlainTextEdit(rules_pane);
-    d_rules_text->setObjectName(QStringLiteral("rules_text"));
-    d_rules_text->setFont(d_fixed_font);
-    d_rules_text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    d_rules_text->setReadOnly(true);
-    rules_layout->addWidget(d_rules_text, 1, 0, 1, 6);
-
-    d_rules_dock->setWidget(rules_pane);
-
-    d_new_action->setEnabled(false);
-    d_export_action->setEnabled(false);
 }
 
 void TVantrel::Restore_Splitter_Sizes()
 {
-    const int list_size = d_settings->value(KEY_SPLITTER_0, DEFAULT_SPLITTER_LIST).toInt();
-    const int detail_size = d_settings->value(KEY_SPLITTER_1, DEFAULT_SPLITTER_DETAIL).toInt();
-    d_splitter->setSizes({list_size, detail_size});
-}
-
-void TVantrel::Load_Rules_Pane()
-{
-    // A missing rules file is a first start, not an error: the store simply begins empty.
-    d_rules.Load_Rules();
-    d_rule_group_combo->addItems(d_rules.Rule_Groups());
-
-    const QString default_group = d_settings->value(KEY_DEFAULT_RULE_GROUP, QString()).toString();
-    if (!default_group.isEmpty())
-    {
-        const int index =
-            d_rule_group_combo->findText(default_group, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (index >= 0)
-        {
-            d_rule_group_combo->setCurrentIndex(index);
-        }
-    }
+    d_splitter->setSizes({d_window_settings.list_width, d_window_settings.detail_width});
 }
 
 void TVantrel::Set_Texts()
 {
     setWindowTitle(QStringLiteral("Vantrel Version 1.0"));
-    d_rules_label->setText(QStringLiteral("Rules:"));
     d_notice_label->setText(
         QStringLiteral("Changes stay in this program until exported; nothing is sent to the controller."));
 }
@@ -443,10 +364,7 @@ void TVantrel::Make_Connections()
     connect(d_search_edit, &QLineEdit::textEdited, this, &TVantrel::Search_Changed);
     connect(d_bitfield_widget, &TBitfieldWidget::Value_Changed, this, &TVantrel::Value_Changed);
     connect(d_values_widget, qOverload<int>(&TValuesWidget::Value_Changed), this, &TVantrel::Value_Changed);
-    connect(d_add_group_button, &QToolButton::clicked, this, &TVantrel::Add_Group);
-    connect(d_remove_group_button, &QToolButton::clicked, this, &TVantrel::Remove_Group);
-    connect(d_edit_rules_button, &QToolButton::clicked, this, &TVantrel::Edit_Rules);
-    connect(d_execute_button, &QToolButton::clicked, this, &TVantrel::Execute_Rules);
+    connect(d_rules_pane, &TRulesPane::Execute_Requested, this, &TVantrel::Execute_Rules);
     connect(d_recent_files, &TRecentFiles::Open_Requested, this, &TVantrel::Open_Parameter_File);
     connect(d_recent_files, &TRecentFiles::File_Vanished, this, &TVantrel::Recent_File_Vanished);
 }
@@ -506,24 +424,20 @@ void TVantrel::closeEvent(QCloseEvent* event)
 
     if (d_export_options_dialog)
     {
-        const Utilities::TExportOptions options = d_export_options_dialog->Export_Options();
-        d_settings->setValue(KEY_EXPORT_CHANGED_ONLY, options.changed_only);
-        d_settings->setValue(KEY_EXPORT_ORIGINAL_VALUES, options.original_values);
-        d_settings->setValue(KEY_EXPORT_MATCHES_IMPORT, options.matches_import);
+        d_window_settings.export_options = d_export_options_dialog->Export_Options();
+        d_window_settings.export_options_shown = true;
     }
-
     const QList<int> sizes = d_splitter->sizes();
     if (sizes.size() >= 2)
     {
-        d_settings->setValue(KEY_SPLITTER_0, sizes.at(0));
-        d_settings->setValue(KEY_SPLITTER_1, sizes.at(1));
+        d_window_settings.list_width = sizes.at(0);
+        d_window_settings.detail_width = sizes.at(1);
     }
-
-    d_settings->setValue(KEY_POSITION, pos());
-    d_settings->setValue(KEY_SIZE, size());
-    d_settings->setValue(KEY_DEFAULT_RULE_GROUP, d_rule_group_combo->currentText());
-    d_settings->setValue(KEY_RECENT_FILES, d_recent_files->Files());
-    d_settings->sync();
+    d_window_settings.position = pos();
+    d_window_settings.size = size();
+    d_window_settings.default_rule_group = d_rules_pane->Current_Group();
+    d_window_settings.recent_files = d_recent_files->Files();
+    d_window_settings.Write(*d_settings);
 
     event->accept();
 }
@@ -619,7 +533,7 @@ void TVantrel::Open_Parameter_File(const QString& path)
 
     d_parameter_list->addItems(d_parameters.Get_Parameter_List(QString()));
     Update_Variable_List();
-    d_rules_text->clear();
+    d_rules_pane->Clear_Report();
 
     d_new_action->setEnabled(true);
     d_export_action->setEnabled(true);
@@ -640,7 +554,7 @@ void TVantrel::Reset_View()
     d_search_edit->clear();
     d_selected_parameter.clear();
     d_variables_text->clear();
-    d_rules_text->clear();
+    d_rules_pane->Clear_Report();
 
     d_new_action->setEnabled(false);
     d_export_action->setEnabled(false);
@@ -653,12 +567,7 @@ void TVantrel::File_Export()
     {
         d_export_options_dialog = new TExportOptionsDialog(this);
         d_export_options_dialog->setObjectName(QStringLiteral("export_options_dialog"));
-
-        Utilities::TExportOptions options;
-        options.changed_only = d_settings->value(KEY_EXPORT_CHANGED_ONLY, true).toBool();
-        options.original_values = d_settings->value(KEY_EXPORT_ORIGINAL_VALUES, true).toBool();
-        options.matches_import = d_settings->value(KEY_EXPORT_MATCHES_IMPORT, true).toBool();
-        d_export_options_dialog->Reset(options);
+        d_export_options_dialog->Reset(d_window_settings.export_options);
     }
 
     if (d_export_options_dialog->exec() != QDialog::Accepted)
@@ -907,106 +816,28 @@ void TVantrel::Update_Variable_List()
     d_variables_text->blockSignals(was_blocked);
 }
 
-void TVantrel::Add_Rules_Text(const QString& text, bool bold)
-{
-    if (bold)
-    {
-        // Rule names come from the user; escaped, a name like "<b" cannot turn the rest of the report
-        // into markup.
-        d_rules_text->appendHtml(QStringLiteral("<html><b>%1</b></html>").arg(text.toHtmlEscaped()));
-    }
-    else
-    {
-        d_rules_text->appendPlainText(text);
-    }
-}
-
 void TVantrel::Execute_Rules()
 {
-    if (d_rules_running)
+    // A run gives the event loop a turn between rules; a second press meanwhile must not touch the edit.
+    if (d_rules_pane->Is_Running())
     {
         return;
     }
     Finish_Edit_In_Progress();
-
-    QTextCursor cursor = d_rules_text->textCursor();
-    d_rules_text->clear();
-
-    const std::vector<TRules::TRuleItem> rules = d_rules.Rules(d_rule_group_combo->currentText());
-    const bool was_blocked = d_rules_text->blockSignals(true);
-
-    if (!rules.empty())
-    {
-        d_rules_running = true;
-        Add_Rules_Text(TRuleRun::Header_Line(), false);
-        TRuleRun(d_parameters.Get_Variables())
-            .Run_Group(rules,
-                       [this](const TRuleRun::TRuleResult& result)
-                       {
-                           for (const TRuleRun::TReportLine& line : result.lines)
-                           {
-                               Add_Rules_Text(line.text, line.bold);
-                           }
-                           QCoreApplication::processEvents();
-                       });
-        d_rules_running = false;
-    }
-
-    d_rules_text->blockSignals(was_blocked);
-    cursor.movePosition(QTextCursor::Start);
-    d_rules_text->setTextCursor(cursor);
+    d_rules_pane->Execute_Rules();
 }
 
 void TVantrel::Add_Group()
 {
-    if (!d_create_group_dialog)
-    {
-        d_create_group_dialog = new TCreateGroupDialog(this);
-        d_create_group_dialog->setObjectName(QStringLiteral("create_group_dialog"));
-    }
-
-    d_create_group_dialog->Reset(d_rules.Rule_Groups());
-    if (d_create_group_dialog->exec() != QDialog::Accepted)
-    {
-        return;
-    }
-
-    const QString name = d_create_group_dialog->Group_Name();
-    if (!d_rules.Create_Group(name))
-    {
-        return;
-    }
-
-    d_rule_group_combo->addItem(name);
-    const int index = d_rule_group_combo->findText(name, Qt::MatchFixedString);
-    if (index >= 0)
-    {
-        d_rule_group_combo->setCurrentIndex(index);
-    }
+    d_rules_pane->Add_Group();
 }
 
 void TVantrel::Remove_Group()
 {
-    if (!d_message_box->Ask_Question(QStringLiteral("Warning"),
-                                     QStringLiteral("Delete selected group of rules?")))
-    {
-        return;
-    }
-
-    const QString name = d_rule_group_combo->currentText();
-    const int index = d_rule_group_combo->currentIndex();
-    d_rules.Remove_Group(name);
-    d_rule_group_combo->removeItem(index);
+    d_rules_pane->Remove_Group();
 }
 
 void TVantrel::Edit_Rules()
 {
-    if (!d_rule_editor_dialog)
-    {
-        d_rule_editor_dialog = new TRuleEditorDialog(this);
-        d_rule_editor_dialog->setObjectName(QStringLiteral("rule_editor_dialog"));
-    }
-
-    d_rule_editor_dialog->Reset(d_rule_group_combo->currentText(), &d_rules);
-    d_rule_editor_dialog->exec();
+    d_rules_pane->Edit_Rules();
 }

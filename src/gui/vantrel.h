@@ -2,6 +2,7 @@
 
 #include "parameters.h"
 #include "rules.h"
+#include "windowsettings.h"
 
 #include <QFont>
 #include <QMainWindow>
@@ -10,7 +11,6 @@
 
 class QAction;
 class QCloseEvent;
-class QComboBox;
 class QDockWidget;
 class QDragEnterEvent;
 class QDropEvent;
@@ -24,13 +24,11 @@ class QSplitter;
 class QStackedWidget;
 class QStatusBar;
 class QToolBar;
-class QToolButton;
 class TBitfieldWidget;
-class TCreateGroupDialog;
 class TExportOptionsDialog;
 class TMessageBox;
 class TRecentFiles;
-class TRuleEditorDialog;
+class TRulesPane;
 class TValuesWidget;
 
 // The one main window: the loaded controller parameter list, the value editors, the rules pane and the
@@ -82,8 +80,9 @@ private:
     void Create_Actions();
     void Create_Tool_Bar();
     void Create_Layout();
+    void Create_List_Side();
+    void Create_Detail_Side();
     void Restore_Splitter_Sizes();
-    void Load_Rules_Pane();
     void Set_Texts();
     void Make_Connections();
 
@@ -91,7 +90,6 @@ private:
     void Refuse_Value(int index, const QString& reason);
     // Every command that reads or replaces the model first takes in what is typed in the value editor.
     void Finish_Edit_In_Progress();
-    void Add_Rules_Text(const QString& text, bool bold);
     void Reset_View();
     void Save_Rules_At_Close();
 
@@ -101,29 +99,23 @@ private:
     QAction* d_execute_action = nullptr;
     QAction* d_quit_action = nullptr;
     QAction* d_edit_rules_action = nullptr;
-    QComboBox* d_rule_group_combo = nullptr;
     QLabel* d_description_label = nullptr;
     QLabel* d_title_label = nullptr;
     QLineEdit* d_search_edit = nullptr;
     QListWidget* d_parameter_list = nullptr;
-    QPlainTextEdit* d_rules_text = nullptr;
     QPlainTextEdit* d_variables_text = nullptr;
     QStackedWidget* d_editor_stack = nullptr;
     QStatusBar* d_status_bar = nullptr;
-    QToolButton* d_add_group_button = nullptr;
-    QToolButton* d_remove_group_button = nullptr;
-    QToolButton* d_edit_rules_button = nullptr;
-    QToolButton* d_execute_button = nullptr;
     QFrame* d_empty_page = nullptr;
     QSplitter* d_splitter = nullptr;
     TBitfieldWidget* d_bitfield_widget = nullptr;
     TValuesWidget* d_values_widget = nullptr;
-    TRuleEditorDialog* d_rule_editor_dialog = nullptr;
-    TCreateGroupDialog* d_create_group_dialog = nullptr;
     TExportOptionsDialog* d_export_options_dialog = nullptr;
     TMessageBox* d_message_box = nullptr;
     TRecentFiles* d_recent_files = nullptr;
     std::unique_ptr<QSettings> d_settings;
+    TWindowSettings d_window_settings;
+    TRulesPane* d_rules_pane = nullptr;
     TRules d_rules;
     QString d_data_path;
     TParameters d_parameters;
@@ -135,8 +127,4 @@ private:
     QDockWidget* d_rules_dock = nullptr;
     QToolBar* d_tool_bar = nullptr;
     QLabel* d_notice_label = nullptr;
-    QLabel* d_rules_label = nullptr;
-    // A run hands control to the event loop between two rules; a second run started from there
-    // would clear the report under the first one and interleave their lines.
-    bool d_rules_running = false;
 };
