@@ -71,17 +71,6 @@ QString Write_Scratch_File(const QString& name, const uint8_t* data, size_t size
     return path;
 }
 
-bool Is_Integer_Kind(int type)
-{
-    return type == TParameters::TYPE_INTEGER || type == TParameters::TYPE_INTEGER_ARRAY ||
-           type == TParameters::TYPE_INTEGER_BIT_PATTERN;
-}
-
-bool Is_Real_Kind(int type)
-{
-    return type == TParameters::TYPE_DOUBLE || type == TParameters::TYPE_DOUBLE_ARRAY;
-}
-
 // What every loaded list promises whatever the file held: unique keys, no separator keys, every
 // record reachable by its key, and variables that the evaluator accepts.
 void Check_Model(const TParameters& parameters)
@@ -255,10 +244,10 @@ void Constants(const uint8_t* data, size_t size)
         Check(parameters.Load_Constants_File(content), "constants reader reported failure");
         for (const TParameters::TParameter& record : parameters.Parameters())
         {
-            Check(Is_Integer_Kind(record.type) || Is_Real_Kind(record.type), "constants type", record.key);
-            Check(Is_Integer_Kind(record.type) ? !record.integer_values.isEmpty()
-                                               : !record.double_values.isEmpty(),
-                  "constants record without values", record.key);
+            const TParameters::TValueKind kind = TParameters::Value_Kind(record.type);
+            Check(kind == TParameters::KIND_INTEGER || kind == TParameters::KIND_REAL, "constants type",
+                  record.key);
+            Check(TParameters::Value_Count(record) > 0, "constants record without values", record.key);
             Check(!record.changed && record.original_integer_values.isEmpty() &&
                       record.original_double_values.isEmpty(),
                   "constants record loaded as changed", record.key);
@@ -316,7 +305,7 @@ void Settings(const uint8_t* data, size_t size)
         for (const TParameters::TParameter& record : parameters.Parameters())
         {
             const bool numeric = !record.integer_values.isEmpty() || !record.double_values.isEmpty();
-            if (record.type == TParameters::TYPE_INTEGER || record.type == TParameters::TYPE_INTEGER_ARRAY)
+            if (TParameters::Value_Kind(record.type) == TParameters::KIND_INTEGER)
             {
                 Check(record.original_integer_values == record.integer_values, "settings integer originals");
             }

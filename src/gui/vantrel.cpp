@@ -620,126 +620,77 @@ void TVantrel::Parameter_Selection_Changed()
     }
     d_description_label->setText(parameter.description);
 
-    switch (parameter.type)
+    const TParameters::TValueKind kind = TParameters::Value_Kind(parameter.type);
+    if (parameter.type == TParameters::TYPE_INTEGER_BIT_PATTERN)
     {
-    case TParameters::TYPE_INTEGER:
-    case TParameters::TYPE_INTEGER_ARRAY:
-        d_values_widget->Reset(parameter.integer_values.size());
-        for (int index = 0; index < parameter.integer_values.size(); ++index)
-        {
-            d_values_widget->Set_Integer(index, parameter.integer_values.at(index));
-        }
-        d_editor_stack->setCurrentWidget(d_values_widget);
-        break;
-    case TParameters::TYPE_DOUBLE:
-    case TParameters::TYPE_DOUBLE_ARRAY:
-        d_values_widget->Reset(parameter.double_values.size());
-        for (int index = 0; index < parameter.double_values.size(); ++index)
-        {
-            d_values_widget->Set_Float(index, parameter.double_values.at(index));
-        }
-        d_editor_stack->setCurrentWidget(d_values_widget);
-        break;
-    case TParameters::TYPE_TEXT:
-    case TParameters::TYPE_TEXT_ARRAY:
-        d_values_widget->Reset(parameter.text_values.size());
-        for (int index = 0; index < parameter.text_values.size(); ++index)
-        {
-            d_values_widget->Set_Text(index, parameter.text_values.at(index));
-        }
-        d_editor_stack->setCurrentWidget(d_values_widget);
-        break;
-    case TParameters::TYPE_INTEGER_BIT_PATTERN:
         d_bitfield_widget->Reset();
         d_bitfield_widget->Set_Integer(parameter.integer_values.value(0));
         d_editor_stack->setCurrentWidget(d_bitfield_widget);
-        break;
-    default:
+        return;
+    }
+    if (kind == TParameters::KIND_NONE)
+    {
         // A record without a value type has nothing to edit. Leaving the previous editor on show
         // would offer the earlier parameter's values, and an edit there would be written to this one.
         d_editor_stack->setCurrentWidget(d_empty_page);
-        break;
+        return;
     }
+    const int count = TParameters::Value_Count(parameter);
+    d_values_widget->Reset(count);
+    for (int index = 0; index < count; ++index)
+    {
+        if (kind == TParameters::KIND_REAL)
+        {
+            d_values_widget->Set_Float(index, parameter.double_values.at(index));
+        }
+        else
+        {
+            d_values_widget->Set_Text(index, TParameters::Value_Text(parameter, index));
+        }
+    }
+    d_editor_stack->setCurrentWidget(d_values_widget);
 }
 
 void TVantrel::Value_Changed(int index)
 {
-    if (d_selected_parameter.isEmpty())
+    bool found = false;
+    TParameters::TParameter parameter = d_parameters.Get_Parameter(d_selected_parameter, &found);
+    const bool bit_pattern = parameter.type == TParameters::TYPE_INTEGER_BIT_PATTERN;
+    if (bit_pattern)
+    {
+        index = 0;
+    }
+    // A record without values shows no editor, so a signal here comes from a hidden editor: it holds
+    // another parameter's values and must not reach this one.
+    if (d_selected_parameter.isEmpty() || !found || index < 0 || index >= TParameters::Value_Count(parameter))
+    {
+        return;
+    }
+    // Only text the user changed is read: a field left as it was shown keeps the stored value bit for
+    // bit, even where the shown text rounds it.
+    if (!bit_pattern && !d_values_widget->Is_Edited(index))
     {
         return;
     }
 
-    bool found = false;
-    TParameters::TParameter parameter = d_parameters.Get_Parameter(d_selected_parameter, &found);
-    if (found)
+    // Text that is no value of the kind is refused and the stored value stays.
+    const QString text = bit_pattern ? d_bitfield_widget->Text() : d_values_widget->Text(index);
+    QString refusal;
+    if (!TParameters::Set_Value_Text(&parameter, index, text, &refusal))
     {
-        // Only text the user changed is read: a field left as it was shown keeps the stored value bit
-        // for bit, even where the shown text rounds it. Text that is no value of the kind is refused
-        // and the stored value stays.
-        QString reason;
-        switch (parameter.type)
-        {
-        case TParameters::TYPE_INTEGER:
-        case TParameters::TYPE_INTEGER_ARRAY:
-            if (index < 0 || index >= parameter.integer_values.size())
-            {
-                return;
-            }
-            if (d_values_widget->Is_Edited(index) &&
-                !Utilities::Read_Integer(d_values_widget->Text(index), &parameter.integer_values[index],
-                                         &reason))
-            {
-                Refuse_Value(index, reason);
-                return;
-            }
-            break;
-        case TParameters::TYPE_DOUBLE:
-        case TParameters::TYPE_DOUBLE_ARRAY:
-            if (index < 0 || index >= parameter.double_values.size())
-            {
-                return;
-            }
-            if (d_values_widget->Is_Edited(index) &&
-                !Utilities::Read_Real(d_values_widget->Text(index), &parameter.double_values[index], &reason))
-            {
-                Refuse_Value(index, reason);
-                return;
-            }
-            break;
-        case TParameters::TYPE_TEXT:
-        case TParameters::TYPE_TEXT_ARRAY:
-            if (index < 0 || index >= parameter.text_values.size())
-            {
-                return;
-            }
-            parameter.text_values[index] = d_values_widget->Text(index);
-            break;
-        case TParameters::TYPE_INTEGER_BIT_PATTERN:
-            if (parameter.integer_values.isEmpty())
-            {
-                return;
-            }
-            if (!Utilities::Read_Integer(d_bitfield_widget->Text(), &parameter.integer_values[0], &reason))
-            {
-                Refuse_Value(index, reason);
-                return;
-            }
-            // A typed value moves the boxes as a click moves the value.
-            d_bitfield_widget->Set_Integer(parameter.integer_values[0]);
-            break;
-        default:
-            // No editor is shown for a record without a value type, so a signal here comes from a
-            // hidden editor: it holds another parameter's values and must not mark this one changed.
-            return;
-        }
-        parameter.changed = true;
-        if (parameter.type != TParameters::TYPE_INTEGER_BIT_PATTERN)
-        {
-            d_values_widget->Mark_Refused(index, QString());
-        }
+        Refuse_Value(index, refusal);
+        return;
     }
-
-    d_parameters.Update_Parameter(parameter);
+    if (bit_pattern)
+    {
+        // A typed value moves the boxes as a click moves the value.
+        d_bitfield_widget->Set_Integer(parameter.integer_values.at(0));
+    }
+    else
+    {
+        d_values_widget->Mark_Refused(index, QString());
+    }
+    d_parameters.Edit_Parameter(parameter);
     Update_Variable_List();
 }
 

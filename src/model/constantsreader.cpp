@@ -19,17 +19,6 @@ const QRegularExpression& Header_Expression()
 // Position after the number field from which a ":" separates the name from the type word.
 const int SEPARATOR_POSITION = 19;
 
-bool Is_Integer_Kind(int type)
-{
-    return type == TParameters::TYPE_INTEGER || type == TParameters::TYPE_INTEGER_ARRAY ||
-           type == TParameters::TYPE_INTEGER_BIT_PATTERN;
-}
-
-bool Is_Double_Kind(int type)
-{
-    return type == TParameters::TYPE_DOUBLE || type == TParameters::TYPE_DOUBLE_ARRAY;
-}
-
 int Type_From_Word(const QString& word)
 {
     if (word.contains(QLatin1String("bit pattern"), Qt::CaseInsensitive))
@@ -139,7 +128,7 @@ bool TParameters::Load_Constants_File(const QByteArray& content)
         }
 
         bool valid = false;
-        if (Is_Integer_Kind(record.type))
+        if (Value_Kind(record.type) == KIND_INTEGER)
         {
             const int value = line.toInt(&valid, 10);
             if (valid)
@@ -147,7 +136,7 @@ bool TParameters::Load_Constants_File(const QByteArray& content)
                 record.integer_values.append(value);
             }
         }
-        else if (Is_Double_Kind(record.type))
+        else if (Value_Kind(record.type) == KIND_REAL)
         {
             const double value = line.toDouble(&valid);
             if (valid)

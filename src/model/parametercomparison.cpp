@@ -98,22 +98,22 @@ std::vector<TParameterComparison::TValue>
 TParameterComparison::Values_Of(const TParameters::TParameter& parameter)
 {
     std::vector<TValue> values;
-    if (parameter.type == TParameters::TYPE_TEXT || parameter.type == TParameters::TYPE_TEXT_ARRAY)
+    const TParameters::TValueKind kind = TParameters::Value_Kind(parameter.type);
+    const int count = TParameters::Value_Count(parameter);
+    for (int index = 0; index < count; ++index)
     {
-        for (const QString& text : parameter.text_values)
+        TValue value;
+        value.text = TParameters::Value_Text(parameter, index);
+        value.numeric = kind != TParameters::KIND_TEXT;
+        if (kind == TParameters::KIND_INTEGER)
         {
-            values.push_back({false, 0.0, text});
+            value.number = parameter.integer_values.at(index);
         }
-        return values;
-    }
-    // Integer kinds keep their values in the integer list, real kinds in the real list.
-    for (int value : parameter.integer_values)
-    {
-        values.push_back({true, static_cast<double>(value), QString::number(value)});
-    }
-    for (double value : parameter.double_values)
-    {
-        values.push_back({true, value, QString::number(value, 'g', QLocale::FloatingPointShortest)});
+        else if (kind == TParameters::KIND_REAL)
+        {
+            value.number = parameter.double_values.at(index);
+        }
+        values.push_back(value);
     }
     return values;
 }

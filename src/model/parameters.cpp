@@ -1,19 +1,20 @@
 #include "parameters.h"
 
+#include "utilities.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStringMatcher>
+
+#include <algorithm>
+#include <cmath>
 
 namespace
 {
-// Keys that start like this are the separator rows of the controller's listings, never parameters.
-const QString SEPARATOR_KEY_PREFIX = QStringLiteral("--------");
-
-// Length of the file head examined to tell the two input formats apart.
-const int FORMAT_TEST_LENGTH = 160;
-
-// The texts that read as decimal 32-bit integers, and of the others those that read as reals.
+// The numbers a list of texts reads as: each text that is a whole number adds to the integers, each
+// other one that is a real adds to the reals, and the rest add nothing.
 void Read_Numbers(const QStringList& texts, QVector<int>* integers, QVector<double>* reals)
 {
     for (const QString& text : texts)
@@ -32,6 +33,29 @@ void Read_Numbers(const QStringList& texts, QVector<int>* integers, QVector<doub
         }
     }
 }
+
+// Reals compare as stored: a not-a-number equals itself, so that it can be taken back to.
+bool Same_Reals(const QVector<double>& a, const QVector<double>& b)
+{
+    if (a.size() != b.size())
+    {
+        return false;
+    }
+    for (int index = 0; index < a.size(); ++index)
+    {
+        if (!(a.at(index) == b.at(index) || (std::isnan(a.at(index)) && std::isnan(b.at(index)))))
+        {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Keys that start like this are the separator rows of the controller's listings, never parameters.
+const QString SEPARATOR_KEY_PREFIX = QStringLiteral("--------");
+
+// Length of the file head examined to tell the two input formats apart.
+const int FORMAT_TEST_LENGTH = 160;
 } // namespace
 
 TParameters::TParameters() = default;
@@ -111,47 +135,180 @@ bool TParameters::Add_Parameter(const TParameter& parameter)
     return true;
 }
 
+TParameters::TParameter* TParameters::Stored_Parameter(const QString& key)
+{
+    const auto position = d_key_index.constFind(key);
+    if (position == d_key_index.constEnd())
+    {
+        return nullptr;
+    }
+    return &d_parameter_records[static_cast<std::size_t>(position.value())];
+}
+
+void TParameters::Replace_Values(TParameter* stored, const TParameter& incoming)
+{
+    stored->integer_values = incoming.integer_values;
+    stored->double_values = incoming.double_values;
+    stored->text_values = incoming.text_values;
+
+    // A text record offers the numbers among its texts as variables; they must follow the texts.
+    if (Value_Kind(stored->type) == KIND_TEXT)
+    {
+        stored->integer_values.clear();
+        stored->double_values.clear();
+        Read_Numbers(stored->text_values, &stored->integer_values, &stored->double_values);
+    }
+}
+
 void TParameters::Update_Parameter(const TParameter& parameter)
 {
-    const auto position = d_key_index.constFind(parameter.key);
-    if (position == d_key_index.constEnd())
+    TParameter* stored = Stored_Parameter(parameter.key);
+    if (!stored)
     {
         return;
     }
-    Q_ASSERT_X(static_cast<unsigned int>(position.value()) < d_parameter_records.size(), "src/parameters",
-               "static_cast<unsigned int>(index) < d_parameter_records.size()");
-    TParameter& stored = d_parameter_records[static_cast<std::size_t>(position.value())];
 
     if (parameter.changed)
     {
         // The values from before the first edit are what the change report compares against; later
         // edits must not move that reference point.
-        stored.changed = true;
-        if (stored.original_integer_values.isEmpty())
+        stored->changed = true;
+        if (stored->original_integer_values.isEmpty())
         {
-            stored.original_integer_values = stored.integer_values;
+            stored->original_integer_values = stored->integer_values;
         }
-        if (stored.original_double_values.isEmpty())
+        if (stored->original_double_values.isEmpty())
         {
-            stored.original_double_values = stored.double_values;
+            stored->original_double_values = stored->double_values;
         }
-        if (stored.original_text_values.isEmpty())
+        if (stored->original_text_values.isEmpty())
         {
-            stored.original_text_values = stored.text_values;
+            stored->original_text_values = stored->text_values;
         }
     }
+    Replace_Values(stored, parameter);
+}
 
-    stored.integer_values = parameter.integer_values;
-    stored.double_values = parameter.double_values;
-    stored.text_values = parameter.text_values;
-
-    // A text record offers the numbers among its texts as variables; they must follow the texts.
-    if (stored.type == TYPE_TEXT || stored.type == TYPE_TEXT_ARRAY)
+bool TParameters::Edit_Parameter(const TParameter& edited)
+{
+    TParameter* stored = Stored_Parameter(edited.key);
+    if (!stored)
     {
-        stored.integer_values.clear();
-        stored.double_values.clear();
-        Read_Numbers(stored.text_values, &stored.integer_values, &stored.double_values);
+        return false;
     }
+    if (!stored->changed)
+    {
+        stored->original_integer_values = stored->integer_values;
+        stored->original_double_values = stored->double_values;
+        stored->original_text_values = stored->text_values;
+    }
+    Replace_Values(stored, edited);
+    stored->changed = !Same_Reals(stored->double_values, stored->original_double_values) ||
+                      stored->integer_values != stored->original_integer_values ||
+                      stored->text_values != stored->original_text_values;
+    return true;
+}
+
+TParameters::TParameter TParameters::Loaded_Parameter(const QString& key) const
+{
+    TParameter parameter = Get_Parameter(key);
+    if (parameter.changed)
+    {
+        parameter.integer_values = parameter.original_integer_values;
+        parameter.double_values = parameter.original_double_values;
+        parameter.text_values = parameter.original_text_values;
+        parameter.changed = false;
+    }
+    return parameter;
+}
+
+int TParameters::Changed_Count() const
+{
+    return static_cast<int>(std::count_if(d_parameter_records.cbegin(), d_parameter_records.cend(),
+                                          [](const TParameter& parameter) { return parameter.changed; }));
+}
+
+TParameters::TValueKind TParameters::Value_Kind(int type)
+{
+    switch (type)
+    {
+    case TYPE_INTEGER:
+    case TYPE_INTEGER_ARRAY:
+    case TYPE_INTEGER_BIT_PATTERN:
+        return KIND_INTEGER;
+    case TYPE_DOUBLE:
+    case TYPE_DOUBLE_ARRAY:
+        return KIND_REAL;
+    case TYPE_TEXT:
+    case TYPE_TEXT_ARRAY:
+        return KIND_TEXT;
+    default:
+        return KIND_NONE;
+    }
+}
+
+int TParameters::Value_Count(const TParameter& parameter)
+{
+    switch (Value_Kind(parameter.type))
+    {
+    case KIND_INTEGER:
+        return parameter.integer_values.size();
+    case KIND_REAL:
+        return parameter.double_values.size();
+    case KIND_TEXT:
+        return parameter.text_values.size();
+    default:
+        return 0;
+    }
+}
+
+QString TParameters::Value_Text(const TParameter& parameter, int index)
+{
+    if (index < 0 || index >= Value_Count(parameter))
+    {
+        return QString();
+    }
+    switch (Value_Kind(parameter.type))
+    {
+    case KIND_INTEGER:
+        return QString::number(parameter.integer_values.at(index));
+    case KIND_REAL:
+        // The shortest text that reads back as the same real.
+        return QString::number(parameter.double_values.at(index), 'g', QLocale::FloatingPointShortest);
+    default:
+        return parameter.text_values.at(index);
+    }
+}
+
+bool TParameters::Set_Value_Text(TParameter* parameter, int index, const QString& text, QString* refusal)
+{
+    QString reason;
+    if (index < 0 || index >= Value_Count(*parameter))
+    {
+        reason = QStringLiteral("%1 has no value %2.").arg(parameter->key).arg(index + 1);
+    }
+    else if (Value_Kind(parameter->type) == KIND_TEXT)
+    {
+        // Any text will do; the list reads the numbers among the texts when the record is stored.
+        parameter->text_values[index] = text;
+        return true;
+    }
+    else if (Value_Kind(parameter->type) == KIND_REAL)
+    {
+        if (Utilities::Read_Real(text, &parameter->double_values[index], &reason))
+        {
+            return true;
+        }
+    }
+    else if (Utilities::Read_Integer(text, &parameter->integer_values[index], &reason))
+    {
+        return true;
+    }
+    if (refusal)
+    {
+        *refusal = reason;
+    }
+    return false;
 }
 
 QString TParameters::Format_Value(const QString& text) const
@@ -189,7 +346,7 @@ QString TParameters::Format_Value(const QString& text) const
 TParameters::TParameter TParameters::Convert_From_Text(const TParameter& parameter) const
 {
     TParameter result = parameter;
-    if (result.type != TYPE_TEXT && result.type != TYPE_TEXT_ARRAY)
+    if (Value_Kind(result.type) != KIND_TEXT)
     {
         return result;
     }
@@ -234,31 +391,20 @@ std::vector<TExpression::TVariable> TParameters::Get_Variables(int* longest_name
 
     for (const TParameter& parameter : d_parameter_records)
     {
-        if (!parameter.integer_values.isEmpty())
+        // The integers where a record has them, else its reals; a text record offers what its texts
+        // read as.
+        const bool integers = !parameter.integer_values.isEmpty();
+        const int count = integers ? parameter.integer_values.size() : parameter.double_values.size();
+        const auto value = [&parameter, integers](int index)
+        { return integers ? parameter.integer_values.at(index) : parameter.double_values.at(index); };
+        if (count == 1)
         {
-            if (parameter.integer_values.size() == 1)
-            {
-                add(parameter.key, parameter.integer_values.first());
-                continue;
-            }
-            for (int index = 0; index < parameter.integer_values.size(); ++index)
-            {
-                add(parameter.key + QLatin1Char('.') + QString::number(index + 1),
-                    parameter.integer_values.at(index));
-            }
+            add(parameter.key, value(0));
+            continue;
         }
-        else if (!parameter.double_values.isEmpty())
+        for (int index = 0; index < count; ++index)
         {
-            if (parameter.double_values.size() == 1)
-            {
-                add(parameter.key, parameter.double_values.first());
-                continue;
-            }
-            for (int index = 0; index < parameter.double_values.size(); ++index)
-            {
-                add(parameter.key + QLatin1Char('.') + QString::number(index + 1),
-                    parameter.double_values.at(index));
-            }
+            add(parameter.key + QLatin1Char('.') + QString::number(index + 1), value(index));
         }
     }
 

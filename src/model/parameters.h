@@ -25,6 +25,15 @@ public:
         TYPE_INTEGER_BIT_PATTERN = 7
     };
 
+    // Which of the three value lists a type keeps its values in.
+    enum TValueKind
+    {
+        KIND_NONE = 0,
+        KIND_INTEGER = 1,
+        KIND_REAL = 2,
+        KIND_TEXT = 3
+    };
+
     enum TFileFormat
     {
         FORMAT_NOT_SET = 0,
@@ -69,6 +78,23 @@ public:
     bool Add_Parameter(const TParameter& parameter);
     void Update_Parameter(const TParameter& parameter);
 
+    // The values of a record, whatever its type: how many, each as text, and each set from text. A
+    // text that is no value of the record's kind is refused with the reason, and the record is kept.
+    static TValueKind Value_Kind(int type);
+    static int Value_Count(const TParameter& parameter);
+    static QString Value_Text(const TParameter& parameter, int index);
+    static bool Set_Value_Text(TParameter* parameter, int index, const QString& text,
+                               QString* refusal = nullptr);
+
+    // The one way an edit reaches the list: the record of `edited`'s key takes its current values.
+    // The values it was loaded with stay as the originals, and it counts as changed exactly while its
+    // values differ from them, so that taking an edit back makes it unchanged again. False for a key
+    // that is not in the list.
+    bool Edit_Parameter(const TParameter& edited);
+    // The record as it was loaded: its current values replaced by the originals of a changed record.
+    TParameter Loaded_Parameter(const QString& key) const;
+    int Changed_Count() const;
+
     QString Format_Value(const QString& text) const;
     TParameter Convert_From_Text(const TParameter& parameter) const;
     std::vector<TExpression::TVariable> Get_Variables(int* longest_name_length = nullptr) const;
@@ -79,6 +105,9 @@ public:
     const std::vector<TParameter>& Parameters() const;
 
 private:
+    TParameter* Stored_Parameter(const QString& key);
+    static void Replace_Values(TParameter* stored, const TParameter& incoming);
+
     std::vector<TParameter> d_parameter_records;
     QHash<QString, int> d_key_index; // key -> position in d_parameter_records
     TFileFormat d_file_format = FORMAT_NOT_SET;

@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 namespace
 {
 bool Is_Empty_Record(const TParameters::TParameter& record)
@@ -15,6 +17,8 @@ bool Is_Empty_Record(const TParameters::TParameter& record)
            record.original_text_values.isEmpty();
 }
 } // namespace
+
+Q_DECLARE_METATYPE(TParameters::TParameter)
 
 class TParametersTest : public QObject
 {
@@ -35,6 +39,10 @@ private slots:
     void Update_Parameter_Unchanged_Flag();
     void Update_Parameter_Ignores_Other_Fields();
     void Update_Parameter_Unknown_Key();
+    void Set_Value_Text_data();
+    void Set_Value_Text();
+    void Edit_Parameter_Back_To_Loaded_data();
+    void Edit_Parameter_Back_To_Loaded();
     void Format_Value_data();
     void Format_Value();
     void Convert_From_Text_data();
@@ -308,6 +316,99 @@ void TParametersTest::Update_Parameter_Unknown_Key()
     const TParameters::TParameter stored = parameters.Get_Parameter(QStringLiteral("A"));
     QCOMPARE(stored.integer_values, QVector<int>{1});
     QVERIFY(!stored.changed);
+}
+
+void TParametersTest::Set_Value_Text_data()
+{
+    QTest::addColumn<TParameters::TParameter>("record");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("value_text"); // the value after the call, as the model gives it
+    QTest::addColumn<QVector<int>>("integers");
+
+    const TParameters::TParameter integers = Record("I", TParameters::TYPE_INTEGER_ARRAY, {1, 2});
+    const TParameters::TParameter real = Record("R", TParameters::TYPE_DOUBLE, {}, {0.5});
+    const TParameters::TParameter text = Record("T", TParameters::TYPE_TEXT_ARRAY, {1}, {}, {"1", "x"});
+    const TParameters::TParameter bits = Record("B", TParameters::TYPE_INTEGER_BIT_PATTERN, {-9});
+    QTest::newRow("integer") << integers << 1 << " -3 " << true << "-3" << QVector<int>{1, -3};
+    QTest::newRow("integer in exponent notation")
+        << integers << 0 << "1e3" << true << "1000" << QVector<int>{1000, 2};
+    QTest::newRow("integer with a fraction refused")
+        << integers << 0 << "7.99" << false << "1" << QVector<int>{1, 2};
+    QTest::newRow("integer beyond 32 bits refused")
+        << integers << 0 << "3000000000" << false << "1" << QVector<int>{1, 2};
+    QTest::newRow("integer from letters refused")
+        << integers << 0 << "9/tmp" << false << "1" << QVector<int>{1, 2};
+    QTest::newRow("index beyond the values refused")
+        << integers << 2 << "5" << false << "" << QVector<int>{1, 2};
+    QTest::newRow("bit pattern sign bit") << bits << 0 << "-2147483648" << true << "-2147483648"
+                                          << QVector<int>{std::numeric_limits<int>::min()};
+    QTest::newRow("real shortest text")
+        << real << 0 << "0.623456789" << true << "0.623456789" << QVector<int>{};
+    QTest::newRow("real not a number refused") << real << 0 << "nan" << false << "0.5" << QVector<int>{};
+    QTest::newRow("real out of range refused") << real << 0 << "1.5e400" << false << "0.5" << QVector<int>{};
+    QTest::newRow("real with a comma refused") << real << 0 << "1,5" << false << "0.5" << QVector<int>{};
+    QTest::newRow("text takes any text") << text << 0 << "7.99 y" << true << "7.99 y" << QVector<int>{1};
+}
+
+void TParametersTest::Set_Value_Text()
+{
+    QFETCH(TParameters::TParameter, record);
+    QFETCH(int, index);
+    QFETCH(QString, text);
+    QFETCH(bool, accepted);
+    QFETCH(QString, value_text);
+    QFETCH(QVector<int>, integers);
+
+    QString refusal;
+    QCOMPARE(TParameters::Set_Value_Text(&record, index, text, &refusal), accepted);
+    QCOMPARE(refusal.isEmpty(), accepted);
+    QCOMPARE(TParameters::Value_Text(record, index), value_text);
+    QCOMPARE(record.integer_values, integers);
+}
+
+void TParametersTest::Edit_Parameter_Back_To_Loaded_data()
+{
+    QTest::addColumn<TParameters::TParameter>("record");
+    QTest::addColumn<QString>("edit_text");
+
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("constants integer, no originals at load")
+        << Record("K", TParameters::TYPE_INTEGER, {8}) << "9";
+    TParameters::TParameter converted = Record("K", TParameters::TYPE_DOUBLE_ARRAY, {}, {250, 125});
+    converted.original_double_values = converted.double_values;
+    QTest::newRow("settings reals, originals at load") << converted << "1";
+    QTest::newRow("real not a number at load") << Record("K", TParameters::TYPE_DOUBLE, {}, {nan}) << "1";
+    QTest::newRow("text") << Record("K", TParameters::TYPE_TEXT, {}, {}, {"Line 3"}) << "Line 4";
+}
+
+void TParametersTest::Edit_Parameter_Back_To_Loaded()
+{
+    QFETCH(TParameters::TParameter, record);
+    QFETCH(QString, edit_text);
+
+    TParameters parameters;
+    QVERIFY(parameters.Add_Parameter(record));
+    QVERIFY(parameters.Add_Parameter(Record("OTHER", TParameters::TYPE_INTEGER, {1})));
+    const QString loaded_text = TParameters::Value_Text(record, 0);
+
+    TParameters::TParameter edit = parameters.Get_Parameter("K");
+    QVERIFY(TParameters::Set_Value_Text(&edit, 0, edit_text));
+    QVERIFY(parameters.Edit_Parameter(edit));
+    QVERIFY(parameters.Get_Parameter("K").changed);
+    QCOMPARE(parameters.Changed_Count(), 1);
+    QCOMPARE(TParameters::Value_Text(parameters.Loaded_Parameter("K"), 0), loaded_text);
+
+    // A second edit keeps the loaded values; taking the value back makes the record unchanged.
+    QVERIFY(TParameters::Set_Value_Text(&edit, 0, edit_text + "0"));
+    QVERIFY(parameters.Edit_Parameter(edit));
+    QVERIFY(parameters.Edit_Parameter(parameters.Loaded_Parameter("K")));
+    const TParameters::TParameter stored = parameters.Get_Parameter("K");
+    QVERIFY(!stored.changed);
+    QCOMPARE(parameters.Changed_Count(), 0);
+    QCOMPARE(TParameters::Value_Text(stored, 0), loaded_text);
+    QVERIFY(!parameters.Edit_Parameter(Record("NOT_THERE", TParameters::TYPE_INTEGER, {1})));
 }
 
 void TParametersTest::Format_Value_data()
