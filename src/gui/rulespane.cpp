@@ -1,6 +1,7 @@
 #include "rulespane.h"
 
 #include "creategroupdialog.h"
+#include "elidingcombobox.h"
 #include "messagebox.h"
 #include "parameters.h"
 #include "ruleeditordialog.h"
@@ -17,11 +18,14 @@
 
 namespace
 {
-QToolButton* Make_Rules_Button(QWidget* parent, const QString& name, const QString& icon)
+QToolButton* Make_Rules_Button(QWidget* parent, const QString& name, const QString& icon,
+                               const QString& tool_tip)
 {
     QToolButton* button = new QToolButton(parent);
     button->setObjectName(name);
     button->setIcon(QIcon(icon));
+    // An icon without text says nothing until the pointer rests on it.
+    button->setToolTip(tool_tip);
     button->setFixedSize(20, 20);
     return button;
 }
@@ -38,19 +42,22 @@ TRulesPane::TRulesPane(TRules* rules, const TParameters* parameters, TMessageBox
     d_rules_label->setObjectName(QStringLiteral("rules_label"));
     rules_layout->addWidget(d_rules_label, 0, 0);
 
-    d_rule_group_combo = new QComboBox(this);
+    d_rule_group_combo = new TElidingComboBox(this);
     d_rule_group_combo->setObjectName(QStringLiteral("rule_group_combo"));
-    d_rule_group_combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     rules_layout->addWidget(d_rule_group_combo, 0, 1);
 
     d_add_group_button =
-        Make_Rules_Button(this, QStringLiteral("add_group_button"), QStringLiteral(":/gui/gui_add.png"));
-    d_remove_group_button = Make_Rules_Button(this, QStringLiteral("remove_group_button"),
-                                              QStringLiteral(":/gui/gui_remove.png"));
+        Make_Rules_Button(this, QStringLiteral("add_group_button"), QStringLiteral(":/gui/gui_add.png"),
+                          QStringLiteral("Create rule group"));
+    d_remove_group_button =
+        Make_Rules_Button(this, QStringLiteral("remove_group_button"), QStringLiteral(":/gui/gui_remove.png"),
+                          QStringLiteral("Remove rule group"));
     d_edit_rules_button =
-        Make_Rules_Button(this, QStringLiteral("edit_rules_button"), QStringLiteral(":/gui/gui_edit.png"));
+        Make_Rules_Button(this, QStringLiteral("edit_rules_button"), QStringLiteral(":/gui/gui_edit.png"),
+                          QStringLiteral("Edit rules"));
     d_execute_button =
-        Make_Rules_Button(this, QStringLiteral("execute_button"), QStringLiteral(":/gui/gui_play.png"));
+        Make_Rules_Button(this, QStringLiteral("execute_button"), QStringLiteral(":/gui/gui_play.png"),
+                          QStringLiteral("Execute rules"));
     rules_layout->addWidget(d_add_group_button, 0, 2);
     rules_layout->addWidget(d_remove_group_button, 0, 3);
     rules_layout->addWidget(d_edit_rules_button, 0, 4);

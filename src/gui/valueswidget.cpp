@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QScrollArea>
 #include <QSpacerItem>
 
 #include <cmath>
@@ -14,6 +15,10 @@
 
 namespace
 {
+const int MINIMUM_FIELD_WIDTH = 200;
+// The field's frame and its text margins on both sides.
+const int FIELD_PADDING = 16;
+
 QString Index_Label(int index)
 {
     return QStringLiteral("Index: %1").arg(index + 1);
@@ -44,7 +49,20 @@ TValuesWidget::TValuesWidget(QWidget* parent, Qt::WindowFlags flags) : QFrame(pa
     setWindowTitle(QStringLiteral("Values Widget"));
     setFrameShape(QFrame::StyledPanel);
 
-    QGridLayout* outer_layout = new QGridLayout(this);
+    // An array of sixty values is taller than a screen: the rows scroll inside the editor rather than
+    // growing the window past the screen's edge.
+    QGridLayout* frame_layout = new QGridLayout(this);
+    frame_layout->setContentsMargins(0, 0, 0, 0);
+    QScrollArea* scroll_area = new QScrollArea(this);
+    scroll_area->setObjectName(QStringLiteral("values_scroll_area"));
+    scroll_area->setFrameShape(QFrame::NoFrame);
+    scroll_area->setWidgetResizable(true);
+    scroll_area->setFocusPolicy(Qt::NoFocus);
+    frame_layout->addWidget(scroll_area, 0, 0);
+
+    d_rows = new QWidget();
+    d_rows->setObjectName(QStringLiteral("values_rows"));
+    QGridLayout* outer_layout = new QGridLayout(d_rows);
 
     d_values_layout = new QGridLayout();
     d_values_layout->setVerticalSpacing(1);
@@ -52,10 +70,11 @@ TValuesWidget::TValuesWidget(QWidget* parent, Qt::WindowFlags flags) : QFrame(pa
     // The spacers keep the rows packed in the upper left corner however large the pane is.
     outer_layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum), 0, 1, 2, 1);
     outer_layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), 1, 0);
+    scroll_area->setWidget(d_rows);
 
     Reset(1);
     d_value_widgets[0].label->setText(QStringLiteral("Index:"));
-    d_value_widgets[0].line_edit->setMinimumWidth(200);
+    d_value_widgets[0].line_edit->setMinimumWidth(MINIMUM_FIELD_WIDTH);
 }
 
 TValuesWidget::~TValuesWidget()
@@ -75,9 +94,9 @@ void TValuesWidget::Reset(int values_count)
     for (int row = static_cast<int>(d_value_widgets.size()); row < values_count; ++row)
     {
         TValueWidget value_widget;
-        value_widget.label = new QLabel(this);
+        value_widget.label = new QLabel(d_rows);
         value_widget.label->setObjectName(QStringLiteral("value_label_%1").arg(row));
-        value_widget.line_edit = new QLineEdit(this);
+        value_widget.line_edit = new QLineEdit(d_rows);
         value_widget.line_edit->setObjectName(QStringLiteral("value_edit_%1").arg(row));
         value_widget.line_edit->setAlignment(Qt::AlignCenter);
         value_widget.index = row;
@@ -88,6 +107,13 @@ void TValuesWidget::Reset(int values_count)
 
         connect(value_widget.line_edit, &QLineEdit::editingFinished, this,
                 qOverload<>(&TValuesWidget::Value_Changed));
+
+        // Rows made later would otherwise join the end of the window's focus chain, and Tab from a
+        // field would leave the editor instead of reaching the next value.
+        if (row > 0)
+        {
+            QWidget::setTabOrder(d_value_widgets[row - 1].line_edit, value_widget.line_edit);
+        }
     }
 
     for (const TValueWidget& value_widget : d_value_widgets)
@@ -129,6 +155,17 @@ void TValuesWidget::Show_Text(int index, const QString& text)
     value_widget.line_edit->setText(text);
     value_widget.shown_text = text;
     Utilities::Mark_Refused_Field(value_widget.line_edit, QString());
+    Fit_Field(value_widget.line_edit);
+}
+
+void TValuesWidget::Fit_Field(QLineEdit* field)
+{
+    // A real of 1e20 has 37 characters in fixed notation: the field widens to show all of it (the
+    // rows scroll sideways when the pane is narrower), and the tool tip holds it in any case.
+    const QString text = field->text();
+    const int text_width = field->fontMetrics().horizontalAdvance(text) + FIELD_PADDING;
+    field->setMinimumWidth(qMax(MINIMUM_FIELD_WIDTH, text_width));
+    field->setToolTip(text);
 }
 
 int TValuesWidget::Integer(int index) const
@@ -187,6 +224,11 @@ void TValuesWidget::Mark_Refused(int index, const QString& reason)
                "static_cast<unsigned int>(index) < d_value_widgets.size()");
 
     Utilities::Mark_Refused_Field(d_value_widgets[index].line_edit, reason);
+    if (reason.isEmpty())
+    {
+        // Without a reason to show, the tool tip holds the whole value again.
+        Fit_Field(d_value_widgets[index].line_edit);
+    }
 }
 
 void TValuesWidget::Value_Changed()
@@ -198,6 +240,7 @@ void TValuesWidget::Value_Changed()
         {
             // Typing after this starts a new edit; until then a command has nothing left to finish.
             value_widget.line_edit->setModified(false);
+            Fit_Field(value_widget.line_edit);
             emit Value_Changed(value_widget.index);
             return;
         }

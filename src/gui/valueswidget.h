@@ -49,7 +49,9 @@ private slots:
 
 private:
     void Show_Text(int index, const QString& text);
+    static void Fit_Field(QLineEdit* field);
 
+    QWidget* d_rows = nullptr;
     QGridLayout* d_values_layout = nullptr;
     std::vector<TValueWidget> d_value_widgets;
 };

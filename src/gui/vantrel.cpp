@@ -29,6 +29,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -65,8 +66,6 @@ TVantrel::TVantrel(const QWidget* parent, Qt::WindowFlags flags)
     d_settings = std::make_unique<QSettings>(settings_file, QSettings::IniFormat);
     d_window_settings.Read(*d_settings);
 
-    Restore_Geometry();
-
     d_status_bar = new QStatusBar(this);
     d_status_bar->setObjectName(QStringLiteral("status_bar"));
     setStatusBar(d_status_bar);
@@ -75,6 +74,7 @@ TVantrel::TVantrel(const QWidget* parent, Qt::WindowFlags flags)
     Create_Actions();
     Create_Tool_Bar();
     Create_Layout();
+    Restore_Geometry();
     Restore_Splitter_Sizes();
     d_rules_pane->Load(d_window_settings.default_rule_group);
     Set_Texts();
@@ -138,24 +138,30 @@ void TVantrel::Restore_Geometry()
         available = screen->availableGeometry();
     }
 
-    const QRect visible = QRect(d_window_settings.position, d_window_settings.size).intersected(available);
-    if (visible.right() < visible.left() || visible.bottom() < visible.top())
+    QRect geometry(d_window_settings.position, d_window_settings.size);
+    if (!geometry.intersects(available))
     {
-        resize(defaults.size);
-        move(defaults.position);
+        geometry = QRect(defaults.position, defaults.size);
     }
-    else
-    {
-        resize(visible.size());
-        move(visible.topLeft());
-    }
+
+    // The window comes back whole: no larger than the screen, never below the size its layout needs,
+    // and moved inside the screen rather than cut at its edge (a window saved in a corner of a larger
+    // screen would otherwise reopen mostly out of reach).
+    const QSize smallest = minimumSizeHint().boundedTo(available.size());
+    geometry.setSize(geometry.size().boundedTo(available.size()).expandedTo(smallest));
+    geometry.moveLeft(qBound(available.left(), geometry.left(), available.right() + 1 - geometry.width()));
+    geometry.moveTop(qBound(available.top(), geometry.top(), available.bottom() + 1 - geometry.height()));
+
+    resize(geometry.size());
+    move(geometry.topLeft());
 }
 
 void TVantrel::Create_Rules_Dock()
 {
     d_rules_dock = new QDockWidget(this);
     d_rules_dock->setObjectName(QStringLiteral("rules_dock"));
-    d_rules_dock->setTitleBarWidget(new QWidget(d_rules_dock));
+    // The dock can be moved and floated, so its title bar stays as the handle the user drags.
+    d_rules_dock->setWindowTitle(QStringLiteral("Rules"));
     d_rules_dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
     d_rules_dock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     addDockWidget(Qt::LeftDockWidgetArea, d_rules_dock);
@@ -224,6 +230,8 @@ void TVantrel::Create_Tool_Bar()
 {
     d_tool_bar = new QToolBar(this);
     d_tool_bar->setObjectName(QStringLiteral("tool_bar"));
+    // The title labels the tool bar in the context menu of the tool and dock areas.
+    d_tool_bar->setWindowTitle(QStringLiteral("Tool Bar"));
     addToolBar(Qt::TopToolBarArea, d_tool_bar);
     d_tool_bar->addAction(d_new_action);
     d_tool_bar->addAction(d_open_action);
@@ -309,14 +317,19 @@ void TVantrel::Create_Detail_Side()
     d_title_label->setTextFormat(Qt::PlainText);
     detail_layout->addWidget(d_title_label, 0, 0);
 
-    d_description_label = new QLabel(detail_side);
+    // A long description scrolls in its frame instead of making the window taller than the screen.
+    QScrollArea* description_area = new QScrollArea(detail_side);
+    description_area->setObjectName(QStringLiteral("description_scroll_area"));
+    description_area->setFrameShape(QFrame::StyledPanel);
+    description_area->setWidgetResizable(true);
+    description_area->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::MinimumExpanding);
+    d_description_label = new QLabel();
     d_description_label->setObjectName(QStringLiteral("description_label"));
-    d_description_label->setFrameShape(QFrame::StyledPanel);
     d_description_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     d_description_label->setWordWrap(true);
     d_description_label->setTextFormat(Qt::PlainText);
-    d_description_label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::MinimumExpanding);
-    detail_layout->addWidget(d_description_label, 1, 0);
+    description_area->setWidget(d_description_label);
+    detail_layout->addWidget(description_area, 1, 0);
 
     d_editor_stack = new QStackedWidget(detail_side);
     d_editor_stack->setObjectName(QStringLiteral("editor_stack"));

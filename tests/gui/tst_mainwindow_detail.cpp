@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -57,12 +59,16 @@ private slots:
     void Names_And_Descriptions_Are_Plain_Text();
     void Window_Shortcut_Wins_Over_Text_Field_data();
     void Window_Shortcut_Wins_Over_Text_Field();
+    void Long_Parameter_Fits_The_Screen_data();
+    void Long_Parameter_Fits_The_Screen();
+    void Tab_Goes_To_The_Next_Value();
 
 private:
     std::unique_ptr<TTestWindow> Open(const QString& file_name, const QByteArray& content);
     static QLineEdit* Value_Edit_Field(TVantrel& window, int index);
     static QLineEdit* Editor_Field(TVantrel& window, const QString& key, int index);
     static void Finish_Edit(QLineEdit* field, const QString& text);
+    static QByteArray Long_Parameters_File();
 
     QTemporaryDir d_files;
 };
@@ -108,6 +114,26 @@ void TMainWindowDetailTest::Finish_Edit(QLineEdit* field, const QString& text)
 {
     field->setText(text);
     emit field->editingFinished();
+}
+
+// A 17-line description, a 60-value array, a value far wider than its field, and a short parameter.
+QByteArray TMainWindowDetailTest::Long_Parameters_File()
+{
+    QStringList description;
+    for (int bit = 0; bit < 17; ++bit)
+    {
+        description << QStringLiteral("Bit %1 switches the probe head's deflection check %1").arg(bit);
+    }
+    QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<ZIDParameterSettings>\n"
+                                  "<LONG_DESC><!-- %1 --><Value>3</Value></LONG_DESC>\n<ARRAY_60>")
+                       .arg(description.join(QLatin1Char('\n')));
+    for (int index = 1; index <= 60; ++index)
+    {
+        text += QStringLiteral("<Value_%1>%1</Value_%1>").arg(index);
+    }
+    text += QStringLiteral("</ARRAY_60>\n<HUGE><Value>1e20</Value></HUGE>\n<SHORT><Value>1</Value></SHORT>\n"
+                           "</ZIDParameterSettings>\n");
+    return text.toUtf8();
 }
 
 void TMainWindowDetailTest::Title_And_Editor_data()
@@ -388,13 +414,14 @@ void TMainWindowDetailTest::Refused_Text()
     QCOMPARE(window->findChild<QStatusBar*>(QStringLiteral("status_bar"))->currentMessage(),
              QStringLiteral("ERR:  ") + reason);
 
-    // The next valid entry is stored and clears the mark.
+    // The next valid entry is stored and clears the mark: the reason leaves the tool tip, where the
+    // values editor shows the whole value again.
     Finish_Edit(field, QStringLiteral("12"));
     const TParameters::TParameter fixed = TVantrelTestAccess::Parameters(*window).Get_Parameter(key);
     QVERIFY(fixed.changed);
     QCOMPARE(fixed.integer_values.isEmpty() ? fixed.double_values.first() : fixed.integer_values.first(),
              12.0);
-    QVERIFY(field->toolTip().isEmpty());
+    QVERIFY2(field->toolTip().isEmpty() || field->toolTip() == field->text(), qPrintable(field->toolTip()));
     QVERIFY(field->styleSheet().isEmpty());
 }
 
@@ -657,6 +684,73 @@ void TMainWindowDetailTest::Window_Shortcut_Wins_Over_Text_Field()
     QCOMPARE(edit->cursorPosition(), 0);
     QCOMPARE(TVantrelTestAccess::Parameters(*window).Get_Parameter(QStringLiteral("DEA_TAPS")).integer_values,
              QVector<int>({8}));
+}
+
+void TMainWindowDetailTest::Long_Parameter_Fits_The_Screen_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("fields");
+
+    QTest::newRow("17-line description") << "LONG_DESC" << 1;
+    QTest::newRow("60-value array") << "ARRAY_60" << 60;
+    QTest::newRow("value wider than its field") << "HUGE" << 1;
+}
+
+void TMainWindowDetailTest::Long_Parameter_Fits_The_Screen()
+{
+    QFETCH(QString, key);
+    QFETCH(int, fields);
+
+    std::unique_ptr<TTestWindow> window = Open(QStringLiteral("long.xml"), Long_Parameters_File());
+    QVERIFY(window);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const QSize size = window->size();
+    QListWidget* list = window->findChild<QListWidget*>(QStringLiteral("parameter_list"));
+
+    QVERIFY(Select_Key(list, key));
+    QTest::qWait(20);
+    QCOMPARE(window->size(), size);
+    QVERIFY(window->frameGeometry().height() <= window->screen()->availableGeometry().height());
+    QVERIFY(window->statusBar()->geometry().bottom() < window->height());
+
+    // Every value is whole in its field or its tool tip, and the last one can be scrolled to.
+    for (int index = 0; index < fields; ++index)
+    {
+        QLineEdit* field = Value_Edit_Field(*window, index);
+        QCOMPARE(field->toolTip(), field->text());
+        QVERIFY2(field->width() >= field->fontMetrics().horizontalAdvance(field->text()),
+                 qPrintable(field->text()));
+    }
+    QScrollArea* values_area = window->findChild<QScrollArea*>(QStringLiteral("values_scroll_area"));
+    QLineEdit* last = Value_Edit_Field(*window, fields - 1);
+    values_area->ensureWidgetVisible(last);
+    const int top = last->mapTo(values_area->viewport(), QPoint(0, 0)).y();
+    QVERIFY(top >= 0 && top < values_area->viewport()->height());
+
+    // A short parameter afterwards leaves the size alone too.
+    QVERIFY(Select_Key(list, QStringLiteral("SHORT")));
+    QTest::qWait(20);
+    QCOMPARE(window->size(), size);
+}
+
+void TMainWindowDetailTest::Tab_Goes_To_The_Next_Value()
+{
+    std::unique_ptr<TTestWindow> window = Open(QStringLiteral("long.xml"), Long_Parameters_File());
+    QVERIFY(window);
+    QVERIFY(Select_Key(window->findChild<QListWidget*>(QStringLiteral("parameter_list")),
+                       QStringLiteral("ARRAY_60")));
+
+    for (int index = 0; index + 1 < 60; ++index)
+    {
+        // The widget Tab reaches: the next one in the focus chain that takes focus by Tab and is shown.
+        QWidget* next = Value_Edit_Field(*window, index)->nextInFocusChain();
+        while (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisibleTo(window.get()))
+        {
+            next = next->nextInFocusChain();
+        }
+        QCOMPARE(next, static_cast<QWidget*>(Value_Edit_Field(*window, index + 1)));
+    }
 }
 
 QTEST_MAIN(TMainWindowDetailTest)

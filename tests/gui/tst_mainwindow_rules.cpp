@@ -32,6 +32,7 @@ private slots:
     void Remove_Group();
     void Removed_Group_Neighbour_Saved_At_Close();
     void Edit_Rules_Opens_Current_Group();
+    void Long_Group_Name_Keeps_The_Pane_Narrow();
 
 private:
     std::unique_ptr<TTestWindow> Open_Window(bool load_parameters);
@@ -377,6 +378,23 @@ void TMainWindowRulesTest::Edit_Rules_Opens_Current_Group()
     window->findChild<QToolButton*>(QStringLiteral("edit_rules_button"))->click();
     QVERIFY(*answered_again);
     QCOMPARE(window->findChildren<QDialog*>(QStringLiteral("rule_editor_dialog")).size(), 1);
+}
+
+void TMainWindowRulesTest::Long_Group_Name_Keeps_The_Pane_Narrow()
+{
+    const QString long_name = QStringLiteral("Servo limits of the rotary table ").repeated(6).trimmed();
+    QVERIFY(Write_Rules({{QStringLiteral("Probe"), {}}, {long_name, {}}}));
+    TTestWindow window;
+    QComboBox* combo = window.findChild<QComboBox*>(QStringLiteral("rule_group_combo"));
+    QWidget* pane = window.findChild<QWidget*>(QStringLiteral("rules_pane"));
+    const int combo_width = combo->sizeHint().width();
+    const int pane_width = pane->minimumSizeHint().width();
+
+    combo->setCurrentIndex(1);
+    QCOMPARE(combo->currentText(), long_name);
+    QCOMPARE(combo->toolTip(), long_name);
+    QCOMPARE(combo->sizeHint().width(), combo_width);
+    QCOMPARE(pane->minimumSizeHint().width(), pane_width);
 }
 
 QTEST_MAIN(TMainWindowRulesTest)

@@ -24,6 +24,8 @@ private slots:
     void Start_Up_State();
     void Actions_data();
     void Actions();
+    void Tool_Tips_And_Titles_data();
+    void Tool_Tips_And_Titles();
     void Geometry_data();
     void Geometry();
     void Splitter_Sizes_Restored();
@@ -143,6 +145,47 @@ void TMainWindowStartupTest::Actions()
     QVERIFY(!action->icon().isNull());
 }
 
+void TMainWindowStartupTest::Tool_Tips_And_Titles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("tool_tip");
+    QTest::addColumn<QString>("title");
+
+    QTest::newRow("create group button") << "add_group_button"
+                                         << "Create rule group" << QString();
+    QTest::newRow("remove group button") << "remove_group_button"
+                                         << "Remove rule group" << QString();
+    QTest::newRow("edit rules button") << "edit_rules_button"
+                                       << "Edit rules" << QString();
+    QTest::newRow("execute button") << "execute_button"
+                                    << "Execute rules" << QString();
+    // Titles label the tool bar and the dock in the tool area's context menu and on the dock's handle.
+    QTest::newRow("tool bar") << "tool_bar" << QString() << "Tool Bar";
+    QTest::newRow("rules dock") << "rules_dock" << QString() << "Rules";
+}
+
+void TMainWindowStartupTest::Tool_Tips_And_Titles()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, tool_tip);
+    QFETCH(QString, title);
+
+    TTestWindow window;
+    QWidget* widget = window.findChild<QWidget*>(name);
+    QVERIFY(widget);
+    if (!tool_tip.isNull())
+    {
+        QCOMPARE(widget->toolTip(), tool_tip);
+    }
+    if (!title.isNull())
+    {
+        QCOMPARE(widget->windowTitle(), title);
+    }
+    // The dock's handle is a title bar the user can see and grab.
+    QDockWidget* dock = window.findChild<QDockWidget*>(QStringLiteral("rules_dock"));
+    QVERIFY(!dock->titleBarWidget());
+}
+
 void TMainWindowStartupTest::Geometry_data()
 {
     QTest::addColumn<bool>("stored");
@@ -151,18 +194,30 @@ void TMainWindowStartupTest::Geometry_data()
     QTest::addColumn<QRect>("expected");
 
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    const QRect fallback(QPoint(30, 30), QSize(1008, 519));
+    // The default, wholly on the screen: no wider or taller than it, moved in where it would stick out.
+    QRect fallback(QPoint(30, 30), QSize(1008, 519).boundedTo(screen.size()));
+    fallback.moveRight(qMin(fallback.right(), screen.right()));
+    fallback.moveBottom(qMin(fallback.bottom(), screen.bottom()));
 
-    // The default is itself clipped when the screen is smaller than 1008 x 519 (as the offscreen one is).
-    QTest::newRow("first start: default, clipped to the screen")
-        << false << QPoint() << QSize() << fallback.intersected(screen);
+    QTest::newRow("first start: default") << false << QPoint() << QSize() << fallback;
+    // The sizes stay above the smallest the window can be laid out in, even on the small offscreen screen.
+    const QSize stored_size = screen.size() - QSize(20, 40);
     QTest::newRow("stored geometry inside the screen")
-        << true << QPoint(100, 50) << QSize(400, 300) << QRect(100, 50, 400, 300);
+        << true << screen.topLeft() + QPoint(10, 20) << stored_size
+        << QRect(screen.topLeft() + QPoint(10, 20), stored_size);
     QTest::newRow("stored size larger than the screen is clipped")
         << true << QPoint(0, 0) << QSize(5000, 4000) << screen;
-    QTest::newRow("partly off screen keeps the visible part")
-        << true << QPoint(screen.right() - 99, 10) << QSize(500, 200)
-        << QRect(screen.right() - 99, 10, 100, 200);
+    QTest::newRow("partly off screen moves wholly onto it")
+        << true << QPoint(screen.right() - 99, screen.top() + 10) << stored_size
+        << QRect(QPoint(screen.right() + 1 - stored_size.width(), screen.top() + 10), stored_size);
+    QTest::newRow("corner of the screen: the visible part is below the smallest size")
+        << true << screen.bottomRight() - QPoint(99, 99) << stored_size
+        << QRect(screen.bottomRight() + QPoint(1, 1) - QPoint(stored_size.width(), stored_size.height()),
+                 stored_size);
+    // An empty expected size stands for the smallest size the window's layout allows.
+    QTest::newRow("stored size below the smallest size")
+        << true << screen.topLeft() + QPoint(10, 10) << QSize(100, 80)
+        << QRect(screen.topLeft() + QPoint(10, 10), QSize());
     QTest::newRow("far off screen gives the default")
         << true << QPoint(20000, 20000) << QSize(400, 300) << fallback;
     QTest::newRow("off screen to the left gives the default")
@@ -187,7 +242,7 @@ void TMainWindowStartupTest::Geometry()
 
     TTestWindow window;
     QCOMPARE(window.pos(), expected.topLeft());
-    QCOMPARE(window.size(), expected.size());
+    QCOMPARE(window.size(), expected.isEmpty() ? window.minimumSizeHint() : expected.size());
 }
 
 void TMainWindowStartupTest::Splitter_Sizes_Restored()
@@ -228,8 +283,9 @@ void TMainWindowStartupTest::Close_Writes_Window_State()
     QList<int> sizes;
     {
         TTestWindow window;
-        window.resize(600, 400);
-        window.move(40, 50);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        window.resize(screen.size() - QSize(10, 10));
+        window.move(screen.topLeft() + QPoint(5, 5));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         sizes = window.findChild<QSplitter*>(QStringLiteral("splitter"))->sizes();
