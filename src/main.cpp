@@ -1,5 +1,6 @@
 #include "commandline.h"
 #include "vantrel.h"
+#include "vantrelversion.h"
 
 #include <QApplication>
 #include <QStyleFactory>

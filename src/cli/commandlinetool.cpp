@@ -4,6 +4,7 @@
 #include "rulerun.h"
 #include "rules.h"
 #include "utilities.h"
+#include "vantrelversion.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -14,10 +15,6 @@
 #include <QLocale>
 
 #include <cmath>
-
-#ifndef VANTREL_VERSION
-#define VANTREL_VERSION "1.0.0"
-#endif
 
 using TComparison = TParameterComparison;
 
