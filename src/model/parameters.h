@@ -9,6 +9,8 @@
 #include <QVector>
 #include <vector>
 
+class QIODevice;
+
 // The in-memory model of one loaded controller parameter list, its two readers and the change report.
 class TParameters
 {
@@ -68,6 +70,8 @@ public:
     QString Get_Constants_Description(const int& number) const;
 
     bool Write_Parameter_Data(const QString& file_name, Utilities::TExportOptions& options) const;
+    // The same report written to an open device, for callers that keep it in memory or send it on.
+    bool Write_Parameter_Data(QIODevice* device, const Utilities::TExportOptions& options) const;
 
     QString Last_Error() const;
 
@@ -107,6 +111,8 @@ public:
 private:
     TParameter* Stored_Parameter(const QString& key);
     static void Replace_Values(TParameter* stored, const TParameter& incoming);
+    bool Report_Layout_Known(const Utilities::TExportOptions& options) const;
+    QString Report_Text(const Utilities::TExportOptions& options) const;
 
     std::vector<TParameter> d_parameter_records;
     QHash<QString, int> d_key_index; // key -> position in d_parameter_records

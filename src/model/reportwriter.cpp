@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
+#include <QIODevice>
 #include <QSaveFile>
 
 using ConstantsLayout::KEY_COLUMN;
@@ -122,39 +123,89 @@ void Append_Settings_Block(QString* out, const QVector<int>& integers, const QVe
         Append_Settings_Values(out, values);
     }
 }
+// The report is written in blocks, so that a big list reaches the device without one giant write.
+const qint64 WRITE_BLOCK = 64 * 1024;
+
+// One entry in the settings layout: the key as an element, its description, and its values (the
+// original ones first when asked for).
+void Append_Settings_Entry(QString* out, const TParameters::TParameter& parameter, bool with_originals)
+{
+    *out += QStringLiteral("\n\t<") + parameter.key + QStringLiteral(">\n");
+    *out += QStringLiteral("\n\t\t<!-- ") + parameter.description + QStringLiteral(" -->\n");
+    if (with_originals)
+    {
+        *out += QStringLiteral("\n\t\t<!-- Original -->\n");
+        Append_Settings_Block(out, parameter.original_integer_values, parameter.original_double_values,
+                              parameter.original_text_values);
+        *out += QStringLiteral("\n\t\t<!-- Updated -->\n");
+    }
+    Append_Settings_Block(out, parameter.integer_values, parameter.double_values, parameter.text_values);
+    *out += QStringLiteral("\n\t</") + parameter.key + QStringLiteral(">\n");
+}
+
+// The header line of one entry in the constants layout: number, name, ":" and type word, key at its column.
+QString Constants_Entry_Header(const TParameters::TParameter& parameter)
+{
+    QString header = QStringLiteral("#") +
+                     QString::number(parameter.number).rightJustified(2, QLatin1Char(' ')) +
+                     QLatin1Char(' ') + parameter.name;
+    if (header.size() < 24)
+    {
+        header = header.leftJustified(24, QLatin1Char(' '));
+    }
+    header += QLatin1Char(':') + Constants_Type_Word(parameter);
+    if (header.size() < KEY_COLUMN)
+    {
+        header = header.leftJustified(KEY_COLUMN, QLatin1Char(' '));
+    }
+    return header + parameter.key + QLatin1Char('\n');
+}
+
+// The header line of one entry in the plain list: the key, and the name when there is one.
+QString List_Entry_Header(const TParameters::TParameter& parameter)
+{
+    if (parameter.name.isEmpty())
+    {
+        return QLatin1Char('\n') + parameter.key + QLatin1Char('\n');
+    }
+    return QLatin1Char('\n') + parameter.key + QStringLiteral(" - ") + parameter.name + QLatin1Char('\n');
+}
+
+// The values of one entry in the constants layout and the plain list, one per line.
+void Append_Value_Lines(QString* out, const TParameters& parameters, const QVector<int>& integers,
+                        const QVector<double>& doubles, const QStringList& texts)
+{
+    for (int value : integers)
+    {
+        *out += QString::number(value) + QLatin1Char('\n');
+    }
+    for (double value : doubles)
+    {
+        *out += parameters.Format_Value(QString::number(value, 'E', 14)) + QLatin1Char('\n');
+    }
+    for (const QString& text : texts)
+    {
+        *out += text + QLatin1Char('\n');
+    }
+}
 } // namespace
 
-bool TParameters::Write_Parameter_Data(const QString& file_name, Utilities::TExportOptions& options) const
+bool TParameters::Report_Layout_Known(const Utilities::TExportOptions& options) const
 {
-    // Decide the layout before touching the target: a report that cannot be written must not
-    // leave an emptied file where the user's previous report was.
     if (options.matches_import && d_file_format == FORMAT_NOT_SET)
     {
         d_last_error = QStringLiteral("Parameter format not set");
         return false;
     }
+    return true;
+}
 
-    QString out;
-    const auto append_value_block =
-        [this, &out](const QVector<int>& integers, const QVector<double>& doubles, const QStringList& texts)
-    {
-        for (int value : integers)
-        {
-            out += QString::number(value) + QLatin1Char('\n');
-        }
-        for (double value : doubles)
-        {
-            out += Format_Value(QString::number(value, 'E', 14)) + QLatin1Char('\n');
-        }
-        for (const QString& text : texts)
-        {
-            out += text + QLatin1Char('\n');
-        }
-    };
-
+QString TParameters::Report_Text(const Utilities::TExportOptions& options) const
+{
     const bool constants_layout = options.matches_import && d_file_format == FORMAT_MACHINE_CONSTANTS;
     const bool settings_layout = options.matches_import && d_file_format == FORMAT_PARAMETER_SETTINGS;
 
+    QString out;
     if (constants_layout)
     {
         out += QStringLiteral("WARNINGS:\n"
@@ -175,58 +226,52 @@ bool TParameters::Write_Parameter_Data(const QString& file_name, Utilities::TExp
             continue;
         }
         const bool with_originals = options.original_values && parameter.changed;
-
         if (settings_layout)
         {
-            out += QStringLiteral("\n\t<") + parameter.key + QStringLiteral(">\n");
-            out += QStringLiteral("\n\t\t<!-- ") + parameter.description + QStringLiteral(" -->\n");
-            if (with_originals)
-            {
-                out += QStringLiteral("\n\t\t<!-- Original -->\n");
-                Append_Settings_Block(&out, parameter.original_integer_values,
-                                      parameter.original_double_values, parameter.original_text_values);
-                out += QStringLiteral("\n\t\t<!-- Updated -->\n");
-            }
-            Append_Settings_Block(&out, parameter.integer_values, parameter.double_values,
-                                  parameter.text_values);
-            out += QStringLiteral("\n\t</") + parameter.key + QStringLiteral(">\n");
+            Append_Settings_Entry(&out, parameter, with_originals);
             continue;
         }
-
-        if (constants_layout)
-        {
-            QString header = QStringLiteral("#") +
-                             QString::number(parameter.number).rightJustified(2, QLatin1Char(' ')) +
-                             QLatin1Char(' ') + parameter.name;
-            if (header.size() < 24)
-            {
-                header = header.leftJustified(24, QLatin1Char(' '));
-            }
-            header += QLatin1Char(':') + Constants_Type_Word(parameter);
-            if (header.size() < KEY_COLUMN)
-            {
-                header = header.leftJustified(KEY_COLUMN, QLatin1Char(' '));
-            }
-            out += header + parameter.key + QLatin1Char('\n');
-        }
-        else if (parameter.name.isEmpty())
-        {
-            out += QLatin1Char('\n') + parameter.key + QLatin1Char('\n');
-        }
-        else
-        {
-            out += QLatin1Char('\n') + parameter.key + QStringLiteral(" - ") + parameter.name +
-                   QLatin1Char('\n');
-        }
-
+        out += constants_layout ? Constants_Entry_Header(parameter) : List_Entry_Header(parameter);
         if (with_originals)
         {
             out += QStringLiteral("\tOriginal:\n");
-            append_value_block(parameter.original_integer_values, parameter.original_double_values,
-                               parameter.original_text_values);
+            Append_Value_Lines(&out, *this, parameter.original_integer_values,
+                               parameter.original_double_values, parameter.original_text_values);
             out += QStringLiteral("\tUpdated:\n");
         }
-        append_value_block(parameter.integer_values, parameter.double_values, parameter.text_values);
+        Append_Value_Lines(&out, *this, parameter.integer_values, parameter.double_values,
+                           parameter.text_values);
+    }
+    return out;
+}
+
+bool TParameters::Write_Parameter_Data(QIODevice* device, const Utilities::TExportOptions& options) const
+{
+    if (!Report_Layout_Known(options))
+    {
+        return false;
+    }
+
+    const QByteArray bytes = To_Latin1(Report_Text(options));
+    for (qint64 offset = 0; offset < bytes.size(); offset += WRITE_BLOCK)
+    {
+        const qint64 length = qMin(WRITE_BLOCK, bytes.size() - offset);
+        if (device->write(bytes.constData() + offset, length) != length)
+        {
+            d_last_error = device->errorString();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TParameters::Write_Parameter_Data(const QString& file_name, Utilities::TExportOptions& options) const
+{
+    // Decide the layout before touching the target: a report that cannot be written must not
+    // leave an emptied file where the user's previous report was.
+    if (!Report_Layout_Known(options))
+    {
+        return false;
     }
 
     // Written through a save file so that a full disk or a lost mount leaves the previous report
@@ -239,10 +284,8 @@ bool TParameters::Write_Parameter_Data(const QString& file_name, Utilities::TExp
         d_last_error = File_Open_Error(file_name, file.errorString());
         return false;
     }
-    const QByteArray bytes = To_Latin1(out);
-    if (file.write(bytes) != bytes.size())
+    if (!Write_Parameter_Data(&file, options))
     {
-        d_last_error = file.errorString();
         file.cancelWriting();
         return false;
     }

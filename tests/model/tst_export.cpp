@@ -124,6 +124,8 @@ private slots:
     void Format_Not_Set_Leaves_Target_Alone();
     void Failed_Write_data();
     void Failed_Write();
+    void Failing_Device_data();
+    void Failing_Device();
     void Success_Replaces_Whole_File();
 };
 
@@ -547,6 +549,50 @@ void TExportTest::Failed_Write()
     }
     QFile::setPermissions(directory.filePath(QStringLiteral("locked")),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+void TExportTest::Failing_Device_data()
+{
+    QTest::addColumn<int>("records");
+    QTest::addColumn<int>("failing_write");
+    QTest::addColumn<int>("blocks_taken");
+
+    // The report goes out in blocks of 64 KiB; a device that stops taking them is reported at once.
+    QTest::newRow("small report, device never fails") << 3 << 0 << 1;
+    QTest::newRow("small report, first write fails") << 3 << 1 << 0;
+    QTest::newRow("large report, device never fails") << 5000 << 0 << 2;
+    QTest::newRow("large report, second write fails") << 5000 << 2 << 1;
+}
+
+void TExportTest::Failing_Device()
+{
+    QFETCH(int, records);
+    QFETCH(int, failing_write);
+    QFETCH(int, blocks_taken);
+
+    TParameters parameters;
+    for (int number = 1; number <= records; ++number)
+    {
+        TParameters::TParameter record = Record(QStringLiteral("KEY_%1").arg(number), QStringLiteral("Name"),
+                                                number, TParameters::TYPE_INTEGER);
+        record.integer_values = {number};
+        QVERIFY(parameters.Add_Parameter(record));
+    }
+    Utilities::TExportOptions options;
+    options.changed_only = false;
+    options.matches_import = false;
+
+    Testing::TFailingDevice whole(0);
+    QVERIFY(parameters.Write_Parameter_Data(&whole, options));
+    QVERIFY(whole.written.startsWith(LIST_HEAD));
+    QVERIFY(whole.written.endsWith("\nKEY_" + QByteArray::number(records) + " - Name\n" +
+                                   QByteArray::number(records) + "\n"));
+
+    Testing::TFailingDevice device(failing_write);
+    QCOMPARE(parameters.Write_Parameter_Data(&device, options), failing_write == 0);
+    QCOMPARE(parameters.Last_Error(),
+             failing_write == 0 ? QString() : QStringLiteral("No space left on device"));
+    QCOMPARE(device.written, whole.written.left(blocks_taken * 64 * 1024));
 }
 
 void TExportTest::Success_Replaces_Whole_File()

@@ -69,4 +69,27 @@ QString Constants_Header(int number, const QString& name, const QString& type, c
     const QString line = name_part.leftJustified(colon, QLatin1Char(' ')) + QStringLiteral(": ") + type;
     return line.leftJustified(64, QLatin1Char(' ')) + key;
 }
+
+TFailingDevice::TFailingDevice(int failing_write) : d_failing_write(failing_write)
+{
+    open(QIODevice::WriteOnly);
+}
+
+qint64 TFailingDevice::readData(char* data, qint64 length)
+{
+    Q_UNUSED(data);
+    Q_UNUSED(length);
+    return -1;
+}
+
+qint64 TFailingDevice::writeData(const char* data, qint64 length)
+{
+    if (++d_writes == d_failing_write)
+    {
+        setErrorString(QStringLiteral("No space left on device"));
+        return -1;
+    }
+    written.append(data, static_cast<int>(length));
+    return length;
+}
 } // namespace Testing

@@ -5,6 +5,7 @@
 #include "rules.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -31,4 +32,22 @@ TRules::TRuleItem Rule_Item(const QString& name, const QString& left = QStringLi
 // One header line of a machine constants file: number after "#", name, ":" at column 24 or later,
 // the type word, and the key from column 64 on.
 QString Constants_Header(int number, const QString& name, const QString& type, const QString& key);
+
+// A write-only device that takes writes until the failing one (counted from 1; 0: never), which fails as
+// a full disk does. What it took is kept in written.
+class TFailingDevice : public QIODevice
+{
+public:
+    explicit TFailingDevice(int failing_write);
+
+    QByteArray written;
+
+protected:
+    qint64 readData(char* data, qint64 length) override;
+    qint64 writeData(const char* data, qint64 length) override;
+
+private:
+    int d_failing_write;
+    int d_writes = 0;
+};
 } // namespace Testing
