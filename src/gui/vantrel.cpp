@@ -1,6 +1,7 @@
 #include "vantrel.h"
 
 #include "bitfieldwidget.h"
+#include "edithistory.h"
 #include "exportoptionsdialog.h"
 #include "messagebox.h"
 #include "recentfiles.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDockWidget>
@@ -38,6 +40,8 @@
 #include <QTextCursor>
 #include <QToolBar>
 #include <QUrl>
+
+#include <algorithm>
 
 // The images live in the static gui library; whoever builds a window (the program or a test) needs
 // them registered before the first icon is loaded.
@@ -214,8 +218,15 @@ void TVantrel::Create_Actions()
     file_menu->addSeparator();
     file_menu->addAction(d_quit_action);
 
+    d_edit_history = new TEditHistory(&d_parameters, d_message_box, this);
     QMenu* edit_menu = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit_menu->setObjectName(QStringLiteral("edit_menu"));
+    edit_menu->addAction(d_edit_history->Undo_Action());
+    edit_menu->addAction(d_edit_history->Redo_Action());
+    edit_menu->addSeparator();
+    edit_menu->addAction(d_edit_history->Revert_Parameter_Action());
+    edit_menu->addAction(d_edit_history->Revert_All_Action());
+    edit_menu->addSeparator();
     edit_menu->addAction(d_edit_rules_action);
 
     d_new_action->setText(QStringLiteral("New"));
@@ -285,18 +296,31 @@ void TVantrel::Create_List_Side()
     d_search_edit->setObjectName(QStringLiteral("search_edit"));
     list_layout->addWidget(d_search_edit, 0, 1);
 
+    d_changed_only_check = new QCheckBox(QStringLiteral("Changed only"), list_side);
+    d_changed_only_check->setObjectName(QStringLiteral("changed_only_check"));
+    d_changed_only_check->setToolTip(QStringLiteral("List only the parameters changed since loading"));
+    // Neither widens the list side: on a narrow list they are cut rather than pushing the detail side.
+    d_changed_only_check->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    list_layout->addWidget(d_changed_only_check, 1, 0, 1, 2);
+
+    d_changed_count_label = new QLabel(list_side);
+    d_changed_count_label->setObjectName(QStringLiteral("changed_count_label"));
+    d_changed_count_label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    d_changed_count_label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    list_layout->addWidget(d_changed_count_label, 1, 0, 1, 2);
+
     d_parameter_list = new QListWidget(list_side);
     d_parameter_list->setObjectName(QStringLiteral("parameter_list"));
     d_parameter_list->setSelectionMode(QAbstractItemView::SingleSelection);
     d_parameter_list->setSortingEnabled(false);
-    list_layout->addWidget(d_parameter_list, 1, 0, 1, 2);
+    list_layout->addWidget(d_parameter_list, 2, 0, 1, 2);
 
     d_variables_text = new QPlainTextEdit(list_side);
     d_variables_text->setObjectName(QStringLiteral("variables_text"));
     d_variables_text->setFont(d_fixed_font);
     d_variables_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     d_variables_text->setReadOnly(true);
-    list_layout->addWidget(d_variables_text, 2, 0, 1, 2);
+    list_layout->addWidget(d_variables_text, 3, 0, 1, 2);
 
     d_splitter->addWidget(list_side);
 }
@@ -375,6 +399,9 @@ void TVantrel::Make_Connections()
     connect(d_parameter_list, &QListWidget::itemSelectionChanged, this,
             &TVantrel::Parameter_Selection_Changed);
     connect(d_search_edit, &QLineEdit::textEdited, this, &TVantrel::Search_Changed);
+    connect(d_changed_only_check, &QCheckBox::toggled, this,
+            [this]() { Search_Changed(d_search_edit->text()); });
+    connect(d_edit_history, &TEditHistory::Parameter_Edited, this, &TVantrel::Parameter_Edited);
     connect(d_bitfield_widget, &TBitfieldWidget::Value_Changed, this, &TVantrel::Value_Changed);
     connect(d_values_widget, qOverload<int>(&TValuesWidget::Value_Changed), this, &TVantrel::Value_Changed);
     connect(d_rules_pane, &TRulesPane::Execute_Requested, this, &TVantrel::Execute_Rules);
@@ -512,6 +539,7 @@ void TVantrel::File_New()
     }
 
     d_parameters.Reset();
+    d_edit_history->Clear();
     Reset_View();
 }
 
@@ -529,6 +557,7 @@ void TVantrel::File_Load_Parameters()
 void TVantrel::Open_Parameter_File(const QString& path)
 {
     d_parameters.Reset();
+    d_edit_history->Clear();
     if (!d_parameters.Load_Parameter_File(path))
     {
         d_status_bar->showMessage(QStringLiteral("ERR:  %1").arg(d_parameters.Last_Error()));
@@ -544,7 +573,7 @@ void TVantrel::Open_Parameter_File(const QString& path)
     d_search_edit->clear();
     d_selected_parameter.clear();
 
-    d_parameter_list->addItems(d_parameters.Get_Parameter_List(QString()));
+    Fill_List(QString());
     Update_Variable_List();
     d_rules_pane->Clear_Report();
 
@@ -568,6 +597,7 @@ void TVantrel::Reset_View()
     d_selected_parameter.clear();
     d_variables_text->clear();
     d_rules_pane->Clear_Report();
+    d_changed_count_label->clear();
 
     d_new_action->setEnabled(false);
     d_export_action->setEnabled(false);
@@ -607,6 +637,7 @@ void TVantrel::Parameter_Selection_Changed()
     if (selected.size() != 1)
     {
         d_selected_parameter.clear();
+        d_edit_history->Set_Selected(QString());
         d_title_label->clear();
         d_description_label->clear();
         d_editor_stack->setCurrentWidget(d_empty_page);
@@ -614,6 +645,7 @@ void TVantrel::Parameter_Selection_Changed()
     }
 
     d_selected_parameter = selected.first()->text();
+    d_edit_history->Set_Selected(d_selected_parameter);
 
     bool found = false;
     const TParameters::TParameter parameter = d_parameters.Get_Parameter(d_selected_parameter, &found);
@@ -703,8 +735,67 @@ void TVantrel::Value_Changed(int index)
     {
         d_values_widget->Mark_Refused(index, QString());
     }
-    d_parameters.Edit_Parameter(parameter);
+    d_edit_history->Edit(parameter);
+}
+
+void TVantrel::Parameter_Edited(const QString& key)
+{
     Update_Variable_List();
+    Update_Changed_Count();
+    const QList<QListWidgetItem*> items =
+        d_parameter_list->findItems(key, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    for (QListWidgetItem* item : items)
+    {
+        Mark_Item(item);
+    }
+    if (d_changed_only_check->isChecked() && !d_parameters.Get_Parameter(key).changed)
+    {
+        Search_Changed(d_search_edit->text());
+    }
+    else if (key == d_selected_parameter)
+    {
+        // An undo or a revert changes the values on show.
+        Parameter_Selection_Changed();
+    }
+}
+
+void TVantrel::Mark_Item(QListWidgetItem* item)
+{
+    const TParameters::TParameter* parameter = d_parameters.Find_Parameter(item->text());
+    const bool changed = parameter && parameter->changed;
+    QFont font = item->font();
+    font.setBold(changed);
+    item->setFont(font);
+    item->setToolTip(changed ? QStringLiteral("Changed since loading") : QString());
+}
+
+void TVantrel::Update_Changed_Count()
+{
+    const int changed = d_parameters.Changed_Count();
+    d_changed_count_label->setText(changed == 1 ? QStringLiteral("1 changed")
+                                                : QStringLiteral("%1 changed").arg(changed));
+}
+
+void TVantrel::Fill_List(const QString& filter)
+{
+    QStringList keys = d_parameters.Get_Parameter_List(filter);
+    const bool changed_only = d_changed_only_check->isChecked();
+    if (changed_only)
+    {
+        keys.erase(std::remove_if(keys.begin(), keys.end(),
+                                  [this](const QString& key)
+                                  { return !d_parameters.Find_Parameter(key)->changed; }),
+                   keys.end());
+    }
+    d_parameter_list->addItems(keys);
+    if (d_parameters.Changed_Count() > 0)
+    {
+        for (int row = 0; row < d_parameter_list->count(); ++row)
+        {
+            Mark_Item(d_parameter_list->item(row));
+        }
+    }
+    Update_Changed_Count();
 }
 
 void TVantrel::Refuse_Value(int index, const QString& reason)
@@ -738,7 +829,7 @@ void TVantrel::Search_Changed(const QString& text)
 
     d_parameter_list->clear();
     Parameter_Selection_Changed();
-    d_parameter_list->addItems(d_parameters.Get_Parameter_List(text));
+    Fill_List(text);
 
     // An empty key means nothing was on show; it must not pick a record whose key happens to be empty.
     const QList<QListWidgetItem*> matches =

@@ -10,6 +10,9 @@
 #include <memory>
 
 class QAction;
+class QCheckBox;
+class QListWidgetItem;
+class TEditHistory;
 class QCloseEvent;
 class QDockWidget;
 class QDragEnterEvent;
@@ -90,6 +93,11 @@ private:
     void Refuse_Value(int index, const QString& reason);
     // Every command that reads or replaces the model first takes in what is typed in the value editor.
     void Finish_Edit_In_Progress();
+    void Parameter_Edited(const QString& key);
+    void Mark_Item(QListWidgetItem* item);
+    void Update_Changed_Count();
+    // Fills the list with the keys that pass the search text and the "Changed only" box.
+    void Fill_List(const QString& filter);
     void Reset_View();
     void Save_Rules_At_Close();
 
@@ -102,6 +110,9 @@ private:
     QLabel* d_description_label = nullptr;
     QLabel* d_title_label = nullptr;
     QLineEdit* d_search_edit = nullptr;
+    QCheckBox* d_changed_only_check = nullptr;
+    QLabel* d_changed_count_label = nullptr;
+    TEditHistory* d_edit_history = nullptr;
     QListWidget* d_parameter_list = nullptr;
     QPlainTextEdit* d_variables_text = nullptr;
     QStackedWidget* d_editor_stack = nullptr;

@@ -164,6 +164,8 @@ private:
     void Start_Window();
     void Close_Window();
     void Do_Action(int action);
+    // Every listed parameter is marked exactly when it is changed, and the count says how many are.
+    void Check_Changed_Marks();
     void Drive_Dialogs();
     void Act_On(QWidget* modal);
     void Edit_Value();
@@ -317,7 +319,7 @@ void TSoakTest::Random_User_Session()
     Start_Window();
     for (int step = 0; step < actions; ++step)
     {
-        const int action = Random(20);
+        const int action = Random(24);
         d_recent.append(QStringLiteral("%1:%2").arg(step).arg(action));
         if (d_recent.size() > 25)
         {
@@ -454,6 +456,27 @@ void TSoakTest::Do_Action(int action)
     case 18:
         trigger("edit_rules_action");
         break;
+    case 20:
+        trigger("undo_action");
+        Check_Changed_Marks();
+        break;
+    case 21:
+        trigger("redo_action");
+        Check_Changed_Marks();
+        break;
+    case 22:
+        TMessageBox::Queue_Answer(Chance(50) ? QMessageBox::Yes : QMessageBox::No);
+        trigger(Chance(50) ? "revert_parameter_action" : "revert_all_action");
+        Check_Changed_Marks();
+        break;
+    case 23:
+    {
+        QAbstractButton* changed_only =
+            window.findChild<QAbstractButton*>(QStringLiteral("changed_only_check"));
+        QVERIFY(changed_only);
+        changed_only->click();
+        break;
+    }
     default:
         if (Chance(10))
         {
@@ -474,6 +497,21 @@ void TSoakTest::Do_Action(int action)
         break;
     }
     d_driving = false;
+}
+
+void TSoakTest::Check_Changed_Marks()
+{
+    TParameters& parameters = TVantrelTestAccess::Parameters(*d_window);
+    const QListWidget* list = d_window->findChild<QListWidget*>(QStringLiteral("parameter_list"));
+    for (int row = 0; row < list->count(); ++row)
+    {
+        const QListWidgetItem* item = list->item(row);
+        QVERIFY2(item->font().bold() == parameters.Get_Parameter(item->text()).changed,
+                 qPrintable(QStringLiteral("seed %1: mark of %2").arg(d_seed).arg(item->text())));
+    }
+    const QString count = d_window->findChild<QLabel*>(QStringLiteral("changed_count_label"))->text();
+    QVERIFY2(count.isEmpty() || count == QStringLiteral("%1 changed").arg(parameters.Changed_Count()),
+             qPrintable(QStringLiteral("seed %1: count %2").arg(d_seed).arg(count)));
 }
 
 // One step on whatever modal dialog is on top; the next step is queued first, so that a dialog

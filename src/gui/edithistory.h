@@ -1,0 +1,54 @@
+#pragma once
+
+#include "parameters.h"
+
+#include <QObject>
+#include <QString>
+
+class QAction;
+class QUndoStack;
+class TMessageBox;
+
+// The window's history of value edits: every edit is recorded here on its way to the model, so that
+// Edit > Undo and Edit > Redo can take it back and forth, and Revert Parameter and Revert All Changes
+// return parameters to their loaded values as one more undoable step.
+class TEditHistory : public QObject
+{
+    Q_OBJECT
+
+public:
+    TEditHistory(TParameters* parameters, TMessageBox* message_box, QObject* parent);
+
+    QAction* Undo_Action() const;
+    QAction* Redo_Action() const;
+    QAction* Revert_Parameter_Action() const;
+    QAction* Revert_All_Action() const;
+
+    // Records an edit and applies it; an edit that leaves the values as they are records nothing.
+    void Edit(const TParameters::TParameter& edited);
+    // The parameter Revert Parameter applies to; empty for none.
+    void Set_Selected(const QString& key);
+    // A new list: nothing of the old one can be taken back.
+    void Clear();
+
+signals:
+    // The values of this parameter changed through an edit, an undo, a redo or a revert.
+    void Parameter_Edited(const QString& key);
+
+public slots:
+    void Revert_Parameter();
+    void Revert_All();
+
+private:
+    void Notify(const QString& key);
+    void Update_Actions();
+
+    TParameters* d_parameters;
+    TMessageBox* d_message_box;
+    QUndoStack* d_undo_stack;
+    QAction* d_undo_action;
+    QAction* d_redo_action;
+    QAction* d_revert_parameter_action;
+    QAction* d_revert_all_action;
+    QString d_selected;
+};
