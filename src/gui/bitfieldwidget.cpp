@@ -49,6 +49,13 @@ TBitfieldWidget::TBitfieldWidget(QWidget* parent, Qt::WindowFlags flags) : QFram
     }
 }
 
+TBitfieldWidget::~TBitfieldWidget()
+{
+    // Destroying the Value field takes the focus from it, and a field that loses the focus finishes
+    // its edit: by then this editor is gone, so the field must not reach it any more.
+    disconnect(d_value_edit, nullptr, this, nullptr);
+}
+
 void TBitfieldWidget::Set_Integer(int value)
 {
     d_value_edit->setText(QString::number(value));

@@ -13,6 +13,7 @@ class TBitfieldWidget : public QFrame
 
 public:
     explicit TBitfieldWidget(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
+    ~TBitfieldWidget() override;
 
     void Set_Integer(int value);
     int Integer() const;
