@@ -1,6 +1,7 @@
 #include "expression.h"
 
 #include <QLocale>
+#include <QMutex>
 #include <QSet>
 #include <algorithm>
 #include <cmath>
@@ -52,6 +53,40 @@ bool Starts_With_Function(QStringView text, QLatin1String name)
 {
     return text.startsWith(name, Qt::CaseInsensitive);
 }
+
+// A variable's name as the pattern that replaces it: the name keeps its regular-expression meaning, so an
+// element name such as XY.2 matches XY, any character, 2. Parameter keys are written that way and rules
+// rely on it.
+QString Name_Pattern(const QString& upper_name)
+{
+    return QStringLiteral("(\\b%1\\b)").arg(upper_name);
+}
+
+// Patterns that have to be run are shared by every evaluator in the program. A check of many files builds
+// one evaluator per file with the same names, and compiling a pattern for its first match, then freeing
+// the compiled code with the evaluator, costs many times the match itself. Copies of a regular expression
+// share its compiled form, and matching one from several threads at once is safe. Only patterns that
+// were run are kept, and the table starts over when it has grown large.
+QRegularExpression Shared_Expression(const QString& pattern)
+{
+    static const int MAXIMUM_SHARED_EXPRESSIONS = 10000;
+    static QMutex mutex;
+    static QHash<QString, QRegularExpression> shared;
+
+    const QMutexLocker locker(&mutex);
+    const auto found = shared.constFind(pattern);
+    if (found != shared.constEnd())
+    {
+        return found.value();
+    }
+    if (shared.size() >= MAXIMUM_SHARED_EXPRESSIONS)
+    {
+        shared.clear();
+    }
+    const QRegularExpression expression(pattern);
+    shared.insert(pattern, expression);
+    return expression;
+}
 } // namespace
 
 TExpression::TExpression() = default;
@@ -86,9 +121,6 @@ bool TExpression::Add_Variable(const TVariable& variable)
     pattern.replacement = Replacement_Text(variable.value);
     const QString upper_name = variable.name.toUpper();
     pattern.upper_name = upper_name;
-    // The name keeps its regular-expression meaning: an element name such as XY.2 matches XY any
-    // character 2. Parameter keys are written that way and rules rely on it.
-    pattern.expression = QRegularExpression(QStringLiteral("(\\b%1\\b)").arg(upper_name));
 
     bool word_only = true;
     bool word_or_point = true;
@@ -121,7 +153,7 @@ bool TExpression::Add_Variable(const TVariable& variable)
             d_dotted_head_lengths.append(first_point);
         }
     }
-    else if (!pattern.expression.isValid())
+    else if (!QRegularExpression(Name_Pattern(upper_name)).isValid())
     {
         pattern.kind = PATTERN_INVALID;
     }
@@ -343,6 +375,15 @@ bool TExpression::Replace_Word(QString* text, const QString& word, const QString
     return true;
 }
 
+const QRegularExpression& TExpression::Expression(const TPattern& pattern)
+{
+    if (pattern.expression.pattern().isEmpty())
+    {
+        pattern.expression = Shared_Expression(Name_Pattern(pattern.upper_name));
+    }
+    return pattern.expression;
+}
+
 // Exactly the sequential replacement in table order, name by name; the candidate list only skips
 // names that provably match nowhere in the current text, and is rebuilt whenever a replacement
 // changed the text (a replaced value brings digits and points that a later pattern may match).
@@ -369,7 +410,7 @@ QString TExpression::Substitute(const QString& normalised) const
                 continue;
             }
         }
-        else if (pattern.kind != PATTERN_INVALID && pattern.expression.match(text).hasMatch())
+        else if (pattern.kind != PATTERN_INVALID && Expression(pattern).match(text).hasMatch())
         {
             QString replaced = text;
             replaced.replace(pattern.expression, pattern.replacement);

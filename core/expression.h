@@ -66,7 +66,9 @@ private:
         int name_length = 0;
         TPatternKind kind = PATTERN_OTHER;
         QString upper_name;
-        QRegularExpression expression;
+        // Made (or taken from the patterns all evaluators share) when it is first run: most names are
+        // replaced as words without one.
+        mutable QRegularExpression expression;
         QString replacement;
         // Whether the pattern can match inside the digits, points and signs of a value written in.
         bool matches_in_values = true;
@@ -79,6 +81,7 @@ private:
     double Apply_Expression(std::stack<double>* number_stack, std::stack<int>* oper_stack) const;
 
     static QString Replacement_Text(double value);
+    static const QRegularExpression& Expression(const TPattern& pattern);
     bool Table_Order_Before(int first_sequence, int second_sequence) const;
     QVector<int> Candidates(const QString& text, int after_sequence) const;
     static bool Replace_Word(QString* text, const QString& word, const QString& replacement);
