@@ -415,6 +415,45 @@ std::vector<TExpression::TVariable> TParameters::Get_Variables(int* longest_name
     return variables;
 }
 
+TParameters::TFileFormat TParameters::Format_Of_Content(const QByteArray& content)
+{
+    if (content.size() < FORMAT_TEST_LENGTH)
+    {
+        return FORMAT_NOT_SET;
+    }
+    const QString head = QString::fromLatin1(content.constData(), FORMAT_TEST_LENGTH).simplified();
+    if (head.contains(QLatin1String("Machine Constants File"), Qt::CaseInsensitive))
+    {
+        return FORMAT_MACHINE_CONSTANTS;
+    }
+    if (head.contains(QLatin1String("<ZIDParameterSettings>"), Qt::CaseInsensitive))
+    {
+        return FORMAT_PARAMETER_SETTINGS;
+    }
+    return FORMAT_NOT_SET;
+}
+
+TParameters::TFileFormat TParameters::Format_Of_File(const QString& file_name)
+{
+    QFile file(file_name);
+    if (!QFileInfo(file_name).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+    {
+        return FORMAT_NOT_SET;
+    }
+    // Read as Open reads: with line ends converted, a read can return fewer bytes than asked for.
+    QByteArray head;
+    while (head.size() < FORMAT_TEST_LENGTH && !file.atEnd())
+    {
+        const QByteArray part = file.read(FORMAT_TEST_LENGTH - head.size());
+        if (part.isEmpty())
+        {
+            break;
+        }
+        head += part;
+    }
+    return Format_Of_Content(head);
+}
+
 bool TParameters::Load_Parameter_File(const QString& file_name)
 {
     // Only a regular file can be a parameter list: a directory reads as nothing, and a pipe or a device
@@ -440,16 +479,16 @@ bool TParameters::Load_Parameter_File(const QString& file_name)
         return false;
     }
 
-    const QString head = QString::fromLatin1(content.constData(), FORMAT_TEST_LENGTH).simplified();
-    if (head.contains(QLatin1String("Machine Constants File"), Qt::CaseInsensitive))
+    switch (Format_Of_Content(content))
     {
+    case FORMAT_MACHINE_CONSTANTS:
         d_file_format = FORMAT_MACHINE_CONSTANTS;
         return Load_Constants_File(content);
-    }
-    if (head.contains(QLatin1String("<ZIDParameterSettings>"), Qt::CaseInsensitive))
-    {
+    case FORMAT_PARAMETER_SETTINGS:
         d_file_format = FORMAT_PARAMETER_SETTINGS;
         return Load_XML_File(file_name);
+    case FORMAT_NOT_SET:
+        break;
     }
 
     d_last_error = QStringLiteral("Unable to determine type of parameter file");

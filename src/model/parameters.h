@@ -104,6 +104,10 @@ public:
     std::vector<TExpression::TVariable> Get_Variables(int* longest_name_length = nullptr) const;
 
     TFileFormat File_Format() const;
+    // The format a file's first bytes announce, as Open tells the two apart: FORMAT_NOT_SET for a file
+    // too short to tell or of another kind. Format_Of_File reads only those first bytes.
+    static TFileFormat Format_Of_Content(const QByteArray& content);
+    static TFileFormat Format_Of_File(const QString& file_name);
     int Parameter_Count() const;
     // The records in list order, for readers of the whole list (export, listings, comparisons).
     const std::vector<TParameter>& Parameters() const;
