@@ -1,5 +1,6 @@
 // Load, filter and variable timings for a machine constants file far larger than a real controller's
 // (a few hundred entries): 100,000 entries of every type the reader knows, arrays included.
+#include "benchfiles.h"
 #include "parameters.h"
 
 #include <QCoreApplication>
@@ -11,51 +12,6 @@
 
 namespace
 {
-QByteArray Header(int number, const QByteArray& name, const QByteArray& type_word, const QByteArray& key)
-{
-    QByteArray line = "#" + QByteArray::number(number).rightJustified(2, ' ') + " " + name;
-    line = line.leftJustified(24, ' ') + ": " + type_word;
-    return line.leftJustified(64, ' ') + key + "\n";
-}
-
-QByteArray Generate_File(int entry_count)
-{
-    QByteArray content = "Machine Constants File\n\n";
-    content.reserve(entry_count * 140);
-    for (int index = 0; index < entry_count; ++index)
-    {
-        const int number = 1 + index % 150;
-        const QByteArray key = (index % 3 == 0   ? "AXIS_GAIN_"
-                                : index % 3 == 1 ? "PRB_LIMIT_"
-                                                 : "FLY_DFLT_") +
-                               QByteArray::number(index);
-        switch (index % 6)
-        {
-        case 0:
-            content += Header(number, "Servo gain", "Integer", key) + "  " + QByteArray::number(index) + "\n";
-            break;
-        case 1:
-            content += Header(number, "Probe limit", "Double", key) + "  2.5000000000000E+02\n";
-            break;
-        case 2:
-            content += Header(number, "Config word", "Integer | bit pattern", key) + "  2048\n";
-            break;
-        case 3:
-            content += Header(number, "Link distances", "Double[4]", key) +
-                       "  1.2500000000000E+02\n  -3.5E-03\n  0.125\n  42\n";
-            break;
-        case 4:
-            content +=
-                Header(number, "Rack constants", "Longint[6]", key) + "  1\n  -2\n  3\n  4\n  5\n  6\n";
-            break;
-        default:
-            content += Header(number, "In position", "Longint", key) + "  -17\n\n";
-            break;
-        }
-    }
-    return content;
-}
-
 double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());

@@ -13,25 +13,6 @@ QString Value_Text(double value)
     return QString::number(value, 'f', 6);
 }
 
-QString Operator_Line(TRules::TOperatorType operator_type)
-{
-    switch (operator_type)
-    {
-    case TRules::OPERATOR_LESS_THAN:
-        return QStringLiteral("  OPER:  Left Less Than Right");
-    case TRules::OPERATOR_EQUAL:
-        return QStringLiteral("  OPER:  Left Equals Right");
-    case TRules::OPERATOR_GREATER_THAN:
-        return QStringLiteral("  OPER:  Left Greater Than Right");
-    case TRules::OPERATOR_NOT_LESS_THAN:
-        return QStringLiteral("  OPER:  Left Not Less Than Right");
-    case TRules::OPERATOR_NOT_EQUAL:
-        return QStringLiteral("  OPER:  Left Not Equals Right");
-    case TRules::OPERATOR_NOT_GREATER_THAN:
-        return QStringLiteral("  OPER:  Left Not Greater Than Right");
-    }
-    return QString();
-}
 } // namespace
 
 TRuleRun::TRuleRun(const std::vector<TExpression::TVariable>& variables)
@@ -84,6 +65,40 @@ std::vector<TRuleRun::TReportLine> TRuleRun::TGroupResult::Report_Lines() const
     return lines;
 }
 
+QString TRuleRun::Outcome_Name(TOutcome outcome)
+{
+    switch (outcome)
+    {
+    case OUTCOME_PASS:
+        return QStringLiteral("PASS");
+    case OUTCOME_FAIL:
+        return QStringLiteral("FAIL");
+    case OUTCOME_INVALID:
+        break;
+    }
+    return QStringLiteral("invalid");
+}
+
+QString TRuleRun::Operator_Name(TRules::TOperatorType operator_type)
+{
+    switch (operator_type)
+    {
+    case TRules::OPERATOR_LESS_THAN:
+        return QStringLiteral("Less Than");
+    case TRules::OPERATOR_EQUAL:
+        return QStringLiteral("Equals");
+    case TRules::OPERATOR_GREATER_THAN:
+        return QStringLiteral("Greater Than");
+    case TRules::OPERATOR_NOT_LESS_THAN:
+        return QStringLiteral("Not Less Than");
+    case TRules::OPERATOR_NOT_EQUAL:
+        return QStringLiteral("Not Equals");
+    case TRules::OPERATOR_NOT_GREATER_THAN:
+        return QStringLiteral("Not Greater Than");
+    }
+    return QString();
+}
+
 QString TRuleRun::Header_Line()
 {
     return QStringLiteral("Evaluating Rules...");
@@ -129,25 +144,23 @@ TRuleRun::TRuleResult TRuleRun::Run_Rule(const TRules::TRuleItem& rule) const
 
     add_line(QStringLiteral("\nRule: '%1'").arg(rule.name), false);
 
-    bool valid = false;
-    result.left_value = d_expression.Evaluate(rule.left_expression, &valid);
-    if (!valid)
+    result.left_value = d_expression.Evaluate(rule.left_expression, &result.left_valid);
+    if (!result.left_valid)
     {
         add_line(QStringLiteral("  ERR:  Left expression invalid."), false);
         return result;
     }
     add_line(QStringLiteral("  Left expression value: %1").arg(Value_Text(result.left_value)), false);
 
-    valid = false;
-    result.right_value = d_expression.Evaluate(rule.right_expression, &valid);
-    if (!valid)
+    result.right_value = d_expression.Evaluate(rule.right_expression, &result.right_valid);
+    if (!result.right_valid)
     {
         add_line(QStringLiteral("  ERR:  Right expression invalid."), false);
         return result;
     }
     add_line(QStringLiteral("  Right expression value: %1").arg(Value_Text(result.right_value)), false);
 
-    add_line(Operator_Line(rule.operator_type), false);
+    add_line(QStringLiteral("  OPER:  Left %1 Right").arg(Operator_Name(rule.operator_type)), false);
     if (Fails(rule.operator_type, result.left_value, result.right_value))
     {
         result.outcome = OUTCOME_FAIL;

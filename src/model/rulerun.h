@@ -30,6 +30,10 @@ public:
     {
         QString name;
         TOutcome outcome = OUTCOME_INVALID;
+        // An invalid rule stops at the first expression that does not evaluate; the values after it
+        // are not known.
+        bool left_valid = false;
+        bool right_valid = false;
         double left_value = 0.0;
         double right_value = 0.0;
         std::vector<TReportLine> lines;
@@ -69,6 +73,10 @@ public:
     // window can show the report while it grows.
     TGroupResult Run_Group(const std::vector<TRules::TRuleItem>& rules,
                            const TResultHandler& on_result = TResultHandler()) const;
+    // "PASS", "FAIL" or "invalid", as reports show an outcome.
+    static QString Outcome_Name(TOutcome outcome);
+    // "Less Than", "Equals", ... as the report's operator line words it.
+    static QString Operator_Name(TRules::TOperatorType operator_type);
     // The fail test of an operator on the two values (d = right - left, tolerance 0.000001).
     static bool Fails(TRules::TOperatorType operator_type, double left_value, double right_value);
 

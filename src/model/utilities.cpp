@@ -1,11 +1,29 @@
 #include "utilities.h"
 
+#include <QDir>
 #include <QLocale>
+#include <QSaveFile>
 
 #include <cmath>
 
 namespace Utilities
 {
+bool Save_File(const QString& file_name, const std::function<bool(QIODevice*)>& write, QString* error)
+{
+    QSaveFile file(file_name);
+    if (file.open(QIODevice::WriteOnly) && write(&file) && file.commit())
+    {
+        return true;
+    }
+    if (error)
+    {
+        *error = QStringLiteral("Cannot write %1: %2")
+                     .arg(QDir::toNativeSeparators(file_name), file.errorString());
+    }
+    file.cancelWriting();
+    return false;
+}
+
 bool Use_High_Precision_Display(const double& value)
 {
     // The display rule looks at the digits beyond the fourth decimal of the magnitude: scale the

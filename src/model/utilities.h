@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+
+class QIODevice;
 
 namespace Utilities
 {
@@ -17,6 +20,10 @@ inline QString Data_Directory_Name()
 {
     return QStringLiteral(".vantrel");
 }
+
+// Writes a file whole or not at all: `write` fills a temporary file that takes the name only when every
+// write succeeded, so that a failure leaves the earlier file as it was. On failure error says why.
+bool Save_File(const QString& file_name, const std::function<bool(QIODevice*)>& write, QString* error);
 
 // True when a real value is shown with 15 decimals instead of 6: it has non-zero digits beyond the
 // fourth decimal.

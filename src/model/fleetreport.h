@@ -1,0 +1,20 @@
+#pragma once
+
+#include "fleetcheck.h"
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+class QIODevice;
+
+// The results of a fleet check as documents for other programs: one JSON document with every file's
+// rules and the totals, and a JUnit XML report as CI servers read it (one test suite per file, one test
+// case per rule; a failed rule is a failure, an invalid rule or a file that did not load an error).
+class TFleetReport
+{
+public:
+    static QByteArray Json(const QString& group, const std::vector<TFleetCheck::TFileResult>& results);
+    static bool Write_Junit(const QString& group, const std::vector<TFleetCheck::TFileResult>& results,
+                            QIODevice* device);
+};
