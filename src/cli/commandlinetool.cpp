@@ -39,7 +39,9 @@ struct TCommandLineTool::TCommandLine
 
     // An option that belongs to another command is a mistake worth saying, not something to ignore.
     bool Refuses(const QCommandLineOption& option, QTextStream* err) const;
+    // count: the number of files the command takes; ANY_FILES: one or more.
     bool Has_Files(int count, QTextStream* err) const;
+    static const int ANY_FILES = -1;
 
     QCommandLineParser parser;
     const QCommandLineOption help_option{QStringList{QStringLiteral("h"), QStringLiteral("help")},
@@ -50,10 +52,15 @@ struct TCommandLineTool::TCommandLine
         QStringLiteral("group"), QStringLiteral("Rule group to run (check)."), QStringLiteral("NAME")};
     const QCommandLineOption rules_option{
         QStringLiteral("rules"),
-        QStringLiteral("Rules file (check); default: the window's own, ~/.vantrel/rules.xml."),
+        QStringLiteral("Rules file (check, rules); default: the window's own, ~/.vantrel/rules.xml."),
         QStringLiteral("PATH")};
-    const QCommandLineOption json_option{QStringLiteral("json"),
-                                         QStringLiteral("Print one JSON document (list, compare).")};
+    const QCommandLineOption json_option{
+        QStringLiteral("json"), QStringLiteral("Print one JSON document (check, list, compare, rules).")};
+    const QCommandLineOption summary_option{
+        QStringLiteral("summary"), QStringLiteral("Print only one line per file and the totals (check).")};
+    const QCommandLineOption junit_option{QStringLiteral("junit"),
+                                          QStringLiteral("Also write a JUnit XML report to PATH (check)."),
+                                          QStringLiteral("PATH")};
     const QCommandLineOption tolerance_option{
         QStringLiteral("tolerance"),
         QStringLiteral("Largest difference of two reals that still counts as the same (compare; default 0)."),
@@ -68,19 +75,25 @@ TCommandLineTool::TCommandLine::TCommandLine()
     parser.setApplicationDescription(QStringLiteral(
         "Checks controller parameter files against rule groups, lists them and compares them.\n\n"
         "Commands:\n"
-        "  check FILE --group NAME [--rules PATH]   run a rule group against FILE\n"
+        "  check FILE... --group NAME [--rules PATH] [--summary | --json] [--junit PATH]\n"
+        "                                            run a rule group against files and the\n"
+        "                                            parameter files below folders\n"
+        "  rules [--rules PATH] [--json]             list the rule groups and their rules\n"
         "  list FILE [--json]                        list every parameter of FILE\n"
         "  compare FILE_A FILE_B [--json] [--tolerance X]\n"
         "                                            show what differs between two files\n\n"
         "Exit status: 0 all rules passed / files the same, 1 a rule failed or was invalid /\n"
-        "files differ, 2 a file, the rules file or the group could not be used."));
+        "files differ, 2 a file, the rules file or the group could not be used (check: the\n"
+        "other files are still checked)."));
     parser.addOption(help_option);
     parser.addOption(version_option);
     parser.addOption(group_option);
     parser.addOption(rules_option);
     parser.addOption(json_option);
+    parser.addOption(summary_option);
+    parser.addOption(junit_option);
     parser.addOption(tolerance_option);
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, list or compare"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, rules, list or compare"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("The parameter file(s)."),
                                  QStringLiteral("FILE..."));
 }
@@ -97,13 +110,25 @@ bool TCommandLineTool::TCommandLine::Refuses(const QCommandLineOption& option, Q
 
 bool TCommandLineTool::TCommandLine::Has_Files(int count, QTextStream* err) const
 {
-    if (files.size() != count)
+    if (count < 0 && files.isEmpty())
+    {
+        *err << "'" << command << "' takes files or folders, none given. Try 'vantrel-cli --help'.\n";
+        return false;
+    }
+    if (count >= 0 && files.size() != count)
     {
         *err << "'" << command << "' takes " << count << (count == 1 ? " file" : " files") << ", "
              << files.size() << " given. Try 'vantrel-cli --help'.\n";
         return false;
     }
     return true;
+}
+
+QString TCommandLineTool::Rules_File_Name(const TCommandLine& command_line)
+{
+    const QCommandLineParser& parser = command_line.parser;
+    return parser.isSet(command_line.rules_option) ? parser.value(command_line.rules_option)
+                                                   : Default_Rules_File_Name();
 }
 
 int TCommandLineTool::Run(const QStringList& arguments)
@@ -142,6 +167,10 @@ int TCommandLineTool::Run(const QStringList& arguments)
     {
         return Run_List(command_line);
     }
+    if (command_line.command == QLatin1String("rules"))
+    {
+        return Run_Rules(command_line);
+    }
     if (command_line.command == QLatin1String("compare"))
     {
         return Run_Compare(command_line);
@@ -153,8 +182,8 @@ int TCommandLineTool::Run(const QStringList& arguments)
 int TCommandLineTool::Run_Check(const TCommandLine& command_line)
 {
     const QCommandLineParser& parser = command_line.parser;
-    if (command_line.Refuses(command_line.json_option, d_err) ||
-        command_line.Refuses(command_line.tolerance_option, d_err) || !command_line.Has_Files(1, d_err))
+    if (command_line.Refuses(command_line.tolerance_option, d_err) ||
+        !command_line.Has_Files(TCommandLine::ANY_FILES, d_err))
     {
         return EXIT_UNUSABLE;
     }
@@ -163,16 +192,38 @@ int TCommandLineTool::Run_Check(const TCommandLine& command_line)
         *d_err << "'check' needs --group NAME.\n";
         return EXIT_UNUSABLE;
     }
-    const QString rules = parser.isSet(command_line.rules_option) ? parser.value(command_line.rules_option)
-                                                                  : Default_Rules_File_Name();
-    return Check(command_line.files.at(0), parser.value(command_line.group_option), rules);
+    TCheckOutput output;
+    output.summary = parser.isSet(command_line.summary_option);
+    output.json = parser.isSet(command_line.json_option);
+    output.junit_file_name = parser.value(command_line.junit_option);
+    if (output.summary && output.json)
+    {
+        *d_err << "'check' prints either --summary or --json, not both.\n";
+        return EXIT_UNUSABLE;
+    }
+    return Check(command_line.files, parser.value(command_line.group_option), Rules_File_Name(command_line),
+                 output);
+}
+
+int TCommandLineTool::Run_Rules(const TCommandLine& command_line)
+{
+    if (command_line.Refuses(command_line.group_option, d_err) ||
+        command_line.Refuses(command_line.tolerance_option, d_err) ||
+        command_line.Refuses(command_line.summary_option, d_err) ||
+        command_line.Refuses(command_line.junit_option, d_err) || !command_line.Has_Files(0, d_err))
+    {
+        return EXIT_UNUSABLE;
+    }
+    return List_Rules(Rules_File_Name(command_line), command_line.parser.isSet(command_line.json_option));
 }
 
 int TCommandLineTool::Run_List(const TCommandLine& command_line)
 {
     if (command_line.Refuses(command_line.group_option, d_err) ||
         command_line.Refuses(command_line.rules_option, d_err) ||
-        command_line.Refuses(command_line.tolerance_option, d_err) || !command_line.Has_Files(1, d_err))
+        command_line.Refuses(command_line.tolerance_option, d_err) ||
+        command_line.Refuses(command_line.summary_option, d_err) ||
+        command_line.Refuses(command_line.junit_option, d_err) || !command_line.Has_Files(1, d_err))
     {
         return EXIT_UNUSABLE;
     }
@@ -183,7 +234,9 @@ int TCommandLineTool::Run_Compare(const TCommandLine& command_line)
 {
     const QCommandLineParser& parser = command_line.parser;
     if (command_line.Refuses(command_line.group_option, d_err) ||
-        command_line.Refuses(command_line.rules_option, d_err) || !command_line.Has_Files(2, d_err))
+        command_line.Refuses(command_line.rules_option, d_err) ||
+        command_line.Refuses(command_line.summary_option, d_err) ||
+        command_line.Refuses(command_line.junit_option, d_err) || !command_line.Has_Files(2, d_err))
     {
         return EXIT_UNUSABLE;
     }
@@ -209,44 +262,6 @@ bool TCommandLineTool::Load(const QString& file_name, TParameters* parameters)
         return false;
     }
     return true;
-}
-
-int TCommandLineTool::Check(const QString& file_name, const QString& group, const QString& rules_file_name)
-{
-    TParameters parameters;
-    if (!Load(file_name, &parameters))
-    {
-        return EXIT_UNUSABLE;
-    }
-
-    // A missing rules file loads as an empty store in the window; here it is a mistake in the call.
-    if (!QFileInfo(rules_file_name).isFile())
-    {
-        *d_err << "Rules file " << QDir::toNativeSeparators(rules_file_name) << " not found.\n";
-        return EXIT_UNUSABLE;
-    }
-    TRules rules;
-    rules.Set_Rule_File_Name(rules_file_name);
-    if (!rules.Load_Rules())
-    {
-        *d_err << "Cannot load rules file " << QDir::toNativeSeparators(rules_file_name) << ": "
-               << rules.Last_Error() << "\n";
-        return EXIT_UNUSABLE;
-    }
-    if (!rules.Rule_Groups().contains(group))
-    {
-        *d_err << "Rule group '" << group << "' not found in " << QDir::toNativeSeparators(rules_file_name)
-               << ".\n";
-        return EXIT_UNUSABLE;
-    }
-
-    const TRuleRun::TGroupResult run = TRuleRun(parameters.Get_Variables()).Run_Group(rules.Rules(group));
-    for (const TRuleRun::TReportLine& line : run.Report_Lines())
-    {
-        *d_out << line.text << "\n";
-    }
-    *d_out << run.totals.Text() << "\n";
-    return run.totals.All_Passed() ? EXIT_OK : EXIT_DIFFERENT;
 }
 
 int TCommandLineTool::List(const QString& file_name, bool json)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fleetcheck.h"
 #include "parameters.h"
 
 #include <QString>
@@ -24,7 +25,19 @@ public:
     // Parses the arguments (program name first) and runs the command they name.
     int Run(const QStringList& arguments);
 
-    int Check(const QString& file_name, const QString& group, const QString& rules_file_name);
+    // What check prints besides each file's report: nothing else, only the closing lines, or JSON;
+    // and where it also writes a JUnit report (empty: nowhere).
+    struct TCheckOutput
+    {
+        bool summary = false;
+        bool json = false;
+        QString junit_file_name;
+    };
+
+    // Files and folders; one file prints its report alone, as the window shows it.
+    int Check(const QStringList& paths, const QString& group, const QString& rules_file_name,
+              const TCheckOutput& output);
+    int List_Rules(const QString& rules_file_name, bool json);
     int List(const QString& file_name, bool json);
     int Compare(const QString& file_name_a, const QString& file_name_b, bool json, double tolerance);
 
@@ -38,6 +51,11 @@ private:
     int Run_Check(const TCommandLine& command_line);
     int Run_List(const TCommandLine& command_line);
     int Run_Compare(const TCommandLine& command_line);
+    int Run_Rules(const TCommandLine& command_line);
+
+    static QString Rules_File_Name(const TCommandLine& command_line);
+    bool Load_Rules(const QString& rules_file_name, TRules* rules);
+    void Print_Files(const std::vector<TFleetCheck::TFileResult>& results, bool summary);
 
     bool Load(const QString& file_name, TParameters* parameters);
 

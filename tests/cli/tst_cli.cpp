@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace
@@ -63,6 +64,18 @@ private slots:
         const QByteArray rules = Testing::Data_File(QStringLiteral("rules.xml"));
         Write(QStringLiteral("rules.xml"), rules);
         Write(QStringLiteral("my-rules.xml"), rules);
+
+        // A fleet: a folder of parameter files in both formats, one failing, beside a file of another
+        // kind that a folder check passes over, and a file named alone that is not a parameter file.
+        const QByteArray constants = Testing::Data_File(QStringLiteral("short_constants.asc"));
+        QVERIFY(QDir(d_dir.path()).mkpath(QStringLiteral("fleet/line 2")));
+        QVERIFY(QDir(d_dir.path()).mkpath(QStringLiteral("nothing here")));
+        Write(QStringLiteral("fleet/b.asc"), constants);
+        Write(QStringLiteral("fleet/a.xml"), Testing::Data_File(QStringLiteral("short_settings.xml"))
+                                                 .replace("<Value>8</Value>", "<Value>9</Value>"));
+        Write(QStringLiteral("fleet/line 2/c.asc"), constants);
+        Write(QStringLiteral("fleet/notes.txt"), QByteArray(400, 'n'));
+        Write(QStringLiteral("not-parameters.asc"), QByteArray(400, 'x'));
     }
 
     void check_data()
@@ -161,6 +174,12 @@ private slots:
         QTest::newRow("bad tolerance")
             << QStringList{"compare", "@/machine.asc", "@/machine.asc", "--tolerance", "-1"} << "--tolerance";
         QTest::newRow("no command") << QStringList{} << "No command";
+        QTest::newRow("check without files") << QStringList{"check", "--group", "Good"} << "none given";
+        QTest::newRow("summary and json")
+            << QStringList{"check", "@/machine.asc", "--group", "Good", "--summary", "--json"} << "not both";
+        QTest::newRow("rules takes no file") << QStringList{"rules", "@/machine.asc"} << "takes 0 files";
+        QTest::newRow("rules of a missing file")
+            << QStringList{"rules", "--rules", "@/none.xml"} << "not found";
     }
 
     void unusable_input()
@@ -220,6 +239,183 @@ private slots:
             QStringLiteral("[001]  TTP_DECL\n    type: double_array\n    values: 250, 250, 125\n"
                            "    description: Maximum deceleration in response to the probe deflection\n")));
         QVERIFY(result.out.endsWith(QLatin1String("\n3 parameters\n")));
+    }
+
+    void check_files_data()
+    {
+        QTest::addColumn<QStringList>("paths");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("summary");
+
+        const QString good = QStringLiteral("2 passed, 0 failed, 0 invalid");
+        QTest::newRow("a folder, in path order, only parameter files")
+            << QStringList{"@/fleet"} << 1
+            << QStringLiteral(
+                   "FAIL   @/fleet/a.xml: 1 passed, 1 failed, 0 invalid\n"
+                   "PASS   @/fleet/b.asc: %1\n"
+                   "PASS   @/fleet/line 2/c.asc: %1\n"
+                   "3 files: 2 passed, 1 failed, 0 not loaded; rules: 5 passed, 1 failed, 0 invalid\n")
+                   .arg(good);
+        QTest::newRow("files in the order given, a broken one still checked around")
+            << QStringList{"@/machine.asc", "@/not-parameters.asc", "@/fleet/a.xml"} << 2
+            << QStringLiteral(
+                   "PASS   @/machine.asc: %1\n"
+                   "ERROR  @/not-parameters.asc: Unable to determine type of parameter file\n"
+                   "FAIL   @/fleet/a.xml: 1 passed, 1 failed, 0 invalid\n"
+                   "3 files: 1 passed, 1 failed, 1 not loaded; rules: 3 passed, 1 failed, 0 invalid\n")
+                   .arg(good);
+        QTest::newRow("a folder without parameter files")
+            << QStringList{"@/machine.asc", "@/nothing here"} << 2
+            << QStringLiteral(
+                   "PASS   @/machine.asc: %1\n"
+                   "1 file: 1 passed, 0 failed, 0 not loaded; rules: 2 passed, 0 failed, 0 invalid\n")
+                   .arg(good);
+        QTest::newRow("all pass") << QStringList{"@/machine.asc", "@/settings.xml"} << 0
+                                  << QStringLiteral(
+                                         "PASS   @/machine.asc: %1\nPASS   @/settings.xml: %1\n"
+                                         "2 files: 2 passed, 0 failed, 0 not loaded; rules: 4 passed, "
+                                         "0 failed, 0 invalid\n")
+                                         .arg(good);
+    }
+
+    void check_files()
+    {
+        QFETCH(QStringList, paths);
+        QFETCH(int, status);
+        QFETCH(QString, summary);
+
+        for (QString& path : paths)
+        {
+            path.replace(QLatin1String("@"), d_dir.path());
+        }
+        summary.replace(QLatin1String("@"), d_dir.path());
+        const QStringList options{"--group", "Taps8", "--rules", d_dir.filePath("fleet-rules.xml")};
+        QByteArray rules = Testing::Data_File(QStringLiteral("rules.xml"));
+        rules.replace("<Name>Good</Name>", "<Name>Taps8</Name>");
+        Write(QStringLiteral("fleet-rules.xml"), rules);
+
+        const TResult brief = Run(QStringList{"check"} + paths + options + QStringList{"--summary"});
+        QCOMPARE(brief.out, summary);
+        QCOMPARE(brief.status, status);
+
+        // The full output: each file's report under its path, then the same closing lines.
+        const TResult full = Run(QStringList{"check"} + paths + options);
+        QCOMPARE(full.status, status);
+        QVERIFY(full.out.endsWith(summary));
+        const QStringList closing = summary.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        int position = 0;
+        for (int i = 0; i + 1 < closing.size(); ++i)
+        {
+            const QString file = closing.at(i).mid(7).section(QLatin1String(": "), 0, 0);
+            const int found = full.out.indexOf(QStringLiteral("File: %1\n").arg(file), position);
+            QVERIFY2(found >= position, qPrintable(file));
+            position = found;
+        }
+    }
+
+    void check_json_and_junit()
+    {
+        const QString junit = d_dir.filePath(QStringLiteral("report/junit.xml"));
+        QVERIFY(QDir().mkpath(QFileInfo(junit).path()));
+        const TResult result =
+            Run(QStringList{"check", d_dir.filePath("fleet"), d_dir.filePath("not-parameters.asc"), "--group",
+                            "Mixed", "--rules", d_dir.filePath("rules.xml"), "--json", "--junit", junit});
+        QCOMPARE(result.status, 2);
+
+        QJsonParseError error;
+        const QJsonObject document = QJsonDocument::fromJson(result.out.toUtf8(), &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(document.value("group").toString(), QStringLiteral("Mixed"));
+        const QJsonArray files = document.value("files").toArray();
+        QCOMPARE(files.size(), 4);
+        QCOMPARE(files.at(0).toObject().value("file").toString(), d_dir.filePath("fleet/a.xml"));
+        const QJsonArray rules = files.at(0).toObject().value("rules").toArray();
+        QCOMPARE(rules.size(), 2);
+        QCOMPARE(rules.at(0).toObject().value("name").toString(), QStringLiteral("Broken"));
+        QCOMPARE(rules.at(0).toObject().value("outcome").toString(), QStringLiteral("invalid"));
+        QVERIFY(rules.at(0).toObject().value("left").isNull());
+        QCOMPARE(rules.at(1).toObject().value("outcome").toString(), QStringLiteral("fail"));
+        QCOMPARE(rules.at(1).toObject().value("left").toDouble(), 9.0);
+        QCOMPARE(rules.at(1).toObject().value("right").toDouble(), 9.0);
+        const QJsonObject broken = files.at(3).toObject();
+        QCOMPARE(broken.value("loaded").toBool(), false);
+        QVERIFY(broken.value("error").toString().contains(QLatin1String("Unable to determine")));
+        const QJsonObject totals = document.value("totals").toObject();
+        QCOMPARE(totals.value("files").toInt(), 4);
+        QCOMPARE(totals.value("not_loaded").toInt(), 1);
+        QCOMPARE(totals.value("failed").toInt(), 3);
+        QCOMPARE(totals.value("invalid").toInt(), 3);
+
+        // The JUnit report: a suite per file, a case per rule, failures and errors as CI servers count.
+        QFile file(junit);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader reader(&file);
+        QStringList suites;
+        QStringList cases;
+        QString counts;
+        while (!reader.atEnd())
+        {
+            if (reader.readNext() != QXmlStreamReader::StartElement)
+            {
+                continue;
+            }
+            const QXmlStreamAttributes attributes = reader.attributes();
+            if (reader.name() == QLatin1String("testsuites"))
+            {
+                counts =
+                    QStringList{attributes.value("tests").toString(), attributes.value("failures").toString(),
+                                attributes.value("errors").toString()}
+                        .join(QLatin1Char('/'));
+            }
+            else if (reader.name() == QLatin1String("testsuite"))
+            {
+                suites << QFileInfo(attributes.value("name").toString()).fileName();
+            }
+            else if (reader.name() == QLatin1String("failure") || reader.name() == QLatin1String("error"))
+            {
+                cases << reader.name().toString() + QLatin1Char(':') + attributes.value("type").toString();
+            }
+        }
+        QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
+        QCOMPARE(counts, QStringLiteral("7/3/4"));
+        QCOMPARE(suites, (QStringList{"a.xml", "b.asc", "c.asc", "not-parameters.asc"}));
+        QCOMPARE(cases, (QStringList{"error:invalid", "failure:FAIL", "error:invalid", "failure:FAIL",
+                                     "error:invalid", "failure:FAIL", "error:not loaded"}));
+    }
+
+    void check_junit_not_written()
+    {
+        // A report that cannot be written is a failed call, whatever the rules said.
+        const TResult result = Run(QStringList{"check", d_dir.filePath("machine.asc"), "--group", "Good",
+                                               "--rules", d_dir.filePath("rules.xml"), "--junit",
+                                               d_dir.filePath("no-such-folder/junit.xml")});
+        QCOMPARE(result.status, 2);
+        QVERIFY(result.out.endsWith(QLatin1String("2 passed, 0 failed, 0 invalid\n")));
+        QVERIFY2(result.err.contains(QLatin1String("Cannot write")), qPrintable(result.err));
+    }
+
+    void rules_listing()
+    {
+        const TResult text = Run(QStringList{"rules", "--rules", d_dir.filePath("rules.xml")});
+        QCOMPARE(text.status, 0);
+        QVERIFY2(
+            text.out.startsWith(QLatin1String("Group: Good\n  Rule: Decel\n    left:     TTP_DECL.3 * 2\n"
+                                              "    operator: Left Equals Right\n    right:    TTP_DECL.1\n")),
+            qPrintable(text.out));
+        QVERIFY(text.out.endsWith(QLatin1String("Group: Empty\n3 groups, 4 rules\n")));
+
+        const TResult json = Run(QStringList{"rules", "--rules", d_dir.filePath("rules.xml"), "--json"});
+        QCOMPARE(json.status, 0);
+        const QJsonArray groups =
+            QJsonDocument::fromJson(json.out.toUtf8()).object().value("groups").toArray();
+        QCOMPARE(groups.size(), 3);
+        const QJsonObject mixed = groups.at(1).toObject();
+        QCOMPARE(mixed.value("name").toString(), QStringLiteral("Mixed"));
+        const QJsonObject fails = mixed.value("rules").toArray().at(1).toObject();
+        QCOMPARE(fails.value("name").toString(), QStringLiteral("Fails"));
+        QCOMPARE(fails.value("left").toString(), QStringLiteral("DEA_TAPS"));
+        QCOMPARE(fails.value("operator").toString(), QStringLiteral("not_less_than"));
+        QCOMPARE(fails.value("right").toString(), QStringLiteral("9"));
     }
 
     void compare_data()
