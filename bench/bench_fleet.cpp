@@ -62,12 +62,6 @@ double Check_Folder_Ms(const QString& folder, const std::vector<TRules::TRuleIte
     *failed = totals.rules.failed + totals.rules.invalid;
     return elapsed;
 }
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 } // namespace
 
 int main(int argc, char** argv)

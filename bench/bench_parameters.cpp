@@ -10,15 +10,6 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace
-{
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-} // namespace
-
 int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);

@@ -1,9 +1,12 @@
 #pragma once
 
-// Machine constants files generated for the benchmarks: every type the reader knows, arrays included,
-// numbered and laid out as the controller writes them.
+// What the benchmarks share: generated machine constants files (every type the reader knows, arrays
+// included, laid out as the controller writes them) and the median of a series of timings.
 #include <QByteArray>
 #include <QString>
+
+#include <algorithm>
+#include <vector>
 
 inline QByteArray Header(int number, const QByteArray& name, const QByteArray& type_word,
                          const QByteArray& key)
@@ -49,4 +52,10 @@ inline QByteArray Generate_File(int entry_count)
         }
     }
     return content;
+}
+
+inline double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }
