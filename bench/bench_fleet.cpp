@@ -21,32 +21,12 @@ namespace
 std::vector<TRules::TRuleItem> Make_Rules(const std::vector<TExpression::TVariable>& variables, int count)
 {
     QRandomGenerator random(20261207u);
-    const char operators[] = {'+', '-', '*', '/'};
-    const auto expression = [&]()
+    QStringList names;
+    for (const TExpression::TVariable& variable : variables)
     {
-        const int terms = 1 + random.bounded(4);
-        QString text;
-        for (int term = 0; term < terms; ++term)
-        {
-            if (term > 0)
-            {
-                text += QLatin1Char(' ') + QLatin1Char(operators[random.bounded(4)]) + QLatin1Char(' ');
-            }
-            text += variables[static_cast<size_t>(random.bounded(static_cast<int>(variables.size())))].name;
-        }
-        return text;
-    };
-    std::vector<TRules::TRuleItem> rules;
-    for (int index = 0; index < count; ++index)
-    {
-        TRules::TRuleItem rule;
-        rule.name = QStringLiteral("Rule %1").arg(index);
-        rule.left_expression = expression();
-        rule.right_expression = expression();
-        rule.operator_type = static_cast<TRules::TOperatorType>(random.bounded(6));
-        rules.push_back(rule);
+        names.append(variable.name);
     }
-    return rules;
+    return Random_Rules(random, names, count, 1, 4, false);
 }
 
 double Check_Folder_Ms(const QString& folder, const std::vector<TRules::TRuleItem>& rules, int* files,

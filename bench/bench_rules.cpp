@@ -1,5 +1,6 @@
 // Time of one rule run as Execute Rules does it: 10,000 variables shaped like those of a large parameter
 // file (plain keys and array elements key.N), 1,000 rules whose expressions have 5 to 10 terms.
+#include "benchfiles.h"
 #include "rulerun.h"
 
 #include <QElapsedTimer>
@@ -35,40 +36,7 @@ int main()
         }
     }
 
-    const char operators[] = {'+', '-', '*', '/'};
-    const auto expression = [&]()
-    {
-        const int terms = 5 + random.bounded(6);
-        QString text;
-        for (int term = 0; term < terms; ++term)
-        {
-            if (term > 0)
-            {
-                text += QLatin1Char(' ') + QLatin1Char(operators[random.bounded(4)]) + QLatin1Char(' ');
-            }
-            if (random.bounded(5) == 0)
-            {
-                text += QString::number(random.bounded(100.0), 'f', 3);
-            }
-            else
-            {
-                text += names.at(random.bounded(names.size()));
-            }
-        }
-        return text;
-    };
-
-    std::vector<TRules::TRuleItem> rules;
-    rules.reserve(rule_count);
-    for (int index = 0; index < rule_count; ++index)
-    {
-        TRules::TRuleItem rule;
-        rule.name = QStringLiteral("Rule %1").arg(index);
-        rule.left_expression = expression();
-        rule.right_expression = expression();
-        rule.operator_type = static_cast<TRules::TOperatorType>(random.bounded(6));
-        rules.push_back(rule);
-    }
+    const std::vector<TRules::TRuleItem> rules = Random_Rules(random, names, rule_count, 5, 6, true);
 
     QElapsedTimer timer;
     timer.start();

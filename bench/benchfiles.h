@@ -1,9 +1,14 @@
 #pragma once
 
 // What the benchmarks share: generated machine constants files (every type the reader knows, arrays
-// included, laid out as the controller writes them) and the median of a series of timings.
+// included, laid out as the controller writes them), random rule groups and the median of a series of
+// timings.
+#include "rules.h"
+
 #include <QByteArray>
+#include <QRandomGenerator>
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 #include <vector>
@@ -52,6 +57,48 @@ inline QByteArray Generate_File(int entry_count)
         }
     }
     return content;
+}
+
+// Rules whose two sides are sums, differences, products and quotients of a random number of terms
+// (first_terms to first_terms + more_terms - 1); with constants, about one term in five is a number.
+inline std::vector<TRules::TRuleItem> Random_Rules(QRandomGenerator& random, const QStringList& names,
+                                                   int count, int first_terms, int more_terms, bool constants)
+{
+    const char operators[] = {'+', '-', '*', '/'};
+    const auto expression = [&]()
+    {
+        const int terms = first_terms + random.bounded(more_terms);
+        QString text;
+        for (int term = 0; term < terms; ++term)
+        {
+            if (term > 0)
+            {
+                text += QLatin1Char(' ') + QLatin1Char(operators[random.bounded(4)]) + QLatin1Char(' ');
+            }
+            if (constants && random.bounded(5) == 0)
+            {
+                text += QString::number(random.bounded(100.0), 'f', 3);
+            }
+            else
+            {
+                text += names.at(random.bounded(names.size()));
+            }
+        }
+        return text;
+    };
+
+    std::vector<TRules::TRuleItem> rules;
+    rules.reserve(static_cast<size_t>(count));
+    for (int index = 0; index < count; ++index)
+    {
+        TRules::TRuleItem rule;
+        rule.name = QStringLiteral("Rule %1").arg(index);
+        rule.left_expression = expression();
+        rule.right_expression = expression();
+        rule.operator_type = static_cast<TRules::TOperatorType>(random.bounded(6));
+        rules.push_back(rule);
+    }
+    return rules;
 }
 
 inline double Median(std::vector<double> values)
