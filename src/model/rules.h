@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class QDateTime;
@@ -34,6 +35,17 @@ public:
         QString name;
         std::vector<TRuleItem> rule_items;
     };
+
+    // What becomes of an imported group whose name the store holds already.
+    enum TClashAnswer
+    {
+        CLASH_REPLACE = 0,   // the imported group takes the place of the one held
+        CLASH_KEEP_BOTH = 1, // the imported group is added as "NAME (2)", "NAME (3)" ...
+        CLASH_SKIP = 2       // the imported group is left out
+    };
+
+    // Asked once for each clashing group: its name, and the name keeping both would give it.
+    using TClashQuestion = std::function<TClashAnswer(const QString& name, const QString& kept_name)>;
 
     struct TRuleItemSort
     {
@@ -71,6 +83,17 @@ public:
     void Remove_Group(const QString& name);
     void Sort_Rules();
 
+    // Reads a rules file with the same reader as the store's own file and adds its groups in the file's
+    // order. A group whose name the store holds already (compared without case, as group names are)
+    // goes to `ask`. A file that does not load changes nothing: false, with the reader's reason in
+    // Last_Error. The names under which groups were added or replaced go to `imported`.
+    bool Import_Rules(const QString& file_name, const TClashQuestion& ask, QStringList* imported = nullptr);
+    // Writes one group alone as a rules file, atomically as the store's own file is written, so that
+    // Import_Rules and a rules file named on the command line read it back.
+    bool Export_Group(const QString& group, const QString& file_name) const;
+    // The first of "NAME (2)", "NAME (3)" ... that no group holds.
+    QString Unused_Group_Name(const QString& name) const;
+
     QString Last_Error() const;
 
     static QString Operator_Keyword(TOperatorType operator_type);
@@ -94,6 +117,7 @@ private:
     QString Unread_Copy_Name(const QDateTime& time) const;
     bool Check_Item(const TRuleItem& item) const;
     const TRule* Find_Group(const QString& name) const;
+    TRule* Find_Group_Without_Case(const QString& name);
     TRule* Find_Group(const QString& name);
     static std::vector<TRuleItem>::iterator Find_Rule_Exact(std::vector<TRuleItem>* items,
                                                             const QString& name);

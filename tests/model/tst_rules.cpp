@@ -132,6 +132,13 @@ private slots:
     void Hostile_Files();
     void Thousands_Of_Groups();
     void Twenty_Megabyte_File();
+
+    void Import_data();
+    void Import();
+    void Import_Failure_Changes_Nothing_data();
+    void Import_Failure_Changes_Nothing();
+    void Export_Round_Trip();
+    void Export_Failure();
 };
 
 void TRulesTest::New_Store_Is_Empty()
@@ -1244,6 +1251,182 @@ void TRulesTest::Twenty_Megabyte_File()
     reread.Set_Rule_Path(directory.path());
     QVERIFY(reread.Load_Rules());
     QCOMPARE(reread.Rules(QStringLiteral("Main")).front().left_expression, QString::fromLatin1(huge));
+}
+
+void TRulesTest::Import_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    // One letter per question, in the order asked: R replace, K keep both, S skip.
+    QTest::addColumn<QString>("answers");
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QStringList>("imported");
+
+    const QString held = QStringLiteral("Main[Speed,Accel] Probe[Deflection]");
+    QTest::newRow("new group added, no question")
+        << QByteArray("<Rule_Group><Name>Extra</Name>" + Rule_Item_Xml("a") + "</Rule_Group>") << QString()
+        << QString() << held + QStringLiteral(" Extra[a]") << QStringList{QStringLiteral("Extra")};
+    const QByteArray clash =
+        "<Rule_Group><Name>main</Name>" + Rule_Item_Xml("b") + Rule_Item_Xml("a") + "</Rule_Group>";
+    QTest::newRow("clash without case, replaced in place")
+        << clash << QStringLiteral("R") << QStringLiteral("main>main (2)")
+        << QStringLiteral("main[a,b] Probe[Deflection]") << QStringList{QStringLiteral("main")};
+    QTest::newRow("clash kept both") << clash << QStringLiteral("K") << QStringLiteral("main>main (2)")
+                                     << held + QStringLiteral(" main (2)[a,b]")
+                                     << QStringList{QStringLiteral("main (2)")};
+    QTest::newRow("clash skipped") << clash << QStringLiteral("S") << QStringLiteral("main>main (2)") << held
+                                   << QStringList();
+    QTest::newRow("kept twice: the next number free, a clash inside the file asked too")
+        << QByteArray("<Rule_Group><Name>Main</Name>" + Rule_Item_Xml("x") +
+                      "</Rule_Group><Rule_Group><Name>MAIN</Name>" + Rule_Item_Xml("y") + "</Rule_Group>")
+        << QStringLiteral("KK") << QStringLiteral("Main>Main (2)|MAIN>MAIN (3)")
+        << held + QStringLiteral(" Main (2)[x] MAIN (3)[y]")
+        << QStringList{QStringLiteral("Main (2)"), QStringLiteral("MAIN (3)")};
+    QTest::newRow("skipped clash, the other group still added")
+        << QByteArray("<Rule_Group><Name>Probe</Name>" + Rule_Item_Xml("p") +
+                      "</Rule_Group><Rule_Group><Name>New</Name></Rule_Group>")
+        << QStringLiteral("S") << QStringLiteral("Probe>Probe (2)") << held + QStringLiteral(" New[]")
+        << QStringList{QStringLiteral("New")};
+}
+
+void TRulesTest::Import()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QString, answers);
+    QFETCH(QString, asked);
+    QFETCH(QString, expected);
+    QFETCH(QStringList, imported);
+
+    QTemporaryDir directory;
+    const QString file_name = directory.filePath(QStringLiteral("team.xml"));
+    QVERIFY(Write_File(file_name, Rules_Xml(body)));
+    TRules rules;
+    rules.Set_Rule_Path(directory.path());
+    Fill_Store(&rules);
+    QVERIFY(rules.Save_Rules());
+
+    QStringList questions;
+    QString left = answers;
+    const auto ask = [&questions, &left](const QString& name, const QString& kept_name)
+    {
+        questions << name + QLatin1Char('>') + kept_name;
+        const QChar answer = left.isEmpty() ? QLatin1Char('S') : left.at(0);
+        left.remove(0, 1);
+        return answer == QLatin1Char('R')   ? TRules::CLASH_REPLACE
+               : answer == QLatin1Char('K') ? TRules::CLASH_KEEP_BOTH
+                                            : TRules::CLASH_SKIP;
+    };
+    QStringList names;
+    QVERIFY2(rules.Import_Rules(file_name, ask, &names), qPrintable(rules.Last_Error()));
+    QCOMPARE(questions.join(QLatin1Char('|')), asked);
+    QVERIFY(left.isEmpty());
+    QCOMPARE(Dump(rules), expected);
+    QCOMPARE(names, imported);
+    QCOMPARE(rules.Is_Modified(), !imported.isEmpty());
+}
+
+void TRulesTest::Import_Failure_Changes_Nothing_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    // %1: the imported file's name.
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("missing file") << QByteArray()
+                                  << QStringLiteral("ERR:  Cannot open file '%1' for reading.");
+    QTest::newRow("unknown operator, after a good group")
+        << Rules_Xml("<Rule_Group><Name>Good</Name></Rule_Group><Rule_Group><Name>Bad</Name>" +
+                     Rule_Item_Xml("a", "BOGUS") + "</Rule_Group>")
+        << QStringLiteral("Operator type not recognized");
+    QTest::newRow("a parameter settings file")
+        << QByteArray("<?xml version=\"1.0\"?>\n<Settings File_Version=\"1\"/>\n")
+        << QStringLiteral("ERR:  Identification 'Rules' does not match 'Settings'");
+    QTest::newRow("another file version")
+        << Rules_Xml("<Rule_Group><Name>Later</Name></Rule_Group>", "2")
+        << QStringLiteral("ERR:  Rules file '%1' has a file version this program does not read");
+}
+
+void TRulesTest::Import_Failure_Changes_Nothing()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, error);
+
+    QTemporaryDir directory;
+    const QString file_name = directory.filePath(QStringLiteral("team.xml"));
+    if (!content.isNull())
+    {
+        QVERIFY(Write_File(file_name, content));
+    }
+    TRules rules;
+    rules.Set_Rule_Path(directory.path());
+    Fill_Store(&rules);
+    QVERIFY(rules.Save_Rules());
+
+    bool asked = false;
+    QStringList names;
+    QVERIFY(!rules.Import_Rules(
+        file_name,
+        [&asked](const QString&, const QString&)
+        {
+            asked = true;
+            return TRules::CLASH_REPLACE;
+        },
+        &names));
+    QCOMPARE(rules.Last_Error(), error.replace(QStringLiteral("%1"), file_name));
+    QVERIFY(!asked);
+    QVERIFY(names.isEmpty());
+    QCOMPARE(Dump(rules), QStringLiteral("Main[Speed,Accel] Probe[Deflection]"));
+    QVERIFY(!rules.Is_Modified());
+}
+
+void TRulesTest::Export_Round_Trip()
+{
+    QTemporaryDir directory;
+    TRules rules;
+    Fill_Store(&rules);
+    const TItem limit = Testing::Rule_Item(QStringLiteral("Limit"), QStringLiteral("AX_LIMIT[2] * 0.5"),
+                                           QStringLiteral("\"<&>\""), TRules::OPERATOR_NOT_GREATER_THAN);
+    QVERIFY(rules.Add_Rule(QStringLiteral("Probe"), limit));
+
+    // Whatever was at the chosen name is replaced, and no copy of it is kept beside it.
+    const QString file_name = directory.filePath(QStringLiteral("probe.xml"));
+    QVERIFY(Write_File(file_name, "not a rules file"));
+    QVERIFY2(rules.Export_Group(QStringLiteral("Probe"), file_name), qPrintable(rules.Last_Error()));
+    QCOMPARE(QDir(directory.path()).entryList(QDir::Files), QStringList{QStringLiteral("probe.xml")});
+
+    // Read back as a rules file named on the command line is read...
+    TRules named;
+    named.Set_Rule_File_Name(file_name);
+    QVERIFY2(named.Load_Rules(), qPrintable(named.Last_Error()));
+    QCOMPARE(Dump(named), QStringLiteral("Probe[Deflection,Limit]"));
+    bool ok = false;
+    const TItem read = named.Rule(QStringLiteral("Probe"), QStringLiteral("Limit"), &ok);
+    QVERIFY(ok);
+    QCOMPARE(read.left_expression, limit.left_expression);
+    QCOMPARE(read.right_expression, limit.right_expression);
+    QCOMPARE(read.operator_type, limit.operator_type);
+
+    // ...and imported into another store.
+    TRules other;
+    QVERIFY(other.Create_Group(QStringLiteral("Main")));
+    QVERIFY(other.Import_Rules(file_name, TRules::TClashQuestion()));
+    QCOMPARE(Dump(other), QStringLiteral("Main[] Probe[Deflection,Limit]"));
+}
+
+void TRulesTest::Export_Failure()
+{
+    QTemporaryDir directory;
+    TRules rules;
+    Fill_Store(&rules);
+
+    const QString file_name = directory.filePath(QStringLiteral("probe.xml"));
+    QVERIFY(!rules.Export_Group(QStringLiteral("Missing"), file_name));
+    QCOMPARE(rules.Last_Error(), QStringLiteral("Rule group not found"));
+    QVERIFY(!QFileInfo::exists(file_name));
+
+    const QString unreachable = directory.filePath(QStringLiteral("no/such/folder/probe.xml"));
+    QVERIFY(!rules.Export_Group(QStringLiteral("Probe"), unreachable));
+    QVERIFY(rules.Last_Error().contains(unreachable));
+    QVERIFY(!QFileInfo::exists(unreachable));
 }
 
 QTEST_GUILESS_MAIN(TRulesTest)
