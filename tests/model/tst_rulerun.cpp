@@ -1,7 +1,9 @@
 #include "rulerun.h"
+#include "runreport.h"
 #include "testsupport.h"
 
 #include <QLocale>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
@@ -9,6 +11,7 @@
 
 Q_DECLARE_METATYPE(TRules::TOperatorType)
 Q_DECLARE_METATYPE(TRuleRun::TOutcome)
+Q_DECLARE_METATYPE(TRunReport::TFormat)
 
 namespace
 {
@@ -25,6 +28,22 @@ QString Joined(const std::vector<TRuleRun::TReportLine>& lines)
 
 const double NaN = std::numeric_limits<double>::quiet_NaN();
 const double INF = std::numeric_limits<double>::infinity();
+
+// A run with each outcome: a pass, a fail whose name is markup, and two invalid rules, one of which
+// stopped after its left value.
+TRunReport Sample_Report()
+{
+    const std::vector<TRules::TRuleItem> rules = {
+        Testing::Rule_Item(QStringLiteral("Low"), QStringLiteral("P"), QStringLiteral("2")),
+        Testing::Rule_Item(QStringLiteral("High <b>"), QStringLiteral("P * 30"), QStringLiteral("2.5"),
+                           TRules::OPERATOR_NOT_GREATER_THAN),
+        Testing::Rule_Item(QStringLiteral("Broken"), QStringLiteral("?")),
+        Testing::Rule_Item(QStringLiteral("Half"), QStringLiteral("1"), QStringLiteral("Q")),
+    };
+    const TRuleRun::TGroupResult run = TRuleRun({{QStringLiteral("P"), 1.5}}).Run_Group(rules);
+    return TRunReport(QStringLiteral("/machines/line 1/cmm.asc"), QStringLiteral("Axes & Probe"),
+                      QDateTime(QDate(2026, 12, 7), QTime(18, 5, 9)), rules, run);
+}
 } // namespace
 
 class TRuleRunTest : public QObject
@@ -42,6 +61,12 @@ private slots:
     void Report_Ignores_User_Locale();
     void Group_data();
     void Group();
+    void Report_Text();
+    void Report_Html();
+    void Report_Format_data();
+    void Report_Format();
+    void Report_Write_data();
+    void Report_Write();
 };
 
 void TRuleRunTest::Header()
@@ -307,6 +332,93 @@ void TRuleRunTest::Group()
     {
         QCOMPARE(handed.at(i), QStringLiteral("R%1").arg(i));
     }
+}
+
+void TRuleRunTest::Report_Text()
+{
+    QCOMPARE(Sample_Report().Text(),
+             QStringLiteral("Rule Report\n"
+                            "\n"
+                            "Parameter file: /machines/line 1/cmm.asc\n"
+                            "Rule group:     Axes & Probe\n"
+                            "Date and time:  2026-12-07 18:05:09\n"
+                            "\n"
+                            "Rule      Left value  Operator          Right value  Outcome\n"
+                            "Low         1.500000  Less Than            2.000000  PASS\n"
+                            "High <b>   45.000000  Not Greater Than     2.500000  FAIL\n"
+                            "Broken             -  Less Than                   -  invalid\n"
+                            "Half        1.000000  Less Than                   -  invalid\n"
+                            "\n"
+                            "1 passed, 1 failed, 2 invalid\n"));
+}
+
+void TRuleRunTest::Report_Html()
+{
+    const QString html = Sample_Report().Html();
+    const QString pass = QStringLiteral("<span style=\"color:#1b7a1b; font-weight:bold\">PASS</span>");
+    const QString fail = QStringLiteral("<span style=\"color:#c00000; font-weight:bold\">%1</span>");
+    for (const QString& part : QStringList{
+             QStringLiteral("<td align=\"left\">/machines/line 1/cmm.asc</td>"),
+             QStringLiteral("<td align=\"left\">Axes &amp; Probe</td>"),
+             QStringLiteral("<td align=\"left\">2026-12-07 18:05:09</td>"),
+             QStringLiteral("<tr><td align=\"left\">Low</td><td align=\"right\">1.500000</td><td "
+                            "align=\"left\">Less Than</td><td align=\"right\">2.000000</td><td>") +
+                 pass,
+             QStringLiteral("<td align=\"left\">High &lt;b&gt;</td><td align=\"right\">45.000000</td>"),
+             fail.arg(QStringLiteral("FAIL")),
+             QStringLiteral("<td align=\"left\">Broken</td><td align=\"right\">-</td>"),
+             fail.arg(QStringLiteral("invalid")),
+             QStringLiteral("<p><b>1 passed, 1 failed, 2 invalid</b></p>")})
+    {
+        QVERIFY2(html.contains(part), qPrintable(part));
+    }
+    QCOMPARE(html.count(pass), 1);
+    QCOMPARE(html.count(fail.arg(QStringLiteral("invalid"))), 2);
+    QVERIFY(!html.contains(QStringLiteral("<b>High")));
+}
+
+void TRuleRunTest::Report_Format_data()
+{
+    QTest::addColumn<QString>("file_name");
+    QTest::addColumn<TRunReport::TFormat>("format");
+
+    QTest::newRow("pdf, any case") << "/tmp/Report.PDF" << TRunReport::FORMAT_PDF;
+    QTest::newRow("html") << "report.html" << TRunReport::FORMAT_HTML;
+    QTest::newRow("htm") << "report.htm" << TRunReport::FORMAT_HTML;
+    QTest::newRow("txt") << "report.pdf.txt" << TRunReport::FORMAT_TEXT;
+    QTest::newRow("no suffix") << "report" << TRunReport::FORMAT_TEXT;
+}
+
+void TRuleRunTest::Report_Format()
+{
+    QFETCH(QString, file_name);
+    QFETCH(TRunReport::TFormat, format);
+    QCOMPARE(TRunReport::Format_Of_File(file_name), format);
+}
+
+void TRuleRunTest::Report_Write_data()
+{
+    QTest::addColumn<TRunReport::TFormat>("format");
+    QTest::newRow("html") << TRunReport::FORMAT_HTML;
+    QTest::newRow("text") << TRunReport::FORMAT_TEXT;
+}
+
+void TRuleRunTest::Report_Write()
+{
+    QFETCH(TRunReport::TFormat, format);
+    const TRunReport report = Sample_Report();
+    QTemporaryDir directory;
+    const QString file_name = directory.filePath(QStringLiteral("report"));
+    QVERIFY(Testing::Write_File(file_name, "an earlier report"));
+
+    QVERIFY2(report.Write(file_name, format), qPrintable(report.Last_Error()));
+    QCOMPARE(QString::fromUtf8(Testing::Read_File(file_name)),
+             format == TRunReport::FORMAT_HTML ? report.Html() : report.Text());
+
+    const QString unreachable = directory.filePath(QStringLiteral("missing/report"));
+    QVERIFY(!report.Write(unreachable, format));
+    QVERIFY(!report.Last_Error().isEmpty());
+    QVERIFY(!QFileInfo::exists(unreachable));
 }
 
 QTEST_GUILESS_MAIN(TRuleRunTest)

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "rulerun.h"
+#include "rules.h"
+
+#include <QDateTime>
+#include <QString>
+#include <vector>
+
+// A finished run of a rule group as a document to hand to a customer: the parameter file, the group,
+// when it ran, a table of the rules with their two values and outcome, and the totals. The HTML form
+// is also what the PDF is laid out from.
+class TRunReport
+{
+public:
+    enum TFormat
+    {
+        FORMAT_TEXT = 0,
+        FORMAT_HTML = 1,
+        FORMAT_PDF = 2
+    };
+
+    TRunReport() = default;
+    // `rules` are the rules that were run, in the order of `run.results`.
+    TRunReport(const QString& parameter_file, const QString& group, const QDateTime& time,
+               const std::vector<TRules::TRuleItem>& rules, const TRuleRun::TGroupResult& run);
+
+    // Chosen by the file name: ".pdf", ".html" or ".htm" (in any case), text for every other name.
+    static TFormat Format_Of_File(const QString& file_name);
+
+    QString Group() const { return d_group; }
+    const TRuleRun::TTotals& Totals() const { return d_run.totals; }
+    QString Html() const;
+    QString Text() const;
+    // Writes the HTML or the text form whole or not at all. The PDF needs a paint device; the window
+    // lays it out from Html().
+    bool Write(const QString& file_name, TFormat format) const;
+    QString Last_Error() const { return d_last_error; }
+
+private:
+    struct TRow
+    {
+        QString name;
+        QString left;
+        QString operator_name;
+        QString right;
+        TRuleRun::TOutcome outcome = TRuleRun::OUTCOME_INVALID;
+    };
+
+    std::vector<TRow> Rows() const;
+    QString Parameter_File_Text() const;
+    QString Time_Text() const;
+
+    QString d_parameter_file;
+    QString d_group;
+    QDateTime d_time;
+    std::vector<TRules::TRuleItem> d_rules;
+    TRuleRun::TGroupResult d_run;
+    mutable QString d_last_error;
+};
