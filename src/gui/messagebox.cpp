@@ -1,5 +1,6 @@
 #include "messagebox.h"
 
+#include <QAbstractButton>
 #include <QResizeEvent>
 #include <QShowEvent>
 
@@ -76,6 +77,40 @@ bool TMessageBox::Ask_Question(const QString& text, const QString& informative_t
     setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     setDefaultButton(QMessageBox::No);
     return exec() == QMessageBox::Yes;
+}
+
+QMessageBox::StandardButton
+TMessageBox::Ask_Choice(const QString& text, const QString& informative_text,
+                        const std::vector<std::pair<QMessageBox::StandardButton, QString>>& answers)
+{
+    Q_ASSERT(!answers.empty());
+    QMessageBox::StandardButtons buttons = QMessageBox::NoButton;
+    for (const auto& answer : answers)
+    {
+        buttons |= answer.first;
+    }
+    setText(text);
+    setInformativeText(informative_text);
+    setDetailedText(QString());
+    setIcon(QMessageBox::Question);
+    // Setting the buttons makes them anew, so the texts given here do not stay for the next box.
+    setStandardButtons(buttons);
+    for (const auto& answer : answers)
+    {
+        button(answer.first)->setText(answer.second);
+    }
+    setDefaultButton(answers.front().first);
+    setEscapeButton(answers.back().first);
+
+    const int result = exec();
+    for (const auto& answer : answers)
+    {
+        if (result == answer.first)
+        {
+            return answer.first;
+        }
+    }
+    return answers.back().first;
 }
 
 void TMessageBox::Show_Error(const QString& informative_text, const QString& detailed_text,

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QMessageBox>
+#include <QString>
 #include <deque>
+#include <utility>
+#include <vector>
 
 // The program's message box: always 500 pixels wide, text in 10-point bold, informative text in
 // 10-point normal rich text.
@@ -18,6 +21,11 @@ public:
 
     // A question with the buttons Yes and No, No the default; true only for Yes (Escape answers No).
     bool Ask_Question(const QString& text, const QString& informative_text);
+    // A question with answers of its own: each a standard button under the text given, the first the
+    // default; Escape gives the last. Returns the button of the answer.
+    QMessageBox::StandardButton
+    Ask_Choice(const QString& text, const QString& informative_text,
+               const std::vector<std::pair<QMessageBox::StandardButton, QString>>& answers);
     // An error with one Ok button: text "Error", the informative and the detailed text given.
     void Show_Error(const QString& informative_text, const QString& detailed_text,
                     QMessageBox::Icon icon = QMessageBox::Warning);

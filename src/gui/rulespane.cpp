@@ -4,13 +4,17 @@
 #include "elidingcombobox.h"
 #include "messagebox.h"
 #include "parameters.h"
+#include "reportfile.h"
 #include "ruleeditordialog.h"
 #include "rulerun.h"
-#include "rules.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -29,6 +33,11 @@ QToolButton* Make_Rules_Button(QWidget* parent, const QString& name, const QStri
     button->setFixedSize(20, 20);
     return button;
 }
+
+QString Native_Name(const QString& file_name)
+{
+    return QDir::toNativeSeparators(file_name).toHtmlEscaped();
+}
 } // namespace
 
 TRulesPane::TRulesPane(TRules* rules, const TParameters* parameters, TMessageBox* message_box,
@@ -46,6 +55,15 @@ TRulesPane::TRulesPane(TRules* rules, const TParameters* parameters, TMessageBox
     d_rule_group_combo->setObjectName(QStringLiteral("rule_group_combo"));
     rules_layout->addWidget(d_rule_group_combo, 0, 1);
 
+    // The totals take the room the selector leaves and never widen the pane: the window must still fit
+    // a small screen. Without a run they take no room at all.
+    d_totals_label = new QLabel(this);
+    d_totals_label->setObjectName(QStringLiteral("rule_totals_label"));
+    d_totals_label->setTextFormat(Qt::PlainText);
+    d_totals_label->setMinimumWidth(1);
+    d_totals_label->hide();
+    rules_layout->addWidget(d_totals_label, 0, 2);
+
     d_add_group_button =
         Make_Rules_Button(this, QStringLiteral("add_group_button"), QStringLiteral(":/gui/gui_add.png"),
                           QStringLiteral("Create rule group"));
@@ -58,22 +76,63 @@ TRulesPane::TRulesPane(TRules* rules, const TParameters* parameters, TMessageBox
     d_execute_button =
         Make_Rules_Button(this, QStringLiteral("execute_button"), QStringLiteral(":/gui/gui_play.png"),
                           QStringLiteral("Execute rules"));
-    rules_layout->addWidget(d_add_group_button, 0, 2);
-    rules_layout->addWidget(d_remove_group_button, 0, 3);
-    rules_layout->addWidget(d_edit_rules_button, 0, 4);
-    rules_layout->addWidget(d_execute_button, 0, 5);
+    d_save_report_button = new QToolButton(this);
+    d_save_report_button->setObjectName(QStringLiteral("save_report_button"));
+    d_save_report_button->setFixedSize(20, 20);
+    // The buttons sit close together, as on a tool bar.
+    QHBoxLayout* button_layout = new QHBoxLayout();
+    button_layout->setSpacing(2);
+    for (QToolButton* button : {d_add_group_button, d_remove_group_button, d_edit_rules_button,
+                                d_execute_button, d_save_report_button})
+    {
+        button_layout->addWidget(button);
+    }
+    rules_layout->addLayout(button_layout, 0, 3);
 
     d_rules_text = new QPlainTextEdit(this);
     d_rules_text->setObjectName(QStringLiteral("rules_text"));
     d_rules_text->setFont(fixed_font);
     d_rules_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     d_rules_text->setReadOnly(true);
-    rules_layout->addWidget(d_rules_text, 1, 0, 1, 6);
+    rules_layout->addWidget(d_rules_text, 1, 0, 1, 4);
 
     connect(d_add_group_button, &QToolButton::clicked, this, &TRulesPane::Add_Group);
     connect(d_remove_group_button, &QToolButton::clicked, this, &TRulesPane::Remove_Group);
     connect(d_edit_rules_button, &QToolButton::clicked, this, &TRulesPane::Edit_Rules);
     connect(d_execute_button, &QToolButton::clicked, this, &TRulesPane::Execute_Requested);
+    // The totals belong to the group that ran; another group on show has not run.
+    connect(d_rule_group_combo, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this]() { Show_Totals(QString()); });
+}
+
+void TRulesPane::Set_Parameter_File(const QString& file_name)
+{
+    d_parameter_file = file_name;
+}
+
+void TRulesPane::Set_Save_Report_Action(QAction* action)
+{
+    d_save_report_action = action;
+    d_save_report_button->setDefaultAction(action);
+    action->setEnabled(d_last_run.has_value());
+}
+
+void TRulesPane::Show_Totals(const QString& text)
+{
+    d_totals_label->setText(text);
+    // Cut short in a narrow pane, the whole text is still at hand.
+    d_totals_label->setToolTip(text);
+    d_totals_label->setVisible(!text.isEmpty());
+}
+
+void TRulesPane::Set_Last_Run(const std::optional<TRunReport>& run)
+{
+    d_last_run = run;
+    Show_Totals(d_last_run ? d_last_run->Totals().Text() : QString());
+    if (d_save_report_action)
+    {
+        d_save_report_action->setEnabled(d_last_run.has_value());
+    }
 }
 
 void TRulesPane::Load(const QString& default_group)
@@ -106,6 +165,8 @@ bool TRulesPane::Is_Running() const
 void TRulesPane::Clear_Report()
 {
     d_rules_text->clear();
+    d_report_cleared = true;
+    Set_Last_Run(std::nullopt);
 }
 
 void TRulesPane::Add_Report_Text(const QString& text, bool bold)
@@ -131,25 +192,34 @@ void TRulesPane::Execute_Rules()
 
     QTextCursor cursor = d_rules_text->textCursor();
     d_rules_text->clear();
+    Set_Last_Run(std::nullopt);
 
-    const std::vector<TRules::TRuleItem> rules = d_rules->Rules(d_rule_group_combo->currentText());
+    const QString group = d_rule_group_combo->currentText();
+    const std::vector<TRules::TRuleItem> rules = d_rules->Rules(group);
     const bool was_blocked = d_rules_text->blockSignals(true);
 
     if (!rules.empty())
     {
         d_rules_running = true;
+        d_report_cleared = false;
+        const QDateTime time = QDateTime::currentDateTime();
         Add_Report_Text(TRuleRun::Header_Line(), false);
-        TRuleRun(d_parameters->Get_Variables())
-            .Run_Group(rules,
-                       [this](const TRuleRun::TRuleResult& result)
-                       {
-                           for (const TRuleRun::TReportLine& line : result.lines)
+        const TRuleRun::TGroupResult run =
+            TRuleRun(d_parameters->Get_Variables())
+                .Run_Group(rules,
+                           [this](const TRuleRun::TRuleResult& result)
                            {
-                               Add_Report_Text(line.text, line.bold);
-                           }
-                           QCoreApplication::processEvents();
-                       });
+                               for (const TRuleRun::TReportLine& line : result.lines)
+                               {
+                                   Add_Report_Text(line.text, line.bold);
+                               }
+                               QCoreApplication::processEvents();
+                           });
         d_rules_running = false;
+        if (!d_report_cleared)
+        {
+            Set_Last_Run(TRunReport(d_parameter_file, group, time, rules, run));
+        }
     }
 
     d_rules_text->blockSignals(was_blocked);
@@ -209,4 +279,101 @@ void TRulesPane::Edit_Rules()
 
     d_rule_editor_dialog->Reset(d_rule_group_combo->currentText(), d_rules);
     d_rule_editor_dialog->exec();
+}
+
+QMessageBox::StandardButton TRulesPane::Clash_Button(TRules::TClashAnswer answer)
+{
+    switch (answer)
+    {
+    case TRules::CLASH_REPLACE:
+        return QMessageBox::Yes;
+    case TRules::CLASH_KEEP_BOTH:
+        return QMessageBox::Apply;
+    case TRules::CLASH_SKIP:
+        break;
+    }
+    return QMessageBox::Ignore;
+}
+
+TRules::TClashAnswer TRulesPane::Ask_Clash(const QString& name, const QString& kept_name)
+{
+    // Keeping both loses nothing, so it is the default; Escape leaves the imported group out.
+    const QMessageBox::StandardButton button = d_message_box->Ask_Choice(
+        QStringLiteral("A rule group named \"%1\" exists already.").arg(name.toHtmlEscaped()),
+        QStringLiteral("Replace it with the imported group, keep both (the imported one as \"%1\") or "
+                       "skip the imported group?")
+            .arg(kept_name.toHtmlEscaped()),
+        {{Clash_Button(TRules::CLASH_KEEP_BOTH), QStringLiteral("Keep Both")},
+         {Clash_Button(TRules::CLASH_REPLACE), QStringLiteral("Replace")},
+         {Clash_Button(TRules::CLASH_SKIP), QStringLiteral("Skip")}});
+    for (const TRules::TClashAnswer answer : {TRules::CLASH_REPLACE, TRules::CLASH_KEEP_BOTH})
+    {
+        if (button == Clash_Button(answer))
+        {
+            return answer;
+        }
+    }
+    return TRules::CLASH_SKIP;
+}
+
+void TRulesPane::Fill_Group_Combo(const QString& current)
+{
+    d_rule_group_combo->clear();
+    d_rule_group_combo->addItems(d_rules->Rule_Groups());
+    const int index = d_rule_group_combo->findText(current, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+    {
+        d_rule_group_combo->setCurrentIndex(index);
+    }
+}
+
+bool TRulesPane::Import_Rules(const QString& file_name)
+{
+    QStringList imported;
+    if (!d_rules->Import_Rules(
+            file_name,
+            [this](const QString& name, const QString& kept_name) { return Ask_Clash(name, kept_name); },
+            &imported))
+    {
+        d_message_box->Show_Error(QStringLiteral("The rules could not be imported from %1: %2")
+                                      .arg(Native_Name(file_name), d_rules->Last_Error().toHtmlEscaped()),
+                                  QString());
+        return false;
+    }
+    if (!imported.isEmpty())
+    {
+        Fill_Group_Combo(imported.first());
+    }
+    return true;
+}
+
+bool TRulesPane::Export_Group(const QString& file_name)
+{
+    const QString group = Current_Group();
+    if (!d_rules->Export_Group(group, file_name))
+    {
+        d_message_box->Show_Error(
+            QStringLiteral("The rule group \"%1\" could not be exported to %2: %3")
+                .arg(group.toHtmlEscaped(), Native_Name(file_name), d_rules->Last_Error().toHtmlEscaped()),
+            QString());
+        return false;
+    }
+    return true;
+}
+
+bool TRulesPane::Save_Report(const QString& file_name)
+{
+    if (!d_last_run)
+    {
+        return false;
+    }
+    QString error;
+    if (!ReportFile::Save(*d_last_run, file_name, &error))
+    {
+        d_message_box->Show_Error(QStringLiteral("The report could not be saved to %1: %2")
+                                      .arg(Native_Name(file_name), error.toHtmlEscaped()),
+                                  QString());
+        return false;
+    }
+    return true;
 }

@@ -1,7 +1,13 @@
 #pragma once
 
-#include <QWidget>
+#include "rules.h"
+#include "runreport.h"
 
+#include <QMessageBox>
+#include <QWidget>
+#include <optional>
+
+class QAction;
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
@@ -10,10 +16,9 @@ class TCreateGroupDialog;
 class TMessageBox;
 class TParameters;
 class TRuleEditorDialog;
-class TRules;
 
 // The rules pane: the rule group on show, the buttons that add, remove, edit and run groups, and the
-// report of the last run. The rule store and the parameter list belong to the window.
+// report and totals of the last run. The rule store and the parameter list belong to the window.
 class TRulesPane : public QWidget
 {
     Q_OBJECT
@@ -25,8 +30,26 @@ public:
     // Loads the rule store and shows the group the user had on show last time, if it still exists.
     void Load(const QString& default_group);
     QString Current_Group() const;
+    // Drops the report, the totals and the run that Save Report would save.
     void Clear_Report();
     bool Is_Running() const;
+    // The file whose values the runs check, named in a saved report.
+    void Set_Parameter_File(const QString& file_name);
+    // The button beside the run button triggers this action; the pane enables it while there is a run
+    // to save.
+    void Set_Save_Report_Action(QAction* action);
+
+    // Adds the groups of a rules file, asking about each whose name is taken; the selector shows the
+    // first group imported. False, with the reason shown, when the file does not load.
+    bool Import_Rules(const QString& file_name);
+    // Writes the selected group alone as a rules file; false, with the reason shown, when it cannot.
+    bool Export_Group(const QString& file_name);
+    // Saves the last run as PDF, HTML or text by the file name; false, with the reason shown, when it
+    // cannot.
+    bool Save_Report(const QString& file_name);
+
+    // The button that gives each answer to the question about an imported group whose name is taken.
+    static QMessageBox::StandardButton Clash_Button(TRules::TClashAnswer answer);
 
 signals:
     // The run button asks the window, which first takes in the value being edited.
@@ -40,6 +63,10 @@ public slots:
 
 private:
     void Add_Report_Text(const QString& text, bool bold);
+    void Show_Totals(const QString& text);
+    void Set_Last_Run(const std::optional<TRunReport>& run);
+    TRules::TClashAnswer Ask_Clash(const QString& name, const QString& kept_name);
+    void Fill_Group_Combo(const QString& current);
 
     TRules* d_rules;
     const TParameters* d_parameters;
@@ -50,10 +77,18 @@ private:
     QToolButton* d_remove_group_button = nullptr;
     QToolButton* d_edit_rules_button = nullptr;
     QToolButton* d_execute_button = nullptr;
+    QToolButton* d_save_report_button = nullptr;
+    QLabel* d_totals_label = nullptr;
+    QAction* d_save_report_action = nullptr;
     QPlainTextEdit* d_rules_text = nullptr;
     TRuleEditorDialog* d_rule_editor_dialog = nullptr;
     TCreateGroupDialog* d_create_group_dialog = nullptr;
     // A run hands control to the event loop between two rules; a second run started from there
     // would clear the report under the first one and interleave their lines.
     bool d_rules_running = false;
+    // Set when the report is cleared (a new file loaded) while a run is under way: that run's result
+    // belongs to values no longer loaded and is not kept.
+    bool d_report_cleared = false;
+    QString d_parameter_file;
+    std::optional<TRunReport> d_last_run;
 };

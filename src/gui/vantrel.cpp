@@ -189,6 +189,12 @@ void TVantrel::Create_Actions()
         {&d_export_action, "export_action", "Ctrl+E", ":/menu/menu_export.png", "Export changes"},
         {&d_quit_action, "quit_action", "Ctrl+Q", ":/menu/menu_quit.png", "Close vantrel utility."},
         {&d_edit_rules_action, "edit_rules_action", nullptr, ":/gui/gui_edit.png", "Edit rules"},
+        {&d_import_rules_action, "import_rules_action", nullptr, ":/menu/menu_open.png",
+         "Add the rule groups of a rules file"},
+        {&d_export_rule_group_action, "export_rule_group_action", nullptr, ":/menu/menu_export.png",
+         "Write the selected rule group alone as a rules file"},
+        {&d_save_report_action, "save_report_action", nullptr, ":/gui/gui_report.png",
+         "Save the last run as PDF, HTML or text"},
     };
 
     for (const TActionSetup& setup : setups)
@@ -214,6 +220,7 @@ void TVantrel::Create_Actions()
     d_recent_files = new TRecentFiles(recent_menu);
     d_recent_files->Set_Files(d_window_settings.recent_files);
     file_menu->addAction(d_execute_action);
+    file_menu->addAction(d_save_report_action);
     file_menu->addAction(d_export_action);
     file_menu->addSeparator();
     file_menu->addAction(d_quit_action);
@@ -228,6 +235,8 @@ void TVantrel::Create_Actions()
     edit_menu->addAction(d_edit_history->Revert_All_Action());
     edit_menu->addSeparator();
     edit_menu->addAction(d_edit_rules_action);
+    edit_menu->addAction(d_import_rules_action);
+    edit_menu->addAction(d_export_rule_group_action);
 
     d_new_action->setText(QStringLiteral("New"));
     d_open_action->setText(QStringLiteral("Open"));
@@ -235,6 +244,9 @@ void TVantrel::Create_Actions()
     d_export_action->setText(QStringLiteral("Export Changes"));
     d_quit_action->setText(QStringLiteral("Quit"));
     d_edit_rules_action->setText(QStringLiteral("Edit Rules"));
+    d_import_rules_action->setText(QStringLiteral("Import Rules\u2026"));
+    d_export_rule_group_action->setText(QStringLiteral("Export Rule Group\u2026"));
+    d_save_report_action->setText(QStringLiteral("Save Report\u2026"));
 }
 
 void TVantrel::Create_Tool_Bar()
@@ -272,6 +284,7 @@ void TVantrel::Create_Layout()
     Create_Detail_Side();
     d_rules_pane = new TRulesPane(&d_rules, &d_parameters, d_message_box, d_fixed_font, d_rules_dock);
     d_rules_dock->setWidget(d_rules_pane);
+    d_rules_pane->Set_Save_Report_Action(d_save_report_action);
 
     d_new_action->setEnabled(false);
     d_export_action->setEnabled(false);
@@ -396,6 +409,9 @@ void TVantrel::Make_Connections()
     connect(d_export_action, &QAction::triggered, this, &TVantrel::File_Export);
     connect(d_quit_action, &QAction::triggered, this, &TVantrel::close);
     connect(d_edit_rules_action, &QAction::triggered, this, &TVantrel::Edit_Rules);
+    connect(d_import_rules_action, &QAction::triggered, this, &TVantrel::Import_Rules);
+    connect(d_export_rule_group_action, &QAction::triggered, this, &TVantrel::Export_Rule_Group);
+    connect(d_save_report_action, &QAction::triggered, this, &TVantrel::Save_Report);
     connect(d_parameter_list, &QListWidget::itemSelectionChanged, this,
             &TVantrel::Parameter_Selection_Changed);
     connect(d_search_edit, &QLineEdit::textEdited, this, &TVantrel::Search_Changed);
@@ -419,6 +435,12 @@ QString TVantrel::Ask_Save_File_Name()
 {
     return QFileDialog::getSaveFileName(this, QStringLiteral("Export Changes"), QString(),
                                         QStringLiteral("Text file (*.txt)"));
+}
+
+QString TVantrel::Ask_File_Name(const QString& caption, const QString& filter, bool for_writing)
+{
+    return for_writing ? QFileDialog::getSaveFileName(this, caption, QString(), filter)
+                       : QFileDialog::getOpenFileName(this, caption, QString(), filter);
 }
 
 bool TVantrel::eventFilter(QObject* watched, QEvent* event)
@@ -567,6 +589,7 @@ void TVantrel::Open_Parameter_File(const QString& path)
 
     d_status_bar->showMessage(QDir::toNativeSeparators(path));
     d_recent_files->Add(path);
+    d_rules_pane->Set_Parameter_File(path);
 
     d_parameter_list->clear();
     Parameter_Selection_Changed();
@@ -597,6 +620,7 @@ void TVantrel::Reset_View()
     d_selected_parameter.clear();
     d_variables_text->clear();
     d_rules_pane->Clear_Report();
+    d_rules_pane->Set_Parameter_File(QString());
     d_changed_count_label->clear();
 
     d_new_action->setEnabled(false);
@@ -895,4 +919,42 @@ void TVantrel::Remove_Group()
 void TVantrel::Edit_Rules()
 {
     d_rules_pane->Edit_Rules();
+}
+
+void TVantrel::Import_Rules()
+{
+    const QString path =
+        Ask_File_Name(QStringLiteral("Import Rules"), QStringLiteral("Rules Files (*.xml)"), false);
+    if (!path.isEmpty() && d_rules_pane->Import_Rules(path))
+    {
+        d_status_bar->showMessage(
+            QStringLiteral("Rules imported from %1").arg(QDir::toNativeSeparators(path)));
+    }
+}
+
+void TVantrel::Export_Rule_Group()
+{
+    if (d_rules_pane->Current_Group().isEmpty())
+    {
+        d_status_bar->showMessage(QStringLiteral("ERR:  There is no rule group to export"));
+        return;
+    }
+    const QString path =
+        Ask_File_Name(QStringLiteral("Export Rule Group"), QStringLiteral("Rules Files (*.xml)"), true);
+    if (!path.isEmpty() && d_rules_pane->Export_Group(path))
+    {
+        d_status_bar->showMessage(
+            QStringLiteral("Rule group exported to %1").arg(QDir::toNativeSeparators(path)));
+    }
+}
+
+void TVantrel::Save_Report()
+{
+    const QString path =
+        Ask_File_Name(QStringLiteral("Save Report"),
+                      QStringLiteral("PDF (*.pdf);;HTML (*.html *.htm);;Text (*.txt)"), true);
+    if (!path.isEmpty() && d_rules_pane->Save_Report(path))
+    {
+        d_status_bar->showMessage(QStringLiteral("Report saved to %1").arg(QDir::toNativeSeparators(path)));
+    }
 }

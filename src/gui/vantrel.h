@@ -61,6 +61,9 @@ protected:
     // The file dialogs, behind virtuals so that a test can answer them without a desktop.
     virtual QString Ask_Open_File_Name();
     virtual QString Ask_Save_File_Name();
+    // The file dialogs of the rule and report commands: a caption, a filter, and whether a file is
+    // written (the dialog then asks before replacing one).
+    virtual QString Ask_File_Name(const QString& caption, const QString& filter, bool for_writing);
 
 private slots:
     void File_New();
@@ -73,6 +76,9 @@ private slots:
     void Remove_Group();
     void Edit_Rules();
     void Execute_Rules();
+    void Import_Rules();
+    void Export_Rule_Group();
+    void Save_Report();
     void Recent_File_Vanished(const QString& path);
 
 private:
@@ -107,6 +113,9 @@ private:
     QAction* d_execute_action = nullptr;
     QAction* d_quit_action = nullptr;
     QAction* d_edit_rules_action = nullptr;
+    QAction* d_import_rules_action = nullptr;
+    QAction* d_export_rule_group_action = nullptr;
+    QAction* d_save_report_action = nullptr;
     QLabel* d_description_label = nullptr;
     QLabel* d_title_label = nullptr;
     QLineEdit* d_search_edit = nullptr;

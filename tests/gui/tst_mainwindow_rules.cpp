@@ -1,17 +1,52 @@
+#include "reportfile.h"
+#include "rulespane.h"
 #include "windowtesting.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QtTest>
 #include <memory>
 
 using namespace Testing;
 
-// The rules pane: running a group against the loaded parameters, and creating, removing and editing
-// rule groups.
+namespace
+{
+// A group whose run has each outcome (loaded sorted: Broken invalid, Fails, Passes), and an empty one.
+QList<TGroupFixture> Outcome_Groups()
+{
+    return {{QStringLiteral("Limits"),
+             {{QStringLiteral("Fails"), QStringLiteral("DEA_TAPS"), QStringLiteral("4"),
+               QStringLiteral("OPERATOR_LESS_THAN")},
+              {QStringLiteral("Passes"), QStringLiteral("2"), QStringLiteral("3"),
+               QStringLiteral("OPERATOR_LESS_THAN")},
+              {QStringLiteral("Broken"), QStringLiteral("NO_SUCH_KEY"), QStringLiteral("1"),
+               QStringLiteral("OPEATOR_EQUAL")}}},
+            {QStringLiteral("Other"), {}}};
+}
+
+QStringList Combo_Texts(const QComboBox* combo)
+{
+    QStringList texts;
+    for (int index = 0; index < combo->count(); ++index)
+    {
+        texts << combo->itemText(index);
+    }
+    return texts;
+}
+
+QString Informative_Text(TVantrel& window)
+{
+    return window.findChild<TMessageBox*>(QStringLiteral("message_box"), Qt::FindDirectChildrenOnly)
+        ->informativeText();
+}
+} // namespace
+
+// The rules pane: running a group against the loaded parameters, its totals and saved report, and
+// creating, removing, editing, importing and exporting rule groups.
 class TMainWindowRulesTest : public QObject
 {
     Q_OBJECT
@@ -33,6 +68,15 @@ private slots:
     void Removed_Group_Neighbour_Saved_At_Close();
     void Edit_Rules_Opens_Current_Group();
     void Long_Group_Name_Keeps_The_Pane_Narrow();
+    void Totals_After_A_Run_data();
+    void Totals_After_A_Run();
+    void Save_Report_data();
+    void Save_Report();
+    void Save_Report_Failure_Is_Shown();
+    void Report_Document_Shows_Outcomes_In_Colour();
+    void Import_Rules();
+    void Import_Failure_Changes_Nothing();
+    void Export_Rule_Group();
 
 private:
     std::unique_ptr<TTestWindow> Open_Window(bool load_parameters);
@@ -395,6 +439,223 @@ void TMainWindowRulesTest::Long_Group_Name_Keeps_The_Pane_Narrow()
     QCOMPARE(combo->toolTip(), long_name);
     QCOMPARE(combo->sizeHint().width(), combo_width);
     QCOMPARE(pane->minimumSizeHint().width(), pane_width);
+}
+
+void TMainWindowRulesTest::Totals_After_A_Run_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<bool>("save_enabled");
+
+    // Another group on show has not run, but the last run can still be saved.
+    QTest::newRow("group changed") << "group" << true;
+    QTest::newRow("file opened") << "open" << false;
+    QTest::newRow("list cleared") << "new" << false;
+}
+
+void TMainWindowRulesTest::Totals_After_A_Run()
+{
+    QFETCH(QString, step);
+    QFETCH(bool, save_enabled);
+
+    QVERIFY(Write_Rules(Outcome_Groups()));
+    auto window = Open_Window(true);
+    QVERIFY(window);
+    QLabel* totals = window->findChild<QLabel*>(QStringLiteral("rule_totals_label"));
+    QAction* save = window->findChild<QAction*>(QStringLiteral("save_report_action"));
+    QToolButton* save_button = window->findChild<QToolButton*>(QStringLiteral("save_report_button"));
+    QCOMPARE(save_button->defaultAction(), save);
+    QVERIFY(totals->text().isEmpty());
+    QVERIFY(!save->isEnabled());
+
+    window->findChild<QToolButton*>(QStringLiteral("execute_button"))->click();
+    QCOMPARE(totals->text(), QStringLiteral("1 passed, 1 failed, 1 invalid"));
+    QVERIFY(save_button->isEnabled());
+    QVERIFY(Report_Text(*window).endsWith(QStringLiteral("Left Less Than Right\nPASS")));
+
+    if (step == QLatin1String("group"))
+    {
+        window->findChild<QComboBox*>(QStringLiteral("rule_group_combo"))->setCurrentIndex(1);
+    }
+    else if (step == QLatin1String("open"))
+    {
+        window->open_answers << d_files.filePath(QStringLiteral("rules source.asc"));
+        window->findChild<QAction*>(QStringLiteral("open_action"))->trigger();
+    }
+    else
+    {
+        TMessageBox::Queue_Answer(QMessageBox::Yes);
+        window->findChild<QAction*>(QStringLiteral("new_action"))->trigger();
+    }
+    QVERIFY(totals->text().isEmpty());
+    QCOMPARE(save->isEnabled(), save_enabled);
+}
+
+void TMainWindowRulesTest::Save_Report_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("parts");
+
+    QTest::newRow("pdf") << "report.pdf" << QStringList{QStringLiteral("%PDF-"), QStringLiteral("%%EOF")};
+    QTest::newRow("html, suffix in capitals")
+        << "report.HTML"
+        << QStringList{QStringLiteral("rules source.asc"), QStringLiteral(">Limits<"),
+                       QStringLiteral(">PASS<"), QStringLiteral(">FAIL<"), QStringLiteral(">invalid<")};
+    QTest::newRow("text") << "report.txt"
+                          << QStringList{
+                                 QStringLiteral("rules source.asc"),
+                                 QStringLiteral("Rule group:     Limits"),
+                                 QStringLiteral("Fails     8.000000  Less Than     4.000000  FAIL"),
+                                 QStringLiteral("Passes    2.000000  Less Than     3.000000  PASS"),
+                                 QStringLiteral("Broken           -  Equals               -  invalid"),
+                                 QStringLiteral("1 passed, 1 failed, 1 invalid")};
+}
+
+void TMainWindowRulesTest::Save_Report()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, parts);
+
+    QVERIFY(Write_Rules(Outcome_Groups()));
+    auto window = Open_Window(true);
+    QVERIFY(window);
+    window->findChild<QAction*>(QStringLiteral("execute_action"))->trigger();
+
+    const QString path = d_files.filePath(name);
+    QFile::remove(path);
+    window->save_answers << path;
+    QAction* save = window->findChild<QAction*>(QStringLiteral("save_report_action"));
+    QVERIFY(save->isEnabled());
+    save->trigger();
+
+    QCOMPARE(window->findChild<QStatusBar*>(QStringLiteral("status_bar"))->currentMessage(),
+             QStringLiteral("Report saved to %1").arg(QDir::toNativeSeparators(path)));
+    const QByteArray content = Read_File(path);
+    QVERIFY(content.size() > 200);
+    for (const QString& part : parts)
+    {
+        QVERIFY2(content.contains(part.toUtf8()), qPrintable(part));
+    }
+}
+
+void TMainWindowRulesTest::Save_Report_Failure_Is_Shown()
+{
+    QVERIFY(Write_Rules(Outcome_Groups()));
+    auto window = Open_Window(true);
+    QVERIFY(window);
+    window->findChild<QAction*>(QStringLiteral("execute_action"))->trigger();
+    QStatusBar* status = window->findChild<QStatusBar*>(QStringLiteral("status_bar"));
+    const QString message = status->currentMessage();
+
+    const QString path = d_files.filePath(QStringLiteral("no such folder/report.pdf"));
+    window->save_answers << path;
+    TMessageBox::Queue_Answer(QMessageBox::Ok);
+    window->findChild<QAction*>(QStringLiteral("save_report_action"))->trigger();
+    QCOMPARE(TMessageBox::Pending_Answers(), 0);
+    QVERIFY2(Informative_Text(*window).contains(
+                 QStringLiteral("The report could not be saved to %1: ").arg(QDir::toNativeSeparators(path))),
+             qPrintable(Informative_Text(*window)));
+    QVERIFY(!QFileInfo::exists(path));
+    QCOMPARE(status->currentMessage(), message);
+}
+
+void TMainWindowRulesTest::Report_Document_Shows_Outcomes_In_Colour()
+{
+    const std::vector<TRules::TRuleItem> rules = {Rule_Item(QStringLiteral("Passes")),
+                                                  Rule_Item(QStringLiteral("Fails"), QStringLiteral("3")),
+                                                  Rule_Item(QStringLiteral("Broken"), QStringLiteral("?"))};
+    const TRunReport report(QStringLiteral("cmm.asc"), QStringLiteral("Limits"), QDateTime::currentDateTime(),
+                            rules, TRuleRun({}).Run_Group(rules));
+    const std::unique_ptr<QTextDocument> document = ReportFile::Document(report);
+
+    QMap<QString, QColor> colours;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+    {
+        for (QTextBlock::iterator fragment = block.begin(); !fragment.atEnd(); ++fragment)
+        {
+            colours.insert(fragment.fragment().text(), fragment.fragment().charFormat().foreground().color());
+        }
+    }
+    QCOMPARE(colours.value(QStringLiteral("PASS")), QColor(QStringLiteral("#1b7a1b")));
+    QCOMPARE(colours.value(QStringLiteral("FAIL")), QColor(QStringLiteral("#c00000")));
+    QCOMPARE(colours.value(QStringLiteral("invalid")), QColor(QStringLiteral("#c00000")));
+    QVERIFY(colours.contains(QStringLiteral("cmm.asc")));
+    QVERIFY(colours.contains(QStringLiteral("1 passed, 1 failed, 1 invalid")));
+}
+
+void TMainWindowRulesTest::Import_Rules()
+{
+    QVERIFY(Write_Rules(Outcome_Groups()));
+    const QString team = d_files.filePath(QStringLiteral("team rules.xml"));
+    QVERIFY(
+        Write_File(team, Rules_File_Content({{QStringLiteral("limits"),
+                                              {{QStringLiteral("Team"), QStringLiteral("1"),
+                                                QStringLiteral("2"), QStringLiteral("OPERATOR_LESS_THAN")}}},
+                                             {QStringLiteral("Probe"), {}}})));
+    auto window = Open_Window(false);
+    QComboBox* combo = window->findChild<QComboBox*>(QStringLiteral("rule_group_combo"));
+
+    window->open_answers << team;
+    TMessageBox::Queue_Answer(TRulesPane::Clash_Button(TRules::CLASH_KEEP_BOTH));
+    window->findChild<QAction*>(QStringLiteral("import_rules_action"))->trigger();
+
+    QCOMPARE(TMessageBox::Pending_Answers(), 0);
+    TMessageBox* box =
+        window->findChild<TMessageBox*>(QStringLiteral("message_box"), Qt::FindDirectChildrenOnly);
+    QVERIFY(box->text().contains(QStringLiteral(">A rule group named \"limits\" exists already.<")));
+    QVERIFY(Informative_Text(*window).contains(QStringLiteral("(the imported one as \"limits (2)\")")));
+    const QStringList groups = {QStringLiteral("Limits"), QStringLiteral("Other"),
+                                QStringLiteral("limits (2)"), QStringLiteral("Probe")};
+    QCOMPARE(Combo_Texts(combo), groups);
+    QCOMPARE(combo->currentText(), QStringLiteral("limits (2)"));
+    QCOMPARE(TVantrelTestAccess::Rules(*window).Rule_Groups(), groups);
+    QCOMPARE(TVantrelTestAccess::Rules(*window).Rule_List(QStringLiteral("limits (2)")),
+             QStringList{QStringLiteral("Team")});
+    QCOMPARE(window->findChild<QStatusBar*>(QStringLiteral("status_bar"))->currentMessage(),
+             QStringLiteral("Rules imported from %1").arg(QDir::toNativeSeparators(team)));
+}
+
+void TMainWindowRulesTest::Import_Failure_Changes_Nothing()
+{
+    QVERIFY(Write_Rules(Outcome_Groups()));
+    const QString settings = d_files.filePath(QStringLiteral("settings.xml"));
+    QVERIFY(Write_File(settings, Settings_File_Content()));
+    auto window = Open_Window(false);
+
+    window->open_answers << settings;
+    TMessageBox::Queue_Answer(QMessageBox::Ok);
+    window->findChild<QAction*>(QStringLiteral("import_rules_action"))->trigger();
+
+    QCOMPARE(TMessageBox::Pending_Answers(), 0);
+    QVERIFY2(
+        Informative_Text(*window).contains(QStringLiteral("The rules could not be imported from %1: ERR:  "
+                                                          "Identification 'Rules' does not match")
+                                               .arg(QDir::toNativeSeparators(settings))),
+        qPrintable(Informative_Text(*window)));
+    const QStringList groups = {QStringLiteral("Limits"), QStringLiteral("Other")};
+    QCOMPARE(Combo_Texts(window->findChild<QComboBox*>(QStringLiteral("rule_group_combo"))), groups);
+    QCOMPARE(TVantrelTestAccess::Rules(*window).Rule_Groups(), groups);
+    QVERIFY(!TVantrelTestAccess::Rules(*window).Is_Modified());
+}
+
+void TMainWindowRulesTest::Export_Rule_Group()
+{
+    QVERIFY(Write_Rules(Outcome_Groups()));
+    auto window = Open_Window(false);
+    QCOMPARE(window->findChild<QComboBox*>(QStringLiteral("rule_group_combo"))->currentText(),
+             QStringLiteral("Limits"));
+
+    const QString path = d_files.filePath(QStringLiteral("limits.xml"));
+    window->save_answers << path;
+    window->findChild<QAction*>(QStringLiteral("export_rule_group_action"))->trigger();
+    QCOMPARE(window->findChild<QStatusBar*>(QStringLiteral("status_bar"))->currentMessage(),
+             QStringLiteral("Rule group exported to %1").arg(QDir::toNativeSeparators(path)));
+
+    TRules exported;
+    exported.Set_Rule_File_Name(path);
+    QVERIFY2(exported.Load_Rules(), qPrintable(exported.Last_Error()));
+    QCOMPARE(exported.Rule_Groups(), QStringList{QStringLiteral("Limits")});
+    QCOMPARE(exported.Rule_List(QStringLiteral("Limits")),
+             (QStringList{QStringLiteral("Broken"), QStringLiteral("Fails"), QStringLiteral("Passes")}));
 }
 
 QTEST_MAIN(TMainWindowRulesTest)

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -100,31 +101,46 @@ void TMainWindowStartupTest::Actions_data()
     QTest::addColumn<QString>("shortcut");
     QTest::addColumn<QString>("tool_tip");
     QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QString>("menu");
 
     QTest::newRow("new, off until a file is loaded") << "new_action"
                                                      << "New"
                                                      << "Ctrl+N"
-                                                     << "Clear parameter list." << false;
+                                                     << "Clear parameter list." << false << "file_menu";
     QTest::newRow("open") << "open_action"
                           << "Open"
                           << "Ctrl+O"
-                          << "Open parameter file." << true;
+                          << "Open parameter file." << true << "file_menu";
     QTest::newRow("export, off until a file is loaded") << "export_action"
                                                         << "Export Changes"
                                                         << "Ctrl+E"
-                                                        << "Export changes" << false;
+                                                        << "Export changes" << false << "file_menu";
     QTest::newRow("execute rules") << "execute_action"
                                    << "Execute Rules"
                                    << "Ctrl+R"
-                                   << "Execute rules" << true;
+                                   << "Execute rules" << true << "file_menu";
     QTest::newRow("quit") << "quit_action"
                           << "Quit"
                           << "Ctrl+Q"
-                          << "Close vantrel utility." << true;
+                          << "Close vantrel utility." << true << "file_menu";
     QTest::newRow("edit rules, no shortcut") << "edit_rules_action"
                                              << "Edit Rules"
                                              << ""
-                                             << "Edit rules" << true;
+                                             << "Edit rules" << true << "edit_menu";
+    QTest::newRow("save report, off until a run")
+        << "save_report_action"
+        << "Save Report\u2026"
+        << ""
+        << "Save the last run as PDF, HTML or text" << false << "file_menu";
+    QTest::newRow("import rules") << "import_rules_action"
+                                  << "Import Rules\u2026"
+                                  << ""
+                                  << "Add the rule groups of a rules file" << true << "edit_menu";
+    QTest::newRow("export rule group")
+        << "export_rule_group_action"
+        << "Export Rule Group\u2026"
+        << ""
+        << "Write the selected rule group alone as a rules file" << true << "edit_menu";
 }
 
 void TMainWindowStartupTest::Actions()
@@ -134,10 +150,12 @@ void TMainWindowStartupTest::Actions()
     QFETCH(QString, shortcut);
     QFETCH(QString, tool_tip);
     QFETCH(bool, enabled);
+    QFETCH(QString, menu);
 
     TTestWindow window;
     QAction* action = window.findChild<QAction*>(name);
     QVERIFY(action);
+    QVERIFY(window.findChild<QMenu*>(menu)->actions().contains(action));
     QCOMPARE(action->text(), text);
     QCOMPARE(action->shortcut(), QKeySequence(shortcut));
     QCOMPARE(action->toolTip(), tool_tip);
@@ -159,6 +177,9 @@ void TMainWindowStartupTest::Tool_Tips_And_Titles_data()
                                        << "Edit rules" << QString();
     QTest::newRow("execute button") << "execute_button"
                                     << "Execute rules" << QString();
+    QTest::newRow("save report button, the action's")
+        << "save_report_button"
+        << "Save the last run as PDF, HTML or text" << QString();
     // Titles label the tool bar and the dock in the tool area's context menu and on the dock's handle.
     QTest::newRow("tool bar") << "tool_bar" << QString() << "Tool Bar";
     QTest::newRow("rules dock") << "rules_dock" << QString() << "Rules";

@@ -48,6 +48,12 @@ protected:
         ++save_asks;
         return save_answers.isEmpty() ? QString() : save_answers.takeFirst();
     }
+
+    // The rule and report commands take their answers from the same lists.
+    QString Ask_File_Name(const QString&, const QString&, bool for_writing) override
+    {
+        return for_writing ? Ask_Save_File_Name() : Ask_Open_File_Name();
+    }
 };
 
 namespace Testing
