@@ -71,7 +71,7 @@ QAction* TEditHistory::Revert_All_Action() const
     return d_revert_all_action;
 }
 
-void TEditHistory::Edit(const TParameters::TParameter& edited)
+void TEditHistory::Edit(const TParameters::TParameter& edited, const QString& text)
 {
     bool found = false;
     const TParameters::TParameter before = d_parameters->Get_Parameter(edited.key, &found);
@@ -79,9 +79,9 @@ void TEditHistory::Edit(const TParameters::TParameter& edited)
     {
         return;
     }
-    d_undo_stack->push(new TValueEditCommand(d_parameters, before, edited,
-                                             QStringLiteral("edit of %1").arg(edited.key),
-                                             [this](const QString& key) { Notify(key); }));
+    d_undo_stack->push(new TValueEditCommand(
+        d_parameters, before, edited, text.isEmpty() ? QStringLiteral("edit of %1").arg(edited.key) : text,
+        [this](const QString& key) { Notify(key); }));
 }
 
 void TEditHistory::Set_Selected(const QString& key)

@@ -25,7 +25,8 @@ public:
     QAction* Revert_All_Action() const;
 
     // Records an edit and applies it; an edit that leaves the values as they are records nothing.
-    void Edit(const TParameters::TParameter& edited);
+    // The text names the step in Undo and Redo ("edit of KEY" when none is given).
+    void Edit(const TParameters::TParameter& edited, const QString& text = QString());
     // The parameter Revert Parameter applies to; empty for none.
     void Set_Selected(const QString& key);
     // A new list: nothing of the old one can be taken back.

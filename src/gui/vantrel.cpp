@@ -1,6 +1,7 @@
 #include "vantrel.h"
 
 #include "bitfieldwidget.h"
+#include "comparisonview.h"
 #include "edithistory.h"
 #include "exportoptionsdialog.h"
 #include "messagebox.h"
@@ -22,6 +23,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -219,13 +221,17 @@ void TVantrel::Create_Actions()
     recent_menu->setObjectName(QStringLiteral("recent_menu"));
     d_recent_files = new TRecentFiles(recent_menu);
     d_recent_files->Set_Files(d_window_settings.recent_files);
+    d_edit_history = new TEditHistory(&d_parameters, d_message_box, this);
+    d_comparison = new TComparisonView(&d_parameters, d_edit_history, this);
+    file_menu->addAction(d_comparison->Compare_Action());
+    file_menu->addAction(d_comparison->Clear_Action());
+    file_menu->addSeparator();
     file_menu->addAction(d_execute_action);
     file_menu->addAction(d_save_report_action);
     file_menu->addAction(d_export_action);
     file_menu->addSeparator();
     file_menu->addAction(d_quit_action);
 
-    d_edit_history = new TEditHistory(&d_parameters, d_message_box, this);
     QMenu* edit_menu = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit_menu->setObjectName(QStringLiteral("edit_menu"));
     edit_menu->addAction(d_edit_history->Undo_Action());
@@ -233,6 +239,7 @@ void TVantrel::Create_Actions()
     edit_menu->addSeparator();
     edit_menu->addAction(d_edit_history->Revert_Parameter_Action());
     edit_menu->addAction(d_edit_history->Revert_All_Action());
+    edit_menu->addAction(d_comparison->Use_Reference_Action());
     edit_menu->addSeparator();
     edit_menu->addAction(d_edit_rules_action);
     edit_menu->addAction(d_import_rules_action);
@@ -314,13 +321,17 @@ void TVantrel::Create_List_Side()
     d_changed_only_check->setToolTip(QStringLiteral("List only the parameters changed since loading"));
     // Neither widens the list side: on a narrow list they are cut rather than pushing the detail side.
     d_changed_only_check->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    list_layout->addWidget(d_changed_only_check, 1, 0, 1, 2);
+    QHBoxLayout* filter_layout = new QHBoxLayout();
+    filter_layout->addWidget(d_changed_only_check);
+    filter_layout->addWidget(d_comparison->Differences_Only_Check());
+    filter_layout->addWidget(d_comparison->Difference_Count_Label());
+    list_layout->addLayout(filter_layout, 1, 0, 1, 2);
 
     d_changed_count_label = new QLabel(list_side);
     d_changed_count_label->setObjectName(QStringLiteral("changed_count_label"));
     d_changed_count_label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     d_changed_count_label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    list_layout->addWidget(d_changed_count_label, 1, 0, 1, 2);
+    filter_layout->addWidget(d_changed_count_label);
 
     d_parameter_list = new QListWidget(list_side);
     d_parameter_list->setObjectName(QStringLiteral("parameter_list"));
@@ -385,6 +396,8 @@ void TVantrel::Create_Detail_Side()
 
     d_editor_stack->setCurrentWidget(d_empty_page);
     detail_layout->addWidget(d_editor_stack, 2, 0);
+    d_comparison->Detail_Box()->setParent(detail_side);
+    detail_layout->addWidget(d_comparison->Detail_Box(), 3, 0);
 
     d_splitter->addWidget(detail_side);
 }
@@ -418,6 +431,10 @@ void TVantrel::Make_Connections()
     connect(d_changed_only_check, &QCheckBox::toggled, this,
             [this]() { Search_Changed(d_search_edit->text()); });
     connect(d_edit_history, &TEditHistory::Parameter_Edited, this, &TVantrel::Parameter_Edited);
+    connect(d_comparison->Compare_Action(), &QAction::triggered, this, &TVantrel::File_Compare);
+    connect(d_comparison->Use_Reference_Action(), &QAction::triggered, this, &TVantrel::Use_Reference_Value);
+    connect(d_comparison, &TComparisonView::Comparison_Changed, this,
+            [this]() { Search_Changed(d_search_edit->text()); });
     connect(d_bitfield_widget, &TBitfieldWidget::Value_Changed, this, &TVantrel::Value_Changed);
     connect(d_values_widget, qOverload<int>(&TValuesWidget::Value_Changed), this, &TVantrel::Value_Changed);
     connect(d_rules_pane, &TRulesPane::Execute_Requested, this, &TVantrel::Execute_Rules);
@@ -596,6 +613,7 @@ void TVantrel::Open_Parameter_File(const QString& path)
     d_search_edit->clear();
     d_selected_parameter.clear();
 
+    d_comparison->Compare_With_Loaded();
     Fill_List(QString());
     Update_Variable_List();
     d_rules_pane->Clear_Report();
@@ -622,6 +640,7 @@ void TVantrel::Reset_View()
     d_rules_pane->Clear_Report();
     d_rules_pane->Set_Parameter_File(QString());
     d_changed_count_label->clear();
+    d_comparison->Loaded_List_Cleared();
 
     d_new_action->setEnabled(false);
     d_export_action->setEnabled(false);
@@ -655,6 +674,30 @@ void TVantrel::File_Export()
     }
 }
 
+void TVantrel::File_Compare()
+{
+    Finish_Edit_In_Progress();
+    const QString path = Ask_File_Name(QStringLiteral("Compare With Reference File"),
+                                       QStringLiteral("Parameter Files (*.asc *.xml)"), false);
+    if (path.isEmpty())
+    {
+        return;
+    }
+    QString error;
+    if (!d_comparison->Load_Reference(path, &error))
+    {
+        d_status_bar->showMessage(QStringLiteral("ERR:  %1").arg(error));
+        return;
+    }
+    d_status_bar->showMessage(QStringLiteral("Reference: %1").arg(QDir::toNativeSeparators(path)));
+}
+
+void TVantrel::Use_Reference_Value()
+{
+    Finish_Edit_In_Progress();
+    d_comparison->Use_Reference_Value(d_selected_parameter);
+}
+
 void TVantrel::Parameter_Selection_Changed()
 {
     const QList<QListWidgetItem*> selected = d_parameter_list->selectedItems();
@@ -662,6 +705,7 @@ void TVantrel::Parameter_Selection_Changed()
     {
         d_selected_parameter.clear();
         d_edit_history->Set_Selected(QString());
+        d_comparison->Show_Parameter(QString());
         d_title_label->clear();
         d_description_label->clear();
         d_editor_stack->setCurrentWidget(d_empty_page);
@@ -670,24 +714,19 @@ void TVantrel::Parameter_Selection_Changed()
 
     d_selected_parameter = selected.first()->text();
     d_edit_history->Set_Selected(d_selected_parameter);
+    d_comparison->Show_Parameter(d_selected_parameter);
 
     bool found = false;
     const TParameters::TParameter parameter = d_parameters.Get_Parameter(d_selected_parameter, &found);
     if (!found)
     {
+        // A key only the reference holds is shown as the reference has it, with nothing to edit.
+        const TParameters::TParameter* reference = d_comparison->Reference_Parameter(d_selected_parameter);
+        Show_Title(reference ? *reference : TParameters::TParameter());
+        d_editor_stack->setCurrentWidget(d_empty_page);
         return;
     }
-
-    const QString number = QStringLiteral("%1").arg(parameter.number, 3, 10, QLatin1Char('0'));
-    if (!parameter.name.isEmpty())
-    {
-        d_title_label->setText(QStringLiteral("[%1]  %2 - %3").arg(number, parameter.key, parameter.name));
-    }
-    else
-    {
-        d_title_label->setText(QStringLiteral("[%1]  %2").arg(number, parameter.key));
-    }
-    d_description_label->setText(parameter.description);
+    Show_Title(parameter);
 
     const TParameters::TValueKind kind = TParameters::Value_Kind(parameter.type);
     if (parameter.type == TParameters::TYPE_INTEGER_BIT_PATTERN)
@@ -718,6 +757,20 @@ void TVantrel::Parameter_Selection_Changed()
         }
     }
     d_editor_stack->setCurrentWidget(d_values_widget);
+}
+
+void TVantrel::Show_Title(const TParameters::TParameter& parameter)
+{
+    const QString number = QStringLiteral("%1").arg(parameter.number, 3, 10, QLatin1Char('0'));
+    if (!parameter.name.isEmpty())
+    {
+        d_title_label->setText(QStringLiteral("[%1]  %2 - %3").arg(number, parameter.key, parameter.name));
+    }
+    else
+    {
+        d_title_label->setText(QStringLiteral("[%1]  %2").arg(number, parameter.key));
+    }
+    d_description_label->setText(parameter.description);
 }
 
 void TVantrel::Value_Changed(int index)
@@ -766,13 +819,18 @@ void TVantrel::Parameter_Edited(const QString& key)
 {
     Update_Variable_List();
     Update_Changed_Count();
+    d_comparison->Compare_Key(key);
     const QList<QListWidgetItem*> items =
         d_parameter_list->findItems(key, Qt::MatchExactly | Qt::MatchCaseSensitive);
     for (QListWidgetItem* item : items)
     {
         Mark_Item(item);
     }
-    if (d_changed_only_check->isChecked() && !d_parameters.Get_Parameter(key).changed)
+    // An undo or a redo can move a key into or out of what the filters let through.
+    const bool listed = (!d_changed_only_check->isChecked() || d_parameters.Get_Parameter(key).changed) &&
+                        d_comparison->Is_Listed(key) &&
+                        key.contains(d_search_edit->text(), Qt::CaseInsensitive);
+    if (listed == items.isEmpty())
     {
         Search_Changed(d_search_edit->text());
     }
@@ -790,7 +848,7 @@ void TVantrel::Mark_Item(QListWidgetItem* item)
     QFont font = item->font();
     font.setBold(changed);
     item->setFont(font);
-    item->setToolTip(changed ? QStringLiteral("Changed since loading") : QString());
+    d_comparison->Mark_Item(item, changed ? QStringLiteral("Changed since loading") : QString());
 }
 
 void TVantrel::Update_Changed_Count()
@@ -811,8 +869,9 @@ void TVantrel::Fill_List(const QString& filter)
                                   { return !d_parameters.Find_Parameter(key)->changed; }),
                    keys.end());
     }
+    d_comparison->Filter_Keys(&keys, filter, changed_only);
     d_parameter_list->addItems(keys);
-    if (d_parameters.Changed_Count() > 0)
+    if (d_parameters.Changed_Count() > 0 || d_comparison->Is_Listing())
     {
         for (int row = 0; row < d_parameter_list->count(); ++row)
         {

@@ -28,6 +28,7 @@ class QStackedWidget;
 class QStatusBar;
 class QToolBar;
 class TBitfieldWidget;
+class TComparisonView;
 class TExportOptionsDialog;
 class TMessageBox;
 class TRecentFiles;
@@ -69,6 +70,8 @@ private slots:
     void File_New();
     void File_Load_Parameters();
     void File_Export();
+    void File_Compare();
+    void Use_Reference_Value();
     void Parameter_Selection_Changed();
     void Search_Changed(const QString& text);
     void Value_Changed(int index);
@@ -100,9 +103,10 @@ private:
     // Every command that reads or replaces the model first takes in what is typed in the value editor.
     void Finish_Edit_In_Progress();
     void Parameter_Edited(const QString& key);
+    void Show_Title(const TParameters::TParameter& parameter);
     void Mark_Item(QListWidgetItem* item);
     void Update_Changed_Count();
-    // Fills the list with the keys that pass the search text and the "Changed only" box.
+    // Fills the list with the keys that pass the search text, "Changed only" and "Differences only".
     void Fill_List(const QString& filter);
     void Reset_View();
     void Save_Rules_At_Close();
@@ -122,6 +126,7 @@ private:
     QCheckBox* d_changed_only_check = nullptr;
     QLabel* d_changed_count_label = nullptr;
     TEditHistory* d_edit_history = nullptr;
+    TComparisonView* d_comparison = nullptr;
     QListWidget* d_parameter_list = nullptr;
     QPlainTextEdit* d_variables_text = nullptr;
     QStackedWidget* d_editor_stack = nullptr;

@@ -94,6 +94,33 @@ TParameterComparison::TResult TParameterComparison::Compare() const
     return result;
 }
 
+bool TParameterComparison::Take_Values(const TParameters::TParameter& reference,
+                                       TParameters::TParameter* target, QString* refusal)
+{
+    // A machine constants record declares its count of values in its header; the change report
+    // must not hold more or fewer values than that.
+    const int count = TParameters::Value_Count(*target);
+    const int reference_count = TParameters::Value_Count(reference);
+    if (count != reference_count)
+    {
+        *refusal = QStringLiteral("The reference holds %1 values of %2, the loaded list %3.")
+                       .arg(reference_count)
+                       .arg(target->key)
+                       .arg(count);
+        return false;
+    }
+    TParameters::TParameter taken = *target;
+    for (int index = 0; index < count; ++index)
+    {
+        if (!TParameters::Set_Value_Text(&taken, index, TParameters::Value_Text(reference, index), refusal))
+        {
+            return false;
+        }
+    }
+    *target = taken;
+    return true;
+}
+
 std::vector<TParameterComparison::TValue>
 TParameterComparison::Values_Of(const TParameters::TParameter& parameter)
 {

@@ -55,6 +55,13 @@ public:
     TResult Compare() const;
     double Tolerance() const;
 
+    // Sets the values of `target` to those of `reference`, read as values of the target's own type, so
+    // that a record keeps its type and its count of values. A reference with another count of values,
+    // or with a value that is none of the target's kind, is refused with the reason and `target` is
+    // left as it was.
+    static bool Take_Values(const TParameters::TParameter& reference, TParameters::TParameter* target,
+                            QString* refusal);
+
     static std::vector<TValue> Values_Of(const TParameters::TParameter& parameter);
     static bool Same_Values(const std::vector<TValue>& a, const std::vector<TValue>& b, double tolerance);
     static QString Values_Text(const std::vector<TValue>& values);

@@ -1,14 +1,17 @@
 #include "windowtesting.h"
 
+#include "parametercomparison.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QStackedWidget>
 #include <QtTest>
 
 using namespace Testing;
 
 // Changed parameters in the window: their marks and count, "Changed only", undo and redo of every
-// kind of edit, and the two reverts.
+// kind of edit, the two reverts, and the comparison with a reference file.
 class TMainWindowChangesTest : public QObject
 {
     Q_OBJECT
@@ -172,6 +175,198 @@ private slots:
         QCOMPARE(Label(*window), QStringLiteral("0 changed"));
     }
 
+    // Every key against the reference settings file, and its values taken over as one undoable step.
+    void Compare_Marks_And_Use_Reference_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("mark");  // the comparison's line in the tool tip
+        QTest::addColumn<QString>("taken"); // the values after Use Reference Value; empty: not offered
+
+        const QString same = QStringLiteral("Same values in the reference");
+        const QString other = QStringLiteral("Other values in the reference");
+        QTest::newRow("same real") << "MAXSPEED" << same << "";
+        QTest::newRow("other integer") << "DEA_TAPS" << other << "9";
+        QTest::newRow("other reals, across formats") << "TTP_DECL" << other << "250, 250, 0.5";
+        QTest::newRow("other bit pattern") << "CMMCONFG" << other << "2049";
+        QTest::newRow("another count of values") << "AX_LIMIT" << other << "";
+        QTest::newRow("a fraction for an integer") << "WIDE_NUM" << other << "";
+        QTest::newRow("not in the reference") << "SpAx_Gain"
+                                              << "Not in the reference"
+                                              << "";
+        QTest::newRow("only in the reference")
+            << "EXTRA_KEY"
+            << "Only in the reference: not in the loaded list, nothing to edit"
+            << "";
+    }
+
+    void Compare_Marks_And_Use_Reference()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, mark);
+        QFETCH(QString, taken);
+
+        auto window = Open();
+        Compare(*window);
+        TParameters& parameters = TVantrelTestAccess::Parameters(*window);
+        QCOMPARE(Item(*window, key)->toolTip(), mark);
+        QVERIFY(Select_Key(List(*window), key));
+        QVERIFY(window->findChild<QWidget*>(QStringLiteral("reference_box"))->isVisibleTo(window.get()));
+        QAction* use = window->findChild<QAction*>(QStringLiteral("use_reference_action"));
+        QCOMPARE(use->isEnabled(), !taken.isEmpty());
+        if (key == QLatin1String("EXTRA_KEY"))
+        {
+            // Shown from the reference, never editable, never part of the loaded list or its export.
+            QCOMPARE(window->findChild<QStackedWidget*>(QStringLiteral("editor_stack"))
+                         ->currentWidget()
+                         ->objectName(),
+                     QStringLiteral("empty_page"));
+            QVERIFY(window->findChild<QLabel*>(QStringLiteral("title_label"))->text().contains(key));
+            QVERIFY(!parameters.Find_Parameter(key));
+            QVERIFY(!window->findChild<QAction*>(QStringLiteral("revert_parameter_action"))->isEnabled());
+        }
+        if (taken.isEmpty())
+        {
+            return;
+        }
+
+        const QString loaded = Values(*window, key);
+        use->trigger();
+        QCOMPARE(Values(*window, key), taken);
+        QCOMPARE(Item(*window, key)->toolTip(),
+                 QStringLiteral("Changed since loading\nSame values in the reference"));
+        QAction* undo = window->findChild<QAction*>(QStringLiteral("undo_action"));
+        QCOMPARE(undo->text(), QStringLiteral("Undo reference value of %1").arg(key));
+        QVERIFY(!use->isEnabled());
+        undo->trigger();
+        QCOMPARE(Values(*window, key), loaded);
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(Item(*window, key)->toolTip(), mark);
+        QVERIFY(use->isEnabled());
+    }
+
+    // "Changed only", "Differences only" and the search text narrow the list together, before and
+    // after an undo that moves a key back to other values than the reference's.
+    void Compare_Filters_Combined_data()
+    {
+        QTest::addColumn<bool>("changed_only");
+        QTest::addColumn<bool>("differences_only");
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<QStringList>("after_undo");
+
+        const QStringList all = {"CMMCONFG", "DEA_TAPS", "TTP_DECL",  "AX_LIMIT",
+                                 "WIDE_NUM", "MAXSPEED", "SpAx_Gain", "EXTRA_KEY"};
+        QStringList differing = all;
+        differing.removeOne(QStringLiteral("DEA_TAPS"));
+        const QStringList with_a = {"AX_LIMIT", "MAXSPEED", "SpAx_Gain", "EXTRA_KEY"};
+        QTest::newRow("no filter") << false << false << "" << all << all;
+        QTest::newRow("differences only") << false << true << "" << differing << all;
+        QTest::newRow("differences and search")
+            << false << true << "a" << with_a << QStringList{"DEA_TAPS"} + with_a;
+        QTest::newRow("changed only")
+            << true << false << "" << QStringList{"DEA_TAPS", "MAXSPEED"} << QStringList{"MAXSPEED"};
+        QTest::newRow("changed and differences")
+            << true << true << "" << QStringList{"MAXSPEED"} << QStringList{"MAXSPEED"};
+        QTest::newRow("all three") << true << true << "tap" << QStringList{} << QStringList{};
+    }
+
+    void Compare_Filters_Combined()
+    {
+        QFETCH(bool, changed_only);
+        QFETCH(bool, differences_only);
+        QFETCH(QString, search);
+        QFETCH(QStringList, listed);
+        QFETCH(QStringList, after_undo);
+
+        auto window = Open();
+        Compare(*window);
+        Edit_Field(*window, QStringLiteral("MAXSPEED"), QStringLiteral("2"));
+        Edit_Field(*window, QStringLiteral("DEA_TAPS"), QStringLiteral("9")); // now as the reference
+        window->findChild<QCheckBox*>(QStringLiteral("changed_only_check"))->setChecked(changed_only);
+        window->findChild<QCheckBox*>(QStringLiteral("differences_only_check"))->setChecked(differences_only);
+        QLineEdit* search_edit = window->findChild<QLineEdit*>(QStringLiteral("search_edit"));
+        search_edit->setText(search);
+        emit search_edit->textEdited(search);
+        QCOMPARE(List_Texts(List(*window)), listed);
+        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("difference_count_label"))->text(),
+                 QStringLiteral("7 differences"));
+
+        window->findChild<QAction*>(QStringLiteral("undo_action"))->trigger();
+        QCOMPARE(List_Texts(List(*window)), after_undo);
+        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("difference_count_label"))->text(),
+                 QStringLiteral("8 differences"));
+    }
+
+    // A reference that cannot be read is reported as Open reports it and leaves all as it was.
+    void Failed_Compare_Changes_Nothing_data()
+    {
+        QTest::addColumn<bool>("with_reference");
+        QTest::addColumn<QString>("file");
+
+        QTest::newRow("missing file, no reference yet") << false << "missing.xml";
+        QTest::newRow("not a parameter file, reference kept") << true << "notes.txt";
+    }
+
+    void Failed_Compare_Changes_Nothing()
+    {
+        QFETCH(bool, with_reference);
+        QFETCH(QString, file);
+
+        auto window = Open();
+        if (with_reference)
+        {
+            Compare(*window);
+        }
+        Edit_Field(*window, QStringLiteral("WIDE_NUM"), QStringLiteral("4"));
+        const QStringList listed = List_Texts(List(*window));
+        const QStringList tips = Tool_Tips(*window);
+        Write_In(d_files, QStringLiteral("notes.txt"), QByteArray(300, 'x'));
+        window->open_answers << d_files.filePath(file);
+        window->findChild<QAction*>(QStringLiteral("compare_action"))->trigger();
+
+        QVERIFY(window->findChild<QStatusBar*>()->currentMessage().startsWith(QLatin1String("ERR:  ")));
+        QCOMPARE(List_Texts(List(*window)), listed);
+        QCOMPARE(Tool_Tips(*window), tips);
+        QCOMPARE(window->findChild<QAction*>(QStringLiteral("clear_compare_action"))->isEnabled(),
+                 with_reference);
+        QCOMPARE(TVantrelTestAccess::Parameters(*window).Changed_Count(), 1);
+        QVERIFY(window->findChild<QAction*>(QStringLiteral("undo_action"))->isEnabled());
+    }
+
+    // Another loaded file is compared with the kept reference; Clear Comparison ends it.
+    void Reload_Keeps_Reference_Until_Cleared()
+    {
+        auto window = Open();
+        Compare(*window);
+        QCheckBox* differences_only = window->findChild<QCheckBox*>(QStringLiteral("differences_only_check"));
+        differences_only->setChecked(true);
+        window->open_answers << Write_In(d_files, QStringLiteral("settings.xml"), Settings_File_Content());
+        window->findChild<QAction*>(QStringLiteral("open_action"))->trigger();
+        QCOMPARE(Item(*window, QStringLiteral("DEA_TAPS"))->toolTip(),
+                 QStringLiteral("Other values in the reference"));
+        QCOMPARE(Item(*window, QStringLiteral("EXAMPLE_TEXT"))->toolTip(),
+                 QStringLiteral("Not in the reference"));
+        QCOMPARE(List(*window)->count(), 3 + 5); // the loaded keys and the reference's others
+
+        // Without a loaded list nothing is compared or listed, whatever the search.
+        TMessageBox::Queue_Answer(QMessageBox::Yes);
+        window->findChild<QAction*>(QStringLiteral("new_action"))->trigger();
+        QLineEdit* search = window->findChild<QLineEdit*>(QStringLiteral("search_edit"));
+        emit search->textEdited(QString());
+        QCOMPARE(List(*window)->count(), 0);
+
+        window->open_answers << Write_In(d_files, QStringLiteral("again.asc"), Constants_File());
+        window->findChild<QAction*>(QStringLiteral("open_action"))->trigger();
+        QCOMPARE(List(*window)->count(), 7);
+        QAction* clear = window->findChild<QAction*>(QStringLiteral("clear_compare_action"));
+        QVERIFY(clear->isEnabled());
+        clear->trigger();
+        QCOMPARE(List_Texts(List(*window)), Constants_Keys());
+        QVERIFY(Tool_Tips(*window).join(QString()).isEmpty());
+        QVERIFY(!differences_only->isChecked() && !differences_only->isEnabled());
+        QVERIFY(!clear->isEnabled());
+    }
+
 private:
     std::unique_ptr<TTestWindow> Open()
     {
@@ -179,6 +374,39 @@ private:
         window->open_answers << Write_In(d_files, QStringLiteral("changes.asc"), Constants_File());
         window->findChild<QAction*>(QStringLiteral("open_action"))->trigger();
         return window;
+    }
+
+    // The reference: a settings file that differs from the constants file in every way a key can.
+    void Compare(TTestWindow& window)
+    {
+        const QByteArray reference = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<ZIDParameterSettings>\n"
+                                     "<DEA_TAPS><Value>9</Value></DEA_TAPS>\n"
+                                     "<TTP_DECL><Value_1>2.5E+02</Value_1><Value_2>250</Value_2>"
+                                     "<Value_3>0.5</Value_3></TTP_DECL>\n"
+                                     "<MAXSPEED><Value>1.5E+00</Value></MAXSPEED>\n"
+                                     "<AX_LIMIT><Value_1>1</Value_1><Value_2>2</Value_2></AX_LIMIT>\n"
+                                     "<WIDE_NUM><Value>2.5</Value></WIDE_NUM>\n"
+                                     "<CMMCONFG><Value>2049</Value></CMMCONFG>\n"
+                                     "<EXTRA_KEY><Value>Line 3</Value></EXTRA_KEY>\n"
+                                     "</ZIDParameterSettings>\n";
+        window.open_answers << Write_In(d_files, QStringLiteral("reference.xml"), reference);
+        window.findChild<QAction*>(QStringLiteral("compare_action"))->trigger();
+    }
+
+    static QStringList Tool_Tips(TVantrel& window)
+    {
+        QStringList tips;
+        for (int row = 0; row < List(window)->count(); ++row)
+        {
+            tips << List(window)->item(row)->toolTip();
+        }
+        return tips;
+    }
+
+    static QString Values(TVantrel& window, const QString& key)
+    {
+        return TParameterComparison::Values_Text(
+            TParameterComparison::Values_Of(TVantrelTestAccess::Parameters(window).Get_Parameter(key)));
     }
 
     static QListWidget* List(TVantrel& window)

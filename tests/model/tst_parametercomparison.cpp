@@ -95,6 +95,45 @@ private slots:
         list_a.Update_Parameter(edited);
         QCOMPARE(comparison.Match("BOTH"), TParameterComparison::MATCH_DIFFERENT);
     }
+
+    // The reference's values taken into a loaded record of another type; refused ones leave it whole.
+    void Take_Values_data()
+    {
+        QTest::addColumn<TParameters::TParameter>("reference");
+        QTest::addColumn<TParameters::TParameter>("target");
+        QTest::addColumn<QString>("taken"); // the target's values afterwards, or empty: refused
+
+        QTest::newRow("settings text into a real array")
+            << Record("K", TParameters::TYPE_TEXT_ARRAY, {}, {}, {"2.5E+02", "0.1"})
+            << Record("K", TParameters::TYPE_DOUBLE_ARRAY, {}, {1.0, 2.0}) << "250, 0.1";
+        QTest::newRow("whole real into an integer") << Record("K", TParameters::TYPE_DOUBLE, {}, {12.0})
+                                                    << Record("K", TParameters::TYPE_INTEGER, {1}) << "12";
+        QTest::newRow("integer into a settings text")
+            << Record("K", TParameters::TYPE_INTEGER, {-4})
+            << Record("K", TParameters::TYPE_TEXT, {}, {}, {"x"}) << "-4";
+        QTest::newRow("fraction into an integer is refused")
+            << Record("K", TParameters::TYPE_DOUBLE_ARRAY, {}, {3.0, 2.5})
+            << Record("K", TParameters::TYPE_INTEGER_ARRAY, {1, 2}) << "";
+        QTest::newRow("another count of values is refused")
+            << Record("K", TParameters::TYPE_INTEGER_ARRAY, {1, 2})
+            << Record("K", TParameters::TYPE_INTEGER_ARRAY, {1, 2, 3}) << "";
+    }
+
+    void Take_Values()
+    {
+        QFETCH(TParameters::TParameter, reference);
+        QFETCH(TParameters::TParameter, target);
+        QFETCH(QString, taken);
+
+        TParameters::TParameter result = target;
+        QString refusal;
+        const bool ok = TParameterComparison::Take_Values(reference, &result, &refusal);
+        QCOMPARE(ok, !taken.isEmpty());
+        QCOMPARE(refusal.isEmpty(), ok);
+        QCOMPARE(result.type, target.type);
+        QCOMPARE(TParameterComparison::Values_Text(TParameterComparison::Values_Of(result)),
+                 ok ? taken : TParameterComparison::Values_Text(TParameterComparison::Values_Of(target)));
+    }
 };
 
 QTEST_GUILESS_MAIN(TParameterComparisonTest)

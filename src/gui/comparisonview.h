@@ -1,0 +1,99 @@
+#pragma once
+
+#include "parametercomparison.h"
+#include "parameters.h"
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QListWidgetItem;
+class QTableWidget;
+class QWidget;
+class TEditHistory;
+
+// The loaded list set against a read-only reference list (a backup, the last service visit, a sister
+// machine): how every key stands against the reference, the keys only the reference holds, the
+// "Differences only" filter, the reference's values beside the loaded ones, and taking them over as
+// one undoable edit. Each key is compared once per load, per new reference and per edit of that key,
+// never while the list is drawn.
+class TComparisonView : public QObject
+{
+    Q_OBJECT
+
+public:
+    TComparisonView(const TParameters* parameters, TEditHistory* edit_history, QWidget* parent);
+
+    QAction* Compare_Action() const;
+    QAction* Clear_Action() const;
+    QAction* Use_Reference_Action() const;
+    QCheckBox* Differences_Only_Check() const;
+    QLabel* Difference_Count_Label() const;
+    // The reference's values of the selected parameter, for the detail side.
+    QWidget* Detail_Box() const;
+
+    // Reads a reference file with the reader Open uses. A file that cannot be read leaves the
+    // comparison as it was and gives the reason.
+    bool Load_Reference(const QString& path, QString* error);
+    // Ends the comparison.
+    void Clear();
+    // A new loaded list was read: every key is compared again with the reference kept.
+    void Compare_With_Loaded();
+    // No list is loaded any more (New, a failed Open): nothing is listed or compared.
+    void Loaded_List_Cleared();
+    // The values of a loaded key changed (an edit, an undo, a revert).
+    void Compare_Key(const QString& key);
+
+    // Narrows the keys the search and "Changed only" let through to the differing ones, and appends
+    // the keys only the reference holds that match the search (none of them is ever changed).
+    void Filter_Keys(QStringList* keys, const QString& filter, bool changed_only) const;
+    // False for a key "Differences only" leaves out.
+    bool Is_Listed(const QString& key) const;
+    // Marks a list entry with how its key stands against the reference; the tool tip gives the
+    // reasons, after the one passed in.
+    void Mark_Item(QListWidgetItem* item, const QString& tool_tip) const;
+    bool Is_Listing() const;
+
+    // The reference's record of a key, or null: a key only the reference holds is shown from it.
+    const TParameters::TParameter* Reference_Parameter(const QString& key) const;
+    // Shows the reference's values of the selected key beside the loaded ones; empty for none.
+    void Show_Parameter(const QString& key);
+    // Copies the reference's values into the loaded parameter through the edit history.
+    void Use_Reference_Value(const QString& key);
+
+signals:
+    // The keys to list or their marks changed: a reference was read or dropped, or the filter moved.
+    void Comparison_Changed();
+
+private:
+    void Create_Detail_Box(QWidget* parent);
+    void Count_Differences();
+    void Show_Count();
+    void Fill_Table(const TParameters::TParameter* loaded, const TParameters::TParameter* reference);
+    TParameterComparison::TMatch Key_Match(const QString& key) const;
+    static bool Differs(TParameterComparison::TMatch match);
+
+    const TParameters* d_parameters;
+    TEditHistory* d_edit_history;
+    TParameters d_reference;
+    QString d_reference_path;
+    bool d_active = false;
+    bool d_loaded = false;
+    QHash<QString, TParameterComparison::TMatch> d_matches;
+    QStringList d_reference_only;
+    int d_differences = 0;
+
+    QAction* d_compare_action = nullptr;
+    QAction* d_clear_action = nullptr;
+    QAction* d_use_reference_action = nullptr;
+    QCheckBox* d_differences_only_check = nullptr;
+    QLabel* d_difference_count_label = nullptr;
+    QGroupBox* d_detail_box = nullptr;
+    QTableWidget* d_reference_table = nullptr;
+    QLabel* d_reference_state_label = nullptr;
+};
