@@ -111,12 +111,12 @@ TComparisonView::TComparisonView(const TParameters* parameters, TEditHistory* ed
         QStringLiteral("List only the parameters whose values differ from the reference or that one "
                        "of the two lists lacks"));
     d_differences_only_check->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    d_differences_only_check->setEnabled(false);
+    d_differences_only_check->hide();
 
     d_difference_count_label = new QLabel(parent);
     d_difference_count_label->setObjectName(QStringLiteral("difference_count_label"));
     d_difference_count_label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    d_difference_count_label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    d_difference_count_label->hide();
 
     Create_Detail_Box(parent);
 
@@ -136,6 +136,7 @@ void TComparisonView::Create_Detail_Box(QWidget* parent)
     d_reference_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     d_reference_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     d_reference_table->setSelectionMode(QAbstractItemView::NoSelection);
+    d_reference_table->setMinimumHeight(80);
     d_reference_table->setMaximumHeight(160);
     layout->addWidget(d_reference_table);
 
@@ -195,7 +196,8 @@ bool TComparisonView::Load_Reference(const QString& path, QString* error)
     d_reference_path = path;
     d_active = true;
     d_clear_action->setEnabled(true);
-    d_differences_only_check->setEnabled(true);
+    d_differences_only_check->show();
+    d_difference_count_label->show();
     d_detail_box->setTitle(QStringLiteral("Reference: %1").arg(QFileInfo(path).fileName()));
     d_detail_box->setToolTip(QDir::toNativeSeparators(path));
     d_difference_count_label->setToolTip(QDir::toNativeSeparators(path));
@@ -220,7 +222,8 @@ void TComparisonView::Clear()
         const QSignalBlocker blocker(d_differences_only_check);
         d_differences_only_check->setChecked(false);
     }
-    d_differences_only_check->setEnabled(false);
+    d_differences_only_check->hide();
+    d_difference_count_label->hide();
     d_difference_count_label->setToolTip(QString());
     d_detail_box->hide();
     Count_Differences();
@@ -284,8 +287,8 @@ void TComparisonView::Show_Count()
     if (Is_Listing())
     {
         d_difference_count_label->setText(d_differences == 1
-                                              ? QStringLiteral("1 difference")
-                                              : QStringLiteral("%1 differences").arg(d_differences));
+                                              ? QStringLiteral("1 differs")
+                                              : QStringLiteral("%1 differ").arg(d_differences));
     }
     else
     {
@@ -362,6 +365,11 @@ void TComparisonView::Mark_Item(QListWidgetItem* item, const QString& tool_tip) 
     }
 }
 
+const TParameters* TComparisonView::Reference() const
+{
+    return d_active ? &d_reference : nullptr;
+}
+
 const TParameters::TParameter* TComparisonView::Reference_Parameter(const QString& key) const
 {
     return d_active ? d_reference.Find_Parameter(key) : nullptr;
@@ -397,7 +405,7 @@ void TComparisonView::Show_Parameter(const QString& key)
         }
         else
         {
-            state += QStringLiteral(" They cannot be used here: %1").arg(refusal);
+            state = QStringLiteral("The reference holds other values, not usable here: %1").arg(refusal);
         }
         break;
     }

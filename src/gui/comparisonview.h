@@ -59,6 +59,8 @@ public:
     void Mark_Item(QListWidgetItem* item, const QString& tool_tip) const;
     bool Is_Listing() const;
 
+    // The reference list while a comparison runs, else null.
+    const TParameters* Reference() const;
     // The reference's record of a key, or null: a key only the reference holds is shown from it.
     const TParameters::TParameter* Reference_Parameter(const QString& key) const;
     // Shows the reference's values of the selected key beside the loaded ones; empty for none.

@@ -319,32 +319,37 @@ void TVantrel::Create_List_Side()
     d_changed_only_check = new QCheckBox(QStringLiteral("Changed only"), list_side);
     d_changed_only_check->setObjectName(QStringLiteral("changed_only_check"));
     d_changed_only_check->setToolTip(QStringLiteral("List only the parameters changed since loading"));
-    // Neither widens the list side: on a narrow list they are cut rather than pushing the detail side.
+    // The check boxes do not widen the list side: on a narrow list their texts are cut rather than
+    // pushing the detail side or running into the counts beside them.
     d_changed_only_check->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    QHBoxLayout* filter_layout = new QHBoxLayout();
-    filter_layout->addWidget(d_changed_only_check);
-    filter_layout->addWidget(d_comparison->Differences_Only_Check());
-    filter_layout->addWidget(d_comparison->Difference_Count_Label());
-    list_layout->addLayout(filter_layout, 1, 0, 1, 2);
-
     d_changed_count_label = new QLabel(list_side);
     d_changed_count_label->setObjectName(QStringLiteral("changed_count_label"));
     d_changed_count_label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    d_changed_count_label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    filter_layout->addWidget(d_changed_count_label);
+    // The comparison's filter and count have a row of their own that shows while a reference is open.
+    const QPair<QWidget*, QLabel*> rows[] = {
+        {d_changed_only_check, d_changed_count_label},
+        {d_comparison->Differences_Only_Check(), d_comparison->Difference_Count_Label()}};
+    for (int row = 0; row < 2; ++row)
+    {
+        QHBoxLayout* row_layout = new QHBoxLayout();
+        row_layout->addWidget(rows[row].first, 1);
+        rows[row].second->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        row_layout->addWidget(rows[row].second);
+        list_layout->addLayout(row_layout, 1 + row, 0, 1, 2);
+    }
 
     d_parameter_list = new QListWidget(list_side);
     d_parameter_list->setObjectName(QStringLiteral("parameter_list"));
     d_parameter_list->setSelectionMode(QAbstractItemView::SingleSelection);
     d_parameter_list->setSortingEnabled(false);
-    list_layout->addWidget(d_parameter_list, 2, 0, 1, 2);
+    list_layout->addWidget(d_parameter_list, 3, 0, 1, 2);
 
     d_variables_text = new QPlainTextEdit(list_side);
     d_variables_text->setObjectName(QStringLiteral("variables_text"));
     d_variables_text->setFont(d_fixed_font);
     d_variables_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     d_variables_text->setReadOnly(true);
-    list_layout->addWidget(d_variables_text, 3, 0, 1, 2);
+    list_layout->addWidget(d_variables_text, 4, 0, 1, 2);
 
     d_splitter->addWidget(list_side);
 }

@@ -103,10 +103,7 @@ bool TParameterComparison::Take_Values(const TParameters::TParameter& reference,
     const int reference_count = TParameters::Value_Count(reference);
     if (count != reference_count)
     {
-        *refusal = QStringLiteral("The reference holds %1 values of %2, the loaded list %3.")
-                       .arg(reference_count)
-                       .arg(target->key)
-                       .arg(count);
+        *refusal = QStringLiteral("%1 values instead of %2.").arg(reference_count).arg(count);
         return false;
     }
     TParameters::TParameter taken = *target;

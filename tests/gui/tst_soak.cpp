@@ -1,6 +1,7 @@
 // A long random session of a user on the real window: opening good and broken files, searching,
 // selecting, editing values in both editors, working the rule groups and rules, running rules,
-// exporting and clearing, with every dialog answered, and a close and restart now and then.
+// exporting and clearing, undoing, redoing and reverting edits, comparing with reference files and
+// taking their values, with every dialog answered, and a close and restart now and then.
 // Afterwards the window must still be alive, the loaded list must keep its promises and the rules
 // file must hold exactly what the store held at close.
 //
@@ -71,6 +72,11 @@ public:
 protected:
     QString Ask_Open_File_Name() override { return Chance(10) ? QString() : Pick_Text(open_choices); }
     QString Ask_Save_File_Name() override { return Chance(10) ? QString() : Pick_Text(save_choices); }
+    // A reference is mostly one of the good files, so that the comparison is on long enough to be worked.
+    QString Ask_Reference_File_Name() override
+    {
+        return Chance(10) ? QString() : Pick_Text(Chance(60) ? open_choices.mid(0, 3) : open_choices);
+    }
 };
 
 // Rule names and expressions a user might type, including the awkward ones.
@@ -164,7 +170,8 @@ private:
     void Start_Window();
     void Close_Window();
     void Do_Action(int action);
-    // Every listed parameter is marked exactly when it is changed, and the count says how many are.
+    // Every listed parameter is marked exactly when it is changed and with how it stands against the
+    // reference, and the count says how many are changed.
     void Check_Changed_Marks();
     void Drive_Dialogs();
     void Act_On(QWidget* modal);
@@ -185,6 +192,7 @@ private:
     TStoreImage d_store_at_close;
     QStringList d_recent;
     int d_restarts = 0;
+    int d_references_taken = 0;
 };
 
 // The offscreen platform warns on every dialog it sizes; thousands of those would bury the seed.
@@ -319,7 +327,7 @@ void TSoakTest::Random_User_Session()
     Start_Window();
     for (int step = 0; step < actions; ++step)
     {
-        const int action = Random(24);
+        const int action = Random(27);
         d_recent.append(QStringLiteral("%1:%2").arg(step).arg(action));
         if (d_recent.size() > 25)
         {
@@ -357,8 +365,8 @@ void TSoakTest::Random_User_Session()
     }
     qInfo("dialogs answered: %s; rule groups at close: %s", qPrintable(seen.join(QStringLiteral(", "))),
           qPrintable(Describe(d_store_at_close)));
-    qInfo("soak seed %u: %d actions, %d restarts in %lld ms", d_seed, actions, d_restarts,
-          static_cast<long long>(clock.elapsed()));
+    qInfo("soak seed %u: %d actions, %d restarts, %d reference values taken in %lld ms", d_seed, actions,
+          d_restarts, d_references_taken, static_cast<long long>(clock.elapsed()));
 }
 
 void TSoakTest::Do_Action(int action)
@@ -477,6 +485,41 @@ void TSoakTest::Do_Action(int action)
         changed_only->click();
         break;
     }
+    case 24:
+        TMessageBox::Queue_Answer(Chance(50) ? QMessageBox::Yes : QMessageBox::No);
+        trigger(Chance(75) ? "compare_action" : "clear_compare_action");
+        Check_Changed_Marks();
+        break;
+    case 25:
+        // Shown only while a reference is open.
+        if (window.findChild<QWidget*>(QStringLiteral("differences_only_check"))->isVisible())
+        {
+            click("differences_only_check");
+        }
+        Check_Changed_Marks();
+        break;
+    case 26:
+    {
+        // The user opens a good file against the reference kept, picks a parameter, may change it, and
+        // takes the reference's values for it.
+        if (TVantrelTestAccess::Parameters(window).Parameter_Count() == 0 && Chance(50))
+        {
+            window.Open_Parameter_File(Pick_Text(window.open_choices.mid(0, 2)));
+        }
+        QListWidget* list = window.findChild<QListWidget*>(QStringLiteral("parameter_list"));
+        if (list->count() > 0 && Chance(60))
+        {
+            list->setCurrentRow(Random(list->count()));
+        }
+        if (Chance(50))
+        {
+            Edit_Value();
+        }
+        d_references_taken += window.findChild<QAction*>(QStringLiteral("use_reference_action"))->isEnabled();
+        trigger("use_reference_action");
+        Check_Changed_Marks();
+        break;
+    }
     default:
         if (Chance(10))
         {
@@ -502,12 +545,27 @@ void TSoakTest::Do_Action(int action)
 void TSoakTest::Check_Changed_Marks()
 {
     TParameters& parameters = TVantrelTestAccess::Parameters(*d_window);
+    const TParameters* reference = TVantrelTestAccess::Reference(*d_window);
     const QListWidget* list = d_window->findChild<QListWidget*>(QStringLiteral("parameter_list"));
+    const QStringList match_tips = {QString(), QStringLiteral("Same values"), QStringLiteral("Other values"),
+                                    QStringLiteral("Not in the reference"),
+                                    QStringLiteral("Only in the reference")};
     for (int row = 0; row < list->count(); ++row)
     {
         const QListWidgetItem* item = list->item(row);
         QVERIFY2(item->font().bold() == parameters.Get_Parameter(item->text()).changed,
                  qPrintable(QStringLiteral("seed %1: mark of %2").arg(d_seed).arg(item->text())));
+        // A key the loaded list lacks is listed only from the reference, and never becomes loaded.
+        const int match = reference ? TParameterComparison(&parameters, reference).Match(item->text())
+                                    : TParameterComparison::MATCH_NONE;
+        QVERIFY2(parameters.Find_Parameter(item->text()) || match == TParameterComparison::MATCH_ONLY_B,
+                 qPrintable(QStringLiteral("seed %1: %2 listed from nowhere").arg(d_seed).arg(item->text())));
+        QVERIFY2(match == TParameterComparison::MATCH_NONE
+                     ? !item->toolTip().contains(QLatin1String("reference"))
+                     : item->toolTip().contains(match_tips.at(match)),
+                 qPrintable(QStringLiteral("seed %1: comparison mark of %2: %3")
+                                .arg(d_seed)
+                                .arg(item->text(), item->toolTip())));
     }
     const QString count = d_window->findChild<QLabel*>(QStringLiteral("changed_count_label"))->text();
     QVERIFY2(count.isEmpty() || count == QStringLiteral("%1 changed").arg(parameters.Changed_Count()),

@@ -3,6 +3,7 @@
 // Shared by the main window tests: a window whose file dialogs are answered from lists, access to the
 // model the window owns, and writers for small rules files.
 
+#include "comparisonview.h"
 #include "dialogtesting.h"
 #include "messagebox.h"
 #include "testsupport.h"
@@ -26,6 +27,7 @@ class TVantrelTestAccess
 public:
     static TParameters& Parameters(TVantrel& window) { return window.d_parameters; }
     static TRules& Rules(TVantrel& window) { return window.d_rules; }
+    static const TParameters* Reference(TVantrel& window) { return window.d_comparison->Reference(); }
 };
 
 class TTestWindow : public TVantrel
