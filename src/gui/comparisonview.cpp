@@ -346,17 +346,14 @@ bool TComparisonView::Is_Listed(const QString& key) const
 void TComparisonView::Mark_Item(QListWidgetItem* item, const QString& tool_tip) const
 {
     const TMatch match = Is_Listing() ? Key_Match(item->text()) : TParameterComparison::MATCH_NONE;
-    item->setIcon(Match_Icon(match));
-    QStringList tips;
-    if (!tool_tip.isEmpty())
+    if (match != TParameterComparison::MATCH_NONE || !item->icon().isNull())
     {
-        tips << tool_tip;
+        item->setIcon(Match_Icon(match));
     }
-    if (match != TParameterComparison::MATCH_NONE)
-    {
-        tips << Match_Text(match);
-    }
-    item->setToolTip(tips.join(QLatin1Char('\n')));
+    const QString match_text = Match_Text(match);
+    item->setToolTip(tool_tip.isEmpty() || match_text.isEmpty()
+                         ? QString(tool_tip + match_text)
+                         : QString(tool_tip + QLatin1Char('\n') + match_text));
     if (match == TParameterComparison::MATCH_ONLY_B)
     {
         QFont font = item->font();

@@ -401,7 +401,6 @@ void TVantrel::Create_Detail_Side()
 
     d_editor_stack->setCurrentWidget(d_empty_page);
     detail_layout->addWidget(d_editor_stack, 2, 0);
-    d_comparison->Detail_Box()->setParent(detail_side);
     detail_layout->addWidget(d_comparison->Detail_Box(), 3, 0);
 
     d_splitter->addWidget(detail_side);
@@ -850,9 +849,13 @@ void TVantrel::Mark_Item(QListWidgetItem* item)
 {
     const TParameters::TParameter* parameter = d_parameters.Find_Parameter(item->text());
     const bool changed = parameter && parameter->changed;
-    QFont font = item->font();
-    font.setBold(changed);
-    item->setFont(font);
+    // An entry is only touched where its mark changes: every touch is announced to the list's view.
+    if (item->font().bold() != changed)
+    {
+        QFont font = item->font();
+        font.setBold(changed);
+        item->setFont(font);
+    }
     d_comparison->Mark_Item(item, changed ? QStringLiteral("Changed since loading") : QString());
 }
 
@@ -878,6 +881,9 @@ void TVantrel::Fill_List(const QString& filter)
     d_parameter_list->addItems(keys);
     if (d_parameters.Changed_Count() > 0 || d_comparison->Is_Listing())
     {
+        // The new entries are laid out on the next turn of the event loop, with their marks: the
+        // marks need not be announced to the view one entry at a time.
+        const QSignalBlocker blocker(d_parameter_list->model());
         for (int row = 0; row < d_parameter_list->count(); ++row)
         {
             Mark_Item(d_parameter_list->item(row));
