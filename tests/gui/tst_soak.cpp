@@ -72,9 +72,14 @@ public:
 protected:
     QString Ask_Open_File_Name() override { return Chance(10) ? QString() : Pick_Text(open_choices); }
     QString Ask_Save_File_Name() override { return Chance(10) ? QString() : Pick_Text(save_choices); }
-    // A reference is mostly one of the good files, so that the comparison is on long enough to be worked.
-    QString Ask_Reference_File_Name() override
+    // The other file dialogs: a reference to compare with is mostly one of the good files, so that the
+    // comparison is on long enough to be worked.
+    QString Ask_File_Name(const QString&, const QString&, bool for_writing) override
     {
+        if (for_writing)
+        {
+            return Ask_Save_File_Name();
+        }
         return Chance(10) ? QString() : Pick_Text(Chance(60) ? open_choices.mid(0, 3) : open_choices);
     }
 };
