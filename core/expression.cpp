@@ -105,7 +105,7 @@ bool TExpression::Add_Variable(const TVariable& variable)
     {
         // A known name keeps its place in the table; only its value changes.
         d_records[static_cast<std::size_t>(existing.value())].value = variable.value;
-        d_patterns[static_cast<std::size_t>(existing.value())].replacement = Replacement_Text(variable.value);
+        d_patterns[static_cast<std::size_t>(existing.value())].replacement.clear();
         d_table_current = false;
         return true;
     }
@@ -118,7 +118,6 @@ bool TExpression::Add_Variable(const TVariable& variable)
 
     TPattern pattern;
     pattern.name_length = length;
-    pattern.replacement = Replacement_Text(variable.value);
     const QString upper_name = variable.name.toUpper();
     pattern.upper_name = upper_name;
 
@@ -139,6 +138,10 @@ bool TExpression::Add_Variable(const TVariable& variable)
 
     // Names of word characters and points always form a valid pattern; compiling it waits until a
     // rule's text could contain the name, so loading thousands of parameters stays cheap.
+    if (word_only || (word_or_point && first_point > 0))
+    {
+        d_name_starts.set(upper_name.at(0).unicode());
+    }
     if (word_only)
     {
         pattern.kind = PATTERN_WORD;
@@ -267,6 +270,16 @@ QString TExpression::Replacement_Text(double value)
     return value < 0.0 ? QStringLiteral("(%1)").arg(number) : number;
 }
 
+const QString& TExpression::Replacement(int sequence) const
+{
+    const TPattern& pattern = d_patterns[static_cast<std::size_t>(sequence)];
+    if (pattern.replacement.isEmpty())
+    {
+        pattern.replacement = Replacement_Text(d_records[static_cast<std::size_t>(sequence)].value);
+    }
+    return pattern.replacement;
+}
+
 bool TExpression::Table_Order_Before(int first_sequence, int second_sequence) const
 {
     const int first_length = d_patterns[static_cast<std::size_t>(first_sequence)].name_length;
@@ -309,6 +322,10 @@ QVector<int> TExpression::Candidates(const QString& text, int after_sequence) co
         while (position < size && Is_Word_Character(text.at(position)))
         {
             ++position;
+        }
+        if (!d_name_starts.test(text.at(start).unicode()))
+        {
+            continue;
         }
         const int token_length = position - start;
         const QString token = QString::fromRawData(text.constData() + start, token_length);
@@ -375,13 +392,58 @@ bool TExpression::Replace_Word(QString* text, const QString& word, const QString
     return true;
 }
 
+// For a name of word characters and points, "(\bNAME\b)" matches where a word starts with the name, each
+// point standing for any one character but a line feed, and a word boundary follows the last character
+// matched. Replaced here without running the expression, which an element name such as AX_LIMIT.2 would
+// otherwise cost on every evaluation. Only for text without surrogates: there a point would stand for a
+// pair of code units.
+bool TExpression::Replace_Dotted(QString* text, const QString& name, const QString& replacement)
+{
+    const int size = text->size();
+    const int length = name.size();
+    const QChar* data = text->constData();
+    QString result;
+    int copied = 0;
+    for (int start = 0; start + length <= size; ++start)
+    {
+        if (data[start] != name.at(0) || (start > 0 && Is_Word_Character(data[start - 1])))
+        {
+            continue;
+        }
+        bool matched = true;
+        for (int index = 0; index < length && matched; ++index)
+        {
+            const QChar wanted = name.at(index);
+            matched = wanted == QLatin1Char('.') ? data[start + index] != QLatin1Char('\n')
+                                                 : data[start + index] == wanted;
+        }
+        const int end = start + length;
+        if (!matched || Is_Word_Character(data[end - 1]) == (end < size && Is_Word_Character(data[end])))
+        {
+            continue;
+        }
+        result += QStringView(*text).mid(copied, start - copied);
+        result += replacement;
+        copied = end;
+        // Matches do not overlap: the next one starts after this one.
+        start = end - 1;
+    }
+    if (copied == 0)
+    {
+        return false;
+    }
+    result += QStringView(*text).mid(copied);
+    *text = result;
+    return true;
+}
+
 const QRegularExpression& TExpression::Expression(const TPattern& pattern)
 {
-    if (pattern.expression.pattern().isEmpty())
+    if (!pattern.expression)
     {
         pattern.expression = Shared_Expression(Name_Pattern(pattern.upper_name));
     }
-    return pattern.expression;
+    return *pattern.expression;
 }
 
 // Exactly the sequential replacement in table order, name by name; the candidate list only skips
@@ -390,16 +452,21 @@ const QRegularExpression& TExpression::Expression(const TPattern& pattern)
 QString TExpression::Substitute(const QString& normalised) const
 {
     QString text = normalised;
+    // Values written in are plain ASCII, so whether the text holds a surrogate never changes below.
+    const bool surrogates =
+        std::any_of(text.cbegin(), text.cend(), [](QChar character) { return character.isSurrogate(); });
     QVector<int> candidates = Candidates(text, -1);
     int next = 0;
     while (next < candidates.size())
     {
         const int sequence = candidates.at(next);
         const TPattern& pattern = d_patterns[static_cast<std::size_t>(sequence)];
-        if (pattern.kind == PATTERN_WORD)
+        if (pattern.kind == PATTERN_WORD || (pattern.kind == PATTERN_DOTTED && !surrogates))
         {
             const int size_before = text.size();
-            if (Replace_Word(&text, pattern.upper_name, pattern.replacement))
+            const QString& replacement = Replacement(sequence);
+            if (pattern.kind == PATTERN_WORD ? Replace_Word(&text, pattern.upper_name, replacement)
+                                             : Replace_Dotted(&text, pattern.upper_name, replacement))
             {
                 if (pattern.matches_in_values && text.size() - size_before > MAXIMUM_PATTERN_GROWTH)
                 {
@@ -413,7 +480,7 @@ QString TExpression::Substitute(const QString& normalised) const
         else if (pattern.kind != PATTERN_INVALID && Expression(pattern).match(text).hasMatch())
         {
             QString replaced = text;
-            replaced.replace(pattern.expression, pattern.replacement);
+            replaced.replace(*pattern.expression, Replacement(sequence));
             if (replaced != text)
             {
                 if (pattern.matches_in_values && replaced.size() - text.size() > MAXIMUM_PATTERN_GROWTH)

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringView>
 #include <QVector>
+#include <bitset>
+#include <optional>
 #include <stack>
 #include <vector>
 
@@ -68,8 +70,10 @@ private:
         QString upper_name;
         // Made (or taken from the patterns all evaluators share) when it is first run: most names are
         // replaced as words without one.
-        mutable QRegularExpression expression;
-        QString replacement;
+        mutable std::optional<QRegularExpression> expression;
+        // The value as it is written into the text, made when the name is first found there: a rule
+        // names a few of the thousands of parameters an evaluator holds.
+        mutable QString replacement;
         // Whether the pattern can match inside the digits, points and signs of a value written in.
         bool matches_in_values = true;
     };
@@ -81,10 +85,12 @@ private:
     double Apply_Expression(std::stack<double>* number_stack, std::stack<int>* oper_stack) const;
 
     static QString Replacement_Text(double value);
+    const QString& Replacement(int sequence) const;
     static const QRegularExpression& Expression(const TPattern& pattern);
     bool Table_Order_Before(int first_sequence, int second_sequence) const;
     QVector<int> Candidates(const QString& text, int after_sequence) const;
     static bool Replace_Word(QString* text, const QString& word, const QString& replacement);
+    static bool Replace_Dotted(QString* text, const QString& name, const QString& replacement);
 
     const std::vector<TVariable>& Table() const;
 
@@ -100,4 +106,7 @@ private:
     QHash<QString, QVector<int>> d_dotted_heads; // text before the first "." -> sequence numbers
     QVector<int> d_dotted_head_lengths;          // distinct lengths of the keys of d_dotted_heads
     QVector<int> d_other_patterns;               // sequence numbers of PATTERN_OTHER
+    // The first characters of the word names and dotted heads: a word token starting with any other
+    // character (the digits of a value written in, mostly) can match none of them.
+    std::bitset<128> d_name_starts;
 };

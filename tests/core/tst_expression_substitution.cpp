@@ -128,6 +128,8 @@ private slots:
     void Pattern_That_Matches_Empty_Text();
     void Invalid_Pattern_Replaces_Nothing();
     void Value_Change_Reaches_Substitution();
+    void Element_Names_data();
+    void Element_Names();
 };
 
 void TExpressionSubstitutionTest::Matches_Plain_Substitution_data()
@@ -223,6 +225,38 @@ void TExpressionSubstitutionTest::Value_Change_Reaches_Substitution()
     QCOMPARE(evaluator.Substitute(QStringLiteral("GAIN.X")), QStringLiteral("1.5000000000000000"));
     evaluator.Add_Variable(QStringLiteral("Gain.X"), -1.5);
     QCOMPARE(evaluator.Substitute(QStringLiteral("GAIN.X")), QStringLiteral("(-1.5000000000000000)"));
+}
+
+void TExpressionSubstitutionTest::Element_Names_data()
+{
+    QTest::addColumn<QString>("text");
+
+    // The names are XY.2, P. and AB.C.1; each text puts a point's match or a word boundary on trial.
+    QTest::newRow("element") << "XY.2+1";
+    QTest::newRow("point matches a letter") << "XYZ2";
+    QTest::newRow("point matches an operator") << "XY+2*XY-2";
+    QTest::newRow("no boundary after") << "XY.2A+XY.23";
+    QTest::newRow("no boundary before") << "AXY.2+_XY.2";
+    QTest::newRow("matches side by side") << "XY.2XY.2+XY.2.XY.2";
+    QTest::newRow("point last, matching a word character") << "P.A+PA+P+";
+    QTest::newRow("point last at the end of the text") << "1+P.";
+    QTest::newRow("boundary after a point's non-word match") << "P+A+P++";
+    QTest::newRow("two points") << "AB.C.1+ABXCY1+AB.C.12";
+    QTest::newRow("point matches a letter beyond ASCII") << QString::fromUtf8("XY\xC3\x84"
+                                                                              "2+P\xC3\x84");
+    QTest::newRow("point matches a surrogate pair") << QString::fromUtf8("XY\xF0\x9F\x98\x80"
+                                                                         "2+P\xF0\x9F\x98\x80");
+}
+
+void TExpressionSubstitutionTest::Element_Names()
+{
+    QFETCH(QString, text);
+
+    TExpression evaluator;
+    evaluator.Add_Variable(QStringLiteral("XY.2"), 7.0);
+    evaluator.Add_Variable(QStringLiteral("P."), -1.0);
+    evaluator.Add_Variable(QStringLiteral("AB.C.1"), 0.5);
+    QCOMPARE(evaluator.Substitute(text), Plain_Substitute(evaluator, text));
 }
 
 QTEST_GUILESS_MAIN(TExpressionSubstitutionTest)
