@@ -1,7 +1,8 @@
 // A long random session of a user on the real window: opening good and broken files, searching,
 // selecting, editing values in both editors, working the rule groups and rules, running rules,
 // exporting and clearing, undoing, redoing and reverting edits, comparing with reference files and
-// taking their values, with every dialog answered, and a close and restart now and then.
+// taking their values, importing and exporting rule groups, saving reports, with every dialog answered,
+// and a close and restart now and then.
 // Afterwards the window must still be alive, the loaded list must keep its promises and the rules
 // file must hold exactly what the store held at close.
 //
@@ -68,14 +69,26 @@ class TSoakWindow : public TVantrel
 public:
     QStringList open_choices;
     QStringList save_choices;
+    QStringList import_choices;
+    QStringList export_choices;
+    QStringList report_choices;
 
 protected:
     QString Ask_Open_File_Name() override { return Chance(10) ? QString() : Pick_Text(open_choices); }
     QString Ask_Save_File_Name() override { return Chance(10) ? QString() : Pick_Text(save_choices); }
     // The other file dialogs: a reference to compare with is mostly one of the good files, so that the
     // comparison is on long enough to be worked.
-    QString Ask_File_Name(const QString&, const QString&, bool for_writing) override
+    QString Ask_File_Name(const QString& caption, const QString&, bool for_writing) override
     {
+        const QStringList* rule_and_report_choices =
+            caption == QLatin1String("Import Rules")        ? &import_choices
+            : caption == QLatin1String("Export Rule Group") ? &export_choices
+            : caption == QLatin1String("Save Report")       ? &report_choices
+                                                            : nullptr;
+        if (rule_and_report_choices)
+        {
+            return Chance(10) ? QString() : Pick_Text(*rule_and_report_choices);
+        }
         if (for_writing)
         {
             return Ask_Save_File_Name();
@@ -298,6 +311,16 @@ void TSoakTest::Start_Window()
     d_window->save_choices = QStringList{d_files.filePath(QStringLiteral("report.txt")),
                                          d_files.filePath(QStringLiteral("no_such_dir/report.txt")),
                                          d_files.filePath(QStringLiteral("good.asc.export.txt"))};
+    // Groups exported in the session come back in with the names the store holds: clashes to answer.
+    d_window->export_choices = QStringList{d_files.filePath(QStringLiteral("exported rules.xml")),
+                                           d_files.filePath(QStringLiteral("no_such_dir/rules.xml"))};
+    d_window->import_choices = QStringList{d_files.filePath(QStringLiteral("exported rules.xml")),
+                                           d_files.filePath(QStringLiteral("exported rules.xml")),
+                                           d_files.filePath(QStringLiteral("good.xml")),
+                                           d_files.filePath(QStringLiteral("missing rules.xml"))};
+    d_window->report_choices = QStringList{
+        d_files.filePath(QStringLiteral("run.pdf")), d_files.filePath(QStringLiteral("run.html")),
+        d_files.filePath(QStringLiteral("run.txt")), d_files.filePath(QStringLiteral("no_such_dir/run.pdf"))};
     d_window->show();
     d_first_originals.clear();
 }
@@ -332,7 +355,7 @@ void TSoakTest::Random_User_Session()
     Start_Window();
     for (int step = 0; step < actions; ++step)
     {
-        const int action = Random(27);
+        const int action = Random(30);
         d_recent.append(QStringLiteral("%1:%2").arg(step).arg(action));
         if (d_recent.size() > 25)
         {
@@ -525,6 +548,15 @@ void TSoakTest::Do_Action(int action)
         Check_Changed_Marks();
         break;
     }
+    case 27:
+        trigger("import_rules_action");
+        break;
+    case 28:
+        trigger("export_rule_group_action");
+        break;
+    case 29:
+        trigger("save_report_action");
+        break;
     default:
         if (Chance(10))
         {
