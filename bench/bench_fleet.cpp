@@ -67,7 +67,7 @@ int main(int argc, char** argv)
         QFile file(directory.filePath(
             QStringLiteral("%1/machine-%2.asc").arg(subfolder).arg(index, 4, 10, QLatin1Char('0'))));
         QByteArray machine = content;
-        machine.replace("  2048\n", "  " + QByteArray::number(2048 + index % 7) + "\n");
+        machine.replace("  2048\n", QByteArray("  " + QByteArray::number(2048 + index % 7) + "\n"));
         if (!file.open(QIODevice::WriteOnly) || file.write(machine) != machine.size())
         {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));

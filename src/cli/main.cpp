@@ -1,4 +1,5 @@
 #include "commandlinetool.h"
+#include "utilities.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -13,8 +14,8 @@ int main(int argc, char* argv[])
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    out.setCodec("UTF-8");
-    err.setCodec("UTF-8");
+    Utilities::Use_Utf8(&out);
+    Utilities::Use_Utf8(&err);
     TCommandLineTool tool(&out, &err);
     const int status = tool.Run(QCoreApplication::arguments());
     out.flush();

@@ -104,7 +104,7 @@ TVantrel::~TVantrel()
 void TVantrel::Create_Fonts()
 {
     d_bold_font = font();
-    d_bold_font.setWeight(75);
+    d_bold_font.setWeight(QFont::Bold);
 
     d_fixed_font = font();
     d_fixed_font.setFamily(QStringLiteral("Courier New"));

@@ -1,6 +1,7 @@
 // The machine constants reader: fixed-column header lines, each followed by its value lines.
 #include "constantslayout.h"
 #include "parameters.h"
+#include "utilities.h"
 
 #include <QRegularExpression>
 #include <QTextStream>
@@ -56,8 +57,7 @@ int Type_From_Word(const QString& word)
 bool TParameters::Load_Constants_File(const QByteArray& content)
 {
     QTextStream stream(content);
-    stream.setCodec("UTF-8");
-    stream.setAutoDetectUnicode(true);
+    Utilities::Use_Utf8(&stream);
 
     TParameter record;
     bool reading_values = false;

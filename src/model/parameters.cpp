@@ -331,7 +331,7 @@ QString TParameters::Format_Value(const QString& text) const
     }
 
     bool valid = false;
-    int exponent = result.midRef(exponent_position + 1).toInt(&valid, 10);
+    int exponent = result.mid(exponent_position + 1).toInt(&valid, 10);
     if (!valid)
     {
         exponent = 0;
@@ -385,7 +385,7 @@ std::vector<TExpression::TVariable> TParameters::Get_Variables(int* longest_name
         TExpression::TVariable variable;
         variable.name = name;
         variable.value = value;
-        longest = std::max(longest, variable.name.size());
+        longest = std::max(longest, static_cast<int>(variable.name.size()));
         variables.push_back(std::move(variable));
     };
 

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QLocale>
 #include <QSaveFile>
+#include <QTextStream>
+#include <QtGlobal>
 
 #include <cmath>
 
@@ -22,6 +24,16 @@ bool Save_File(const QString& file_name, const std::function<bool(QIODevice*)>& 
     }
     file.cancelWriting();
     return false;
+}
+
+void Use_Utf8(QTextStream* stream)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    stream->setEncoding(QStringConverter::Utf8);
+#else
+    stream->setCodec("UTF-8");
+#endif
+    stream->setAutoDetectUnicode(true);
 }
 
 bool Use_High_Precision_Display(const double& value)

@@ -4,6 +4,7 @@
 #include <functional>
 
 class QIODevice;
+class QTextStream;
 
 namespace Utilities
 {
@@ -24,6 +25,10 @@ inline QString Data_Directory_Name()
 // Writes a file whole or not at all: `write` fills a temporary file that takes the name only when every
 // write succeeded, so that a failure leaves the earlier file as it was. On failure error says why.
 bool Save_File(const QString& file_name, const std::function<bool(QIODevice*)>& write, QString* error);
+
+// Makes a text stream read and write UTF-8 whatever the locale says; on reading, a byte order mark
+// still selects UTF-16 or UTF-32.
+void Use_Utf8(QTextStream* stream);
 
 // True when a real value is shown with 15 decimals instead of 6: it has non-zero digits beyond the
 // fourth decimal.

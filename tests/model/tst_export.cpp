@@ -585,8 +585,8 @@ void TExportTest::Failing_Device()
     Testing::TFailingDevice whole(0);
     QVERIFY(parameters.Write_Parameter_Data(&whole, options));
     QVERIFY(whole.written.startsWith(LIST_HEAD));
-    QVERIFY(whole.written.endsWith("\nKEY_" + QByteArray::number(records) + " - Name\n" +
-                                   QByteArray::number(records) + "\n"));
+    QVERIFY(whole.written.endsWith(QByteArray("\nKEY_" + QByteArray::number(records) + " - Name\n" +
+                                              QByteArray::number(records) + "\n")));
 
     Testing::TFailingDevice device(failing_write);
     QCOMPARE(parameters.Write_Parameter_Data(&device, options), failing_write == 0);
