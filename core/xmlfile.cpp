@@ -1,5 +1,7 @@
 #include "xmlfile.h"
 
+#include "xmlinput.h"
+
 #include <QDomImplementation>
 #include <QDomNamedNodeMap>
 #include <QDomProcessingInstruction>
@@ -11,7 +13,7 @@
 
 namespace
 {
-const char* const SOURCE_NAME = "core/xmlfile";
+[[maybe_unused]] const char* const SOURCE_NAME = "core/xmlfile";
 
 // A document type whose internal subset declares entities is how an "entity expansion" file is built:
 // a few kilobytes that the parser turns into gigabytes of text. None of our files (rules, parameter
@@ -39,6 +41,14 @@ bool Declares_Entities(const QByteArray& content)
 [[noreturn]] void Throw_Xml_Error(const QString& message)
 {
     throw TXmlFileException(message, TXmlFileException::XML_ERROR);
+}
+
+[[noreturn]] void Throw_Parse_Error(int line, int column, const QString& text)
+{
+    Throw_Xml_Error(QStringLiteral("ERR: Reference file XML parse error at line %1 column %2: %3")
+                        .arg(line)
+                        .arg(column)
+                        .arg(text));
 }
 
 // The reads shared by the element and the node variants, which differ only in the name their
@@ -196,21 +206,37 @@ void TXmlFile::Open(const QString& identification, int* version, bool namespace_
     int error_column = 0;
     bool parsed = false;
     {
-        // The parser builds its text nodes through the same factory as the writer; under the writer's
-        // policy a character XML forbids (a raw control character, or a reference such as &#1; in a
-        // hand-edited file) makes it append a null node and crash. Parse under the tolerant policy and
-        // put the writer's back afterwards; the readers then see such characters as text.
+        // The parser builds its text nodes through the same factory as the writer, whose policy turns a
+        // character XML forbids into a null node. The stand-ins the input carries are valid, but the
+        // tolerant policy is kept while parsing so that no such node can ever reach the tree.
         const TInvalidDataPolicyScope tolerant(QDomImplementation::AcceptInvalidChars);
+        const XmlInput::TPrepared input = XmlInput::Prepare(content);
+        if (!input.refusal.isEmpty())
+        {
+            Throw_Parse_Error(input.refusal_line, input.refusal_column, input.refusal);
+        }
+        QXmlStreamReader reader;
+        if (input.decoded)
+        {
+            reader.addData(input.text);
+        }
+        else
+        {
+            reader.addData(input.bytes);
+        }
+        // The stream reader refuses a namespace prefix that no declaration binds; our files bind none
+        // and the readers look at local names only, so the document builder alone splits the names.
+        reader.setNamespaceProcessing(false);
         parsed =
-            d_document.setContent(content, namespace_processing, &error_text, &error_line, &error_column);
+            d_document.setContent(&reader, namespace_processing, &error_text, &error_line, &error_column);
+        if (parsed && input.has_stand_ins)
+        {
+            XmlInput::Restore_Control_Characters(d_document);
+        }
     }
     if (!parsed)
     {
-        throw TXmlFileException(QStringLiteral("ERR: Reference file XML parse error at line %1 column %2: %3")
-                                    .arg(error_line)
-                                    .arg(error_column)
-                                    .arg(error_text),
-                                TXmlFileException::XML_ERROR);
+        Throw_Parse_Error(error_line, error_column, error_text);
     }
 
     d_root_node = d_document.documentElement();
@@ -267,15 +293,32 @@ void TXmlFile::WriteXmlFile(bool compact)
             TXmlFileException::XML_ERROR);
     }
 
+    try
+    {
+        Write_To(&file, compact);
+    }
+    catch (const TXmlFileException&)
+    {
+        file.cancelWriting();
+        throw;
+    }
+    if (!file.commit())
+    {
+        throw TXmlFileException(
+            QStringLiteral("ERR:  Cannot write file '%1'.  Reason: %2").arg(d_file_name, file.errorString()),
+            TXmlFileException::XML_ERROR);
+    }
+}
+
+void TXmlFile::Write_To(QIODevice* device, bool compact)
+{
     // The declaration names UTF-8 and every document of this system is UTF-8, with or without one.
     const QByteArray content = d_document.toByteArray(compact ? -1 : 4);
-    if (file.write(content) != content.size() || !file.commit())
+    if (device->write(content) != content.size())
     {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        throw TXmlFileException(
-            QStringLiteral("ERR:  Cannot write file '%1'.  Reason: %2").arg(d_file_name, reason),
-            TXmlFileException::XML_ERROR);
+        throw TXmlFileException(QStringLiteral("ERR:  Cannot write file '%1'.  Reason: %2")
+                                    .arg(d_file_name, device->errorString()),
+                                TXmlFileException::XML_ERROR);
     }
 }
 

@@ -5,6 +5,8 @@
 #include <QDomNode>
 #include <QString>
 
+class QIODevice;
+
 // The one failure type of the XML layer: a complete message ready to show, and its kind.
 class TXmlFileException
 {
@@ -41,6 +43,8 @@ public:
     void Open(const QString& identification, int* version, bool namespace_processing);
     void Reset(const QString& identification, int version);
     void WriteXmlFile(bool compact);
+    // The document as WriteXmlFile writes it, to an open device; throws when the device refuses it.
+    void Write_To(QIODevice* device, bool compact);
     void Clear();
 
     QString ReadTextNode(const QDomElement* node, bool optional) const;

@@ -1,3 +1,4 @@
+#include "testsupport.h"
 #include "xmlfile.h"
 
 #include <QElapsedTimer>
@@ -35,6 +36,7 @@ private slots:
     void Write_Failures_data();
     void Write_Failures();
     void Write_Onto_Read_Only_File();
+    void Write_To_Failing_Device();
     void Write_Into_Missing_Directory();
     void Clear_Drops_Document();
 
@@ -68,18 +70,31 @@ void TXmlFileTest::Open_Failures_data()
     QTest::addColumn<QByteArray>("content"); // empty: the file is not created
     QTest::addColumn<bool>("ask_version");
     QTest::addColumn<int>("type");
-    QTest::addColumn<QString>("message"); // %1 is the file name
+    // %1 is the file name; a message ending in ": " is the parse error's form and position, followed by
+    // the parser's own words.
+    QTest::addColumn<QString>("message");
 
     QTest::newRow("missing file") << QByteArray() << true << int(TXmlFileException::FILE_ERROR)
                                   << QStringLiteral("ERR:  Cannot open file '%1' for reading.");
     QTest::newRow("tag mismatch: line then column")
         << QByteArray("<?xml version=\"1.0\"?>\n<Rules>\n  <A>\n  </B>\n</Rules>\n") << true
         << int(TXmlFileException::XML_ERROR)
-        << QStringLiteral("ERR: Reference file XML parse error at line 4 column 6: tag mismatch");
+        << QStringLiteral("ERR: Reference file XML parse error at line 4 column 6: ");
     QTest::newRow("unquoted attribute")
         << QByteArray("<Rules>\n<A x=1/></Rules>") << true << int(TXmlFileException::XML_ERROR)
-        << QStringLiteral("ERR: Reference file XML parse error at line 2 "
-                          "column 6: unexpected character");
+        << QStringLiteral("ERR: Reference file XML parse error at line 2 column 6: ");
+    QTest::newRow("undefined entity")
+        << QByteArray("<Rules File_Version=\"1\">\n  <A>&nbsp;</A></Rules>") << true
+        << int(TXmlFileException::XML_ERROR)
+        << QStringLiteral("ERR: Reference file XML parse error at line 2 column 11: ");
+    QTest::newRow("duplicate attribute")
+        << QByteArray("<Rules File_Version=\"1\" File_Version=\"2\"/>") << true
+        << int(TXmlFileException::XML_ERROR)
+        << QStringLiteral("ERR: Reference file XML parse error at line 1 column 42: ");
+    QTest::newRow("declared UTF-8, holds Latin-1")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Rules File_Version=\"1\">Ma\xDF</Rules>")
+        << true << int(TXmlFileException::XML_ERROR)
+        << QStringLiteral("ERR: Reference file XML parse error at line 2 column 27: ");
     QTest::newRow("identification differs in case")
         << QByteArray("<rules File_Version=\"1\"/>") << true << int(TXmlFileException::XML_ERROR)
         << QStringLiteral("ERR:  Identification 'Rules' does not match 'rules'");
@@ -119,7 +134,15 @@ void TXmlFileTest::Open_Failures()
     }
     catch (const TXmlFileException& error)
     {
-        QCOMPARE(error.ErrorText(), message.contains(QLatin1String("%1")) ? message.arg(path) : message);
+        if (message.endsWith(QLatin1String(": ")))
+        {
+            QVERIFY2(error.ErrorText().startsWith(message) && error.ErrorText().size() > message.size(),
+                     qPrintable(error.ErrorText()));
+        }
+        else
+        {
+            QCOMPARE(error.ErrorText(), message.contains(QLatin1String("%1")) ? message.arg(path) : message);
+        }
         QCOMPARE(int(error.Type()), type);
     }
     QCOMPARE(version, -1);
@@ -179,16 +202,26 @@ void TXmlFileTest::Open_Records_Document_Type()
 void TXmlFileTest::Open_Reads_Control_Characters_Without_Crashing_data()
 {
     QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QString>("text");
 
-    QTest::newRow("character reference") << QByteArray("1&#1;");
-    QTest::newRow("raw control character") << QByteArray("1\x01");
+    const QString one = QStringLiteral("1") + QChar(0x01);
+    QTest::newRow("character reference") << QByteArray("1&#1;") << one;
+    QTest::newRow("hexadecimal reference") << QByteArray("1&#x1;") << one;
+    QTest::newRow("raw control character") << QByteArray("1\x01") << one;
+    QTest::newRow("raw escape and reference")
+        << QByteArray("\x1B[0m&#x1f;") << QChar(0x1B) + QStringLiteral("[0m") + QChar(0x1F);
+    QTest::newRow("Latin-1 without a declaration") << QByteArray("Ma\xDF") << QString::fromUtf8("Ma\xC3\x9F");
+    QTest::newRow("UTF-8 without a declaration")
+        << QByteArray("Ma\xC3\x9F") << QString::fromUtf8("Ma\xC3\x9F");
+    QTest::newRow("tab and newline stay") << QByteArray("a\tb") << QStringLiteral("a\tb");
 }
 
-// Hand-edited files carry characters XML forbids; reading one used to crash the DOM parser under the
-// policy the writer needs. Reading must keep them as text, and writing must still refuse them.
+// Hand-edited files carry characters XML forbids, or were saved as Latin-1 without saying so. Reading
+// keeps such characters as text; writing must still refuse them.
 void TXmlFileTest::Open_Reads_Control_Characters_Without_Crashing()
 {
     QFETCH(QByteArray, value);
+    QFETCH(QString, text);
 
     const QString path = Write_Fixture("settings.xml", "<ZIDParameterSettings><P><Value>" + value +
                                                            "</Value></P></ZIDParameterSettings>");
@@ -197,7 +230,7 @@ void TXmlFileTest::Open_Reads_Control_Characters_Without_Crashing()
     file.Open(QStringLiteral("ZIDParameterSettings"), nullptr, true);
     const QDomElement parameter = file.GetNode(file.Root_Node(), QStringLiteral("P"), false);
     const QDomElement element = file.GetNode(&parameter, QStringLiteral("Value"), false);
-    QCOMPARE(file.ReadTextNode(&element, false), QStringLiteral("1") + QChar(0x01));
+    QCOMPARE(file.ReadTextNode(&element, false), text);
 
     TXmlFile writer;
     writer.Reset(QStringLiteral("Rules"), 1);
@@ -573,6 +606,25 @@ void TXmlFileTest::Write_Failures()
     writer.WriteAttribute(writer.Root_Node(), QStringLiteral("File_Version"), 2);
     QCOMPARE(writer.Root_Node()->attribute(QStringLiteral("File_Version")), QStringLiteral("2"));
     QCOMPARE(writer.Root_Node()->attributes().count(), 1);
+}
+
+// A disk that fills up halfway: the failure is reported with the device's reason, never as success.
+void TXmlFileTest::Write_To_Failing_Device()
+{
+    TXmlFile writer;
+    writer.Set_File_Name(QStringLiteral("rules.xml"));
+    writer.Reset(QStringLiteral("Rules"), 2);
+    Testing::TFailingDevice device(1);
+    try
+    {
+        writer.Write_To(&device, false);
+        QFAIL("a failed write was reported as written");
+    }
+    catch (const TXmlFileException& error)
+    {
+        QCOMPARE(error.ErrorText(),
+                 QStringLiteral("ERR:  Cannot write file 'rules.xml'.  Reason: No space left on device"));
+    }
 }
 
 void TXmlFileTest::Write_Onto_Read_Only_File()
