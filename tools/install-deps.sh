@@ -2,7 +2,13 @@
 # Installs what building, running and testing Vantrel needs on Debian 12, and nothing that is there.
 set -euo pipefail
 
-packages=(g++ make cmake qtbase5-dev qtbase5-dev-tools libqt5xml5 libqt5svg5 fonts-dejavu-core)
+# VANTREL_QT_MAJOR=6 installs Qt 6 instead of the default Qt 5.
+case "${VANTREL_QT_MAJOR:-5}" in
+    5) qt=(qtbase5-dev qtbase5-dev-tools libqt5xml5 libqt5svg5) ;;
+    6) qt=(qt6-base-dev qt6-base-dev-tools libqt6svg6) ;;
+    *) echo "VANTREL_QT_MAJOR must be 5 or 6" >&2; exit 2 ;;
+esac
+packages=(g++ make cmake "${qt[@]}" fonts-dejavu-core)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
