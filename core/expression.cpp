@@ -83,7 +83,7 @@ QRegularExpression Shared_Expression(const QString& pattern)
     {
         shared.clear();
     }
-    const QRegularExpression expression(pattern);
+    QRegularExpression expression(pattern);
     shared.insert(pattern, expression);
     return expression;
 }

@@ -59,7 +59,7 @@ bool Use_High_Precision_Display(const double& value)
 
 QString Real_Text(double value)
 {
-    const QString text = QString::number(value, 'f', Use_High_Precision_Display(value) ? 15 : 6);
+    QString text = QString::number(value, 'f', Use_High_Precision_Display(value) ? 15 : 6);
     if (!std::isfinite(value) || QLocale::c().toDouble(text) == value)
     {
         return text;
