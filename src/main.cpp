@@ -9,8 +9,6 @@
 
 int main(int argc, char* argv[])
 {
-    Q_INIT_RESOURCE(vantrel);
-
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vantrel"));
     QApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
@@ -34,7 +32,5 @@ int main(int argc, char* argv[])
     }
     const int result = application.exec();
     delete window;
-
-    Q_CLEANUP_RESOURCE(vantrel);
     return result;
 }

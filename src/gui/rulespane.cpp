@@ -232,7 +232,6 @@ void TRulesPane::Add_Group()
     if (!d_create_group_dialog)
     {
         d_create_group_dialog = new TCreateGroupDialog(this);
-        d_create_group_dialog->setObjectName(QStringLiteral("create_group_dialog"));
     }
 
     d_create_group_dialog->Reset(d_rules->Rule_Groups());
@@ -274,7 +273,6 @@ void TRulesPane::Edit_Rules()
     if (!d_rule_editor_dialog)
     {
         d_rule_editor_dialog = new TRuleEditorDialog(this);
-        d_rule_editor_dialog->setObjectName(QStringLiteral("rule_editor_dialog"));
     }
 
     d_rule_editor_dialog->Reset(d_rule_group_combo->currentText(), d_rules);

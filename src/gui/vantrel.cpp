@@ -656,7 +656,6 @@ void TVantrel::File_Export()
     if (!d_export_options_dialog)
     {
         d_export_options_dialog = new TExportOptionsDialog(this);
-        d_export_options_dialog->setObjectName(QStringLiteral("export_options_dialog"));
         d_export_options_dialog->Reset(d_window_settings.export_options);
     }
 
