@@ -6,6 +6,7 @@
 #include "utilities.h"
 #include "xmlfile.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QDir>
 #include <QDomNode>
@@ -119,18 +120,20 @@ void Check_Model(const TParameters& parameters)
     }
 }
 
-// The export must write every list a reader can produce, in every layout.
+// The export must write every list a reader can produce, in every layout. It is written to memory:
+// the file step around it is the atomic save every file of the program goes through, and eight
+// saves per input would make the disk the bottleneck of the run.
 void Check_Export(const TParameters& parameters)
 {
-    const QString path = Scratch_Directory() + QStringLiteral("/export.txt");
     for (int mask = 0; mask < 8; ++mask)
     {
         Utilities::TExportOptions options;
         options.changed_only = (mask & 1) != 0;
         options.original_values = (mask & 2) != 0;
         options.matches_import = (mask & 4) != 0;
-        QFile::remove(path);
-        const bool written = parameters.Write_Parameter_Data(path, options);
+        QBuffer report;
+        report.open(QIODevice::WriteOnly);
+        const bool written = parameters.Write_Parameter_Data(&report, options);
         if (parameters.File_Format() != TParameters::FORMAT_NOT_SET || !options.matches_import)
         {
             Check(written, "export failed", parameters.Last_Error());
@@ -276,14 +279,31 @@ void Constants(const uint8_t* data, size_t size)
     Check_Edits(&parameters);
     Check_Export(parameters);
 
-    // And the raw bytes through the type test: whatever it decides, no crash and a reason on failure.
-    TParameters raw;
-    const QString raw_path = Write_Scratch_File(QStringLiteral("raw.asc"), data, size);
-    if (!raw.Load_Parameter_File(raw_path))
+    // And the raw bytes through the type test: whatever it decides, it decides from the content.
+    const TParameters::TFileFormat format = TParameters::Format_Of_Content(content);
+    Check(format == TParameters::FORMAT_NOT_SET || format == TParameters::FORMAT_MACHINE_CONSTANTS ||
+              format == TParameters::FORMAT_PARAMETER_SETTINGS,
+          "format out of range");
+}
+
+void Constants_Reader(const uint8_t* data, size_t size)
+{
+    const QByteArray content(reinterpret_cast<const char*>(data), static_cast<int>(size));
+    TParameters parameters;
+    Check(parameters.Load_Constants_File(content), "constants reader reported failure");
+    Check_Model(parameters);
+}
+
+void Settings_Reader(const uint8_t* data, size_t size)
+{
+    const QString path = Write_Scratch_File(QStringLiteral("settings.xml"), data, size);
+    TParameters parameters;
+    if (!parameters.Load_XML_File(path))
     {
-        Check(!raw.Last_Error().isEmpty(), "failed load without a reason");
+        Check(parameters.Last_Error().startsWith(QLatin1String("ERR:")), "settings error text",
+              parameters.Last_Error());
     }
-    Check_Model(raw);
+    Check_Model(parameters);
 }
 
 void Settings(const uint8_t* data, size_t size)
@@ -296,7 +316,6 @@ void Settings(const uint8_t* data, size_t size)
             Check(!parameters.Last_Error().isEmpty(), "failed load without a reason");
         }
         Check_Model(parameters);
-        Check_Export(parameters);
     }
 
     TParameters parameters;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for SECONDS seconds.
-#   bash tools/fuzz.sh SECONDS [TARGET...]     TARGET: constants settings rules xmlfile expression
+#   bash tools/fuzz.sh SECONDS [TARGET...]
+#   TARGET: constants constants_reader settings settings_reader rules xmlfile expression
 # The checked-in seeds in fuzz/corpus/<target>/ are copied to a scratch corpus, so what the fuzzer
 # learns stays out of the repository. Crashes land in build-fuzz/findings/<target>/.
 set -euo pipefail
@@ -14,7 +15,7 @@ seconds=$1
 shift
 targets=("$@")
 if [[ ${#targets[@]} -eq 0 ]]; then
-    targets=(constants settings rules xmlfile expression)
+    targets=(constants constants_reader settings settings_reader rules xmlfile expression)
 fi
 
 build=${VANTREL_FUZZ_BUILD:-build-fuzz}
@@ -34,10 +35,12 @@ for target in "${targets[@]}"; do
     scratch="$build/corpus/$target"
     findings="$build/findings/$target"
     mkdir -p "$scratch" "$findings"
-    cp -n fuzz/corpus/"$target"/* "$scratch"/ 2>/dev/null || true
+    # The lean reader targets start from the seeds of their full targets.
+    seeds=${target%_reader}
+    cp -n fuzz/corpus/"$seeds"/* "$scratch"/ 2>/dev/null || true
     dictionary=()
-    if [[ -f fuzz/dict/"$target".dict ]]; then
-        dictionary=(-dict=fuzz/dict/"$target".dict)
+    if [[ -f fuzz/dict/"$seeds".dict ]]; then
+        dictionary=(-dict=fuzz/dict/"$seeds".dict)
     fi
     echo "== fuzz_${target}: ${seconds} s"
     if ! "$build/fuzz/fuzz_${target}" "$scratch" ${dictionary[@]+"${dictionary[@]}"} -max_total_time="$seconds" \
