@@ -20,8 +20,7 @@ bool TCommandLineTool::Load_Rules(const QString& rules_file_name, TRules* rules)
         *d_err << "Rules file " << QDir::toNativeSeparators(rules_file_name) << " not found.\n";
         return false;
     }
-    rules->Set_Rule_File_Name(rules_file_name);
-    if (!rules->Load_Rules())
+    if (!rules->Read_Rules_File(rules_file_name))
     {
         *d_err << "Cannot load rules file " << QDir::toNativeSeparators(rules_file_name) << ": "
                << rules->Last_Error() << "\n";

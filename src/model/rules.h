@@ -83,6 +83,9 @@ public:
     void Remove_Group(const QString& name);
     void Sort_Rules();
 
+    // Reads a rules file other than the user's own into this store, as Load_Rules does, except that a
+    // file of another version is an error: it is not this user's file to keep unread until the next save.
+    bool Read_Rules_File(const QString& file_name);
     // Reads a rules file with the same reader as the store's own file and adds its groups in the file's
     // order. A group whose name the store holds already (compared without case, as group names are)
     // goes to `ask`. A file that does not load changes nothing: false, with the reader's reason in

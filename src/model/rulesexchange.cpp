@@ -35,20 +35,29 @@ QString TRules::Unused_Group_Name(const QString& name) const
     }
 }
 
+bool TRules::Read_Rules_File(const QString& file_name)
+{
+    Set_Rule_File_Name(file_name);
+    if (!Load_Rules())
+    {
+        return false;
+    }
+    if (d_file_state != FILE_LOADED)
+    {
+        d_last_error = QStringLiteral("ERR:  Rules file '%1' has a file version this program does not read")
+                           .arg(file_name);
+        return false;
+    }
+    return true;
+}
+
 bool TRules::Import_Rules(const QString& file_name, const TClashQuestion& ask, QStringList* imported)
 {
     // The file is read into a store of its own: whatever fails on the way leaves this one untouched.
     TRules source;
-    source.Set_Rule_File_Name(file_name);
-    if (!source.Load_Rules())
+    if (!source.Read_Rules_File(file_name))
     {
         d_last_error = source.Last_Error();
-        return false;
-    }
-    if (source.d_file_state != FILE_LOADED)
-    {
-        d_last_error = QStringLiteral("ERR:  Rules file '%1' has a file version this program does not read")
-                           .arg(file_name);
         return false;
     }
 

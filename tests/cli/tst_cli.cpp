@@ -160,6 +160,8 @@ private slots:
         QTest::newRow("broken rules file")
             << QStringList{"check", "@/machine.asc", "--group", "Good", "--rules", "@/broken-rules.xml"}
             << "Cannot load rules file";
+        QTest::newRow("rules file of another version") << QStringList{"rules", "--rules", "@/later-rules.xml"}
+                                                       << "has a file version this program does not read";
         QTest::newRow("broken parameter file")
             << QStringList{"check", "@/broken.asc", "--group", "Good", "--rules", "@/rules.xml"}
             << "ERR:  Unable to determine type of parameter file";
@@ -188,6 +190,8 @@ private slots:
         QFETCH(QString, message);
 
         Write(QStringLiteral("broken-rules.xml"), "<Rules File_Version=\"1\"><Rule_Group>");
+        Write(QStringLiteral("later-rules.xml"),
+              "<Rules File_Version=\"2\"><Rule_Group><Name>Good</Name></Rule_Group></Rules>");
         Write(QStringLiteral("broken.asc"), QByteArray(400, 'x'));
         for (QString& argument : arguments)
         {
