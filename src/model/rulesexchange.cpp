@@ -27,7 +27,7 @@ QString TRules::Unused_Group_Name(const QString& name) const
     const QStringList names = Rule_Groups();
     for (int counter = 2;; ++counter)
     {
-        const QString candidate = QStringLiteral("%1 (%2)").arg(name).arg(counter);
+        QString candidate = QStringLiteral("%1 (%2)").arg(name).arg(counter);
         if (!names.contains(candidate, Qt::CaseInsensitive))
         {
             return candidate;
