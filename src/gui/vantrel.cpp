@@ -5,10 +5,12 @@
 #include "edithistory.h"
 #include "exportoptionsdialog.h"
 #include "messagebox.h"
+#include "parameterlist.h"
 #include "recentfiles.h"
 #include "rulespane.h"
 #include "utilities.h"
 #include "valueswidget.h"
+#include "variablespane.h"
 #include "windowsettings.h"
 
 #include <QAction>
@@ -31,7 +33,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
@@ -39,7 +40,6 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QTextCursor>
 #include <QToolBar>
 #include <QUrl>
 
@@ -338,17 +338,15 @@ void TVantrel::Create_List_Side()
         list_layout->addLayout(row_layout, 1 + row, 0, 1, 2);
     }
 
-    d_parameter_list = new QListWidget(list_side);
+    d_parameter_list = new TParameterList(&d_parameters, list_side);
     d_parameter_list->setObjectName(QStringLiteral("parameter_list"));
     d_parameter_list->setSelectionMode(QAbstractItemView::SingleSelection);
     d_parameter_list->setSortingEnabled(false);
     list_layout->addWidget(d_parameter_list, 3, 0, 1, 2);
 
-    d_variables_text = new QPlainTextEdit(list_side);
+    d_variables_text = new TVariablesPane(&d_parameters, list_side);
     d_variables_text->setObjectName(QStringLiteral("variables_text"));
     d_variables_text->setFont(d_fixed_font);
-    d_variables_text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    d_variables_text->setReadOnly(true);
     list_layout->addWidget(d_variables_text, 4, 0, 1, 2);
 
     d_splitter->addWidget(list_side);
@@ -619,7 +617,7 @@ void TVantrel::Open_Parameter_File(const QString& path)
 
     d_comparison->Compare_With_Loaded();
     Fill_List(QString());
-    Update_Variable_List();
+    d_variables_text->Show_Variables();
     d_rules_pane->Clear_Report();
 
     d_new_action->setEnabled(true);
@@ -640,7 +638,7 @@ void TVantrel::Reset_View()
     Parameter_Selection_Changed();
     d_search_edit->clear();
     d_selected_parameter.clear();
-    d_variables_text->clear();
+    d_variables_text->Clear_Variables();
     d_rules_pane->Clear_Report();
     d_rules_pane->Set_Parameter_File(QString());
     d_changed_count_label->clear();
@@ -820,12 +818,11 @@ void TVantrel::Value_Changed(int index)
 
 void TVantrel::Parameter_Edited(const QString& key)
 {
-    Update_Variable_List();
+    d_variables_text->Update_Parameter(key);
     Update_Changed_Count();
     d_comparison->Compare_Key(key);
-    const QList<QListWidgetItem*> items =
-        d_parameter_list->findItems(key, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    for (QListWidgetItem* item : items)
+    QListWidgetItem* item = d_parameter_list->Item(key);
+    if (item)
     {
         Mark_Item(item);
     }
@@ -833,7 +830,7 @@ void TVantrel::Parameter_Edited(const QString& key)
     const bool listed = (!d_changed_only_check->isChecked() || d_parameters.Get_Parameter(key).changed) &&
                         d_comparison->Is_Listed(key) &&
                         key.contains(d_search_edit->text(), Qt::CaseInsensitive);
-    if (listed == items.isEmpty())
+    if (listed == !item)
     {
         Search_Changed(d_search_edit->text());
     }
@@ -937,31 +934,6 @@ void TVantrel::Search_Changed(const QString& text)
     {
         d_selected_parameter.clear();
     }
-}
-
-void TVantrel::Update_Variable_List()
-{
-    QTextCursor cursor = d_variables_text->textCursor();
-    const bool was_blocked = d_variables_text->blockSignals(true);
-
-    int longest_name_length = 0;
-    const std::vector<TExpression::TVariable> variables = d_parameters.Get_Variables(&longest_name_length);
-
-    // One line per variable, set in one go: a big parameter file has hundreds of thousands of them,
-    // and appending them one by one lays the document out again each time.
-    QStringList lines;
-    lines.reserve(static_cast<int>(variables.size()) + 1);
-    lines.append(QStringLiteral("Variable List..."));
-    for (const TExpression::TVariable& variable : variables)
-    {
-        lines.append(QStringLiteral("%1 = %2").arg(variable.name.leftJustified(longest_name_length + 1),
-                                                   QString::number(variable.value, 'f', 6)));
-    }
-    d_variables_text->setPlainText(lines.join(QLatin1Char('\n')));
-
-    cursor.movePosition(QTextCursor::Start);
-    d_variables_text->setTextCursor(cursor);
-    d_variables_text->blockSignals(was_blocked);
 }
 
 void TVantrel::Execute_Rules()

@@ -20,8 +20,6 @@ class QDropEvent;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
-class QPlainTextEdit;
 class QSettings;
 class QSplitter;
 class QStackedWidget;
@@ -31,9 +29,11 @@ class TBitfieldWidget;
 class TComparisonView;
 class TExportOptionsDialog;
 class TMessageBox;
+class TParameterList;
 class TRecentFiles;
 class TRulesPane;
 class TValuesWidget;
+class TVariablesPane;
 
 // The one main window: the loaded controller parameter list, the value editors, the rules pane and the
 // commands that open, edit, check and export the parameters.
@@ -98,7 +98,6 @@ private:
     void Set_Texts();
     void Make_Connections();
 
-    void Update_Variable_List();
     void Refuse_Value(int index, const QString& reason);
     // Every command that reads or replaces the model first takes in what is typed in the value editor.
     void Finish_Edit_In_Progress();
@@ -127,8 +126,8 @@ private:
     QLabel* d_changed_count_label = nullptr;
     TEditHistory* d_edit_history = nullptr;
     TComparisonView* d_comparison = nullptr;
-    QListWidget* d_parameter_list = nullptr;
-    QPlainTextEdit* d_variables_text = nullptr;
+    TParameterList* d_parameter_list = nullptr;
+    TVariablesPane* d_variables_text = nullptr;
     QStackedWidget* d_editor_stack = nullptr;
     QStatusBar* d_status_bar = nullptr;
     QFrame* d_empty_page = nullptr;

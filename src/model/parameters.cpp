@@ -64,6 +64,7 @@ void TParameters::Reset()
 {
     d_parameter_records.clear();
     d_key_index.clear();
+    d_changed_count = 0;
     d_file_format = FORMAT_NOT_SET;
 }
 
@@ -132,6 +133,7 @@ bool TParameters::Add_Parameter(const TParameter& parameter)
     }
     d_key_index.insert(parameter.key, static_cast<int>(d_parameter_records.size()));
     d_parameter_records.push_back(parameter);
+    d_changed_count += parameter.changed ? 1 : 0;
     return true;
 }
 
@@ -172,6 +174,7 @@ void TParameters::Update_Parameter(const TParameter& parameter)
     {
         // The values from before the first edit are what the change report compares against; later
         // edits must not move that reference point.
+        d_changed_count += stored->changed ? 0 : 1;
         stored->changed = true;
         if (stored->original_integer_values.isEmpty())
         {
@@ -203,9 +206,11 @@ bool TParameters::Edit_Parameter(const TParameter& edited)
         stored->original_text_values = stored->text_values;
     }
     Replace_Values(stored, edited);
+    const bool was_changed = stored->changed;
     stored->changed = !Same_Reals(stored->double_values, stored->original_double_values) ||
                       stored->integer_values != stored->original_integer_values ||
                       stored->text_values != stored->original_text_values;
+    d_changed_count += (stored->changed ? 1 : 0) - (was_changed ? 1 : 0);
     return true;
 }
 
@@ -224,8 +229,7 @@ TParameters::TParameter TParameters::Loaded_Parameter(const QString& key) const
 
 int TParameters::Changed_Count() const
 {
-    return static_cast<int>(std::count_if(d_parameter_records.cbegin(), d_parameter_records.cend(),
-                                          [](const TParameter& parameter) { return parameter.changed; }));
+    return d_changed_count;
 }
 
 TParameters::TValueKind TParameters::Value_Kind(int type)
@@ -375,37 +379,46 @@ TParameters::TParameter TParameters::Convert_From_Text(const TParameter& paramet
     return result;
 }
 
+int TParameters::Variable_Count(const TParameter& parameter, int* longest_name_length)
+{
+    // The integers where a record has them, else its reals; a text record offers what its texts read as.
+    const int count = static_cast<int>(!parameter.integer_values.isEmpty() ? parameter.integer_values.size()
+                                                                           : parameter.double_values.size());
+    if (longest_name_length)
+    {
+        // The key alone for one value, else the key, a dot and the position of the last value.
+        *longest_name_length =
+            count == 0   ? 0
+            : count == 1 ? static_cast<int>(parameter.key.size())
+                         : static_cast<int>(parameter.key.size() + 1 + QString::number(count).size());
+    }
+    return count;
+}
+
+void TParameters::Add_Variables(const TParameter& parameter, std::vector<TExpression::TVariable>* variables)
+{
+    const bool integers = !parameter.integer_values.isEmpty();
+    const int count = Variable_Count(parameter);
+    for (int index = 0; index < count; ++index)
+    {
+        TExpression::TVariable variable;
+        variable.name =
+            count == 1 ? parameter.key : parameter.key + QLatin1Char('.') + QString::number(index + 1);
+        variable.value = integers ? parameter.integer_values.at(index) : parameter.double_values.at(index);
+        variables->push_back(std::move(variable));
+    }
+}
+
 std::vector<TExpression::TVariable> TParameters::Get_Variables(int* longest_name_length) const
 {
     std::vector<TExpression::TVariable> variables;
     int longest = 0;
-
-    const auto add = [&variables, &longest](const QString& name, double value)
-    {
-        TExpression::TVariable variable;
-        variable.name = name;
-        variable.value = value;
-        longest = std::max(longest, static_cast<int>(variable.name.size()));
-        variables.push_back(std::move(variable));
-    };
-
     for (const TParameter& parameter : d_parameter_records)
     {
-        // The integers where a record has them, else its reals; a text record offers what its texts
-        // read as.
-        const bool integers = !parameter.integer_values.isEmpty();
-        const int count = integers ? parameter.integer_values.size() : parameter.double_values.size();
-        const auto value = [&parameter, integers](int index)
-        { return integers ? parameter.integer_values.at(index) : parameter.double_values.at(index); };
-        if (count == 1)
-        {
-            add(parameter.key, value(0));
-            continue;
-        }
-        for (int index = 0; index < count; ++index)
-        {
-            add(parameter.key + QLatin1Char('.') + QString::number(index + 1), value(index));
-        }
+        int record_longest = 0;
+        Variable_Count(parameter, &record_longest);
+        longest = std::max(longest, record_longest);
+        Add_Variables(parameter, &variables);
     }
 
     if (longest_name_length)
@@ -413,6 +426,11 @@ std::vector<TExpression::TVariable> TParameters::Get_Variables(int* longest_name
         *longest_name_length = longest;
     }
     return variables;
+}
+
+int TParameters::Parameter_Index(const QString& key) const
+{
+    return d_key_index.value(key, -1);
 }
 
 TParameters::TFileFormat TParameters::Format_Of_Content(const QByteArray& content)

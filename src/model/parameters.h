@@ -78,6 +78,8 @@ public:
     TParameter Get_Parameter(const QString& key, bool* found = nullptr) const;
     // The stored record of a key without a copy, or null; valid until the list changes.
     const TParameter* Find_Parameter(const QString& key) const;
+    // The position of a key in list order, or -1.
+    int Parameter_Index(const QString& key) const;
     QStringList Get_Parameter_List(const QString& filter) const;
     bool Add_Parameter(const TParameter& parameter);
     void Update_Parameter(const TParameter& parameter);
@@ -102,6 +104,10 @@ public:
     QString Format_Value(const QString& text) const;
     TParameter Convert_From_Text(const TParameter& parameter) const;
     std::vector<TExpression::TVariable> Get_Variables(int* longest_name_length = nullptr) const;
+    // One record's share of Get_Variables: how many variables it gives and the length of its longest
+    // name, without making them; and its variables, added to `variables`.
+    static int Variable_Count(const TParameter& parameter, int* longest_name_length = nullptr);
+    static void Add_Variables(const TParameter& parameter, std::vector<TExpression::TVariable>* variables);
 
     TFileFormat File_Format() const;
     // The format a file's first bytes announce, as Open tells the two apart: FORMAT_NOT_SET for a file
@@ -120,6 +126,8 @@ private:
 
     std::vector<TParameter> d_parameter_records;
     QHash<QString, int> d_key_index; // key -> position in d_parameter_records
+    // Kept by every change of a record's flag: the window asks after each edit.
+    int d_changed_count = 0;
     TFileFormat d_file_format = FORMAT_NOT_SET;
     mutable QString d_last_error;
 };

@@ -5,8 +5,10 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QToolButton>
 #include <QtTest>
 #include <cmath>
@@ -62,6 +64,8 @@ private slots:
     void Long_Parameter_Fits_The_Screen_data();
     void Long_Parameter_Fits_The_Screen();
     void Tab_Goes_To_The_Next_Value();
+    void Variable_Pane_Keeps_Its_Place_data();
+    void Variable_Pane_Keeps_Its_Place();
 
 private:
     std::unique_ptr<TTestWindow> Open(const QString& file_name, const QByteArray& content);
@@ -750,6 +754,83 @@ void TMainWindowDetailTest::Tab_Goes_To_The_Next_Value()
             next = next->nextInFocusChain();
         }
         QCOMPARE(next, static_cast<QWidget*>(Value_Edit_Field(*window, index + 1)));
+    }
+}
+
+void TMainWindowDetailTest::Variable_Pane_Keeps_Its_Place_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("from_bottom");
+    QTest::addColumn<int>("line_number");
+    QTest::addColumn<QString>("line");
+
+    // Line 1 is LONG_DESC, lines 2 to 61 ARRAY_60, line 62 HUGE and line 63 SHORT.
+    QTest::newRow("edit in view") << "SHORT"
+                                  << "edit" << true << 63 << "SHORT        = 7.000000";
+    QTest::newRow("edit below the view") << "SHORT"
+                                         << "edit" << false << 63 << "SHORT        = 7.000000";
+    QTest::newRow("edit above the view") << "LONG_DESC"
+                                         << "edit" << true << 1 << "LONG_DESC    = 7.000000";
+    QTest::newRow("array value above the view") << "ARRAY_60"
+                                                << "edit" << true << 2 << "ARRAY_60.1   = 7.000000";
+    QTest::newRow("undo in view") << "SHORT"
+                                  << "undo" << true << 63 << "SHORT        = 1.000000";
+    QTest::newRow("undo below the view") << "SHORT"
+                                         << "undo" << false << 63 << "SHORT        = 1.000000";
+    QTest::newRow("revert above the view") << "LONG_DESC"
+                                           << "revert_parameter" << true << 1 << "LONG_DESC    = 3.000000";
+}
+
+// After an edit, an undo or a revert the pane shows the parameter's new line where the user looks: the
+// pane stays put while the line is in view and scrolls just far enough when it is not.
+void TMainWindowDetailTest::Variable_Pane_Keeps_Its_Place()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, command);
+    QFETCH(bool, from_bottom);
+    QFETCH(int, line_number);
+    QFETCH(QString, line);
+
+    std::unique_ptr<TTestWindow> window = Open(QStringLiteral("long.xml"), Long_Parameters_File());
+    QVERIFY(window);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(Select_Key(window->findChild<QListWidget*>(QStringLiteral("parameter_list")), key));
+    if (command != QLatin1String("edit"))
+    {
+        Finish_Edit(Value_Edit_Field(*window, 0), QStringLiteral("7"));
+    }
+
+    QPlainTextEdit* pane = window->findChild<QPlainTextEdit*>(QStringLiteral("variables_text"));
+    QScrollBar* scroll_bar = pane->verticalScrollBar();
+    QVERIFY(scroll_bar->maximum() > 0);
+    scroll_bar->setValue(from_bottom ? scroll_bar->maximum() : 0);
+    const int top = scroll_bar->value();
+    const QTextBlock block = pane->document()->findBlockByNumber(line_number);
+    const auto in_view = [&]()
+    { return pane->viewport()->rect().contains(pane->cursorRect(QTextCursor(block))); };
+    const bool was_in_view = in_view();
+
+    if (command == QLatin1String("edit"))
+    {
+        Finish_Edit(Value_Edit_Field(*window, 0), QStringLiteral("7"));
+    }
+    else
+    {
+        window->findChild<QAction*>(command + QStringLiteral("_action"))->trigger();
+    }
+
+    QCOMPARE(block.text(), line);
+    QCOMPARE(pane->document()->blockCount(), 64);
+    QVERIFY(in_view());
+    if (was_in_view)
+    {
+        QCOMPARE(scroll_bar->value(), top);
+    }
+    else
+    {
+        QVERIFY(scroll_bar->value() != top);
     }
 }
 
