@@ -13,15 +13,20 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QToolButton>
 
 namespace
 {
+// How long a run goes on before the report so far is shown and the window answers input.
+const int REPORT_BATCH_MS = 100;
+
 QToolButton* Make_Rules_Button(QWidget* parent, const QString& name, const QString& icon,
                                const QString& tool_tip)
 {
@@ -169,18 +174,25 @@ void TRulesPane::Clear_Report()
     Set_Last_Run(std::nullopt);
 }
 
-void TRulesPane::Add_Report_Text(const QString& text, bool bold)
+void TRulesPane::Add_Report_Lines(const std::vector<TRuleRun::TReportLine>& lines)
 {
-    if (bold)
+    // One edit for many lines: the pane is laid out and painted once, not after every line. The text
+    // goes in as text with a format, so a rule name like "<b" stays what the user typed.
+    QTextCharFormat plain;
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    QTextCursor cursor(d_rules_text->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.beginEditBlock();
+    for (const TRuleRun::TReportLine& line : lines)
     {
-        // Rule names come from the user; escaped, a name like "<b" cannot turn the rest of the report
-        // into markup.
-        d_rules_text->appendHtml(QStringLiteral("<html><b>%1</b></html>").arg(text.toHtmlEscaped()));
+        if (!d_rules_text->document()->isEmpty())
+        {
+            cursor.insertBlock();
+        }
+        cursor.insertText(line.text, line.bold ? bold : plain);
     }
-    else
-    {
-        d_rules_text->appendPlainText(text);
-    }
+    cursor.endEditBlock();
 }
 
 void TRulesPane::Execute_Rules()
@@ -203,18 +215,33 @@ void TRulesPane::Execute_Rules()
         d_rules_running = true;
         d_report_cleared = false;
         const QDateTime time = QDateTime::currentDateTime();
-        Add_Report_Text(TRuleRun::Header_Line(), false);
+        // The report grows in batches, with a turn of the event loop between them, so that a long run
+        // shows its progress and the window keeps answering.
+        std::vector<TRuleRun::TReportLine> batch{{TRuleRun::Header_Line(), false}};
+        QElapsedTimer batch_time;
+        batch_time.start();
         const TRuleRun::TGroupResult run =
             TRuleRun(d_parameters->Get_Variables())
                 .Run_Group(rules,
-                           [this](const TRuleRun::TRuleResult& result)
+                           [this, &batch, &batch_time](const TRuleRun::TRuleResult& result)
                            {
-                               for (const TRuleRun::TReportLine& line : result.lines)
+                               batch.insert(batch.end(), result.lines.begin(), result.lines.end());
+                               if (batch_time.elapsed() >= REPORT_BATCH_MS)
                                {
-                                   Add_Report_Text(line.text, line.bold);
+                                   // A report cleared meanwhile (another file opened) gets no more lines.
+                                   if (!d_report_cleared)
+                                   {
+                                       Add_Report_Lines(batch);
+                                   }
+                                   batch.clear();
+                                   QCoreApplication::processEvents();
+                                   batch_time.restart();
                                }
-                               QCoreApplication::processEvents();
                            });
+        if (!d_report_cleared)
+        {
+            Add_Report_Lines(batch);
+        }
         d_rules_running = false;
         if (!d_report_cleared)
         {

@@ -62,7 +62,7 @@ public slots:
     void Execute_Rules();
 
 private:
-    void Add_Report_Text(const QString& text, bool bold);
+    void Add_Report_Lines(const std::vector<TRuleRun::TReportLine>& lines);
     void Show_Totals(const QString& text);
     void Set_Last_Run(const std::optional<TRunReport>& run);
     TRules::TClashAnswer Ask_Clash(const QString& name, const QString& kept_name);
