@@ -3,18 +3,39 @@
 #include "parameters.h"
 #include "utilities.h"
 
-#include <QRegularExpression>
 #include <QTextStream>
 
 using ConstantsLayout::KEY_COLUMN;
 
 namespace
 {
-// The machine constants header: "#", a number field of up to five blanks or digits, a blank.
-const QRegularExpression& Header_Expression()
+// The machine constants header: "#", a number field of up to five blanks or digits, a blank. Gives the
+// length of the number field, the longest that is followed by a blank, or 0 for no header. Read by hand:
+// every line of a file passes here, and a large file has hundreds of thousands.
+bool Is_Number_Field_Character(QChar character)
 {
-    static const QRegularExpression expression(QStringLiteral("^[#]([ 0-9]{1,5})[ ]"));
-    return expression;
+    return character == QLatin1Char(' ') || (character >= QLatin1Char('0') && character <= QLatin1Char('9'));
+}
+
+int Number_Field_Length(const QString& line)
+{
+    if (!line.startsWith(QLatin1Char('#')))
+    {
+        return 0;
+    }
+    int length = 0;
+    while (length < 5 && length + 1 < line.size() && Is_Number_Field_Character(line.at(length + 1)))
+    {
+        ++length;
+    }
+    for (; length > 0; --length)
+    {
+        if (length + 1 < line.size() && line.at(length + 1) == QLatin1Char(' '))
+        {
+            return length;
+        }
+    }
+    return 0;
 }
 
 // Position after the number field from which a ":" separates the name from the type word.
@@ -75,13 +96,8 @@ bool TParameters::Load_Constants_File(const QByteArray& content)
     {
         const QString line = raw_line.trimmed();
 
-        QRegularExpressionMatch match;
-        if (line.startsWith(QLatin1Char('#')))
-        {
-            match = Header_Expression().match(line);
-        }
-
-        if (match.hasMatch())
+        const int number_length = Number_Field_Length(line);
+        if (number_length > 0)
         {
             offer_record();
 
@@ -93,11 +109,12 @@ bool TParameters::Load_Constants_File(const QByteArray& content)
             record.original_text_values.clear();
             record.name.clear();
             record.changed = false;
-            record.number = match.captured(1).toInt(); // blanks only, or digits split by a blank: 0
+            // Blanks only, or digits split by a blank: 0.
+            record.number = line.mid(1, number_length).toInt();
             record.key = line.mid(KEY_COLUMN);
             record.description = Get_Constants_Description(record.number);
 
-            const QString fields = line.left(KEY_COLUMN).mid(match.capturedLength(0));
+            const QString fields = line.left(KEY_COLUMN).mid(number_length + 2);
 
             // A header without any ":" names no type of its own. Reading its value lines with the
             // previous entry's type would attach, say, a servo gain's reals to a bit pattern

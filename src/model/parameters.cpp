@@ -127,11 +127,18 @@ QStringList TParameters::Get_Parameter_List(const QString& filter) const
 
 bool TParameters::Add_Parameter(const TParameter& parameter)
 {
-    if (parameter.key.startsWith(SEPARATOR_KEY_PREFIX) || d_key_index.contains(parameter.key))
+    if (parameter.key.startsWith(SEPARATOR_KEY_PREFIX))
     {
         return false;
     }
-    d_key_index.insert(parameter.key, static_cast<int>(d_parameter_records.size()));
+    // One look into the index for both the check and the entry: a reader adds every key of a file.
+    const auto size_before = d_key_index.size();
+    int& position = d_key_index[parameter.key];
+    if (d_key_index.size() == size_before)
+    {
+        return false;
+    }
+    position = static_cast<int>(d_parameter_records.size());
     d_parameter_records.push_back(parameter);
     d_changed_count += parameter.changed ? 1 : 0;
     return true;

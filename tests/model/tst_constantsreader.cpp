@@ -245,6 +245,10 @@ void TConstantsReaderTest::Header_Columns_data()
     QTest::newRow("no blank after the number is no header")
         << QByteArray("#12Name").leftJustified(24, ' ').append(": Integer").leftJustified(64, ' ') + "K\n1\n"
         << TRecords{};
+    QTest::newRow("digit of another script is no number field")
+        << QByteArray("#\xd9\xa3 Other").leftJustified(24, ' ').append(": Integer").leftJustified(64, ' ') +
+               "OTHER\n1\n"
+        << TRecords{};
     QTest::newRow("key keeps blanks on its left") << Header(5, "Pad", "Integer", "  PADDED") + "\n3\n"
                                                   << TRecords{{"  PADDED", "Pad", 5, integer, {3}, {}}};
     QTest::newRow("short header has an empty key") << QByteArray("#5 Short                : Integer\n3\n")
