@@ -84,6 +84,8 @@ private:
     int Operator_Precidence(int oper) const;
     double Apply_Expression(std::stack<double>* number_stack, std::stack<int>* oper_stack) const;
 
+    static bool Is_Word_Character(QChar character);
+    static QString Name_Pattern(const QString& upper_name);
     static QString Replacement_Text(double value);
     const QString& Replacement(int sequence) const;
     static const QRegularExpression& Expression(const TPattern& pattern);

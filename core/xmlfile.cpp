@@ -172,6 +172,42 @@ public:
 private:
     QDomImplementation::InvalidDataPolicy d_previous;
 };
+// Parses a file's content into document; throws the parse error with the file's line and column.
+void Parse(QDomDocument* document, const QByteArray& content, bool namespace_processing)
+{
+    // The parser builds its text nodes through the same factory as the writer, whose policy turns a
+    // character XML forbids into a null node. The stand-ins the input carries are valid, but the
+    // tolerant policy is kept while parsing so that no such node can ever reach the tree.
+    const TInvalidDataPolicyScope tolerant(QDomImplementation::AcceptInvalidChars);
+    const XmlInput::TPrepared input = XmlInput::Prepare(content);
+    if (!input.refusal.isEmpty())
+    {
+        Throw_Parse_Error(input.refusal_line, input.refusal_column, input.refusal);
+    }
+    QXmlStreamReader reader;
+    if (input.decoded)
+    {
+        reader.addData(input.text);
+    }
+    else
+    {
+        reader.addData(input.bytes);
+    }
+    // The stream reader refuses a namespace prefix that no declaration binds; our files bind none
+    // and the readers look at local names only, so the document builder alone splits the names.
+    reader.setNamespaceProcessing(false);
+    QString error_text;
+    int error_line = 0;
+    int error_column = 0;
+    if (!document->setContent(&reader, namespace_processing, &error_text, &error_line, &error_column))
+    {
+        Throw_Parse_Error(error_line, error_column, error_text);
+    }
+    if (input.has_stand_ins)
+    {
+        XmlInput::Restore_Control_Characters(*document);
+    }
+}
 } // namespace
 
 void TXmlFile::Open(const QString& identification, int* version, bool namespace_processing)
@@ -201,43 +237,7 @@ void TXmlFile::Open(const QString& identification, int* version, bool namespace_
             TXmlFileException::XML_ERROR);
     }
 
-    QString error_text;
-    int error_line = 0;
-    int error_column = 0;
-    bool parsed = false;
-    {
-        // The parser builds its text nodes through the same factory as the writer, whose policy turns a
-        // character XML forbids into a null node. The stand-ins the input carries are valid, but the
-        // tolerant policy is kept while parsing so that no such node can ever reach the tree.
-        const TInvalidDataPolicyScope tolerant(QDomImplementation::AcceptInvalidChars);
-        const XmlInput::TPrepared input = XmlInput::Prepare(content);
-        if (!input.refusal.isEmpty())
-        {
-            Throw_Parse_Error(input.refusal_line, input.refusal_column, input.refusal);
-        }
-        QXmlStreamReader reader;
-        if (input.decoded)
-        {
-            reader.addData(input.text);
-        }
-        else
-        {
-            reader.addData(input.bytes);
-        }
-        // The stream reader refuses a namespace prefix that no declaration binds; our files bind none
-        // and the readers look at local names only, so the document builder alone splits the names.
-        reader.setNamespaceProcessing(false);
-        parsed =
-            d_document.setContent(&reader, namespace_processing, &error_text, &error_line, &error_column);
-        if (parsed && input.has_stand_ins)
-        {
-            XmlInput::Restore_Control_Characters(d_document);
-        }
-    }
-    if (!parsed)
-    {
-        Throw_Parse_Error(error_line, error_column, error_text);
-    }
+    Parse(&d_document, content, namespace_processing);
 
     d_root_node = d_document.documentElement();
     if (d_root_node.tagName() != identification)

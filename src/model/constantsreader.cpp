@@ -73,6 +73,61 @@ int Type_From_Word(const QString& word)
     }
     return TParameters::TYPE_NOT_SET;
 }
+// Starts a record from its header line. False when the header names no type, so that no value lines
+// are read for it.
+bool Read_Header(const QString& line, int number_length, TParameters::TParameter* record)
+{
+    *record = TParameters::TParameter();
+    // Blanks only, or digits split by a blank: 0.
+    record->number = line.mid(1, number_length).toInt();
+    record->key = line.mid(KEY_COLUMN);
+
+    const QString fields = line.left(KEY_COLUMN).mid(number_length + 2);
+
+    // A header without any ":" names no type of its own. Reading its value lines with the previous
+    // entry's type would attach, say, a servo gain's reals to a bit pattern word, so such an entry
+    // reads no values at all.
+    if (!fields.contains(QLatin1Char(':')))
+    {
+        record->type = TParameters::TYPE_NOT_SET;
+        return false;
+    }
+
+    int separator = fields.indexOf(QLatin1Char(':'), SEPARATOR_POSITION);
+    if (separator < 0)
+    {
+        // Colons early in the field belong to the name; the type then starts after the character at
+        // the separator position, whatever it is.
+        separator = SEPARATOR_POSITION;
+    }
+    record->name = fields.left(separator).trimmed();
+    record->type = Type_From_Word(fields.mid(separator + 1).trimmed());
+    return record->type != TParameters::TYPE_NOT_SET;
+}
+
+// Adds the value a value line holds to the record. False when the line holds none of the record's
+// kind, which ends the record's values.
+bool Read_Value(const QString& line, TParameters::TParameter* record)
+{
+    bool valid = false;
+    if (TParameters::Value_Kind(record->type) == TParameters::KIND_INTEGER)
+    {
+        const int value = line.toInt(&valid, 10);
+        if (valid)
+        {
+            record->integer_values.append(value);
+        }
+    }
+    else if (TParameters::Value_Kind(record->type) == TParameters::KIND_REAL)
+    {
+        const double value = line.toDouble(&valid);
+        if (valid)
+        {
+            record->double_values.append(value);
+        }
+    }
+    return valid;
+}
 } // namespace
 
 bool TParameters::Load_Constants_File(const QByteArray& content)
@@ -100,71 +155,12 @@ bool TParameters::Load_Constants_File(const QByteArray& content)
         if (number_length > 0)
         {
             offer_record();
-
-            record.integer_values.clear();
-            record.double_values.clear();
-            record.text_values.clear();
-            record.original_integer_values.clear();
-            record.original_double_values.clear();
-            record.original_text_values.clear();
-            record.name.clear();
-            record.changed = false;
-            // Blanks only, or digits split by a blank: 0.
-            record.number = line.mid(1, number_length).toInt();
-            record.key = line.mid(KEY_COLUMN);
+            reading_values = Read_Header(line, number_length, &record);
             record.description = Get_Constants_Description(record.number);
-
-            const QString fields = line.left(KEY_COLUMN).mid(number_length + 2);
-
-            // A header without any ":" names no type of its own. Reading its value lines with the
-            // previous entry's type would attach, say, a servo gain's reals to a bit pattern
-            // word, so such an entry reads no values at all.
-            if (!fields.contains(QLatin1Char(':')))
-            {
-                record.type = TYPE_NOT_SET;
-                reading_values = false;
-                continue;
-            }
-
-            int separator = fields.indexOf(QLatin1Char(':'), SEPARATOR_POSITION);
-            if (separator < 0)
-            {
-                // Colons early in the field belong to the name; the type then starts after the
-                // character at the separator position, whatever it is.
-                separator = SEPARATOR_POSITION;
-            }
-            record.name = fields.left(separator).trimmed();
-            record.type = Type_From_Word(fields.mid(separator + 1).trimmed());
-            reading_values = record.type != TYPE_NOT_SET;
             continue;
         }
 
-        if (!reading_values)
-        {
-            continue;
-        }
-
-        bool valid = false;
-        if (Value_Kind(record.type) == KIND_INTEGER)
-        {
-            const int value = line.toInt(&valid, 10);
-            if (valid)
-            {
-                record.integer_values.append(value);
-            }
-        }
-        else if (Value_Kind(record.type) == KIND_REAL)
-        {
-            const double value = line.toDouble(&valid);
-            if (valid)
-            {
-                record.double_values.append(value);
-            }
-        }
-        if (!valid)
-        {
-            reading_values = false;
-        }
+        reading_values = reading_values && Read_Value(line, &record);
     }
 
     offer_record();
