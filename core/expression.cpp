@@ -63,8 +63,6 @@ bool TExpression::Add_Variable(const TVariable& variable)
         return false;
     }
 
-    const int length = variable.name.size();
-
     const auto existing = d_sequence_by_name.constFind(variable.name);
     if (existing != d_sequence_by_name.constEnd())
     {
@@ -81,62 +79,7 @@ bool TExpression::Add_Variable(const TVariable& variable)
     const int sequence = static_cast<int>(d_patterns.size());
     d_sequence_by_name.insert(variable.name, sequence);
 
-    TPattern pattern;
-    pattern.name_length = length;
-    const QString upper_name = variable.name.toUpper();
-    pattern.upper_name = upper_name;
-
-    bool word_only = true;
-    bool word_or_point = true;
-    for (const QChar character : upper_name)
-    {
-        if (!Is_Word_Character(character))
-        {
-            word_only = false;
-            if (character != QLatin1Char('.'))
-            {
-                word_or_point = false;
-            }
-        }
-    }
-    const int first_point = upper_name.indexOf(QLatin1Char('.'));
-
-    // Names of word characters and points always form a valid pattern; compiling it waits until a
-    // rule's text could contain the name, so loading thousands of parameters stays cheap.
-    if (word_only || (word_or_point && first_point > 0))
-    {
-        d_name_starts.set(upper_name.at(0).unicode());
-    }
-    if (word_only)
-    {
-        pattern.kind = PATTERN_WORD;
-        d_word_names[upper_name].append(sequence);
-    }
-    else if (word_or_point && first_point > 0)
-    {
-        pattern.kind = PATTERN_DOTTED;
-        d_dotted_heads[upper_name.left(first_point)].append(sequence);
-        if (!d_dotted_head_lengths.contains(first_point))
-        {
-            d_dotted_head_lengths.append(first_point);
-        }
-    }
-    else if (!QRegularExpression(Name_Pattern(upper_name)).isValid())
-    {
-        pattern.kind = PATTERN_INVALID;
-    }
-    else
-    {
-        pattern.kind = PATTERN_OTHER;
-        d_other_patterns.append(sequence);
-    }
-    // Values are written with digits, points, minus signs and parentheses only (and "inf" or "nan" in
-    // small letters, which no upper-case name matches).
-    const QChar first = upper_name.at(0);
-    pattern.matches_in_values =
-        pattern.kind == PATTERN_OTHER ||
-        !((first >= QLatin1Char('A') && first <= QLatin1Char('Z')) || first == QLatin1Char('_'));
-    d_patterns.push_back(std::move(pattern));
+    d_patterns.push_back(Index_Pattern(sequence, variable.name));
     return true;
 }
 

@@ -86,6 +86,7 @@ private:
 
     static bool Is_Word_Character(QChar character);
     static QString Name_Pattern(const QString& upper_name);
+    TPattern Index_Pattern(int sequence, const QString& name);
     static QString Replacement_Text(double value);
     const QString& Replacement(int sequence) const;
     static const QRegularExpression& Expression(const TPattern& pattern);

@@ -43,6 +43,68 @@ QString TExpression::Name_Pattern(const QString& upper_name)
     return QStringLiteral("(\\b%1\\b)").arg(upper_name);
 }
 
+// Files a new variable's name under the kind of pattern it makes, so that a substitution looks only at
+// the names that could match.
+TExpression::TPattern TExpression::Index_Pattern(int sequence, const QString& name)
+{
+    TPattern pattern;
+    pattern.name_length = name.size();
+    const QString upper_name = name.toUpper();
+    pattern.upper_name = upper_name;
+
+    bool word_only = true;
+    bool word_or_point = true;
+    for (const QChar character : upper_name)
+    {
+        if (!Is_Word_Character(character))
+        {
+            word_only = false;
+            if (character != QLatin1Char('.'))
+            {
+                word_or_point = false;
+            }
+        }
+    }
+    const int first_point = upper_name.indexOf(QLatin1Char('.'));
+
+    // Names of word characters and points always form a valid pattern; compiling it waits until a
+    // rule's text could contain the name, so loading thousands of parameters stays cheap.
+    if (word_only || (word_or_point && first_point > 0))
+    {
+        d_name_starts.set(upper_name.at(0).unicode());
+    }
+    if (word_only)
+    {
+        pattern.kind = PATTERN_WORD;
+        d_word_names[upper_name].append(sequence);
+    }
+    else if (word_or_point && first_point > 0)
+    {
+        pattern.kind = PATTERN_DOTTED;
+        d_dotted_heads[upper_name.left(first_point)].append(sequence);
+        if (!d_dotted_head_lengths.contains(first_point))
+        {
+            d_dotted_head_lengths.append(first_point);
+        }
+    }
+    else if (!QRegularExpression(Name_Pattern(upper_name)).isValid())
+    {
+        pattern.kind = PATTERN_INVALID;
+    }
+    else
+    {
+        pattern.kind = PATTERN_OTHER;
+        d_other_patterns.append(sequence);
+    }
+    // Values are written with digits, points, minus signs and parentheses only (and "inf" or "nan" in
+    // small letters, which no upper-case name matches).
+    const QChar first = upper_name.at(0);
+    pattern.matches_in_values =
+        pattern.kind == PATTERN_OTHER ||
+        !((first >= QLatin1Char('A') && first <= QLatin1Char('Z')) || first == QLatin1Char('_'));
+    return pattern;
+}
+
 QString TExpression::Replacement_Text(double value)
 {
     const QString number = QString::number(value, 'f', 16);
