@@ -44,34 +44,7 @@ TRuleItemDialog::TRuleItemDialog(QWidget* parent, Qt::WindowFlags flags) : QDial
 
     layout->addWidget(new QLabel(QStringLiteral("Operator:"), this), 3, 0, Qt::AlignLeft | Qt::AlignTop);
 
-    // The six buttons share one parent so that exactly one operator can be chosen.
-    QWidget* operator_widget = new QWidget(this);
-    operator_widget->setObjectName(QStringLiteral("operator_widget"));
-    QGridLayout* operator_layout = new QGridLayout(operator_widget);
-    operator_layout->setContentsMargins(0, 0, 0, 0);
-    d_less_than_radio = new QRadioButton(QStringLiteral("Left Exp. Less Than Right Exp."), operator_widget);
-    d_less_than_radio->setObjectName(QStringLiteral("less_than_radio"));
-    d_not_greater_than_radio =
-        new QRadioButton(QStringLiteral("Left Exp. Not Greater Than Right Exp."), operator_widget);
-    d_not_greater_than_radio->setObjectName(QStringLiteral("not_greater_than_radio"));
-    d_equal_radio = new QRadioButton(QStringLiteral("Left Exp. Equals Right Exp."), operator_widget);
-    d_equal_radio->setObjectName(QStringLiteral("equal_radio"));
-    d_not_equal_radio =
-        new QRadioButton(QStringLiteral("Left Exp. Not Equal To Right Exp."), operator_widget);
-    d_not_equal_radio->setObjectName(QStringLiteral("not_equal_radio"));
-    d_greater_than_radio =
-        new QRadioButton(QStringLiteral("Left Exp. Greater Than Right Exp."), operator_widget);
-    d_greater_than_radio->setObjectName(QStringLiteral("greater_than_radio"));
-    d_not_less_than_radio =
-        new QRadioButton(QStringLiteral("Left Exp. Not Less Than Right Exp."), operator_widget);
-    d_not_less_than_radio->setObjectName(QStringLiteral("not_less_than_radio"));
-    operator_layout->addWidget(d_less_than_radio, 0, 0);
-    operator_layout->addWidget(d_not_greater_than_radio, 0, 1);
-    operator_layout->addWidget(d_equal_radio, 1, 0);
-    operator_layout->addWidget(d_not_equal_radio, 1, 1);
-    operator_layout->addWidget(d_greater_than_radio, 2, 0);
-    operator_layout->addWidget(d_not_less_than_radio, 2, 1);
-    layout->addWidget(operator_widget, 3, 2);
+    layout->addWidget(Create_Operator_Box(), 3, 2);
 
     layout->addWidget(new QLabel(QStringLiteral("Right Expression:"), this), 4, 0);
     d_right_expression_edit = new QLineEdit(this);
@@ -116,6 +89,38 @@ TRuleItemDialog::TRuleItemDialog(QWidget* parent, Qt::WindowFlags flags) : QDial
     {
         connect(radio, &QRadioButton::toggled, this, &TRuleItemDialog::Options_Changed);
     }
+}
+
+// The six operator buttons share one parent so that exactly one operator can be chosen.
+QWidget* TRuleItemDialog::Create_Operator_Box()
+{
+    QWidget* operator_widget = new QWidget(this);
+    operator_widget->setObjectName(QStringLiteral("operator_widget"));
+    QGridLayout* operator_layout = new QGridLayout(operator_widget);
+    operator_layout->setContentsMargins(0, 0, 0, 0);
+    d_less_than_radio = new QRadioButton(QStringLiteral("Left Exp. Less Than Right Exp."), operator_widget);
+    d_less_than_radio->setObjectName(QStringLiteral("less_than_radio"));
+    d_not_greater_than_radio =
+        new QRadioButton(QStringLiteral("Left Exp. Not Greater Than Right Exp."), operator_widget);
+    d_not_greater_than_radio->setObjectName(QStringLiteral("not_greater_than_radio"));
+    d_equal_radio = new QRadioButton(QStringLiteral("Left Exp. Equals Right Exp."), operator_widget);
+    d_equal_radio->setObjectName(QStringLiteral("equal_radio"));
+    d_not_equal_radio =
+        new QRadioButton(QStringLiteral("Left Exp. Not Equal To Right Exp."), operator_widget);
+    d_not_equal_radio->setObjectName(QStringLiteral("not_equal_radio"));
+    d_greater_than_radio =
+        new QRadioButton(QStringLiteral("Left Exp. Greater Than Right Exp."), operator_widget);
+    d_greater_than_radio->setObjectName(QStringLiteral("greater_than_radio"));
+    d_not_less_than_radio =
+        new QRadioButton(QStringLiteral("Left Exp. Not Less Than Right Exp."), operator_widget);
+    d_not_less_than_radio->setObjectName(QStringLiteral("not_less_than_radio"));
+    operator_layout->addWidget(d_less_than_radio, 0, 0);
+    operator_layout->addWidget(d_not_greater_than_radio, 0, 1);
+    operator_layout->addWidget(d_equal_radio, 1, 0);
+    operator_layout->addWidget(d_not_equal_radio, 1, 1);
+    operator_layout->addWidget(d_greater_than_radio, 2, 0);
+    operator_layout->addWidget(d_not_less_than_radio, 2, 1);
+    return operator_widget;
 }
 
 void TRuleItemDialog::Reset(TMode mode, const TRules::TRuleItem& rule, const QStringList& names)

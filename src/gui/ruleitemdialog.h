@@ -33,6 +33,7 @@ public slots:
     void Options_Changed();
 
 private:
+    QWidget* Create_Operator_Box();
     QRadioButton* Operator_Radio(TRules::TOperatorType operator_type) const;
 
     QLineEdit* d_left_expression_edit = nullptr;
