@@ -100,6 +100,8 @@ public:
     QString Last_Error() const;
 
     static QString Operator_Keyword(TOperatorType operator_type);
+    // The operator a rules file names, matched without case; false when it names none.
+    static bool Operator_From_Keyword(const QString& keyword, TOperatorType* operator_type);
 
 private:
     // What the store knows about the file on disk, so that a file it could not read is never
