@@ -90,6 +90,7 @@ private:
     void Restore_Geometry();
     void Create_Rules_Dock();
     void Create_Actions();
+    void Create_Menus();
     void Create_Tool_Bar();
     void Create_Layout();
     void Create_List_Side();
