@@ -230,49 +230,10 @@ double TExpression::Process_Expression(QStringView text, bool* valid, int depth)
                 return 0.0;
             }
             number_stack.push(operand);
-
-            const int oper = character.unicode();
-            const int precedence = Operator_Precidence(oper);
-            while (!oper_stack.empty())
-            {
-                const int top_precedence = Operator_Precidence(oper_stack.top());
-                const bool reduce = oper == '^' ? top_precedence > precedence : top_precedence >= precedence;
-                if (!reduce)
-                {
-                    break;
-                }
-                number_stack.push(Apply_Expression(&number_stack, &oper_stack));
-            }
-            oper_stack.push(oper);
+            Push_Operator(&number_stack, &oper_stack, character.unicode());
             token_start = position + 1;
             value_waiting = false;
             ++position;
-        }
-        else if (character == QLatin1Char('('))
-        {
-            if (!may_start_operand() || depth + 1 > MAXIMUM_NESTING)
-            {
-                return 0.0;
-            }
-            const int closing = Find_Closing_Brace(text, position);
-            if (closing < 0)
-            {
-                return 0.0;
-            }
-            bool group_valid = false;
-            double group_value =
-                Process_Expression(text.mid(position + 1, closing - position - 1), &group_valid, depth + 1);
-            if (!group_valid)
-            {
-                return 0.0;
-            }
-            if (leading_minus())
-            {
-                group_value = -group_value;
-            }
-            waiting_value = group_value;
-            value_waiting = true;
-            position = closing + 1;
         }
         else if (character == QLatin1Char(')'))
         {
@@ -280,52 +241,90 @@ double TExpression::Process_Expression(QStringView text, bool* valid, int depth)
         }
         else
         {
+            // A group in brackets or a function call: one operand, worked out on its own.
             if (!may_start_operand() || depth + 1 > MAXIMUM_NESTING)
             {
                 return 0.0;
             }
-            int function_length = 0;
-            bool function_valid = false;
-            double function_value =
-                Process_Function(text.mid(position), &function_length, &function_valid, depth + 1);
-            if (!function_valid)
+            int length = 0;
+            bool operand_valid = false;
+            double operand = character == QLatin1Char('(')
+                                 ? Process_Group(text.mid(position), &length, &operand_valid, depth + 1)
+                                 : Process_Function(text.mid(position), &length, &operand_valid, depth + 1);
+            if (!operand_valid)
             {
                 return 0.0;
             }
             if (leading_minus())
             {
-                function_value = -function_value;
+                operand = -operand;
             }
-            waiting_value = function_value;
+            waiting_value = operand;
             value_waiting = true;
-            position += function_length + 1;
+            position += length + 1;
         }
     }
 
-    if (value_waiting)
-    {
-        number_stack.push(waiting_value);
-    }
-    else if (token_start < size)
-    {
-        double operand = 0.0;
-        if (!Convert_Number(text.mid(token_start), &operand))
-        {
-            return 0.0;
-        }
-        number_stack.push(operand);
-    }
-
-    if (number_stack.size() != oper_stack.size() + 1)
+    // The last operand: a group or a call already worked out, else the number after the last operator.
+    double last = waiting_value;
+    if (!value_waiting && token_start < size && !Convert_Number(text.mid(token_start), &last))
     {
         return 0.0;
     }
-    while (!oper_stack.empty())
+    if (value_waiting || token_start < size)
     {
-        number_stack.push(Apply_Expression(&number_stack, &oper_stack));
+        number_stack.push(last);
+    }
+    return Reduce_All(&number_stack, &oper_stack, valid);
+}
+
+// Works out the operators left on the stack once the text is read; valid only when every operator
+// has its two operands.
+double TExpression::Reduce_All(std::stack<double>* number_stack, std::stack<int>* oper_stack,
+                               bool* valid) const
+{
+    if (number_stack->size() != oper_stack->size() + 1)
+    {
+        return 0.0;
+    }
+    while (!oper_stack->empty())
+    {
+        number_stack->push(Apply_Expression(number_stack, oper_stack));
     }
     *valid = true;
-    return number_stack.top();
+    return number_stack->top();
+}
+
+// A bracketed group at the start of text: its value, and in group_length the position of its closing
+// bracket.
+double TExpression::Process_Group(QStringView text, int* group_length, bool* valid, int depth) const
+{
+    *valid = false;
+    const int closing = Find_Closing_Brace(text, 0);
+    if (closing < 0)
+    {
+        return 0.0;
+    }
+    *group_length = closing;
+    return Process_Expression(text.mid(1, closing - 1), valid, depth);
+}
+
+// Puts an operator on the stack after working out every operator before it that binds at least as
+// strongly; "^" binds to the right, so an earlier "^" waits for it.
+void TExpression::Push_Operator(std::stack<double>* number_stack, std::stack<int>* oper_stack, int oper) const
+{
+    const int precedence = Operator_Precidence(oper);
+    while (!oper_stack->empty())
+    {
+        const int top_precedence = Operator_Precidence(oper_stack->top());
+        const bool reduce = oper == '^' ? top_precedence > precedence : top_precedence >= precedence;
+        if (!reduce)
+        {
+            break;
+        }
+        number_stack->push(Apply_Expression(number_stack, oper_stack));
+    }
+    oper_stack->push(oper);
 }
 
 double TExpression::Process_Function(QStringView text, int* function_length, bool* valid, int depth) const

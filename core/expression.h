@@ -80,6 +80,9 @@ private:
 
     double Process_Expression(QStringView text, bool* valid, int depth) const;
     double Process_Function(QStringView text, int* function_length, bool* valid, int depth) const;
+    double Process_Group(QStringView text, int* group_length, bool* valid, int depth) const;
+    void Push_Operator(std::stack<double>* number_stack, std::stack<int>* oper_stack, int oper) const;
+    double Reduce_All(std::stack<double>* number_stack, std::stack<int>* oper_stack, bool* valid) const;
     int Find_Closing_Brace(QStringView text, int start) const;
     int Operator_Precidence(int oper) const;
     double Apply_Expression(std::stack<double>* number_stack, std::stack<int>* oper_stack) const;
