@@ -60,14 +60,15 @@ TRulesPane::TRulesPane(TRules* rules, const TParameters* parameters, TMessageBox
     d_rule_group_combo->setObjectName(QStringLiteral("rule_group_combo"));
     rules_layout->addWidget(d_rule_group_combo, 0, 1);
 
-    // The totals take the room the selector leaves and never widen the pane: the window must still fit
-    // a small screen. Without a run they take no room at all.
+    // The totals sit on a line of their own under the selector: beside it they would either widen the
+    // pane at the parameter list's cost or be cut off at the pane's usual width. Without a run they
+    // take no room at all.
     d_totals_label = new QLabel(this);
     d_totals_label->setObjectName(QStringLiteral("rule_totals_label"));
     d_totals_label->setTextFormat(Qt::PlainText);
-    d_totals_label->setMinimumWidth(1);
+    d_totals_label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     d_totals_label->hide();
-    rules_layout->addWidget(d_totals_label, 0, 2);
+    rules_layout->addWidget(d_totals_label, 1, 0, 1, 4);
 
     d_add_group_button =
         Make_Rules_Button(this, QStringLiteral("add_group_button"), QStringLiteral(":/gui/gui_add.png"),
@@ -92,14 +93,14 @@ TRulesPane::TRulesPane(TRules* rules, const TParameters* parameters, TMessageBox
     {
         button_layout->addWidget(button);
     }
-    rules_layout->addLayout(button_layout, 0, 3);
+    rules_layout->addLayout(button_layout, 0, 2, 1, 2);
 
     d_rules_text = new QPlainTextEdit(this);
     d_rules_text->setObjectName(QStringLiteral("rules_text"));
     d_rules_text->setFont(fixed_font);
     d_rules_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     d_rules_text->setReadOnly(true);
-    rules_layout->addWidget(d_rules_text, 1, 0, 1, 4);
+    rules_layout->addWidget(d_rules_text, 2, 0, 1, 4);
 
     connect(d_add_group_button, &QToolButton::clicked, this, &TRulesPane::Add_Group);
     connect(d_remove_group_button, &QToolButton::clicked, this, &TRulesPane::Remove_Group);

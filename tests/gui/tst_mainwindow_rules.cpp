@@ -3,6 +3,7 @@
 #include "windowtesting.h"
 
 #include <QAction>
+#include <QDockWidget>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -467,8 +468,15 @@ void TMainWindowRulesTest::Totals_After_A_Run()
     QVERIFY(totals->text().isEmpty());
     QVERIFY(!save->isEnabled());
 
+    // The totals never widen the rules dock at the parameter list's cost.
+    const QDockWidget* dock = window->findChild<QDockWidget*>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const int dock_width = dock->width();
     window->findChild<QToolButton*>(QStringLiteral("execute_button"))->click();
     QCOMPARE(totals->text(), QStringLiteral("1 passed, 1 failed, 1 invalid"));
+    QTest::qWait(50);
+    QCOMPARE(dock->width(), dock_width);
     QVERIFY(save_button->isEnabled());
     QVERIFY(Report_Text(*window).endsWith(QStringLiteral("Left Less Than Right\nPASS")));
 
