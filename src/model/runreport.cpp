@@ -1,9 +1,11 @@
 #include "runreport.h"
 
+#include "utilities.h"
+
 #include <QDir>
+#include <QIODevice>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 
 namespace
 {
@@ -155,23 +157,7 @@ bool TRunReport::Write(const QString& file_name, TFormat format) const
         return false;
     }
     const QByteArray content = (format == FORMAT_HTML ? Html() : Text()).toUtf8();
-
-    QSaveFile file(file_name);
-    if (!file.open(QIODevice::WriteOnly))
-    {
-        d_last_error = file.errorString();
-        return false;
-    }
-    if (file.write(content) != content.size())
-    {
-        d_last_error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit())
-    {
-        d_last_error = file.errorString();
-        return false;
-    }
-    return true;
+    return Utilities::Save_File(
+        file_name, [&content](QIODevice* device) { return device->write(content) == content.size(); },
+        &d_last_error);
 }
