@@ -3,8 +3,8 @@
 #include "utilities.h"
 
 #include <QDir>
-#include <QIODevice>
 #include <QFileInfo>
+#include <QIODevice>
 #include <QLocale>
 
 namespace
