@@ -51,6 +51,11 @@ bool Declares_Entities(const QByteArray& content)
                         .arg(text));
 }
 
+[[noreturn]] void Throw_Write_Error(const QString& file_name, const QString& reason)
+{
+    Throw_Xml_Error(QStringLiteral("ERR:  Cannot write file '%1'.  Reason: %2").arg(file_name, reason));
+}
+
 // The reads shared by the element and the node variants, which differ only in the name their
 // messages give the node (an element's tag name, a node's local or node name).
 QString Read_Text(const QDomNode& node, const QString& shown_name, bool optional)
@@ -288,25 +293,13 @@ void TXmlFile::WriteXmlFile(bool compact)
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
     {
-        throw TXmlFileException(
-            QStringLiteral("ERR:  Cannot write file '%1'.  Reason: %2").arg(d_file_name, file.errorString()),
-            TXmlFileException::XML_ERROR);
+        Throw_Write_Error(d_file_name, file.errorString());
     }
-
-    try
-    {
-        Write_To(&file, compact);
-    }
-    catch (const TXmlFileException&)
-    {
-        file.cancelWriting();
-        throw;
-    }
+    // A failed write leaves the save file uncommitted, and it discards its temporary file when it goes.
+    Write_To(&file, compact);
     if (!file.commit())
     {
-        throw TXmlFileException(
-            QStringLiteral("ERR:  Cannot write file '%1'.  Reason: %2").arg(d_file_name, file.errorString()),
-            TXmlFileException::XML_ERROR);
+        Throw_Write_Error(d_file_name, file.errorString());
     }
 }
 
@@ -316,9 +309,7 @@ void TXmlFile::Write_To(QIODevice* device, bool compact)
     const QByteArray content = d_document.toByteArray(compact ? -1 : 4);
     if (device->write(content) != content.size())
     {
-        throw TXmlFileException(QStringLiteral("ERR:  Cannot write file '%1'.  Reason: %2")
-                                    .arg(d_file_name, device->errorString()),
-                                TXmlFileException::XML_ERROR);
+        Throw_Write_Error(d_file_name, device->errorString());
     }
 }
 
