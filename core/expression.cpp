@@ -171,26 +171,22 @@ double TExpression::Evaluate(const QString& expression, bool* valid) const
     return result_valid ? result : 0.0;
 }
 
-double TExpression::Process_Expression(QStringView text, bool* valid, int depth) const
+// The state of reading one expression from left to right: the operands and operators met so far, and
+// where the number being read started.
+struct TExpression::TReading
 {
-    *valid = false;
-    if (depth > MAXIMUM_NESTING)
-    {
-        return 0.0;
-    }
-
+    QStringView text;
+    int position = 0;
+    int token_start = 0;
+    // A group or a function call already worked out, waiting for the operator after it.
+    bool value_waiting = false;
+    double waiting_value = 0.0;
     std::stack<double> number_stack;
     std::stack<int> oper_stack;
 
-    const int size = static_cast<int>(text.size());
-    int position = 0;
-    int token_start = 0;
-    bool value_waiting = false;
-    double waiting_value = 0.0;
-
     // A group or a function call takes the place of one operand: only an operator, or a sign at the
     // very start, may stand in front of it. 5(6), (2)3 and (1)(2) are typing mistakes, not products.
-    const auto may_start_operand = [&]()
+    bool May_Start_Operand() const
     {
         if (value_waiting)
         {
@@ -202,80 +198,121 @@ double TExpression::Process_Expression(QStringView text, bool* valid, int depth)
         }
         return token_start == 0 && position == 1 &&
                (text.at(0) == QLatin1Char('-') || text.at(0) == QLatin1Char('+'));
-    };
-    const auto leading_minus = [&]()
-    { return token_start == 0 && position == 1 && text.at(0) == QLatin1Char('-'); };
-
-    while (position < size)
-    {
-        const QChar character = text.at(position);
-        if (Is_Number_Character(character))
-        {
-            if (value_waiting)
-            {
-                return 0.0;
-            }
-            ++position;
-        }
-        else if (Is_Operator(character))
-        {
-            if (position == 0)
-            {
-                ++position;
-                continue;
-            }
-            double operand = waiting_value;
-            if (!value_waiting && !Convert_Number(text.mid(token_start, position - token_start), &operand))
-            {
-                return 0.0;
-            }
-            number_stack.push(operand);
-            Push_Operator(&number_stack, &oper_stack, character.unicode());
-            token_start = position + 1;
-            value_waiting = false;
-            ++position;
-        }
-        else if (character == QLatin1Char(')'))
-        {
-            return 0.0;
-        }
-        else
-        {
-            // A group in brackets or a function call: one operand, worked out on its own.
-            if (!may_start_operand() || depth + 1 > MAXIMUM_NESTING)
-            {
-                return 0.0;
-            }
-            int length = 0;
-            bool operand_valid = false;
-            double operand = character == QLatin1Char('(')
-                                 ? Process_Group(text.mid(position), &length, &operand_valid, depth + 1)
-                                 : Process_Function(text.mid(position), &length, &operand_valid, depth + 1);
-            if (!operand_valid)
-            {
-                return 0.0;
-            }
-            if (leading_minus())
-            {
-                operand = -operand;
-            }
-            waiting_value = operand;
-            value_waiting = true;
-            position += length + 1;
-        }
     }
 
-    // The last operand: a group or a call already worked out, else the number after the last operator.
-    double last = waiting_value;
-    if (!value_waiting && token_start < size && !Convert_Number(text.mid(token_start), &last))
+    bool Leading_Minus() const { return token_start == 0 && position == 1 && text.at(0) == QLatin1Char('-'); }
+};
+
+double TExpression::Process_Expression(QStringView text, bool* valid, int depth) const
+{
+    *valid = false;
+    if (depth > MAXIMUM_NESTING)
     {
         return 0.0;
     }
-    if (value_waiting || token_start < size)
+
+    TReading reading;
+    reading.text = text;
+    const int size = static_cast<int>(text.size());
+    while (reading.position < size)
     {
-        number_stack.push(last);
+        const QChar character = text.at(reading.position);
+        bool read = true;
+        if (Is_Number_Character(character))
+        {
+            // A digit straight after a group or a call: 5(6) read backwards.
+            read = !reading.value_waiting;
+            ++reading.position;
+        }
+        else if (Is_Operator(character))
+        {
+            read = Read_Operator(&reading);
+        }
+        else if (character == QLatin1Char(')'))
+        {
+            read = false;
+        }
+        else
+        {
+            read = Read_Nested_Operand(&reading, depth);
+        }
+        if (!read)
+        {
+            return 0.0;
+        }
     }
-    return Reduce_All(&number_stack, &oper_stack, valid);
+
+    if (!Push_Last_Operand(&reading))
+    {
+        return 0.0;
+    }
+    return Reduce_All(&reading.number_stack, &reading.oper_stack, valid);
+}
+
+// An operator ends the operand in front of it, which goes on the stack with the operator. A sign at
+// the very start belongs to the first number instead.
+bool TExpression::Read_Operator(TReading* reading) const
+{
+    const int position = reading->position++;
+    if (position == 0)
+    {
+        return true;
+    }
+    double operand = reading->waiting_value;
+    if (!reading->value_waiting &&
+        !Convert_Number(reading->text.mid(reading->token_start, position - reading->token_start), &operand))
+    {
+        return false;
+    }
+    reading->number_stack.push(operand);
+    Push_Operator(&reading->number_stack, &reading->oper_stack, reading->text.at(position).unicode());
+    reading->token_start = position + 1;
+    reading->value_waiting = false;
+    return true;
+}
+
+// A group in brackets or a function call: one operand, worked out on its own.
+bool TExpression::Read_Nested_Operand(TReading* reading, int depth) const
+{
+    if (!reading->May_Start_Operand() || depth + 1 > MAXIMUM_NESTING)
+    {
+        return false;
+    }
+    const QStringView rest = reading->text.mid(reading->position);
+    int length = 0;
+    bool operand_valid = false;
+    double operand = rest.at(0) == QLatin1Char('(')
+                         ? Process_Group(rest, &length, &operand_valid, depth + 1)
+                         : Process_Function(rest, &length, &operand_valid, depth + 1);
+    if (!operand_valid)
+    {
+        return false;
+    }
+    if (reading->Leading_Minus())
+    {
+        operand = -operand;
+    }
+    reading->waiting_value = operand;
+    reading->value_waiting = true;
+    reading->position += length + 1;
+    return true;
+}
+
+// The last operand: a group or a call already worked out, else the number after the last operator.
+bool TExpression::Push_Last_Operand(TReading* reading) const
+{
+    const int size = static_cast<int>(reading->text.size());
+    double last = reading->waiting_value;
+    if (!reading->value_waiting && reading->token_start < size &&
+        !Convert_Number(reading->text.mid(reading->token_start), &last))
+    {
+        return false;
+    }
+    if (reading->value_waiting || reading->token_start < size)
+    {
+        reading->number_stack.push(last);
+    }
+    return true;
 }
 
 // Works out the operators left on the stack once the text is read; valid only when every operator

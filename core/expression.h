@@ -78,7 +78,11 @@ private:
         bool matches_in_values = true;
     };
 
+    struct TReading;
     double Process_Expression(QStringView text, bool* valid, int depth) const;
+    bool Read_Operator(TReading* reading) const;
+    bool Read_Nested_Operand(TReading* reading, int depth) const;
+    bool Push_Last_Operand(TReading* reading) const;
     double Process_Function(QStringView text, int* function_length, bool* valid, int depth) const;
     double Process_Group(QStringView text, int* group_length, bool* valid, int depth) const;
     void Push_Operator(std::stack<double>* number_stack, std::stack<int>* oper_stack, int oper) const;
