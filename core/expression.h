@@ -101,6 +101,8 @@ private:
     QVector<int> Candidates(const QString& text, int after_sequence) const;
     static bool Replace_Word(QString* text, const QString& word, const QString& replacement);
     static bool Replace_Dotted(QString* text, const QString& name, const QString& replacement);
+    static bool Replace_Pattern(const QString& text, const QRegularExpression& expression,
+                                const QString& replacement, bool limited, QString* result);
 
     const std::vector<TVariable>& Table() const;
 

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QMutex>
+#include <QRegularExpressionMatchIterator>
 
 namespace
 {
@@ -279,6 +280,37 @@ bool TExpression::Replace_Dotted(QString* text, const QString& name, const QStri
     return true;
 }
 
+// What text.replace(expression, replacement) gives, match by match as QString builds it. A pattern that
+// can match inside the values written in gives up as soon as the text has grown by more than
+// MAXIMUM_PATTERN_GROWTH whatever the matches still to come do (each of them can take away no more
+// than the text it covers), so that a name matching at every position is refused before the hundred
+// thousand characters are written.
+bool TExpression::Replace_Pattern(const QString& text, const QRegularExpression& expression,
+                                  const QString& replacement, bool limited, QString* result)
+{
+    result->clear();
+    QRegularExpressionMatchIterator matches = expression.globalMatch(text);
+    const int size = text.size();
+    qint64 growth = 0;
+    int copied = 0;
+    while (matches.hasNext())
+    {
+        const QRegularExpressionMatch match = matches.next();
+        const int start = match.capturedStart();
+        const int end = match.capturedEnd();
+        growth += replacement.size() - (end - start);
+        if (limited && growth - (size - end) > MAXIMUM_PATTERN_GROWTH)
+        {
+            return false;
+        }
+        *result += QStringView(text).mid(copied, start - copied);
+        *result += replacement;
+        copied = end;
+    }
+    *result += QStringView(text).mid(copied);
+    return true;
+}
+
 const QRegularExpression& TExpression::Expression(const TPattern& pattern)
 {
     if (!pattern.expression)
@@ -321,8 +353,12 @@ QString TExpression::Substitute(const QString& normalised) const
         }
         else if (pattern.kind != PATTERN_INVALID && Expression(pattern).match(text).hasMatch())
         {
-            QString replaced = text;
-            replaced.replace(*pattern.expression, Replacement(sequence));
+            QString replaced;
+            if (!Replace_Pattern(text, *pattern.expression, Replacement(sequence), pattern.matches_in_values,
+                                 &replaced))
+            {
+                return QString();
+            }
             if (replaced != text)
             {
                 if (pattern.matches_in_values && replaced.size() - text.size() > MAXIMUM_PATTERN_GROWTH)

@@ -126,6 +126,8 @@ private slots:
     void Matches_Plain_Substitution();
     void Later_Name_Sees_Earlier_Replacement();
     void Pattern_That_Matches_Empty_Text();
+    void Growth_Limit_data();
+    void Growth_Limit();
     void Invalid_Pattern_Replaces_Nothing();
     void Value_Change_Reaches_Substitution();
     void Element_Names_data();
@@ -207,6 +209,35 @@ void TExpressionSubstitutionTest::Pattern_That_Matches_Empty_Text()
     evaluator.Add_Variable(QStringLiteral("X"), 3.0);
     const QString text = QStringLiteral("X+Y");
     QCOMPARE(evaluator.Substitute(text), Plain_Substitute(evaluator, text));
+}
+
+void TExpressionSubstitutionTest::Growth_Limit_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("refused");
+
+    // "Z*" matches the empty text at both ends of every "1" and puts 18 characters there; a run of Zs it
+    // replaces whole, which gives text back.
+    const QString ones = QStringLiteral("1+");
+    QTest::newRow("at the limit") << ones.repeated(2777).chopped(1) << false;
+    QTest::newRow("just over") << ones.repeated(2778).chopped(1) << true;
+    QTest::newRow("far over") << ones.repeated(20000).chopped(1) << true;
+    QTest::newRow("over midway, under at the end")
+        << ones.repeated(2800) + QString(2000, QLatin1Char('Z')) << false;
+    QTest::newRow("over midway, still over at the end")
+        << ones.repeated(2800) + QString(500, QLatin1Char('Z')) << true;
+}
+
+void TExpressionSubstitutionTest::Growth_Limit()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, refused);
+
+    TExpression evaluator;
+    evaluator.Add_Variable(QStringLiteral("Z*"), 1.0);
+    const QString plain = Plain_Substitute(evaluator, text);
+    QCOMPARE(plain.size() - text.size() > TExpression::MAXIMUM_PATTERN_GROWTH, refused);
+    QCOMPARE(evaluator.Substitute(text), refused ? QString() : plain);
 }
 
 void TExpressionSubstitutionTest::Invalid_Pattern_Replaces_Nothing()
