@@ -63,24 +63,39 @@ bool TExpression::Add_Variable(const TVariable& variable)
         return false;
     }
 
-    const auto existing = d_sequence_by_name.constFind(variable.name);
-    if (existing != d_sequence_by_name.constEnd())
+    const int existing = Find_Name(variable.name);
+    if (existing >= 0)
     {
         // A known name keeps its place in the table; only its value changes.
-        d_records[static_cast<std::size_t>(existing.value())].value = variable.value;
-        d_patterns[static_cast<std::size_t>(existing.value())].replacement.clear();
+        d_records[static_cast<std::size_t>(existing)].value = variable.value;
+        d_patterns[static_cast<std::size_t>(existing)].replacement.clear();
         d_table_current = false;
         return true;
     }
 
-    d_records.push_back(variable);
-    d_table_current = false;
-
     const int sequence = static_cast<int>(d_patterns.size());
-    d_sequence_by_name.insert(variable.name, sequence);
-
-    d_patterns.push_back(Index_Pattern(sequence, variable.name));
+    d_records.push_back(variable);
+    d_patterns.push_back(Make_Pattern(variable.name));
+    d_table_current = false;
+    d_by_name.Insert(sequence, [this](int filed)
+                     { return QStringView(d_records[static_cast<std::size_t>(filed)].name); });
+    File_Pattern(sequence);
     return true;
+}
+
+void TExpression::Reserve_Variables(int count)
+{
+    d_records.reserve(static_cast<std::size_t>(count));
+    d_patterns.reserve(static_cast<std::size_t>(count));
+    d_by_name.Reserve(count);
+    d_by_word.Reserve(count);
+    d_by_dotted_head.Reserve(count);
+}
+
+int TExpression::Find_Name(QStringView name) const
+{
+    return d_by_name.Find(name, [this](int filed)
+                          { return QStringView(d_records[static_cast<std::size_t>(filed)].name); });
 }
 
 bool TExpression::Add_Variable(const QString& name, const double& value)
@@ -138,13 +153,12 @@ TExpression::TVariable TExpression::Variable(int index) const
 
 double TExpression::Variable_Value(const QString& name, bool* ok) const
 {
-    const auto found = d_sequence_by_name.constFind(name);
+    const int found = Find_Name(name);
     if (ok)
     {
-        *ok = found != d_sequence_by_name.constEnd();
+        *ok = found >= 0;
     }
-    return found != d_sequence_by_name.constEnd() ? d_records[static_cast<std::size_t>(found.value())].value
-                                                  : 0.0;
+    return found >= 0 ? d_records[static_cast<std::size_t>(found)].value : 0.0;
 }
 
 double TExpression::Evaluate(const QString& expression, bool* valid) const

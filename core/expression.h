@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QHash>
+#include "sequenceindex.h"
+
 #include <QRegularExpression>
 #include <QString>
 #include <QStringView>
@@ -25,6 +26,8 @@ public:
 
     bool Add_Variable(const TVariable& variable);
     bool Add_Variable(const QString& name, const double& value);
+    // Room for this many variables in all, so that filling the table of a big file allocates once.
+    void Reserve_Variables(int count);
 
     int Variable_Count() const;
     QString Variable_Name(int index) const;
@@ -68,6 +71,10 @@ private:
         int name_length = 0;
         TPatternKind kind = PATTERN_OTHER;
         QString upper_name;
+        // PATTERN_DOTTED: the length of the text before the first ".".
+        int head_length = 0;
+        // The variable filed before this one under the same word or dotted head, or -1.
+        int next_same_key = -1;
         // Made (or taken from the patterns all evaluators share) when it is first run: most names are
         // replaced as words without one.
         mutable std::optional<QRegularExpression> expression;
@@ -93,7 +100,8 @@ private:
 
     static bool Is_Word_Character(QChar character);
     static QString Name_Pattern(const QString& upper_name);
-    TPattern Index_Pattern(int sequence, const QString& name);
+    static TPattern Make_Pattern(const QString& name);
+    void File_Pattern(int sequence);
     static QString Replacement_Text(double value);
     const QString& Replacement(int sequence) const;
     static const QRegularExpression& Expression(const TPattern& pattern);
@@ -112,12 +120,18 @@ private:
     mutable bool d_table_current = true;
     std::vector<TVariable> d_records; // by first-add sequence number, like d_patterns
 
-    std::vector<TPattern> d_patterns;            // by first-add sequence number
-    QHash<QString, int> d_sequence_by_name;      // exact name -> sequence number
-    QHash<QString, QVector<int>> d_word_names;   // upper-case name -> sequence numbers (PATTERN_WORD)
-    QHash<QString, QVector<int>> d_dotted_heads; // text before the first "." -> sequence numbers
-    QVector<int> d_dotted_head_lengths;          // distinct lengths of the keys of d_dotted_heads
-    QVector<int> d_other_patterns;               // sequence numbers of PATTERN_OTHER
+    int Find_Name(QStringView name) const;
+    int Find_Word(QStringView word) const;
+    int Find_Dotted_Head(QStringView head) const;
+
+    std::vector<TPattern> d_patterns; // by first-add sequence number
+    TSequenceIndex d_by_name;         // exact name -> sequence number
+    // Upper-case name -> the last of its sequence numbers (PATTERN_WORD), chained by next_same_key.
+    TSequenceIndex d_by_word;
+    // Text before the first "." -> the last of its sequence numbers (PATTERN_DOTTED), chained likewise.
+    TSequenceIndex d_by_dotted_head;
+    QVector<int> d_dotted_head_lengths; // distinct head lengths of the dotted names
+    QVector<int> d_other_patterns;      // sequence numbers of PATTERN_OTHER
     // The first characters of the word names and dotted heads: a word token starting with any other
     // character (the digits of a value written in, mostly) can match none of them.
     std::bitset<128> d_name_starts;

@@ -44,9 +44,9 @@ QString TExpression::Name_Pattern(const QString& upper_name)
     return QStringLiteral("(\\b%1\\b)").arg(upper_name);
 }
 
-// Files a new variable's name under the kind of pattern it makes, so that a substitution looks only at
-// the names that could match.
-TExpression::TPattern TExpression::Index_Pattern(int sequence, const QString& name)
+// What kind of pattern a variable's name makes, so that a substitution looks only at the names that
+// could match.
+TExpression::TPattern TExpression::Make_Pattern(const QString& name)
 {
     TPattern pattern;
     pattern.name_length = name.size();
@@ -70,23 +70,14 @@ TExpression::TPattern TExpression::Index_Pattern(int sequence, const QString& na
 
     // Names of word characters and points always form a valid pattern; compiling it waits until a
     // rule's text could contain the name, so loading thousands of parameters stays cheap.
-    if (word_only || (word_or_point && first_point > 0))
-    {
-        d_name_starts.set(upper_name.at(0).unicode());
-    }
     if (word_only)
     {
         pattern.kind = PATTERN_WORD;
-        d_word_names[upper_name].append(sequence);
     }
     else if (word_or_point && first_point > 0)
     {
         pattern.kind = PATTERN_DOTTED;
-        d_dotted_heads[upper_name.left(first_point)].append(sequence);
-        if (!d_dotted_head_lengths.contains(first_point))
-        {
-            d_dotted_head_lengths.append(first_point);
-        }
+        pattern.head_length = first_point;
     }
     else if (!QRegularExpression(Name_Pattern(upper_name)).isValid())
     {
@@ -95,7 +86,6 @@ TExpression::TPattern TExpression::Index_Pattern(int sequence, const QString& na
     else
     {
         pattern.kind = PATTERN_OTHER;
-        d_other_patterns.append(sequence);
     }
     // Values are written with digits, points, minus signs and parentheses only (and "inf" or "nan" in
     // small letters, which no upper-case name matches).
@@ -104,6 +94,57 @@ TExpression::TPattern TExpression::Index_Pattern(int sequence, const QString& na
         pattern.kind == PATTERN_OTHER ||
         !((first >= QLatin1Char('A') && first <= QLatin1Char('Z')) || first == QLatin1Char('_'));
     return pattern;
+}
+
+// Files a new variable's pattern under its kind: words by their upper-case name, dotted names by the text
+// in front of the first point, every other valid pattern in a list of its own.
+void TExpression::File_Pattern(int sequence)
+{
+    TPattern& pattern = d_patterns[static_cast<std::size_t>(sequence)];
+    switch (pattern.kind)
+    {
+    case PATTERN_WORD:
+        d_name_starts.set(pattern.upper_name.at(0).unicode());
+        pattern.next_same_key =
+            d_by_word.Insert(sequence, [this](int filed)
+                             { return QStringView(d_patterns[static_cast<std::size_t>(filed)].upper_name); });
+        break;
+    case PATTERN_DOTTED:
+        d_name_starts.set(pattern.upper_name.at(0).unicode());
+        pattern.next_same_key =
+            d_by_dotted_head.Insert(sequence,
+                                    [this](int filed)
+                                    {
+                                        const TPattern& dotted = d_patterns[static_cast<std::size_t>(filed)];
+                                        return QStringView(dotted.upper_name).left(dotted.head_length);
+                                    });
+        if (!d_dotted_head_lengths.contains(pattern.head_length))
+        {
+            d_dotted_head_lengths.append(pattern.head_length);
+        }
+        break;
+    case PATTERN_OTHER:
+        d_other_patterns.append(sequence);
+        break;
+    case PATTERN_INVALID:
+        break;
+    }
+}
+
+int TExpression::Find_Word(QStringView word) const
+{
+    return d_by_word.Find(word, [this](int filed)
+                          { return QStringView(d_patterns[static_cast<std::size_t>(filed)].upper_name); });
+}
+
+int TExpression::Find_Dotted_Head(QStringView head) const
+{
+    return d_by_dotted_head.Find(head,
+                                 [this](int filed)
+                                 {
+                                     const TPattern& dotted = d_patterns[static_cast<std::size_t>(filed)];
+                                     return QStringView(dotted.upper_name).left(dotted.head_length);
+                                 });
 }
 
 QString TExpression::Replacement_Text(double value)
@@ -141,14 +182,19 @@ bool TExpression::Table_Order_Before(int first_sequence, int second_sequence) co
 QVector<int> TExpression::Candidates(const QString& text, int after_sequence) const
 {
     QVector<int> candidates;
-    const auto take = [&](const QVector<int>& sequences)
+    const auto take = [&](int sequence)
     {
-        for (const int sequence : sequences)
+        if (after_sequence < 0 || Table_Order_Before(after_sequence, sequence))
         {
-            if (after_sequence < 0 || Table_Order_Before(after_sequence, sequence))
-            {
-                candidates.append(sequence);
-            }
+            candidates.append(sequence);
+        }
+    };
+    // A chain of the names filed under one word or head, from the last one filed.
+    const auto take_chain = [&](int sequence)
+    {
+        for (; sequence >= 0; sequence = d_patterns[static_cast<std::size_t>(sequence)].next_same_key)
+        {
+            take(sequence);
         }
     };
 
@@ -171,27 +217,21 @@ QVector<int> TExpression::Candidates(const QString& text, int after_sequence) co
             continue;
         }
         const int token_length = position - start;
-        const QString token = QString::fromRawData(text.constData() + start, token_length);
+        const QStringView token = QStringView(text).mid(start, token_length);
 
-        const auto word = d_word_names.constFind(token);
-        if (word != d_word_names.constEnd())
-        {
-            take(word.value());
-        }
+        take_chain(Find_Word(token));
         for (const int head_length : d_dotted_head_lengths)
         {
             if (head_length <= token_length)
             {
-                const auto dotted =
-                    d_dotted_heads.constFind(QString::fromRawData(text.constData() + start, head_length));
-                if (dotted != d_dotted_heads.constEnd())
-                {
-                    take(dotted.value());
-                }
+                take_chain(Find_Dotted_Head(token.left(head_length)));
             }
         }
     }
-    take(d_other_patterns);
+    for (const int sequence : d_other_patterns)
+    {
+        take(sequence);
+    }
 
     std::sort(candidates.begin(), candidates.end(),
               [this](int first, int second) { return Table_Order_Before(first, second); });

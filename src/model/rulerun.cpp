@@ -17,6 +17,7 @@ QString Value_Text(double value)
 
 TRuleRun::TRuleRun(const std::vector<TExpression::TVariable>& variables)
 {
+    d_expression.Reserve_Variables(static_cast<int>(variables.size()));
     for (const TExpression::TVariable& variable : variables)
     {
         d_expression.Add_Variable(variable);

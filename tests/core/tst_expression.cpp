@@ -47,6 +47,7 @@ private slots:
     void Names_Matching_Everywhere_Stop_Growing();
     void Same_Name_Replaces_Value_In_Place();
     void Empty_Name_Is_Refused();
+    void Lookup_By_Name_Is_Case_Sensitive_data();
     void Lookup_By_Name_Is_Case_Sensitive();
     void Negative_Value_Is_Substituted_In_Parentheses();
 };
@@ -412,15 +413,49 @@ void TExpressionTest::Empty_Name_Is_Refused()
     QCOMPARE(evaluator.Variable_Count(), 0);
 }
 
+void TExpressionTest::Lookup_By_Name_Is_Case_Sensitive_data()
+{
+    QTest::addColumn<int>("reserved");
+    QTest::newRow("nothing reserved") << 0;
+    QTest::newRow("fewer reserved than added") << 5;
+    QTest::newRow("room for all") << 1000;
+}
+
+// Keys, their elements and case twins, enough of them that the name index grows several times.
 void TExpressionTest::Lookup_By_Name_Is_Case_Sensitive()
 {
+    QFETCH(int, reserved);
+
     TExpression evaluator;
-    evaluator.Add_Variable(QStringLiteral("A"), 7.5);
-    bool ok = false;
-    QCOMPARE(evaluator.Variable_Value(QStringLiteral("A"), &ok), 7.5);
-    QVERIFY(ok);
-    QCOMPARE(evaluator.Variable_Value(QStringLiteral("a"), &ok), 0.0);
+    evaluator.Reserve_Variables(reserved);
+    QStringList names;
+    for (int key = 0; key < 60; ++key)
+    {
+        const QString base = QStringLiteral("Gain_%1").arg(key);
+        names << base << base.toUpper() << base + QStringLiteral(".1")
+              << base.toUpper() + QStringLiteral(".2");
+    }
+    for (int index = 0; index < names.size(); ++index)
+    {
+        QVERIFY(evaluator.Add_Variable(names.at(index), index + 0.5));
+    }
+    QCOMPARE(evaluator.Variable_Count(), names.size());
+    for (int index = 0; index < names.size(); ++index)
+    {
+        bool ok = false;
+        QCOMPARE(evaluator.Variable_Value(names.at(index), &ok), index + 0.5);
+        QVERIFY(ok);
+    }
+    bool ok = true;
+    QCOMPARE(evaluator.Variable_Value(QStringLiteral("gain_1"), &ok), 0.0);
     QVERIFY(!ok);
+    QCOMPARE(evaluator.Variable_Value(QStringLiteral("Gain_1.2"), &ok), 0.0);
+    QVERIFY(!ok);
+    // A case twin is its own record; in an expression, where case does not count, the one added first
+    // is the one written in.
+    bool valid = false;
+    QCOMPARE(evaluator.Evaluate(QStringLiteral("gain_2 + gain_2.2"), &valid), 8.5 + 11.5);
+    QVERIFY(valid);
 }
 
 void TExpressionTest::Negative_Value_Is_Substituted_In_Parentheses()
