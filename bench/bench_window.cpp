@@ -4,6 +4,7 @@
 // Each figure is the median of several runs and includes the events the action leaves behind (layout
 // and painting), as the user sees them.
 #include "benchfiles.h"
+#include "parameterlist.h"
 #include "parameters.h"
 #include "rules.h"
 #include "vantrel.h"
@@ -15,7 +16,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -110,13 +110,9 @@ bool Write_Rules(const QString& data_path, const QString& parameter_file, int ru
     return rules.Save_Rules();
 }
 
-void Select(QListWidget* list, const QString& key)
+void Select(TParameterList* list, const QString& key)
 {
-    const QList<QListWidgetItem*> items = list->findItems(key, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (items.size() == 1)
-    {
-        list->setCurrentItem(items.first());
-    }
+    list->setCurrentIndex(list->model()->index(list->Row(key), 0));
 }
 
 // Runs the actions on a file of `entry_count` parameters with a rule group of `rule_count` rules.
@@ -137,7 +133,7 @@ bool Measure(const QString& directory, int entry_count, int rule_count)
     TVantrel window;
     window.show();
     QApplication::processEvents();
-    QListWidget* list = window.findChild<QListWidget*>(QStringLiteral("parameter_list"));
+    TParameterList* list = window.findChild<TParameterList*>(QStringLiteral("parameter_list"));
     QLineEdit* search = window.findChild<QLineEdit*>(QStringLiteral("search_edit"));
     QComboBox* groups = window.findChild<QComboBox*>(QStringLiteral("rule_group_combo"));
     QAbstractButton* execute = window.findChild<QAbstractButton*>(QStringLiteral("execute_button"));

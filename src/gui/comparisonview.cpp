@@ -10,7 +10,6 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
-#include <QListWidgetItem>
 #include <QPainter>
 #include <QPixmap>
 #include <QStringMatcher>
@@ -343,23 +342,20 @@ bool TComparisonView::Is_Listed(const QString& key) const
     return !Is_Listing() || !d_differences_only_check->isChecked() || Differs(Key_Match(key));
 }
 
-void TComparisonView::Mark_Item(QListWidgetItem* item, const QString& tool_tip) const
+void TComparisonView::Mark_Entry(const QString& key, TParameterList::TEntryMarks* marks) const
 {
-    const TMatch match = Is_Listing() ? Key_Match(item->text()) : TParameterComparison::MATCH_NONE;
-    if (match != TParameterComparison::MATCH_NONE || !item->icon().isNull())
+    const TMatch match = Is_Listing() ? Key_Match(key) : TParameterComparison::MATCH_NONE;
+    if (match == TParameterComparison::MATCH_NONE)
     {
-        item->setIcon(Match_Icon(match));
+        return;
     }
-    const QString match_text = Match_Text(match);
-    item->setToolTip(tool_tip.isEmpty() || match_text.isEmpty()
-                         ? QString(tool_tip + match_text)
-                         : QString(tool_tip + QLatin1Char('\n') + match_text));
-    if (match == TParameterComparison::MATCH_ONLY_B)
+    marks->icon = Match_Icon(match);
+    if (!marks->tool_tip.isEmpty())
     {
-        QFont font = item->font();
-        font.setItalic(true);
-        item->setFont(font);
+        marks->tool_tip += QLatin1Char('\n');
     }
+    marks->tool_tip += Match_Text(match);
+    marks->italic = match == TParameterComparison::MATCH_ONLY_B;
 }
 
 const TParameters* TComparisonView::Reference() const

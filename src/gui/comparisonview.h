@@ -1,6 +1,7 @@
 #pragma once
 
 #include "parametercomparison.h"
+#include "parameterlist.h"
 #include "parameters.h"
 
 #include <QHash>
@@ -12,7 +13,6 @@ class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QListWidgetItem;
 class QTableWidget;
 class QWidget;
 class TEditHistory;
@@ -54,9 +54,9 @@ public:
     void Filter_Keys(QStringList* keys, const QString& filter, bool changed_only) const;
     // False for a key "Differences only" leaves out.
     bool Is_Listed(const QString& key) const;
-    // Marks a list entry with how its key stands against the reference; the tool tip gives the
-    // reasons, after the one passed in.
-    void Mark_Item(QListWidgetItem* item, const QString& tool_tip) const;
+    // Adds to a list entry's marks how its key stands against the reference: a sign, the reason
+    // after any tool tip already there, and italics for a key only the reference holds.
+    void Mark_Entry(const QString& key, TParameterList::TEntryMarks* marks) const;
     bool Is_Listing() const;
 
     // The reference list while a comparison runs, else null.

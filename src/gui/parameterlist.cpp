@@ -2,32 +2,153 @@
 
 #include "parameters.h"
 
+#include <QAbstractListModel>
+#include <QFont>
+#include <QItemSelectionModel>
+
 #include <limits>
+#include <utility>
+
+// The listed keys, read by the view row by row as it draws them.
+class TParameterList::TKeyModel : public QAbstractListModel
+{
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : d_keys.size();
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= d_keys.size())
+        {
+            return QVariant();
+        }
+        const QString& key = d_keys.at(index.row());
+        switch (role)
+        {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return key;
+        case Qt::FontRole:
+        {
+            const TEntryMarks marks = Marks(key);
+            if (!marks.bold && !marks.italic)
+            {
+                return QVariant();
+            }
+            // Only weight and slant are set: the view's own font gives the rest.
+            QFont font;
+            font.setBold(marks.bold);
+            font.setItalic(marks.italic);
+            return font;
+        }
+        case Qt::DecorationRole:
+        {
+            const QIcon icon = Marks(key).icon;
+            return icon.isNull() ? QVariant() : QVariant(icon);
+        }
+        case Qt::ToolTipRole:
+        {
+            const QString tool_tip = Marks(key).tool_tip;
+            return tool_tip.isEmpty() ? QVariant() : QVariant(tool_tip);
+        }
+        default:
+            return QVariant();
+        }
+    }
+
+    void Set_Keys(QStringList keys)
+    {
+        beginResetModel();
+        d_keys = std::move(keys);
+        endResetModel();
+    }
+
+    void Key_Changed(int row)
+    {
+        const QModelIndex changed = index(row);
+        emit dataChanged(changed, changed, {Qt::FontRole, Qt::DecorationRole, Qt::ToolTipRole});
+    }
+
+    const QStringList& Keys() const
+    {
+        return d_keys;
+    }
+
+    TMarker d_marker;
+
+private:
+    TEntryMarks Marks(const QString& key) const
+    {
+        return d_marker ? d_marker(key) : TEntryMarks();
+    }
+
+    QStringList d_keys;
+};
 
 TParameterList::TParameterList(const TParameters* parameters, QWidget* parent)
-    : QListWidget(parent), d_parameters(parameters)
+    : QListView(parent), d_parameters(parameters), d_model(new TKeyModel(this))
 {
+    // Every entry is one line of one font size: the view places entries without measuring each one.
     setUniformItemSizes(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setModel(d_model);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &TParameterList::Selection_Changed);
+}
+
+void TParameterList::Set_Marker(TMarker marker)
+{
+    d_model->d_marker = std::move(marker);
+}
+
+void TParameterList::Set_Keys(QStringList keys)
+{
+    d_model->Set_Keys(std::move(keys));
+}
+
+void TParameterList::Clear()
+{
+    Set_Keys(QStringList());
+}
+
+int TParameterList::Count() const
+{
+    return d_model->Keys().size();
+}
+
+QString TParameterList::Key(int row) const
+{
+    return d_model->Keys().value(row);
 }
 
 int TParameterList::Order(int row) const
 {
-    const int index = d_parameters->Parameter_Index(item(row)->text());
+    const int index = d_parameters->Parameter_Index(d_model->Keys().at(row));
     return index < 0 ? std::numeric_limits<int>::max() : index;
 }
 
-QListWidgetItem* TParameterList::Item(const QString& key) const
+int TParameterList::Row(const QString& key) const
 {
+    const QStringList& keys = d_model->Keys();
     const int index = d_parameters->Parameter_Index(key);
     if (index < 0)
     {
         // A key of the reference alone: those are few and listed last.
-        const QList<QListWidgetItem*> items = findItems(key, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        return items.isEmpty() ? nullptr : items.first();
+        for (int row = keys.size() - 1; row >= 0 && Order(row) == std::numeric_limits<int>::max(); --row)
+        {
+            if (keys.at(row) == key)
+            {
+                return row;
+            }
+        }
+        return -1;
     }
     // The loaded keys are listed in list order.
     int first = 0;
-    int end = count();
+    int end = keys.size();
     while (first < end)
     {
         const int middle = first + (end - first) / 2;
@@ -40,5 +161,38 @@ QListWidgetItem* TParameterList::Item(const QString& key) const
             end = middle;
         }
     }
-    return first < count() && Order(first) == index ? item(first) : nullptr;
+    return first < keys.size() && Order(first) == index ? first : -1;
+}
+
+bool TParameterList::Selected_Key(QString* key) const
+{
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    if (selected.size() != 1)
+    {
+        return false;
+    }
+    *key = Key(selected.first().row());
+    return true;
+}
+
+bool TParameterList::Select_Key(const QString& key)
+{
+    const int row = Row(key);
+    if (row < 0)
+    {
+        return false;
+    }
+    const QModelIndex entry = d_model->index(row);
+    selectionModel()->setCurrentIndex(entry, QItemSelectionModel::ClearAndSelect);
+    scrollTo(entry);
+    return true;
+}
+
+void TParameterList::Key_Changed(const QString& key)
+{
+    const int row = Row(key);
+    if (row >= 0)
+    {
+        d_model->Key_Changed(row);
+    }
 }

@@ -1,26 +1,62 @@
 #pragma once
 
-#include <QListWidget>
+#include <QIcon>
+#include <QListView>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class TParameters;
 
 // The list of parameter keys: the keys of the loaded list in list order, as far as the filters let them
-// through, then keys only a reference file holds. All entries are one line of one font size, so the view
-// lays out a list of any length without measuring each entry.
-class TParameterList : public QListWidget
+// through, then keys only a reference file holds. The keys sit in a model of their own, so a list of
+// 100,000 parameters is filled, narrowed and widened at the cost of handing over the key list: the view
+// lays out and draws only the entries on screen, and an entry's marks are read when it is drawn.
+class TParameterList : public QListView
 {
     Q_OBJECT
 
 public:
+    // How an entry is drawn beyond its key.
+    struct TEntryMarks
+    {
+        bool bold = false;
+        bool italic = false;
+        QIcon icon;
+        QString tool_tip;
+    };
+    using TMarker = std::function<TEntryMarks(const QString& key)>;
+
     // The list shows keys of `parameters`, which outlives it.
     explicit TParameterList(const TParameters* parameters, QWidget* parent = nullptr);
 
-    // The entry of a key, or null when it is not listed; found by halving the list, not by reading it.
-    QListWidgetItem* Item(const QString& key) const;
+    // Gives the marks of the entries on show; asked again for an entry when it is drawn anew.
+    void Set_Marker(TMarker marker);
+    // Lists these keys, in this order, with nothing selected.
+    void Set_Keys(QStringList keys);
+    void Clear();
+
+    int Count() const;
+    QString Key(int row) const;
+    // The row of a key, or -1 when it is not listed; found by halving the list, not by reading it.
+    int Row(const QString& key) const;
+    // False when no entry is selected; a key of a record may itself be empty.
+    bool Selected_Key(QString* key) const;
+    // Selects the entry of a key and makes it current; false when the key is not listed.
+    bool Select_Key(const QString& key);
+    // The marks of a key changed: its entry is drawn anew if it is on show.
+    void Key_Changed(const QString& key);
+
+signals:
+    void Selection_Changed();
 
 private:
+    class TKeyModel;
+
     // The place of a row's key in the loaded list; keys the list does not hold come after all others.
     int Order(int row) const;
 
     const TParameters* d_parameters;
+    TKeyModel* d_model;
 };

@@ -139,7 +139,7 @@ void TVantrel::Open_Parameter_File(const QString& path)
     d_recent_files->Add(path);
     d_rules_pane->Set_Parameter_File(path);
 
-    d_parameter_list->clear();
+    d_parameter_list->Clear();
     Parameter_Selection_Changed();
     d_search_edit->clear();
     d_selected_parameter.clear();
@@ -161,9 +161,9 @@ void TVantrel::Recent_File_Vanished(const QString& path)
 
 void TVantrel::Reset_View()
 {
-    d_parameter_list->clear();
-    // Emptying the list does not always report a selection change; the detail pane must not keep
-    // showing a parameter that is no longer loaded.
+    d_parameter_list->Clear();
+    // Emptying the list does not report a selection change; the detail pane must not keep showing a
+    // parameter that is no longer loaded.
     Parameter_Selection_Changed();
     d_search_edit->clear();
     d_selected_parameter.clear();
@@ -230,8 +230,8 @@ void TVantrel::Use_Reference_Value()
 
 void TVantrel::Parameter_Selection_Changed()
 {
-    const QList<QListWidgetItem*> selected = d_parameter_list->selectedItems();
-    if (selected.size() != 1)
+    QString selected_key;
+    if (!d_parameter_list->Selected_Key(&selected_key))
     {
         d_selected_parameter.clear();
         d_edit_history->Set_Selected(QString());
@@ -242,7 +242,7 @@ void TVantrel::Parameter_Selection_Changed()
         return;
     }
 
-    d_selected_parameter = selected.first()->text();
+    d_selected_parameter = selected_key;
     d_edit_history->Set_Selected(d_selected_parameter);
     d_comparison->Show_Parameter(d_selected_parameter);
 
@@ -350,16 +350,16 @@ void TVantrel::Parameter_Edited(const QString& key)
     d_variables_text->Update_Parameter(key);
     Update_Changed_Count();
     d_comparison->Compare_Key(key);
-    QListWidgetItem* item = d_parameter_list->Item(key);
-    if (item)
+    const bool on_list = d_parameter_list->Row(key) >= 0;
+    if (on_list)
     {
-        Mark_Item(item);
+        d_parameter_list->Key_Changed(key);
     }
     // An undo or a redo can move a key into or out of what the filters let through.
     const bool listed = (!d_changed_only_check->isChecked() || d_parameters.Get_Parameter(key).changed) &&
                         d_comparison->Is_Listed(key) &&
                         key.contains(d_search_edit->text(), Qt::CaseInsensitive);
-    if (listed == !item)
+    if (listed != on_list)
     {
         Search_Changed(d_search_edit->text());
     }
@@ -370,18 +370,17 @@ void TVantrel::Parameter_Edited(const QString& key)
     }
 }
 
-void TVantrel::Mark_Item(QListWidgetItem* item)
+TParameterList::TEntryMarks TVantrel::Entry_Marks(const QString& key) const
 {
-    const TParameters::TParameter* parameter = d_parameters.Find_Parameter(item->text());
-    const bool changed = parameter && parameter->changed;
-    // An entry is only touched where its mark changes: every touch is announced to the list's view.
-    if (item->font().bold() != changed)
+    TParameterList::TEntryMarks marks;
+    const TParameters::TParameter* parameter = d_parameters.Find_Parameter(key);
+    marks.bold = parameter && parameter->changed;
+    if (marks.bold)
     {
-        QFont font = item->font();
-        font.setBold(changed);
-        item->setFont(font);
+        marks.tool_tip = QStringLiteral("Changed since loading");
     }
-    d_comparison->Mark_Item(item, changed ? QStringLiteral("Changed since loading") : QString());
+    d_comparison->Mark_Entry(key, &marks);
+    return marks;
 }
 
 void TVantrel::Update_Changed_Count()
@@ -403,17 +402,7 @@ void TVantrel::Fill_List(const QString& filter)
                    keys.end());
     }
     d_comparison->Filter_Keys(&keys, filter, changed_only);
-    d_parameter_list->addItems(keys);
-    if (d_parameters.Changed_Count() > 0 || d_comparison->Is_Listing())
-    {
-        // The new entries are laid out on the next turn of the event loop, with their marks: the
-        // marks need not be announced to the view one entry at a time.
-        const QSignalBlocker blocker(d_parameter_list->model());
-        for (int row = 0; row < d_parameter_list->count(); ++row)
-        {
-            Mark_Item(d_parameter_list->item(row));
-        }
-    }
+    d_parameter_list->Set_Keys(std::move(keys));
     Update_Changed_Count();
 }
 
@@ -446,20 +435,12 @@ void TVantrel::Search_Changed(const QString& text)
 {
     const QString kept_key = d_selected_parameter;
 
-    d_parameter_list->clear();
+    d_parameter_list->Clear();
     Parameter_Selection_Changed();
     Fill_List(text);
 
     // An empty key means nothing was on show; it must not pick a record whose key happens to be empty.
-    const QList<QListWidgetItem*> matches =
-        kept_key.isEmpty() ? QList<QListWidgetItem*>()
-                           : d_parameter_list->findItems(kept_key, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (matches.size() == 1)
-    {
-        d_parameter_list->setCurrentItem(matches.first());
-        matches.first()->setSelected(true);
-    }
-    else
+    if (kept_key.isEmpty() || !d_parameter_list->Select_Key(kept_key))
     {
         d_selected_parameter.clear();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "parameterlist.h"
 #include "parameters.h"
 #include "rules.h"
 #include "windowsettings.h"
@@ -11,7 +12,6 @@
 
 class QAction;
 class QCheckBox;
-class QListWidgetItem;
 class TEditHistory;
 class QCloseEvent;
 class QDockWidget;
@@ -29,7 +29,6 @@ class TBitfieldWidget;
 class TComparisonView;
 class TExportOptionsDialog;
 class TMessageBox;
-class TParameterList;
 class TRecentFiles;
 class TRulesPane;
 class TValuesWidget;
@@ -104,7 +103,8 @@ private:
     void Finish_Edit_In_Progress();
     void Parameter_Edited(const QString& key);
     void Show_Title(const TParameters::TParameter& parameter);
-    void Mark_Item(QListWidgetItem* item);
+    // How the list draws a key: bold when changed, with its standing against a reference.
+    TParameterList::TEntryMarks Entry_Marks(const QString& key) const;
     void Update_Changed_Count();
     // Fills the list with the keys that pass the search text, "Changed only" and "Differences only".
     void Fill_List(const QString& filter);

@@ -23,7 +23,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -279,7 +278,7 @@ void TVantrel::Create_List_Side()
     d_parameter_list = new TParameterList(&d_parameters, list_side);
     d_parameter_list->setObjectName(QStringLiteral("parameter_list"));
     d_parameter_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    d_parameter_list->setSortingEnabled(false);
+    d_parameter_list->Set_Marker([this](const QString& key) { return Entry_Marks(key); });
     list_layout->addWidget(d_parameter_list, 3, 0, 1, 2);
 
     d_variables_text = new TVariablesPane(&d_parameters, list_side);
@@ -365,8 +364,7 @@ void TVantrel::Make_Connections()
     connect(d_import_rules_action, &QAction::triggered, this, &TVantrel::Import_Rules);
     connect(d_export_rule_group_action, &QAction::triggered, this, &TVantrel::Export_Rule_Group);
     connect(d_save_report_action, &QAction::triggered, this, &TVantrel::Save_Report);
-    connect(d_parameter_list, &QListWidget::itemSelectionChanged, this,
-            &TVantrel::Parameter_Selection_Changed);
+    connect(d_parameter_list, &TParameterList::Selection_Changed, this, &TVantrel::Parameter_Selection_Changed);
     connect(d_search_edit, &QLineEdit::textEdited, this, &TVantrel::Search_Changed);
     connect(d_changed_only_check, &QCheckBox::toggled, this,
             [this]() { Search_Changed(d_search_edit->text()); });

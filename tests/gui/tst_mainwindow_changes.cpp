@@ -79,13 +79,13 @@ private slots:
         QVERIFY(undo->isEnabled());
         QCOMPARE(undo->text(), QStringLiteral("Undo edit of %1").arg(key));
         QCOMPARE(Label(*window), QStringLiteral("1 changed"));
-        QVERIFY(Item(*window, key)->font().bold());
+        QVERIFY(Entry_Bold(List(*window), key));
 
         // Undone to the loaded value, the parameter is unchanged again and leaves a changed-only export.
         undo->trigger();
         QCOMPARE(Value(*window, key, index), loaded);
         QVERIFY(!TVantrelTestAccess::Parameters(*window).Get_Parameter(key).changed);
-        QVERIFY(!Item(*window, key)->font().bold());
+        QVERIFY(!Entry_Bold(List(*window), key));
         QCOMPARE(Label(*window), QStringLiteral("0 changed"));
         QVERIFY(!undo->isEnabled());
         QCOMPARE(redo->text(), QStringLiteral("Redo edit of %1").arg(key));
@@ -206,7 +206,7 @@ private slots:
         auto window = Open();
         Compare(*window);
         TParameters& parameters = TVantrelTestAccess::Parameters(*window);
-        QCOMPARE(Item(*window, key)->toolTip(), mark);
+        QCOMPARE(Entry_Tool_Tip(List(*window), key), mark);
         QVERIFY(Select_Key(List(*window), key));
         QVERIFY(window->findChild<QWidget*>(QStringLiteral("reference_box"))->isVisibleTo(window.get()));
         QAction* use = window->findChild<QAction*>(QStringLiteral("use_reference_action"));
@@ -230,7 +230,7 @@ private slots:
         const QString loaded = Values(*window, key);
         use->trigger();
         QCOMPARE(Values(*window, key), taken);
-        QCOMPARE(Item(*window, key)->toolTip(),
+        QCOMPARE(Entry_Tool_Tip(List(*window), key),
                  QStringLiteral("Changed since loading\nSame values in the reference"));
         QAction* undo = window->findChild<QAction*>(QStringLiteral("undo_action"));
         QCOMPARE(undo->text(), QStringLiteral("Undo reference value of %1").arg(key));
@@ -238,7 +238,7 @@ private slots:
         undo->trigger();
         QCOMPARE(Values(*window, key), loaded);
         QVERIFY(!undo->isEnabled());
-        QCOMPARE(Item(*window, key)->toolTip(), mark);
+        QCOMPARE(Entry_Tool_Tip(List(*window), key), mark);
         QVERIFY(use->isEnabled());
     }
 
@@ -340,22 +340,22 @@ private slots:
         differences_only->setChecked(true);
         window->open_answers << Write_In(d_files, QStringLiteral("settings.xml"), Settings_File_Content());
         window->findChild<QAction*>(QStringLiteral("open_action"))->trigger();
-        QCOMPARE(Item(*window, QStringLiteral("DEA_TAPS"))->toolTip(),
+        QCOMPARE(Entry_Tool_Tip(List(*window), QStringLiteral("DEA_TAPS")),
                  QStringLiteral("Other values in the reference"));
-        QCOMPARE(Item(*window, QStringLiteral("EXAMPLE_TEXT"))->toolTip(),
+        QCOMPARE(Entry_Tool_Tip(List(*window), QStringLiteral("EXAMPLE_TEXT")),
                  QStringLiteral("Not in the reference"));
-        QCOMPARE(List(*window)->count(), 3 + 5); // the loaded keys and the reference's others
+        QCOMPARE(List(*window)->Count(), 3 + 5); // the loaded keys and the reference's others
 
         // Without a loaded list nothing is compared or listed, whatever the search.
         TMessageBox::Queue_Answer(QMessageBox::Yes);
         window->findChild<QAction*>(QStringLiteral("new_action"))->trigger();
         QLineEdit* search = window->findChild<QLineEdit*>(QStringLiteral("search_edit"));
         emit search->textEdited(QString());
-        QCOMPARE(List(*window)->count(), 0);
+        QCOMPARE(List(*window)->Count(), 0);
 
         window->open_answers << Write_In(d_files, QStringLiteral("again.asc"), Constants_File());
         window->findChild<QAction*>(QStringLiteral("open_action"))->trigger();
-        QCOMPARE(List(*window)->count(), 7);
+        QCOMPARE(List(*window)->Count(), 7);
         QAction* clear = window->findChild<QAction*>(QStringLiteral("clear_compare_action"));
         QVERIFY(clear->isEnabled());
         clear->trigger();
@@ -394,9 +394,9 @@ private:
     static QStringList Tool_Tips(TVantrel& window)
     {
         QStringList tips;
-        for (int row = 0; row < List(window)->count(); ++row)
+        for (int row = 0; row < List(window)->Count(); ++row)
         {
-            tips << List(window)->item(row)->toolTip();
+            tips << List(window)->model()->index(row, 0).data(Qt::ToolTipRole).toString();
         }
         return tips;
     }
@@ -407,14 +407,9 @@ private:
             TParameterComparison::Values_Of(TVantrelTestAccess::Parameters(window).Get_Parameter(key)));
     }
 
-    static QListWidget* List(TVantrel& window)
+    static TParameterList* List(TVantrel& window)
     {
-        return window.findChild<QListWidget*>(QStringLiteral("parameter_list"));
-    }
-
-    static QListWidgetItem* Item(TVantrel& window, const QString& key)
-    {
-        return List(window)->findItems(key, Qt::MatchExactly | Qt::MatchCaseSensitive).value(0);
+        return Parameter_List(&window);
     }
 
     static QLineEdit* Field(TVantrel& window, int index)

@@ -185,7 +185,7 @@ void TMainWindowDetailTest::Title_And_Editor()
     auto window = xml ? Open(QStringLiteral("detail.xml"), Settings_File_Content())
                       : Open(QStringLiteral("detail.asc"), Constants_File());
     QVERIFY(window);
-    QListWidget* list = window->findChild<QListWidget*>(QStringLiteral("parameter_list"));
+    TParameterList* list = Parameter_List(window.get());
     QVERIFY(Select_Key(list, key));
 
     QCOMPARE(window->findChild<QLabel*>(QStringLiteral("title_label"))->text(), title);
@@ -260,7 +260,7 @@ void TMainWindowDetailTest::Value_Edit()
     auto window = xml ? Open(QStringLiteral("edit.xml"), Settings_File_Content())
                       : Open(QStringLiteral("edit.asc"), Constants_File());
     QVERIFY(window);
-    QVERIFY(Select_Key(window->findChild<QListWidget*>(QStringLiteral("parameter_list")), key));
+    QVERIFY(Select_Key(Parameter_List(window.get()), key));
     const QString title = window->findChild<QLabel*>(QStringLiteral("title_label"))->text();
 
     Finish_Edit(Editor_Field(*window, key, index), text);
@@ -322,7 +322,7 @@ void TMainWindowDetailTest::Second_Edit_Keeps_First_Originals()
 {
     auto window = Open(QStringLiteral("twice.asc"), Constants_File());
     QVERIFY(window);
-    QVERIFY(Select_Key(window->findChild<QListWidget*>(QStringLiteral("parameter_list")),
+    QVERIFY(Select_Key(Parameter_List(window.get()),
                        QStringLiteral("DEA_TAPS")));
 
     Finish_Edit(Value_Edit_Field(*window, 0), QStringLiteral("9"));
@@ -339,7 +339,7 @@ void TMainWindowDetailTest::Bit_Pattern_Edit()
 {
     auto window = Open(QStringLiteral("bits.asc"), Constants_File());
     QVERIFY(window);
-    QVERIFY(Select_Key(window->findChild<QListWidget*>(QStringLiteral("parameter_list")),
+    QVERIFY(Select_Key(Parameter_List(window.get()),
                        QStringLiteral("CMMCONFG")));
 
     QWidget* bitfield = window->findChild<QWidget*>(QStringLiteral("bitfield_widget"));
@@ -401,7 +401,7 @@ void TMainWindowDetailTest::Refused_Text()
 
     auto window = Open(QStringLiteral("refuse.asc"), Constants_File());
     QVERIFY(window);
-    QVERIFY(Select_Key(window->findChild<QListWidget*>(QStringLiteral("parameter_list")), key));
+    QVERIFY(Select_Key(Parameter_List(window.get()), key));
     const TParameters::TParameter before = TVantrelTestAccess::Parameters(*window).Get_Parameter(key);
     QLineEdit* field = Editor_Field(*window, key, 0);
 
@@ -455,7 +455,7 @@ void TMainWindowDetailTest::Unaltered_Field_Is_No_Change()
         planted.double_values = {stored};
         parameters.Update_Parameter(planted);
     }
-    QVERIFY(Select_Key(window->findChild<QListWidget*>(QStringLiteral("parameter_list")), key));
+    QVERIFY(Select_Key(Parameter_List(window.get()), key));
 
     QLineEdit* field = Value_Edit_Field(*window, 0);
     Finish_Edit(field, field->text());
@@ -514,7 +514,7 @@ void TMainWindowDetailTest::Command_Finishes_Edit_In_Progress()
 
     auto window = Open(QStringLiteral("finish.asc"), Constants_File());
     QVERIFY(window);
-    QVERIFY(Select_Key(window->findChild<QListWidget*>(QStringLiteral("parameter_list")), key));
+    QVERIFY(Select_Key(Parameter_List(window.get()), key));
 
     // Typed but not finished: the field still has the focus when the command starts.
     QLineEdit* field = Editor_Field(*window, key, 0);
@@ -546,7 +546,7 @@ void TMainWindowDetailTest::Reselecting_Shows_Edited_Values()
 {
     auto window = Open(QStringLiteral("again.asc"), Constants_File());
     QVERIFY(window);
-    QListWidget* list = window->findChild<QListWidget*>(QStringLiteral("parameter_list"));
+    TParameterList* list = Parameter_List(window.get());
     QVERIFY(Select_Key(list, QStringLiteral("AX_LIMIT")));
     Finish_Edit(Value_Edit_Field(*window, 4), QStringLiteral("50"));
 
@@ -562,12 +562,12 @@ void TMainWindowDetailTest::Emptying_The_List_Shows_The_Empty_Page()
 {
     auto window = Open(QStringLiteral("empty.asc"), Constants_File());
     QVERIFY(window);
-    QListWidget* list = window->findChild<QListWidget*>(QStringLiteral("parameter_list"));
+    TParameterList* list = Parameter_List(window.get());
     QVERIFY(Select_Key(list, QStringLiteral("TTP_DECL")));
 
     // A search matching nothing empties the list.
     QTest::keyClicks(window->findChild<QLineEdit*>(QStringLiteral("search_edit")), QStringLiteral("nothing"));
-    QCOMPARE(list->count(), 0);
+    QCOMPARE(list->Count(), 0);
     QVERIFY(window->findChild<QLabel*>(QStringLiteral("title_label"))->text().isEmpty());
     QVERIFY(window->findChild<QLabel*>(QStringLiteral("description_label"))->text().isEmpty());
     QCOMPARE(
@@ -591,8 +591,8 @@ void TMainWindowDetailTest::Record_Without_Type_Shows_The_Empty_Page()
     untyped.number = 5;
     untyped.integer_values = {77};
     QVERIFY(TVantrelTestAccess::Parameters(*window).Add_Parameter(untyped));
-    QListWidget* list = window->findChild<QListWidget*>(QStringLiteral("parameter_list"));
-    list->addItem(untyped.key);
+    TParameterList* list = Parameter_List(window.get());
+    list->Set_Keys(TVantrelTestAccess::Parameters(*window).Get_Parameter_List(QString()));
 
     QVERIFY(Select_Key(list, QStringLiteral("DEA_TAPS")));
     QStackedWidget* stack = window->findChild<QStackedWidget*>(QStringLiteral("editor_stack"));
@@ -625,8 +625,8 @@ void TMainWindowDetailTest::Names_And_Descriptions_Are_Plain_Text()
     marked_up.type = TParameters::TYPE_INTEGER;
     marked_up.integer_values = {1};
     QVERIFY(TVantrelTestAccess::Parameters(*window).Add_Parameter(marked_up));
-    QListWidget* list = window->findChild<QListWidget*>(QStringLiteral("parameter_list"));
-    list->addItem(marked_up.key);
+    TParameterList* list = Parameter_List(window.get());
+    list->Set_Keys(TVantrelTestAccess::Parameters(*window).Get_Parameter_List(QString()));
     QVERIFY(Select_Key(list, marked_up.key));
 
     QLabel* title = window->findChild<QLabel*>(QStringLiteral("title_label"));
@@ -657,7 +657,7 @@ void TMainWindowDetailTest::Window_Shortcut_Wins_Over_Text_Field()
     window->show();
     QApplication::setActiveWindow(window.get());
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    QVERIFY(Select_Key(window->findChild<QListWidget*>(QStringLiteral("parameter_list")),
+    QVERIFY(Select_Key(Parameter_List(window.get()),
                        QStringLiteral("DEA_TAPS")));
     QLineEdit* edit = window->findChild<QLineEdit*>(field);
     // Under the X11 key scheme a line edit claims Ctrl+E (end of line) and other Ctrl keys before any
@@ -710,7 +710,7 @@ void TMainWindowDetailTest::Long_Parameter_Fits_The_Screen()
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     const QSize size = window->size();
-    QListWidget* list = window->findChild<QListWidget*>(QStringLiteral("parameter_list"));
+    TParameterList* list = Parameter_List(window.get());
 
     QVERIFY(Select_Key(list, key));
     QTest::qWait(20);
@@ -742,7 +742,7 @@ void TMainWindowDetailTest::Tab_Goes_To_The_Next_Value()
 {
     std::unique_ptr<TTestWindow> window = Open(QStringLiteral("long.xml"), Long_Parameters_File());
     QVERIFY(window);
-    QVERIFY(Select_Key(window->findChild<QListWidget*>(QStringLiteral("parameter_list")),
+    QVERIFY(Select_Key(Parameter_List(window.get()),
                        QStringLiteral("ARRAY_60")));
 
     for (int index = 0; index + 1 < 60; ++index)
@@ -796,7 +796,7 @@ void TMainWindowDetailTest::Variable_Pane_Keeps_Its_Place()
     QVERIFY(window);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    QVERIFY(Select_Key(window->findChild<QListWidget*>(QStringLiteral("parameter_list")), key));
+    QVERIFY(Select_Key(Parameter_List(window.get()), key));
     if (command != QLatin1String("edit"))
     {
         Finish_Edit(Value_Edit_Field(*window, 0), QStringLiteral("7"));

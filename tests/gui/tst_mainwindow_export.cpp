@@ -194,7 +194,7 @@ void TMainWindowExportTest::Failed_Export_Shows_The_Error()
 {
     auto window = Open_Window();
     QVERIFY(window);
-    const int count = window->findChild<QListWidget*>(QStringLiteral("parameter_list"))->count();
+    const int count = Parameter_List(window.get())->Count();
     const QString target = d_files.filePath(QStringLiteral("no such directory/report.txt"));
     window->save_answers << target;
 
@@ -210,7 +210,7 @@ void TMainWindowExportTest::Failed_Export_Shows_The_Error()
     QVERIFY(!error.isEmpty());
     QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("ERR:  %1").arg(error));
     QVERIFY(!QFileInfo::exists(target));
-    QCOMPARE(window->findChild<QListWidget*>(QStringLiteral("parameter_list"))->count(), count);
+    QCOMPARE(Parameter_List(window.get())->Count(), count);
 }
 
 void TMainWindowExportTest::Options_Kept_And_Stored_At_Close()

@@ -47,7 +47,7 @@ private slots:
 private:
     struct TWidgets
     {
-        QListWidget* list = nullptr;
+        TParameterList* list = nullptr;
         QLineEdit* search = nullptr;
         QPlainTextEdit* variables = nullptr;
         QPlainTextEdit* rules = nullptr;
@@ -74,7 +74,7 @@ void TMainWindowFilesTest::init()
 TMainWindowFilesTest::TWidgets TMainWindowFilesTest::Widgets(TVantrel& window)
 {
     TWidgets widgets;
-    widgets.list = window.findChild<QListWidget*>(QStringLiteral("parameter_list"));
+    widgets.list = Parameter_List(&window);
     widgets.search = window.findChild<QLineEdit*>(QStringLiteral("search_edit"));
     widgets.variables = window.findChild<QPlainTextEdit*>(QStringLiteral("variables_text"));
     widgets.rules = window.findChild<QPlainTextEdit*>(QStringLiteral("rules_text"));
@@ -121,7 +121,7 @@ void TMainWindowFilesTest::Cancelled_Open_Changes_Nothing()
     widgets.open_action->trigger();
     QCOMPARE(window.open_asks, 1);
     QCOMPARE(widgets.status->currentMessage(), QStringLiteral("earlier message"));
-    QCOMPARE(widgets.list->count(), 0);
+    QCOMPARE(widgets.list->Count(), 0);
     QVERIFY(!widgets.new_action->isEnabled());
 }
 
@@ -196,7 +196,7 @@ void TMainWindowFilesTest::Failed_Open_Empties_The_Window()
     const QString message = widgets.status->currentMessage();
     QCOMPARE(message, QStringLiteral("ERR:  %1").arg(TVantrelTestAccess::Parameters(window).Last_Error()));
     QVERIFY2(message.contains(expected_error), qPrintable(message));
-    QCOMPARE(widgets.list->count(), 0);
+    QCOMPARE(widgets.list->Count(), 0);
     QVERIFY(widgets.variables->toPlainText().isEmpty());
     QVERIFY(widgets.title->text().isEmpty());
     QCOMPARE(widgets.stack->currentWidget()->objectName(), QStringLiteral("empty_page"));
@@ -301,11 +301,10 @@ void TMainWindowFilesTest::Search_Keeps_Selection()
 
     QTest::keyClicks(widgets.search, text);
 
-    const QList<QListWidgetItem*> selected = widgets.list->selectedItems();
+    const QStringList selected = Selected_Keys(widgets.list);
     if (kept)
     {
-        QCOMPARE(selected.size(), 1);
-        QCOMPARE(selected.first()->text(), QStringLiteral("AX_LIMIT"));
+        QCOMPARE(selected, QStringList{QStringLiteral("AX_LIMIT")});
         QCOMPARE(widgets.title->text(), title);
         QCOMPARE(widgets.stack->currentWidget()->objectName(), QStringLiteral("values_widget"));
     }
@@ -318,7 +317,7 @@ void TMainWindowFilesTest::Search_Keeps_Selection()
         // Nothing is on show now, so widening the search again selects nothing.
         widgets.search->selectAll();
         QTest::keyClick(widgets.search, Qt::Key_Backspace);
-        QVERIFY(widgets.list->selectedItems().isEmpty());
+        QVERIFY(Selected_Keys(widgets.list).isEmpty());
     }
 }
 
@@ -344,7 +343,7 @@ void TMainWindowFilesTest::New_Answered_No_Keeps_Everything()
     QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(static_cast<QAbstractButton*>(box->defaultButton()), box->button(QMessageBox::No));
 
-    QCOMPARE(widgets.list->count(), Constants_Keys().size());
+    QCOMPARE(widgets.list->Count(), Constants_Keys().size());
     QCOMPARE(widgets.variables->toPlainText(), variables);
     QCOMPARE(widgets.search->text(), QStringLiteral("a"));
     QVERIFY(widgets.new_action->isEnabled());
@@ -365,7 +364,7 @@ void TMainWindowFilesTest::New_Answered_Yes_Clears_Everything()
     TMessageBox::Queue_Answer(QMessageBox::Yes);
     widgets.new_action->trigger();
 
-    QCOMPARE(widgets.list->count(), 0);
+    QCOMPARE(widgets.list->Count(), 0);
     QVERIFY(widgets.variables->toPlainText().isEmpty());
     QVERIFY(widgets.rules->toPlainText().isEmpty());
     QVERIFY(widgets.search->text().isEmpty());
@@ -480,19 +479,19 @@ void TMainWindowFilesTest::Drop()
         QCOMPARE(message, QDir::toNativeSeparators(loaded));
         QCOMPARE(List_Texts(widgets.list), Constants_Keys());
         QCOMPARE(widgets.title->text(), title);
-        QCOMPARE(widgets.list->selectedItems().size(), 1);
+        QCOMPARE(Selected_Keys(widgets.list).size(), 1);
     }
     else if (kind == QLatin1String("directory"))
     {
         QVERIFY2(message.startsWith(QStringLiteral("ERR:  ")), qPrintable(message));
-        QCOMPARE(widgets.list->count(), 0);
+        QCOMPARE(widgets.list->Count(), 0);
         QVERIFY(!widgets.export_action->isEnabled());
     }
     else
     {
         QCOMPARE(message, QDir::toNativeSeparators(dropped));
-        QVERIFY(widgets.list->count() > 0);
-        QVERIFY(widgets.list->selectedItems().isEmpty());
+        QVERIFY(widgets.list->Count() > 0);
+        QVERIFY(Selected_Keys(widgets.list).isEmpty());
         QVERIFY(widgets.title->text().isEmpty());
         QVERIFY(widgets.export_action->isEnabled());
     }
@@ -589,7 +588,7 @@ void TMainWindowFilesTest::Recent_File_Chosen()
     QCOMPARE(window.findChild<QAction*>(QStringLiteral("clear_recent_action"))->isEnabled(),
              !remaining.isEmpty());
     // Choosing a vanished file is not an open: the loaded list stays.
-    QVERIFY(widgets.list->count() > 0);
+    QVERIFY(widgets.list->Count() > 0);
 }
 
 QTEST_MAIN(TMainWindowFilesTest)

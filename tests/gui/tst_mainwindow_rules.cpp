@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>

@@ -80,7 +80,7 @@ void TMainWindowStartupTest::Start_Up_State()
     QCOMPARE(combo->count(), 0);
     QVERIFY(window.findChild<QPlainTextEdit*>(QStringLiteral("rules_text"))->toPlainText().isEmpty());
     QVERIFY(window.findChild<QPlainTextEdit*>(QStringLiteral("variables_text"))->toPlainText().isEmpty());
-    QCOMPARE(window.findChild<QListWidget*>(QStringLiteral("parameter_list"))->count(), 0);
+    QCOMPARE(Parameter_List(&window)->Count(), 0);
 
     QToolBar* tool_bar = window.findChild<QToolBar*>(QStringLiteral("tool_bar"));
     QVERIFY(tool_bar);

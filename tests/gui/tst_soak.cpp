@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QHash>
 #include <QLineEdit>
+#include <QFont>
 #include <QListWidget>
 #include <QMap>
 #include <QMessageBox>
@@ -445,11 +446,11 @@ void TSoakTest::Do_Action(int action)
     case 4:
     case 5:
     {
-        QListWidget* list = window.findChild<QListWidget*>(QStringLiteral("parameter_list"));
+        TParameterList* list = Testing::Parameter_List(&window);
         QVERIFY(list);
-        if (list->count() > 0)
+        if (list->Count() > 0)
         {
-            list->setCurrentRow(Random(list->count()));
+            list->setCurrentIndex(list->model()->index(Random(list->Count()), 0));
         }
         break;
     }
@@ -534,10 +535,10 @@ void TSoakTest::Do_Action(int action)
         {
             window.Open_Parameter_File(Pick_Text(window.open_choices.mid(0, 2)));
         }
-        QListWidget* list = window.findChild<QListWidget*>(QStringLiteral("parameter_list"));
-        if (list->count() > 0 && Chance(60))
+        TParameterList* list = Testing::Parameter_List(&window);
+        if (list->Count() > 0 && Chance(60))
         {
-            list->setCurrentRow(Random(list->count()));
+            list->setCurrentIndex(list->model()->index(Random(list->Count()), 0));
         }
         if (Chance(50))
         {
@@ -583,26 +584,25 @@ void TSoakTest::Check_Changed_Marks()
 {
     TParameters& parameters = TVantrelTestAccess::Parameters(*d_window);
     const TParameters* reference = TVantrelTestAccess::Reference(*d_window);
-    const QListWidget* list = d_window->findChild<QListWidget*>(QStringLiteral("parameter_list"));
+    const TParameterList* list = Testing::Parameter_List(d_window.get());
     const QStringList match_tips = {QString(), QStringLiteral("Same values"), QStringLiteral("Other values"),
                                     QStringLiteral("Not in the reference"),
                                     QStringLiteral("Only in the reference")};
-    for (int row = 0; row < list->count(); ++row)
+    for (int row = 0; row < list->Count(); ++row)
     {
-        const QListWidgetItem* item = list->item(row);
-        QVERIFY2(item->font().bold() == parameters.Get_Parameter(item->text()).changed,
-                 qPrintable(QStringLiteral("seed %1: mark of %2").arg(d_seed).arg(item->text())));
+        const QModelIndex item = list->model()->index(row, 0);
+        const QString key = item.data().toString();
+        const QString tool_tip = item.data(Qt::ToolTipRole).toString();
+        QVERIFY2(item.data(Qt::FontRole).value<QFont>().bold() == parameters.Get_Parameter(key).changed,
+                 qPrintable(QStringLiteral("seed %1: mark of %2").arg(d_seed).arg(key)));
         // A key the loaded list lacks is listed only from the reference, and never becomes loaded.
-        const int match = reference ? TParameterComparison(&parameters, reference).Match(item->text())
+        const int match = reference ? TParameterComparison(&parameters, reference).Match(key)
                                     : TParameterComparison::MATCH_NONE;
-        QVERIFY2(parameters.Find_Parameter(item->text()) || match == TParameterComparison::MATCH_ONLY_B,
-                 qPrintable(QStringLiteral("seed %1: %2 listed from nowhere").arg(d_seed).arg(item->text())));
-        QVERIFY2(match == TParameterComparison::MATCH_NONE
-                     ? !item->toolTip().contains(QLatin1String("reference"))
-                     : item->toolTip().contains(match_tips.at(match)),
-                 qPrintable(QStringLiteral("seed %1: comparison mark of %2: %3")
-                                .arg(d_seed)
-                                .arg(item->text(), item->toolTip())));
+        QVERIFY2(parameters.Find_Parameter(key) || match == TParameterComparison::MATCH_ONLY_B,
+                 qPrintable(QStringLiteral("seed %1: %2 listed from nowhere").arg(d_seed).arg(key)));
+        QVERIFY2(match == TParameterComparison::MATCH_NONE ? !tool_tip.contains(QLatin1String("reference"))
+                                                           : tool_tip.contains(match_tips.at(match)),
+                 qPrintable(QStringLiteral("seed %1: comparison mark of %2: %3").arg(d_seed).arg(key, tool_tip)));
     }
     const QString count = d_window->findChild<QLabel*>(QStringLiteral("changed_count_label"))->text();
     QVERIFY2(count.isEmpty() || count == QStringLiteral("%1 changed").arg(parameters.Changed_Count()),

@@ -6,6 +6,7 @@
 #include "comparisonview.h"
 #include "dialogtesting.h"
 #include "messagebox.h"
+#include "parameterlist.h"
 #include "testsupport.h"
 #include "vantrel.h"
 
@@ -13,7 +14,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
+#include <QFont>
+#include <QItemSelectionModel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -162,24 +164,51 @@ inline bool Write_Rules(const QList<TGroupFixture>& groups)
     return Write_File(Rules_File(), Rules_File_Content(groups));
 }
 
-inline bool Select_Key(QListWidget* list, const QString& key)
+inline TParameterList* Parameter_List(const QWidget* window)
 {
-    const QList<QListWidgetItem*> items = list->findItems(key, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (items.size() != 1)
-    {
-        return false;
-    }
-    list->setCurrentItem(items.first());
-    return items.first()->isSelected();
+    return window->findChild<TParameterList*>(QStringLiteral("parameter_list"));
 }
 
-inline QStringList List_Texts(const QListWidget* list)
+inline bool Select_Key(TParameterList* list, const QString& key)
+{
+    QString selected;
+    return list->Select_Key(key) && list->Selected_Key(&selected) && selected == key;
+}
+
+// The selected keys as the view holds them: none or one in this list.
+inline QStringList Selected_Keys(const TParameterList* list)
+{
+    QStringList keys;
+    for (const QModelIndex& index : list->selectionModel()->selectedIndexes())
+    {
+        keys << index.data().toString();
+    }
+    return keys;
+}
+
+inline QStringList List_Texts(const QAbstractItemView* list)
 {
     QStringList texts;
-    for (int row = 0; row < list->count(); ++row)
+    for (int row = 0; row < list->model()->rowCount(); ++row)
     {
-        texts << list->item(row)->text();
+        texts << list->model()->index(row, 0).data().toString();
     }
     return texts;
+}
+
+// What the view draws for a key's entry: its font's weight and slant and its tool tip.
+inline QVariant Entry_Data(const TParameterList* list, const QString& key, int role)
+{
+    return list->model()->index(list->Row(key), 0).data(role);
+}
+
+inline bool Entry_Bold(const TParameterList* list, const QString& key)
+{
+    return Entry_Data(list, key, Qt::FontRole).value<QFont>().bold();
+}
+
+inline QString Entry_Tool_Tip(const TParameterList* list, const QString& key)
+{
+    return Entry_Data(list, key, Qt::ToolTipRole).toString();
 }
 } // namespace Testing
