@@ -73,18 +73,12 @@ public:
         emit dataChanged(changed, changed, {Qt::FontRole, Qt::DecorationRole, Qt::ToolTipRole});
     }
 
-    const QStringList& Keys() const
-    {
-        return d_keys;
-    }
+    const QStringList& Keys() const { return d_keys; }
 
     TMarker d_marker;
 
 private:
-    TEntryMarks Marks(const QString& key) const
-    {
-        return d_marker ? d_marker(key) : TEntryMarks();
-    }
+    TEntryMarks Marks(const QString& key) const { return d_marker ? d_marker(key) : TEntryMarks(); }
 
     QStringList d_keys;
 };
@@ -96,7 +90,8 @@ TParameterList::TParameterList(const TParameters* parameters, QWidget* parent)
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setModel(d_model);
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &TParameterList::Selection_Changed);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TParameterList::Selection_Changed);
 }
 
 void TParameterList::Set_Marker(TMarker marker)

@@ -364,7 +364,8 @@ void TVantrel::Make_Connections()
     connect(d_import_rules_action, &QAction::triggered, this, &TVantrel::Import_Rules);
     connect(d_export_rule_group_action, &QAction::triggered, this, &TVantrel::Export_Rule_Group);
     connect(d_save_report_action, &QAction::triggered, this, &TVantrel::Save_Report);
-    connect(d_parameter_list, &TParameterList::Selection_Changed, this, &TVantrel::Parameter_Selection_Changed);
+    connect(d_parameter_list, &TParameterList::Selection_Changed, this,
+            &TVantrel::Parameter_Selection_Changed);
     connect(d_search_edit, &QLineEdit::textEdited, this, &TVantrel::Search_Changed);
     connect(d_changed_only_check, &QCheckBox::toggled, this,
             [this]() { Search_Changed(d_search_edit->text()); });

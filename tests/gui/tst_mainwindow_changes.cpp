@@ -207,6 +207,10 @@ private slots:
         Compare(*window);
         TParameters& parameters = TVantrelTestAccess::Parameters(*window);
         QCOMPARE(Entry_Tool_Tip(List(*window), key), mark);
+        // Every standing has its sign; only a key the loaded list lacks is set in italics.
+        QVERIFY(!Entry_Data(List(*window), key, Qt::DecorationRole).value<QIcon>().isNull());
+        QCOMPARE(Entry_Data(List(*window), key, Qt::FontRole).value<QFont>().italic(),
+                 key == QLatin1String("EXTRA_KEY"));
         QVERIFY(Select_Key(List(*window), key));
         QVERIFY(window->findChild<QWidget*>(QStringLiteral("reference_box"))->isVisibleTo(window.get()));
         QAction* use = window->findChild<QAction*>(QStringLiteral("use_reference_action"));
@@ -407,10 +411,7 @@ private:
             TParameterComparison::Values_Of(TVantrelTestAccess::Parameters(window).Get_Parameter(key)));
     }
 
-    static TParameterList* List(TVantrel& window)
-    {
-        return Parameter_List(&window);
-    }
+    static TParameterList* List(TVantrel& window) { return Parameter_List(&window); }
 
     static QLineEdit* Field(TVantrel& window, int index)
     {

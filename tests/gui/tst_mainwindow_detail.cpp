@@ -322,8 +322,7 @@ void TMainWindowDetailTest::Second_Edit_Keeps_First_Originals()
 {
     auto window = Open(QStringLiteral("twice.asc"), Constants_File());
     QVERIFY(window);
-    QVERIFY(Select_Key(Parameter_List(window.get()),
-                       QStringLiteral("DEA_TAPS")));
+    QVERIFY(Select_Key(Parameter_List(window.get()), QStringLiteral("DEA_TAPS")));
 
     Finish_Edit(Value_Edit_Field(*window, 0), QStringLiteral("9"));
     Finish_Edit(Value_Edit_Field(*window, 0), QStringLiteral("10"));
@@ -339,8 +338,7 @@ void TMainWindowDetailTest::Bit_Pattern_Edit()
 {
     auto window = Open(QStringLiteral("bits.asc"), Constants_File());
     QVERIFY(window);
-    QVERIFY(Select_Key(Parameter_List(window.get()),
-                       QStringLiteral("CMMCONFG")));
+    QVERIFY(Select_Key(Parameter_List(window.get()), QStringLiteral("CMMCONFG")));
 
     QWidget* bitfield = window->findChild<QWidget*>(QStringLiteral("bitfield_widget"));
     QCheckBox* bit_0 = bitfield->findChild<QCheckBox*>(QStringLiteral("bit_check_0"));
@@ -657,8 +655,7 @@ void TMainWindowDetailTest::Window_Shortcut_Wins_Over_Text_Field()
     window->show();
     QApplication::setActiveWindow(window.get());
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    QVERIFY(Select_Key(Parameter_List(window.get()),
-                       QStringLiteral("DEA_TAPS")));
+    QVERIFY(Select_Key(Parameter_List(window.get()), QStringLiteral("DEA_TAPS")));
     QLineEdit* edit = window->findChild<QLineEdit*>(field);
     // Under the X11 key scheme a line edit claims Ctrl+E (end of line) and other Ctrl keys before any
     // shortcut sees them; the headless platform's scheme does not, so the field claims them here.
@@ -742,8 +739,7 @@ void TMainWindowDetailTest::Tab_Goes_To_The_Next_Value()
 {
     std::unique_ptr<TTestWindow> window = Open(QStringLiteral("long.xml"), Long_Parameters_File());
     QVERIFY(window);
-    QVERIFY(Select_Key(Parameter_List(window.get()),
-                       QStringLiteral("ARRAY_60")));
+    QVERIFY(Select_Key(Parameter_List(window.get()), QStringLiteral("ARRAY_60")));
 
     for (int index = 0; index + 1 < 60; ++index)
     {

@@ -20,9 +20,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFont>
 #include <QHash>
 #include <QLineEdit>
-#include <QFont>
 #include <QListWidget>
 #include <QMap>
 #include <QMessageBox>
@@ -600,9 +600,10 @@ void TSoakTest::Check_Changed_Marks()
                                     : TParameterComparison::MATCH_NONE;
         QVERIFY2(parameters.Find_Parameter(key) || match == TParameterComparison::MATCH_ONLY_B,
                  qPrintable(QStringLiteral("seed %1: %2 listed from nowhere").arg(d_seed).arg(key)));
-        QVERIFY2(match == TParameterComparison::MATCH_NONE ? !tool_tip.contains(QLatin1String("reference"))
-                                                           : tool_tip.contains(match_tips.at(match)),
-                 qPrintable(QStringLiteral("seed %1: comparison mark of %2: %3").arg(d_seed).arg(key, tool_tip)));
+        QVERIFY2(
+            match == TParameterComparison::MATCH_NONE ? !tool_tip.contains(QLatin1String("reference"))
+                                                      : tool_tip.contains(match_tips.at(match)),
+            qPrintable(QStringLiteral("seed %1: comparison mark of %2: %3").arg(d_seed).arg(key, tool_tip)));
     }
     const QString count = d_window->findChild<QLabel*>(QStringLiteral("changed_count_label"))->text();
     QVERIFY2(count.isEmpty() || count == QStringLiteral("%1 changed").arg(parameters.Changed_Count()),
