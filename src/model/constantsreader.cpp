@@ -47,29 +47,23 @@ int Type_From_Word(const QString& word)
     {
         return TParameters::TYPE_INTEGER_BIT_PATTERN;
     }
-    if (word.startsWith(QLatin1String("Integer["), Qt::CaseInsensitive))
+    // An array's word carries its length in brackets, so the array words are tried first.
+    static const struct
     {
-        return TParameters::TYPE_INTEGER_ARRAY;
-    }
-    if (word.startsWith(QLatin1String("Double["), Qt::CaseInsensitive))
+        QLatin1String prefix;
+        int type;
+    } type_words[] = {{QLatin1String("Integer["), TParameters::TYPE_INTEGER_ARRAY},
+                      {QLatin1String("Double["), TParameters::TYPE_DOUBLE_ARRAY},
+                      {QLatin1String("Longint["), TParameters::TYPE_INTEGER_ARRAY},
+                      {QLatin1String("Longint"), TParameters::TYPE_INTEGER},
+                      {QLatin1String("Integer"), TParameters::TYPE_INTEGER},
+                      {QLatin1String("Double"), TParameters::TYPE_DOUBLE}};
+    for (const auto& type_word : type_words)
     {
-        return TParameters::TYPE_DOUBLE_ARRAY;
-    }
-    if (word.startsWith(QLatin1String("Longint["), Qt::CaseInsensitive))
-    {
-        return TParameters::TYPE_INTEGER_ARRAY;
-    }
-    if (word.startsWith(QLatin1String("Longint"), Qt::CaseInsensitive))
-    {
-        return TParameters::TYPE_INTEGER;
-    }
-    if (word.startsWith(QLatin1String("Integer"), Qt::CaseInsensitive))
-    {
-        return TParameters::TYPE_INTEGER;
-    }
-    if (word.startsWith(QLatin1String("Double"), Qt::CaseInsensitive))
-    {
-        return TParameters::TYPE_DOUBLE;
+        if (word.startsWith(type_word.prefix, Qt::CaseInsensitive))
+        {
+            return type_word.type;
+        }
     }
     return TParameters::TYPE_NOT_SET;
 }

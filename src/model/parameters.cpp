@@ -364,25 +364,28 @@ TParameters::TParameter TParameters::Convert_From_Text(const TParameter& paramet
 
     Read_Numbers(result.text_values, &result.integer_values, &result.double_values);
 
+    // Texts that all read as integers become an integer parameter, else all as reals a real one; the
+    // values read are then also the values to revert to.
     const int text_count = result.text_values.size();
-    if (result.integer_values.size() == text_count)
+    const bool integers = result.integer_values.size() == text_count;
+    if (!integers && result.double_values.size() != text_count)
     {
-        result.text_values.clear();
+        return result;
+    }
+    result.text_values.clear();
+    result.original_text_values.clear();
+    if (integers)
+    {
         result.double_values.clear();
-        result.original_text_values.clear();
-        result.original_double_values.clear();
-        result.original_integer_values = result.integer_values;
         result.type = text_count == 1 ? TYPE_INTEGER : TYPE_INTEGER_ARRAY;
     }
-    else if (result.double_values.size() == text_count)
+    else
     {
-        result.text_values.clear();
         result.integer_values.clear();
-        result.original_text_values.clear();
-        result.original_integer_values.clear();
-        result.original_double_values = result.double_values;
         result.type = text_count == 1 ? TYPE_DOUBLE : TYPE_DOUBLE_ARRAY;
     }
+    result.original_integer_values = result.integer_values;
+    result.original_double_values = result.double_values;
     return result;
 }
 
