@@ -195,8 +195,8 @@ struct TExpression::TReading
     // A group or a function call already worked out, waiting for the operator after it.
     bool value_waiting = false;
     double waiting_value = 0.0;
-    std::stack<double> number_stack;
-    std::stack<int> oper_stack;
+    TNumberStack number_stack;
+    TOperatorStack oper_stack;
 
     // A group or a function call takes the place of one operand: only an operator, or a sign at the
     // very start, may stand in front of it. 5(6), (2)3 and (1)(2) are typing mistakes, not products.
@@ -331,8 +331,7 @@ bool TExpression::Push_Last_Operand(TReading* reading) const
 
 // Works out the operators left on the stack once the text is read; valid only when every operator
 // has its two operands.
-double TExpression::Reduce_All(std::stack<double>* number_stack, std::stack<int>* oper_stack,
-                               bool* valid) const
+double TExpression::Reduce_All(TNumberStack* number_stack, TOperatorStack* oper_stack, bool* valid) const
 {
     if (number_stack->size() != oper_stack->size() + 1)
     {
@@ -362,7 +361,7 @@ double TExpression::Process_Group(QStringView text, int* group_length, bool* val
 
 // Puts an operator on the stack after working out every operator before it that binds at least as
 // strongly; "^" binds to the right, so an earlier "^" waits for it.
-void TExpression::Push_Operator(std::stack<double>* number_stack, std::stack<int>* oper_stack, int oper) const
+void TExpression::Push_Operator(TNumberStack* number_stack, TOperatorStack* oper_stack, int oper) const
 {
     const int precedence = Operator_Precidence(oper);
     while (!oper_stack->empty())
@@ -494,7 +493,7 @@ int TExpression::Operator_Precidence(int oper) const
     }
 }
 
-double TExpression::Apply_Expression(std::stack<double>* number_stack, std::stack<int>* oper_stack) const
+double TExpression::Apply_Expression(TNumberStack* number_stack, TOperatorStack* oper_stack) const
 {
     Q_ASSERT(number_stack->size() > 1);
     Q_ASSERT(oper_stack->size());

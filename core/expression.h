@@ -85,6 +85,10 @@ private:
         bool matches_in_values = true;
     };
 
+    // On a vector rather than the default deque: most expressions are short, and a deque allocates its
+    // first block before anything is pushed.
+    using TNumberStack = std::stack<double, std::vector<double>>;
+    using TOperatorStack = std::stack<int, std::vector<int>>;
     struct TReading;
     double Process_Expression(QStringView text, bool* valid, int depth) const;
     bool Read_Operator(TReading* reading) const;
@@ -92,11 +96,11 @@ private:
     bool Push_Last_Operand(TReading* reading) const;
     double Process_Function(QStringView text, int* function_length, bool* valid, int depth) const;
     double Process_Group(QStringView text, int* group_length, bool* valid, int depth) const;
-    void Push_Operator(std::stack<double>* number_stack, std::stack<int>* oper_stack, int oper) const;
-    double Reduce_All(std::stack<double>* number_stack, std::stack<int>* oper_stack, bool* valid) const;
+    void Push_Operator(TNumberStack* number_stack, TOperatorStack* oper_stack, int oper) const;
+    double Reduce_All(TNumberStack* number_stack, TOperatorStack* oper_stack, bool* valid) const;
     int Find_Closing_Brace(QStringView text, int start) const;
     int Operator_Precidence(int oper) const;
-    double Apply_Expression(std::stack<double>* number_stack, std::stack<int>* oper_stack) const;
+    double Apply_Expression(TNumberStack* number_stack, TOperatorStack* oper_stack) const;
 
     static bool Is_Word_Character(QChar character);
     static QString Name_Pattern(const QString& upper_name);
