@@ -48,6 +48,8 @@ bool Starts_With_Function(QStringView text, QLatin1String name)
 
 TExpression::TExpression() = default;
 
+TExpression::TExpression(int maximum_pattern_growth) : d_maximum_pattern_growth(maximum_pattern_growth) {}
+
 // The regular-expression word characters: \b sits between one of these and anything else.
 bool TExpression::Is_Word_Character(QChar character)
 {

@@ -23,6 +23,9 @@ public:
     };
 
     TExpression();
+    // An evaluator whose names may each add at most `maximum_pattern_growth` characters rather than
+    // MAXIMUM_PATTERN_GROWTH, so that a fuzzer meets the same refusals on texts it can afford to build.
+    explicit TExpression(int maximum_pattern_growth);
 
     bool Add_Variable(const TVariable& variable);
     bool Add_Variable(const QString& name, const double& value);
@@ -114,7 +117,7 @@ private:
     static bool Replace_Word(QString* text, const QString& word, const QString& replacement);
     static bool Replace_Dotted(QString* text, const QString& name, const QString& replacement);
     static bool Replace_Pattern(const QString& text, const QRegularExpression& expression,
-                                const QString& replacement, bool limited, QString* result);
+                                const QString& replacement, int maximum_growth, QString* result);
 
     const std::vector<TVariable>& Table() const;
 
@@ -128,6 +131,7 @@ private:
     int Find_Word(QStringView word) const;
     int Find_Dotted_Head(QStringView head) const;
 
+    int d_maximum_pattern_growth = MAXIMUM_PATTERN_GROWTH;
     std::vector<TPattern> d_patterns; // by first-add sequence number
     TSequenceIndex d_by_name;         // exact name -> sequence number
     // Upper-case name -> the last of its sequence numbers (PATTERN_WORD), chained by next_same_key.

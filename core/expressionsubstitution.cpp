@@ -320,13 +320,12 @@ bool TExpression::Replace_Dotted(QString* text, const QString& name, const QStri
     return true;
 }
 
-// What text.replace(expression, replacement) gives, match by match as QString builds it. A pattern that
-// can match inside the values written in gives up as soon as the text has grown by more than
-// MAXIMUM_PATTERN_GROWTH whatever the matches still to come do (each of them can take away no more
-// than the text it covers), so that a name matching at every position is refused before the hundred
-// thousand characters are written.
+// What text.replace(expression, replacement) gives, match by match as QString builds it. Unless
+// `maximum_growth` is negative, it gives up as soon as the text has grown by more than that whatever the
+// matches still to come do (each of them can take away no more than the text it covers), so that a name
+// matching at every position is refused before the long text is written.
 bool TExpression::Replace_Pattern(const QString& text, const QRegularExpression& expression,
-                                  const QString& replacement, bool limited, QString* result)
+                                  const QString& replacement, int maximum_growth, QString* result)
 {
     result->clear();
     QRegularExpressionMatchIterator matches = expression.globalMatch(text);
@@ -339,7 +338,7 @@ bool TExpression::Replace_Pattern(const QString& text, const QRegularExpression&
         const int start = match.capturedStart();
         const int end = match.capturedEnd();
         growth += replacement.size() - (end - start);
-        if (limited && growth - (size - end) > MAXIMUM_PATTERN_GROWTH)
+        if (maximum_growth >= 0 && growth - (size - end) > maximum_growth)
         {
             return false;
         }
@@ -382,7 +381,7 @@ QString TExpression::Substitute(const QString& normalised) const
             if (pattern.kind == PATTERN_WORD ? Replace_Word(&text, pattern.upper_name, replacement)
                                              : Replace_Dotted(&text, pattern.upper_name, replacement))
             {
-                if (pattern.matches_in_values && text.size() - size_before > MAXIMUM_PATTERN_GROWTH)
+                if (pattern.matches_in_values && text.size() - size_before > d_maximum_pattern_growth)
                 {
                     return QString();
                 }
@@ -394,14 +393,14 @@ QString TExpression::Substitute(const QString& normalised) const
         else if (pattern.kind != PATTERN_INVALID && Expression(pattern).match(text).hasMatch())
         {
             QString replaced;
-            if (!Replace_Pattern(text, *pattern.expression, Replacement(sequence), pattern.matches_in_values,
-                                 &replaced))
+            if (!Replace_Pattern(text, *pattern.expression, Replacement(sequence),
+                                 pattern.matches_in_values ? d_maximum_pattern_growth : -1, &replaced))
             {
                 return QString();
             }
             if (replaced != text)
             {
-                if (pattern.matches_in_values && replaced.size() - text.size() > MAXIMUM_PATTERN_GROWTH)
+                if (pattern.matches_in_values && replaced.size() - text.size() > d_maximum_pattern_growth)
                 {
                     return QString();
                 }

@@ -213,30 +213,37 @@ void TExpressionSubstitutionTest::Pattern_That_Matches_Empty_Text()
 
 void TExpressionSubstitutionTest::Growth_Limit_data()
 {
+    QTest::addColumn<int>("limit");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("refused");
 
     // "Z*" matches the empty text at both ends of every "1" and puts 18 characters there; a run of Zs it
     // replaces whole, which gives text back.
     const QString ones = QStringLiteral("1+");
-    QTest::newRow("at the limit") << ones.repeated(2777).chopped(1) << false;
-    QTest::newRow("just over") << ones.repeated(2778).chopped(1) << true;
-    QTest::newRow("far over") << ones.repeated(20000).chopped(1) << true;
+    const int standard = TExpression::MAXIMUM_PATTERN_GROWTH;
+    QTest::newRow("at the limit") << standard << ones.repeated(2777).chopped(1) << false;
+    QTest::newRow("just over") << standard << ones.repeated(2778).chopped(1) << true;
+    QTest::newRow("far over") << standard << ones.repeated(20000).chopped(1) << true;
     QTest::newRow("over midway, under at the end")
-        << ones.repeated(2800) + QString(2000, QLatin1Char('Z')) << false;
+        << standard << ones.repeated(2800) + QString(2000, QLatin1Char('Z')) << false;
     QTest::newRow("over midway, still over at the end")
-        << ones.repeated(2800) + QString(500, QLatin1Char('Z')) << true;
+        << standard << ones.repeated(2800) + QString(500, QLatin1Char('Z')) << true;
+    QTest::newRow("a limit of its own, under") << 100 << QStringLiteral("1+1") << false;
+    QTest::newRow("a limit of its own, over") << 100 << QStringLiteral("1+1+1") << true;
+    QTest::newRow("a limit of its own, exactly at it at the end")
+        << 100 << ones.repeated(4) + QString(80, QLatin1Char('Z')) << false;
 }
 
 void TExpressionSubstitutionTest::Growth_Limit()
 {
+    QFETCH(int, limit);
     QFETCH(QString, text);
     QFETCH(bool, refused);
 
-    TExpression evaluator;
+    TExpression evaluator(limit);
     evaluator.Add_Variable(QStringLiteral("Z*"), 1.0);
     const QString plain = Plain_Substitute(evaluator, text);
-    QCOMPARE(plain.size() - text.size() > TExpression::MAXIMUM_PATTERN_GROWTH, refused);
+    QCOMPARE(plain.size() - text.size() > limit, refused);
     QCOMPARE(evaluator.Substitute(text), refused ? QString() : plain);
 }
 
