@@ -348,17 +348,24 @@ void Settings(const uint8_t* data, size_t size)
 void Rules(const uint8_t* data, size_t size)
 {
     const QString directory = Scratch_Directory() + QStringLiteral("/rules");
-    QDir().mkpath(directory);
-    // Copies kept of unreadable files would pile up over millions of runs.
-    for (const QString& name : QDir(directory).entryList(QDir::Files))
+    // Copies kept of unreadable files would pile up over millions of runs. Only a store that did not
+    // read the file keeps one, on its save: a failed load, or a file of another version, which loads
+    // no group.
+    static bool copies_kept = true;
+    if (copies_kept)
     {
-        QFile::remove(directory + QLatin1Char('/') + name);
+        QDir().mkpath(directory);
+        for (const QString& name : QDir(directory).entryList(QDir::Files))
+        {
+            QFile::remove(directory + QLatin1Char('/') + name);
+        }
     }
     Write_Scratch_File(QStringLiteral("rules/rules.xml"), data, size);
 
     TRules rules;
     rules.Set_Rule_Path(directory);
     const bool loaded = rules.Load_Rules();
+    copies_kept = !loaded || rules.Rule_Groups().isEmpty();
     if (!loaded)
     {
         Check(!rules.Last_Error().isEmpty(), "failed rules load without a reason");
@@ -471,7 +478,12 @@ void Expression(const uint8_t* data, size_t size)
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<int>(size));
     QStringList lines = text.split(QLatin1Char('\n'));
-    TExpression expression;
+    // A name that matches the empty text puts its value at every word boundary, and the next such name
+    // does the same to the longer text, each match one run of the pattern: the program's growth limit
+    // is met only after tens of thousands of them, a second or more per input here. A limit of 100
+    // characters (five values written in) reaches the same refusals, and the texts just below them, at a
+    // cost the fuzzer can afford.
+    TExpression expression(TExpression::MAXIMUM_PATTERN_GROWTH / 1000);
     QStringList names;
     while (lines.size() > 1 && names.size() < 32)
     {

@@ -29,6 +29,12 @@ done
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=1:detect_leaks=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+# Without leak detection libFuzzer need not run every input that keeps memory (a pattern cache, say) a
+# second time to look for one.
+detect_leaks=1
+if [[ $ASAN_OPTIONS == *detect_leaks=0* ]]; then
+    detect_leaks=0
+fi
 
 status=0
 for target in "${targets[@]}"; do
@@ -44,7 +50,7 @@ for target in "${targets[@]}"; do
     fi
     echo "== fuzz_${target}: ${seconds} s"
     if ! "$build/fuzz/fuzz_${target}" "$scratch" ${dictionary[@]+"${dictionary[@]}"} -max_total_time="$seconds" \
-        -timeout=10 -rss_limit_mb=2048 -max_len=8192 -print_final_stats=1 \
+        -timeout=10 -detect_leaks="$detect_leaks" -rss_limit_mb=2048 -max_len=8192 -print_final_stats=1 \
         -artifact_prefix="$findings/" 2>&1 | tee "$build/fuzz_${target}.log" | grep -E "^(#[0-9]+.*DONE|stat::number_of_executed_units|==[0-9]+==ERROR|SUMMARY|FUZZ CHECK)|artifact"; then
         :
     fi
