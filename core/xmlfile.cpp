@@ -224,8 +224,9 @@ void TXmlFile::Open(const QString& identification, int* version, bool namespace_
                                 TXmlFileException::FILE_ERROR);
     }
 
+    // Read in one go, straight into the content, without the device's own read buffer.
     QFile file(d_file_name);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text | QIODevice::Unbuffered))
     {
         throw TXmlFileException(
             QStringLiteral("ERR:  Cannot open file: '%1'.  Reason: %2").arg(d_file_name, file.errorString()),
