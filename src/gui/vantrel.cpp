@@ -257,6 +257,7 @@ void TVantrel::Parameter_Selection_Changed()
         d_edit_history->Set_Selected(QString());
         d_comparison->Show_Parameter(QString());
         d_title_label->clear();
+        d_title_label->setToolTip(QString());
         d_description_label->clear();
         d_editor_stack->setCurrentWidget(d_empty_page);
         return;
@@ -320,6 +321,7 @@ void TVantrel::Show_Title(const TParameters::TParameter& parameter)
     {
         d_title_label->setText(QStringLiteral("[%1]  %2").arg(number, parameter.key));
     }
+    d_title_label->setToolTip(d_title_label->text());
     d_description_label->setText(parameter.description);
 }
 

@@ -303,6 +303,10 @@ void TVantrel::Create_Detail_Side()
     d_title_label->setMinimumHeight(30);
     d_title_label->setFrameShape(QFrame::StyledPanel);
     d_title_label->setTextFormat(Qt::PlainText);
+    // A long title is cut at the side's edge (whole in its tool tip) rather than widening the detail side:
+    // that would narrow the list side on selecting a parameter, and re-lay out every line of the
+    // variable pane.
+    d_title_label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     detail_layout->addWidget(d_title_label, 0, 0);
 
     // A long description scrolls in its frame instead of making the window taller than the screen.

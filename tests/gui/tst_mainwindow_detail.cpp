@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -72,7 +73,8 @@ private:
     static QLineEdit* Value_Edit_Field(TVantrel& window, int index);
     static QLineEdit* Editor_Field(TVantrel& window, const QString& key, int index);
     static void Finish_Edit(QLineEdit* field, const QString& text);
-    static QByteArray Long_Parameters_File();
+    // The long parameters, and any more elements after them.
+    static QByteArray Long_Parameters_File(const QString& more = QString());
 
     QTemporaryDir d_files;
 };
@@ -121,7 +123,7 @@ void TMainWindowDetailTest::Finish_Edit(QLineEdit* field, const QString& text)
 }
 
 // A 17-line description, a 60-value array, a value far wider than its field, and a short parameter.
-QByteArray TMainWindowDetailTest::Long_Parameters_File()
+QByteArray TMainWindowDetailTest::Long_Parameters_File(const QString& more)
 {
     QStringList description;
     for (int bit = 0; bit < 17; ++bit)
@@ -135,8 +137,9 @@ QByteArray TMainWindowDetailTest::Long_Parameters_File()
     {
         text += QStringLiteral("<Value_%1>%1</Value_%1>").arg(index);
     }
-    text += QStringLiteral("</ARRAY_60>\n<HUGE><Value>1e20</Value></HUGE>\n<SHORT><Value>1</Value></SHORT>\n"
-                           "</ZIDParameterSettings>\n");
+    text +=
+        QStringLiteral("</ARRAY_60>\n<HUGE><Value>1e20</Value></HUGE>\n<SHORT><Value>1</Value></SHORT>\n") +
+        more + QStringLiteral("</ZIDParameterSettings>\n");
     return text.toUtf8();
 }
 
@@ -691,27 +694,38 @@ void TMainWindowDetailTest::Long_Parameter_Fits_The_Screen_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<int>("fields");
+    QTest::addColumn<QString>("more"); // further elements of the file
 
-    QTest::newRow("17-line description") << "LONG_DESC" << 1;
-    QTest::newRow("60-value array") << "ARRAY_60" << 60;
-    QTest::newRow("value wider than its field") << "HUGE" << 1;
+    QTest::newRow("17-line description") << "LONG_DESC" << 1 << "";
+    QTest::newRow("60-value array") << "ARRAY_60" << 60 << "";
+    QTest::newRow("value wider than its field") << "HUGE" << 1 << "";
+    const QString long_key =
+        QStringLiteral("PROBE_HEAD_DEFLECTION_CHECK_OF_THE_SECOND_ROTARY_TABLE_IN_SERVICE_MODE");
+    QTest::newRow("title wider than the detail side")
+        << long_key << 1 << QStringLiteral("<%1><Value>2</Value></%1>\n").arg(long_key);
 }
 
 void TMainWindowDetailTest::Long_Parameter_Fits_The_Screen()
 {
     QFETCH(QString, key);
     QFETCH(int, fields);
+    QFETCH(QString, more);
 
-    std::unique_ptr<TTestWindow> window = Open(QStringLiteral("long.xml"), Long_Parameters_File());
+    std::unique_ptr<TTestWindow> window = Open(QStringLiteral("long.xml"), Long_Parameters_File(more));
     QVERIFY(window);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     const QSize size = window->size();
+    QSplitter* splitter = window->findChild<QSplitter*>(QStringLiteral("splitter"));
+    const QList<int> split = splitter->sizes();
     TParameterList* list = Parameter_List(window.get());
 
     QVERIFY(Select_Key(list, key));
     QTest::qWait(20);
     QCOMPARE(window->size(), size);
+    // Nor does the list side give way (on a long list that would lay out the whole variable pane again).
+    QCOMPARE(splitter->sizes(), split);
+    QVERIFY(window->findChild<QLabel*>(QStringLiteral("title_label"))->toolTip().endsWith(key));
     QVERIFY(window->frameGeometry().height() <= window->screen()->availableGeometry().height());
     QVERIFY(window->statusBar()->geometry().bottom() < window->height());
 
