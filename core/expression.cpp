@@ -65,22 +65,21 @@ bool TExpression::Add_Variable(const TVariable& variable)
         return false;
     }
 
-    const int existing = Find_Name(variable.name);
+    const int sequence = static_cast<int>(d_records.size());
+    d_records.push_back(variable);
+    d_table_current = false;
+    const int existing = d_by_name.Find_Or_Insert(
+        sequence, [this](int filed) { return QStringView(d_records[static_cast<std::size_t>(filed)].name); });
     if (existing >= 0)
     {
         // A known name keeps its place in the table; only its value changes.
+        d_records.pop_back();
         d_records[static_cast<std::size_t>(existing)].value = variable.value;
         d_patterns[static_cast<std::size_t>(existing)].replacement.clear();
-        d_table_current = false;
         return true;
     }
 
-    const int sequence = static_cast<int>(d_patterns.size());
-    d_records.push_back(variable);
     d_patterns.push_back(Make_Pattern(variable.name));
-    d_table_current = false;
-    d_by_name.Insert(sequence, [this](int filed)
-                     { return QStringView(d_records[static_cast<std::size_t>(filed)].name); });
     File_Pattern(sequence);
     return true;
 }

@@ -27,47 +27,55 @@ public:
     // The sequence number last filed under `text`, or -1.
     template <typename TKeyOf> int Find(QStringView text, const TKeyOf& key_of) const
     {
-        if (d_slots.empty())
-        {
-            return -1;
-        }
-        const std::size_t mask = d_slots.size() - 1;
-        for (std::size_t slot = Hash(text) & mask;; slot = (slot + 1) & mask)
-        {
-            const int sequence = d_slots[slot];
-            if (sequence < 0 || key_of(sequence) == text)
-            {
-                return sequence;
-            }
-        }
+        return d_slots.empty() ? -1 : d_slots[Slot(text, key_of)];
     }
 
     // Files `sequence` under its text; gives the number filed under the same text before, or -1.
     template <typename TKeyOf> int Insert(int sequence, const TKeyOf& key_of)
     {
-        if (static_cast<std::size_t>(std::max(d_count + 1, d_wanted)) * 2 > d_slots.size())
-        {
-            Grow(std::max(d_count + 1, d_wanted), key_of);
-        }
-        const QStringView text = key_of(sequence);
-        const std::size_t mask = d_slots.size() - 1;
-        for (std::size_t slot = Hash(text) & mask;; slot = (slot + 1) & mask)
-        {
-            const int filed = d_slots[slot];
-            if (filed < 0 || key_of(filed) == text)
-            {
-                d_slots[slot] = sequence;
-                if (filed < 0)
-                {
-                    ++d_count;
-                }
-                return filed;
-            }
-        }
+        return File(sequence, key_of, true);
+    }
+
+    // Files `sequence` under its text unless a number is filed there already, which it gives instead;
+    // -1 when `sequence` was filed.
+    template <typename TKeyOf> int Find_Or_Insert(int sequence, const TKeyOf& key_of)
+    {
+        return File(sequence, key_of, false);
     }
 
 private:
     static std::size_t Hash(QStringView text) { return qHash(text); }
+
+    // The slot that holds `text`, else the free slot where it would go.
+    template <typename TKeyOf> std::size_t Slot(QStringView text, const TKeyOf& key_of) const
+    {
+        const std::size_t mask = d_slots.size() - 1;
+        std::size_t slot = Hash(text) & mask;
+        while (d_slots[slot] >= 0 && key_of(d_slots[slot]) != text)
+        {
+            slot = (slot + 1) & mask;
+        }
+        return slot;
+    }
+
+    template <typename TKeyOf> int File(int sequence, const TKeyOf& key_of, bool replace)
+    {
+        if (static_cast<std::size_t>(std::max(d_count + 1, d_wanted)) * 2 > d_slots.size())
+        {
+            Grow(std::max(d_count + 1, d_wanted), key_of);
+        }
+        const std::size_t slot = Slot(key_of(sequence), key_of);
+        const int filed = d_slots[slot];
+        if (filed < 0)
+        {
+            ++d_count;
+        }
+        if (filed < 0 || replace)
+        {
+            d_slots[slot] = sequence;
+        }
+        return filed;
+    }
 
     // At least twice as many slots as texts, a power of two.
     template <typename TKeyOf> void Grow(int count, const TKeyOf& key_of)
