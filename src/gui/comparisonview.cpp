@@ -317,12 +317,9 @@ void TComparisonView::Filter_Keys(QStringList* keys, const QString& filter, bool
     {
         return;
     }
-    if (d_differences_only_check->isChecked())
-    {
-        keys->erase(std::remove_if(keys->begin(), keys->end(),
-                                   [this](const QString& key) { return !Differs(Key_Match(key)); }),
-                    keys->end());
-    }
+    keys->erase(
+        std::remove_if(keys->begin(), keys->end(), [this](const QString& key) { return !Is_Listed(key); }),
+        keys->end());
     if (changed_only)
     {
         return;

@@ -183,11 +183,13 @@ bool TParameterList::Select_Key(const QString& key)
     return true;
 }
 
-void TParameterList::Key_Changed(const QString& key)
+bool TParameterList::Key_Changed(const QString& key)
 {
     const int row = Row(key);
-    if (row >= 0)
+    if (row < 0)
     {
-        d_model->Key_Changed(row);
+        return false;
     }
+    d_model->Key_Changed(row);
+    return true;
 }

@@ -45,8 +45,9 @@ public:
     bool Selected_Key(QString* key) const;
     // Selects the entry of a key and makes it current; false when the key is not listed.
     bool Select_Key(const QString& key);
-    // The marks of a key changed: its entry is drawn anew if it is on show.
-    void Key_Changed(const QString& key);
+    // The marks of a key changed: its entry is drawn anew if it is on show. False when the key is not
+    // listed.
+    bool Key_Changed(const QString& key);
 
 signals:
     void Selection_Changed();

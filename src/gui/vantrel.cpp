@@ -123,9 +123,7 @@ void TVantrel::File_New()
         return;
     }
 
-    d_parameter_list->Clear();
-    d_edit_history->Clear();
-    Discard_In_Background(&d_parameters);
+    Discard_Loaded_List();
     Reset_View();
 }
 
@@ -142,11 +140,7 @@ void TVantrel::File_Load_Parameters()
 
 void TVantrel::Open_Parameter_File(const QString& path)
 {
-    // The list entries and the undo steps hold keys and values too: they let go first, so that the
-    // replaced records carry the last references when they are freed.
-    d_parameter_list->Clear();
-    d_edit_history->Clear();
-    Discard_In_Background(&d_parameters);
+    Discard_Loaded_List();
     if (!d_parameters.Load_Parameter_File(path))
     {
         d_status_bar->showMessage(QStringLiteral("ERR:  %1").arg(d_parameters.Last_Error()));
@@ -171,6 +165,15 @@ void TVantrel::Open_Parameter_File(const QString& path)
 
     d_new_action->setEnabled(true);
     d_export_action->setEnabled(true);
+}
+
+void TVantrel::Discard_Loaded_List()
+{
+    // The list entries and the undo steps hold keys and values too: they let go first, so that the
+    // replaced records carry the last references when they are freed.
+    d_parameter_list->Clear();
+    d_edit_history->Clear();
+    Discard_In_Background(&d_parameters);
 }
 
 void TVantrel::Recent_File_Vanished(const QString& path)
@@ -372,11 +375,7 @@ void TVantrel::Parameter_Edited(const QString& key)
     d_variables_text->Update_Parameter(key);
     Update_Changed_Count();
     d_comparison->Compare_Key(key);
-    const bool on_list = d_parameter_list->Row(key) >= 0;
-    if (on_list)
-    {
-        d_parameter_list->Key_Changed(key);
-    }
+    const bool on_list = d_parameter_list->Key_Changed(key);
     // An undo or a redo can move a key into or out of what the filters let through.
     const bool listed = (!d_changed_only_check->isChecked() || d_parameters.Get_Parameter(key).changed) &&
                         d_comparison->Is_Listed(key) &&

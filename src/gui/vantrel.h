@@ -108,6 +108,8 @@ private:
     void Update_Changed_Count();
     // Fills the list with the keys that pass the search text, "Changed only" and "Differences only".
     void Fill_List(const QString& filter);
+    // Empties the model, the list and the undo steps; the records are freed on another core.
+    void Discard_Loaded_List();
     void Reset_View();
     void Save_Rules_At_Close();
 
