@@ -28,6 +28,7 @@ class QToolBar;
 class TBitfieldWidget;
 class TComparisonView;
 class TExportOptionsDialog;
+class THelpMenu;
 class TMessageBox;
 class TRecentFiles;
 class TRulesPane;
@@ -140,6 +141,7 @@ private:
     TExportOptionsDialog* d_export_options_dialog = nullptr;
     TMessageBox* d_message_box = nullptr;
     TRecentFiles* d_recent_files = nullptr;
+    THelpMenu* d_help_menu = nullptr;
     std::unique_ptr<QSettings> d_settings;
     TWindowSettings d_window_settings;
     TRulesPane* d_rules_pane = nullptr;

@@ -4,6 +4,7 @@
 #include "bitfieldwidget.h"
 #include "comparisonview.h"
 #include "edithistory.h"
+#include "helpmenu.h"
 #include "messagebox.h"
 #include "parameterlist.h"
 #include "recentfiles.h"
@@ -191,6 +192,10 @@ void TVantrel::Create_Menus()
     edit_menu->addAction(d_edit_rules_action);
     edit_menu->addAction(d_import_rules_action);
     edit_menu->addAction(d_export_rule_group_action);
+
+    QMenu* help_menu = menuBar()->addMenu(QStringLiteral("&Help"));
+    help_menu->setObjectName(QStringLiteral("help_menu"));
+    d_help_menu = new THelpMenu(this, help_menu, d_data_path);
 }
 
 void TVantrel::Create_Tool_Bar()

@@ -1,3 +1,6 @@
+#include "helpmenu.h"
+#include "shortcutsdialog.h"
+#include "vantrelversion.h"
 #include "windowtesting.h"
 
 #include <QAction>
@@ -7,6 +10,8 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QTableWidget>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QtTest>
 #include <memory>
@@ -36,6 +41,10 @@ private slots:
     void Default_Rule_Group();
     void Failed_Rule_Save_Is_Reported();
     void Unchanged_Rules_Close_Silently();
+    void Shortcuts_Dialog_Lists_Every_Shortcut();
+    void About_Names_Version_And_Folder();
+    void User_Guide_data();
+    void User_Guide();
 };
 
 void TMainWindowStartupTest::init()
@@ -425,6 +434,99 @@ void TMainWindowStartupTest::Unchanged_Rules_Close_Silently()
     QVERIFY(window.close());
     QCOMPARE(TMessageBox::Pending_Answers(), 1);
     TMessageBox::Clear_Answers();
+}
+
+void TMainWindowStartupTest::Shortcuts_Dialog_Lists_Every_Shortcut()
+{
+    TTestWindow window;
+    QStringList expected;
+    for (const QAction* action : window.findChildren<QAction*>())
+    {
+        QStringList keys;
+        for (const QKeySequence& shortcut : action->shortcuts())
+        {
+            keys << shortcut.toString(QKeySequence::NativeText);
+        }
+        if (!keys.isEmpty())
+        {
+            expected << TShortcutsDialog::Command_Text(action) + QLatin1Char('\t') +
+                            keys.join(QStringLiteral(", "));
+        }
+    }
+    QVERIFY(expected.size() >= 8);
+
+    QStringList listed;
+    const auto answered = Answer_Next_Dialog(
+        [&listed](QDialog* dialog)
+        {
+            const QTableWidget* table = dialog->findChild<QTableWidget*>(QStringLiteral("shortcuts_table"));
+            for (int row = 0; row < table->rowCount(); ++row)
+            {
+                listed << table->item(row, 0)->text() + QLatin1Char('\t') + table->item(row, 1)->text();
+            }
+            dialog->reject();
+        },
+        QStringLiteral("shortcuts_dialog"));
+    window.findChild<QAction*>(QStringLiteral("shortcuts_action"))->trigger();
+    QVERIFY(*answered);
+    expected.sort();
+    listed.sort();
+    QCOMPARE(listed, expected);
+    QVERIFY(listed.contains(QStringLiteral("Open\tCtrl+O")));
+}
+
+void TMainWindowStartupTest::About_Names_Version_And_Folder()
+{
+    TTestWindow window;
+    QString text;
+    const auto answered = Answer_Next_Dialog(
+        [&text](QDialog* dialog)
+        {
+            text = dialog->findChild<QLabel*>(QStringLiteral("about_text_label"))->text();
+            dialog->reject();
+        },
+        QStringLiteral("about_dialog"));
+    window.findChild<QAction*>(QStringLiteral("about_action"))->trigger();
+    QVERIFY(*answered);
+    QVERIFY2(text.contains(QStringLiteral("Vantrel " VANTREL_VERSION)), qPrintable(text));
+    QVERIFY(text.contains(QString::fromLatin1(qVersion())));
+    QVERIFY(text.contains(QStringLiteral("MIT")));
+    QVERIFY(text.contains(QDir::toNativeSeparators(Vantrel_Directory()).toHtmlEscaped()));
+}
+
+void TMainWindowStartupTest::User_Guide_data()
+{
+    QTest::addColumn<bool>("browser_answers");
+    QTest::newRow("the desktop's browser shows it") << true;
+    QTest::newRow("no browser answers: shown in the window's own") << false;
+}
+
+void TMainWindowStartupTest::User_Guide()
+{
+    QFETCH(bool, browser_answers);
+
+    // The build keeps the guide where an installed program finds it.
+    const QString guide = THelpMenu::User_Guide_File();
+    QVERIFY(!guide.isEmpty());
+    QList<QUrl> opened;
+    THelpMenu::Set_Open_Url(
+        [&opened, browser_answers](const QUrl& url)
+        {
+            opened << url;
+            return browser_answers;
+        });
+    TTestWindow window;
+    window.findChild<QAction*>(QStringLiteral("user_guide_action"))->trigger();
+    THelpMenu::Set_Open_Url([](const QUrl&) { return false; });
+
+    QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(guide)});
+    const QDialog* dialog = window.findChild<QDialog*>(QStringLiteral("user_guide_dialog"));
+    QCOMPARE(dialog && dialog->isVisible(), !browser_answers);
+    if (!browser_answers)
+    {
+        QVERIFY(
+            dialog->findChild<QTextBrowser*>()->toPlainText().contains(QStringLiteral("Vantrel User Guide")));
+    }
 }
 
 QTEST_MAIN(TMainWindowStartupTest)
