@@ -80,6 +80,7 @@ bool TExpression::Add_Variable(const TVariable& variable)
     }
 
     d_patterns.push_back(Make_Pattern(variable.name));
+    d_value_matching_patterns += d_patterns.back().matches_in_values ? 1 : 0;
     File_Pattern(sequence);
     return true;
 }
@@ -162,8 +163,22 @@ double TExpression::Variable_Value(const QString& name, bool* ok) const
     return found >= 0 ? d_records[static_cast<std::size_t>(found)].value : 0.0;
 }
 
+int TExpression::Variable_Sequence(const QString& name) const
+{
+    return Find_Name(name);
+}
+
 double TExpression::Evaluate(const QString& expression, bool* valid) const
 {
+    return Evaluate(expression, valid, nullptr);
+}
+
+double TExpression::Evaluate(const QString& expression, bool* valid, TUsage* usage) const
+{
+    if (usage)
+    {
+        *usage = TUsage();
+    }
     if (valid)
     {
         *valid = false;
@@ -176,7 +191,7 @@ double TExpression::Evaluate(const QString& expression, bool* valid) const
     QString normalised = expression.simplified().toUpper().trimmed();
     normalised.remove(QLatin1Char(' '));
 
-    const QString substituted = Substitute(normalised);
+    const QString substituted = Substitute(normalised, usage);
     bool result_valid = false;
     const double result = Process_Expression(substituted, &result_valid, 0);
     if (valid)

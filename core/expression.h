@@ -40,6 +40,19 @@ public:
 
     double Evaluate(const QString& expression, bool* valid) const;
 
+    // Which variables an evaluation wrote into the expression, by the order in which their names were
+    // first added, and whether a change of any value can change which names are found: true only when
+    // some name can match inside the digits of a value written in (it starts with a digit, or it is no
+    // plain word), so that a rule can be checked again after an edit of exactly the values it uses.
+    struct TUsage
+    {
+        std::vector<int> variables;
+        bool value_dependent = false;
+    };
+    double Evaluate(const QString& expression, bool* valid, TUsage* usage) const;
+    // The order in which a name was first added, or -1 for a name the table does not hold.
+    int Variable_Sequence(const QString& name) const;
+
     // Replaces every variable name in an already normalised expression (no white space, upper case) by
     // its value, longest name first, exactly as Evaluate does before it scans the text. Public so that
     // the substitution can be checked on its own. A name is read as a pattern, so a key such as "A|" can
@@ -48,7 +61,7 @@ public:
     // not valid. A name that starts with a letter or "_" and is otherwise made of word characters and
     // points never matches inside a value written in, so what it adds is bounded by the expression
     // itself and is never cut short, however long the text becomes.
-    QString Substitute(const QString& normalised) const;
+    QString Substitute(const QString& normalised, TUsage* usage = nullptr) const;
     static constexpr int MAXIMUM_PATTERN_GROWTH = 100000;
 
     // Parenthesised groups and function calls nested deeper than this make the text invalid, so that no
@@ -143,4 +156,6 @@ private:
     // The first characters of the word names and dotted heads: a word token starting with any other
     // character (the digits of a value written in, mostly) can match none of them.
     std::bitset<128> d_name_starts;
+    // How many names can match inside a value written in.
+    int d_value_matching_patterns = 0;
 };

@@ -362,9 +362,17 @@ const QRegularExpression& TExpression::Expression(const TPattern& pattern)
 // Exactly the sequential replacement in table order, name by name; the candidate list only skips
 // names that provably match nowhere in the current text, and is rebuilt whenever a replacement
 // changed the text (a replaced value brings digits and points that a later pattern may match).
-QString TExpression::Substitute(const QString& normalised) const
+QString TExpression::Substitute(const QString& normalised, TUsage* usage) const
 {
     QString text = normalised;
+    const auto used = [this, usage](int sequence)
+    {
+        if (usage)
+        {
+            usage->variables.push_back(sequence);
+            usage->value_dependent = d_value_matching_patterns > 0;
+        }
+    };
     // Values written in are plain ASCII, so whether the text holds a surrogate never changes below.
     const bool surrogates =
         std::any_of(text.cbegin(), text.cend(), [](QChar character) { return character.isSurrogate(); });
@@ -385,6 +393,7 @@ QString TExpression::Substitute(const QString& normalised) const
                 {
                     return QString();
                 }
+                used(sequence);
                 candidates = Candidates(text, sequence);
                 next = 0;
                 continue;
@@ -405,6 +414,7 @@ QString TExpression::Substitute(const QString& normalised) const
                     return QString();
                 }
                 text = replaced;
+                used(sequence);
                 candidates = Candidates(text, sequence);
                 next = 0;
                 continue;

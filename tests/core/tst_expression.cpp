@@ -37,6 +37,8 @@ private slots:
     void Evaluate_Without_Variables();
     void Evaluate_With_Variables_data();
     void Evaluate_With_Variables();
+    void Usage_Depends_On_Values_data();
+    void Usage_Depends_On_Values();
     void Nesting_Limit_data();
     void Nesting_Limit();
     void Deep_Nesting_Is_Invalid_Without_Crash();
@@ -163,38 +165,45 @@ void TExpressionTest::Evaluate_With_Variables_data()
     QTest::addColumn<QString>("expression");
     QTest::addColumn<double>("value");
     QTest::addColumn<bool>("valid");
+    // The variables written into the text, whatever the result.
+    QTest::addColumn<QStringList>("used");
 
-    QTest::newRow("negative variable in product") << "X*3" << -6.0 << true;
-    QTest::newRow("negative variable after operator") << "2*X" << -4.0 << true;
-    QTest::newRow("minus before negative variable") << "-X" << 2.0 << true;
-    QTest::newRow("longer name first") << "XY-X" << 12.0 << true;
-    QTest::newRow("names ignore case") << "x*3" << -6.0 << true;
-    QTest::newRow("negative variable squared") << "X^2" << 4.0 << true;
-    QTest::newRow("element name with point") << "XY.2+1" << 8.0 << true;
-    QTest::newRow("point in a name matches any character") << "XYZ2" << 7.0 << true;
-    QTest::newRow("point in a name matches an underscore") << "XY_2" << 7.0 << true;
-    QTest::newRow("name inside a longer word is not replaced") << "XY_3" << 0.0 << false;
-    QTest::newRow("digits in a name") << "A1+A10" << 3.0 << true;
-    QTest::newRow("underscore name") << "Servo_Gain*2" << 1.0 << true;
-    QTest::newRow("variable in function") << "SUMSQ(XY*10)" << 100.0 << true;
-    QTest::newRow("variables in vector length") << "SUMSQ(P.X,P.Y,P.Z)" << 13.0 << true;
-    QTest::newRow("huge values") << "BIG/BIG" << 1.0 << true;
+    QTest::newRow("negative variable in product") << "X*3" << -6.0 << true << QStringList({"X"});
+    QTest::newRow("negative variable after operator") << "2*X" << -4.0 << true << QStringList({"X"});
+    QTest::newRow("minus before negative variable") << "-X" << 2.0 << true << QStringList({"X"});
+    QTest::newRow("longer name first") << "XY-X" << 12.0 << true << QStringList({"XY", "X"});
+    QTest::newRow("names ignore case") << "x*3" << -6.0 << true << QStringList({"X"});
+    QTest::newRow("negative variable squared") << "X^2" << 4.0 << true << QStringList({"X"});
+    QTest::newRow("element name with point") << "XY.2+1" << 8.0 << true << QStringList({"XY.2"});
+    QTest::newRow("point in a name matches any character") << "XYZ2" << 7.0 << true << QStringList({"XY.2"});
+    QTest::newRow("point in a name matches an underscore") << "XY_2" << 7.0 << true << QStringList({"XY.2"});
+    QTest::newRow("name inside a longer word is not replaced") << "XY_3" << 0.0 << false << QStringList();
+    QTest::newRow("digits in a name") << "A1+A10" << 3.0 << true << QStringList({"A1", "A10"});
+    QTest::newRow("underscore name") << "Servo_Gain*2" << 1.0 << true << QStringList({"Servo_Gain"});
+    QTest::newRow("variable in function") << "SUMSQ(XY*10)" << 100.0 << true << QStringList({"XY"});
+    QTest::newRow("variables in vector length")
+        << "SUMSQ(P.X,P.Y,P.Z)" << 13.0 << true << QStringList({"P.X", "P.Y", "P.Z"});
+    QTest::newRow("huge values") << "BIG/BIG" << 1.0 << true << QStringList({"BIG"});
     // Each term is written in with over 300 digits: the text grows far beyond 100,000 characters.
     QTest::newRow("321 terms of a huge value")
-        << QStringLiteral("BIG/BIG+").repeated(320) + QStringLiteral("BIG/BIG") << 321.0 << true;
+        << QStringLiteral("BIG/BIG+").repeated(320) + QStringLiteral("BIG/BIG") << 321.0 << true
+        << QStringList{"BIG"};
     QTest::newRow("321 terms of a huge element")
-        << QStringLiteral("P.BIG/BIG+").repeated(320) + QStringLiteral("P.BIG/BIG") << 321.0 << true;
-    QTest::newRow("zero variable") << "ZERO+1" << 1.0 << true;
-    QTest::newRow("negative zero stays an operand") << "2*NEGZERO" << 0.0 << true;
-    QTest::newRow("infinite value is not a number") << "INFINITE+1" << 0.0 << false;
-    QTest::newRow("missing value is not a number") << "UNSET+1" << 0.0 << false;
-    QTest::newRow("function name as variable") << "SQRT+1" << 10.0 << true;
-    QTest::newRow("function name as variable inside call") << "SQRT(16)" << 0.0 << false;
-    QTest::newRow("vector length function still works") << "SUMSQ(3,4)" << 5.0 << true;
-    QTest::newRow("name with blank never matches") << "A B" << 0.0 << false;
-    QTest::newRow("unknown name") << "Q*2" << 0.0 << false;
-    QTest::newRow("single letter E is a name, not an exponent") << "E*2" << 4.0 << true;
-    QTest::newRow("exponent notation still refused") << "1E5" << 0.0 << false;
+        << QStringLiteral("P.BIG/BIG+").repeated(320) + QStringLiteral("P.BIG/BIG") << 321.0 << true
+        << QStringList{"P.BIG", "BIG"};
+    QTest::newRow("zero variable") << "ZERO+1" << 1.0 << true << QStringList({"ZERO"});
+    QTest::newRow("negative zero stays an operand") << "2*NEGZERO" << 0.0 << true << QStringList({"NEGZERO"});
+    QTest::newRow("infinite value is not a number")
+        << "INFINITE+1" << 0.0 << false << QStringList({"INFINITE"});
+    QTest::newRow("missing value is not a number") << "UNSET+1" << 0.0 << false << QStringList({"UNSET"});
+    QTest::newRow("function name as variable") << "SQRT+1" << 10.0 << true << QStringList({"SQRT"});
+    QTest::newRow("function name as variable inside call")
+        << "SQRT(16)" << 0.0 << false << QStringList({"SQRT"});
+    QTest::newRow("vector length function still works") << "SUMSQ(3,4)" << 5.0 << true << QStringList();
+    QTest::newRow("name with blank never matches") << "A B" << 0.0 << false << QStringList();
+    QTest::newRow("unknown name") << "Q*2" << 0.0 << false << QStringList();
+    QTest::newRow("single letter E is a name, not an exponent") << "E*2" << 4.0 << true << QStringList({"E"});
+    QTest::newRow("exponent notation still refused") << "1E5" << 0.0 << false << QStringList();
 }
 
 void TExpressionTest::Evaluate_With_Variables()
@@ -202,31 +211,81 @@ void TExpressionTest::Evaluate_With_Variables()
     QFETCH(QString, expression);
     QFETCH(double, value);
     QFETCH(bool, valid);
+    QFETCH(QStringList, used);
 
+    // Added in this order: a variable's sequence number is its place here.
+    const std::vector<TExpression::TVariable> variables = {
+        {QStringLiteral("X"), -2.0},
+        {QStringLiteral("XY"), 10.0},
+        {QStringLiteral("XY.2"), 7.0},
+        {QStringLiteral("A1"), 1.0},
+        {QStringLiteral("A10"), 2.0},
+        {QStringLiteral("Servo_Gain"), 0.5},
+        {QStringLiteral("P.X"), 3.0},
+        {QStringLiteral("P.Y"), -4.0},
+        {QStringLiteral("P.Z"), 12.0},
+        {QStringLiteral("BIG"), 1e300},
+        {QStringLiteral("P.BIG"), 1e300},
+        {QStringLiteral("ZERO"), 0.0},
+        {QStringLiteral("NEGZERO"), -0.0},
+        {QStringLiteral("INFINITE"), INFINITE},
+        {QStringLiteral("UNSET"), NOT_A_NUMBER},
+        {QStringLiteral("SQRT"), 9.0},
+        {QStringLiteral("A B"), 1.0},
+        {QStringLiteral("E"), 2.0},
+    };
     TExpression evaluator;
-    evaluator.Add_Variable(QStringLiteral("X"), -2.0);
-    evaluator.Add_Variable(QStringLiteral("XY"), 10.0);
-    evaluator.Add_Variable(QStringLiteral("XY.2"), 7.0);
-    evaluator.Add_Variable(QStringLiteral("A1"), 1.0);
-    evaluator.Add_Variable(QStringLiteral("A10"), 2.0);
-    evaluator.Add_Variable(QStringLiteral("Servo_Gain"), 0.5);
-    evaluator.Add_Variable(QStringLiteral("P.X"), 3.0);
-    evaluator.Add_Variable(QStringLiteral("P.Y"), -4.0);
-    evaluator.Add_Variable(QStringLiteral("P.Z"), 12.0);
-    evaluator.Add_Variable(QStringLiteral("BIG"), 1e300);
-    evaluator.Add_Variable(QStringLiteral("P.BIG"), 1e300);
-    evaluator.Add_Variable(QStringLiteral("ZERO"), 0.0);
-    evaluator.Add_Variable(QStringLiteral("NEGZERO"), -0.0);
-    evaluator.Add_Variable(QStringLiteral("INFINITE"), INFINITE);
-    evaluator.Add_Variable(QStringLiteral("UNSET"), NOT_A_NUMBER);
-    evaluator.Add_Variable(QStringLiteral("SQRT"), 9.0);
-    evaluator.Add_Variable(QStringLiteral("A B"), 1.0);
-    evaluator.Add_Variable(QStringLiteral("E"), 2.0);
+    for (const TExpression::TVariable& variable : variables)
+    {
+        evaluator.Add_Variable(variable);
+    }
 
     bool result_valid = !valid;
-    const double result = evaluator.Evaluate(expression, &result_valid);
+    TExpression::TUsage usage;
+    const double result = evaluator.Evaluate(expression, &result_valid, &usage);
     QCOMPARE(result_valid, valid);
     Compare_Result(result, value);
+
+    QStringList used_names;
+    for (const int sequence : usage.variables)
+    {
+        used_names << variables.at(static_cast<std::size_t>(sequence)).name;
+    }
+    used_names.sort();
+    used.sort();
+    QCOMPARE(used_names, used);
+}
+
+void TExpressionTest::Usage_Depends_On_Values_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<bool>("value_dependent");
+
+    QTest::newRow("plain names never match inside a value") << QStringList{"X", "P.X"} << "X+P.X" << false;
+    QTest::newRow("a name starting with a digit can") << QStringList{"X", "2ND"} << "X+1" << true;
+    QTest::newRow("a name that is no plain word can") << QStringList{"X", "A-B"} << "X*2" << true;
+    QTest::newRow("no value written in, nothing to depend on") << QStringList{"2ND"} << "1+1" << false;
+}
+
+void TExpressionTest::Usage_Depends_On_Values()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QString, expression);
+    QFETCH(bool, value_dependent);
+
+    TExpression evaluator;
+    for (const QString& name : names)
+    {
+        evaluator.Add_Variable(name, 1.0);
+    }
+    TExpression::TUsage usage;
+    bool valid = false;
+    evaluator.Evaluate(expression, &valid, &usage);
+    QVERIFY(valid);
+    QCOMPARE(usage.value_dependent, value_dependent);
+    QCOMPARE(evaluator.Variable_Sequence(names.first()), 0);
+    QCOMPARE(evaluator.Variable_Sequence(QStringLiteral("NOT_THERE")), -1);
 }
 
 void TExpressionTest::Nesting_Limit_data()
