@@ -129,8 +129,45 @@ bool TRuleRun::Fails(TRules::TOperatorType operator_type, double left_value, dou
     return true;
 }
 
+int TRuleRun::Variable_Count() const
+{
+    return d_expression.Variable_Count();
+}
+
+int TRuleRun::Variable_Sequence(const QString& name) const
+{
+    return d_expression.Variable_Sequence(name);
+}
+
+void TRuleRun::Update_Variable(const TExpression::TVariable& variable)
+{
+    // A name the evaluator holds keeps its place and takes the new value.
+    d_expression.Add_Variable(variable);
+}
+
 TRuleRun::TRuleResult TRuleRun::Run_Rule(const TRules::TRuleItem& rule) const
 {
+    return Run_Rule(rule, nullptr);
+}
+
+TRuleRun::TRuleResult TRuleRun::Run_Rule(const TRules::TRuleItem& rule, TExpression::TUsage* usage) const
+{
+    if (usage)
+    {
+        *usage = TExpression::TUsage();
+    }
+    // Both expressions' variables, as far as the rule was evaluated.
+    TExpression::TUsage side_usage;
+    const auto add_usage = [usage, &side_usage]()
+    {
+        if (usage)
+        {
+            usage->variables.insert(usage->variables.end(), side_usage.variables.begin(),
+                                    side_usage.variables.end());
+            usage->value_dependent = usage->value_dependent || side_usage.value_dependent;
+        }
+    };
+
     TRuleResult result;
     result.name = rule.name;
     result.outcome = OUTCOME_INVALID;
@@ -145,7 +182,8 @@ TRuleRun::TRuleResult TRuleRun::Run_Rule(const TRules::TRuleItem& rule) const
 
     add_line(QStringLiteral("\nRule: '%1'").arg(rule.name), false);
 
-    result.left_value = d_expression.Evaluate(rule.left_expression, &result.left_valid);
+    result.left_value = d_expression.Evaluate(rule.left_expression, &result.left_valid, &side_usage);
+    add_usage();
     if (!result.left_valid)
     {
         add_line(QStringLiteral("  ERR:  Left expression invalid."), false);
@@ -153,7 +191,8 @@ TRuleRun::TRuleResult TRuleRun::Run_Rule(const TRules::TRuleItem& rule) const
     }
     add_line(QStringLiteral("  Left expression value: %1").arg(Value_Text(result.left_value)), false);
 
-    result.right_value = d_expression.Evaluate(rule.right_expression, &result.right_valid);
+    result.right_value = d_expression.Evaluate(rule.right_expression, &result.right_valid, &side_usage);
+    add_usage();
     if (!result.right_valid)
     {
         add_line(QStringLiteral("  ERR:  Right expression invalid."), false);

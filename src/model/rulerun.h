@@ -69,6 +69,13 @@ public:
     // "Evaluating Rules...": the first line of a run that has at least one rule.
     static QString Header_Line();
     TRuleResult Run_Rule(const TRules::TRuleItem& rule) const;
+    // The same, telling which variables the rule's expressions read.
+    TRuleResult Run_Rule(const TRules::TRuleItem& rule, TExpression::TUsage* usage) const;
+    // The variables of the run: how many, a name's number (-1 for none), and a new value for a name the
+    // run holds, so that a rule can be run again after an edit without a new evaluator.
+    int Variable_Count() const;
+    int Variable_Sequence(const QString& name) const;
+    void Update_Variable(const TExpression::TVariable& variable);
     // Runs the rules in order. Each result also goes to `on_result` as soon as it is known, so that a
     // window can show the report while it grows.
     TGroupResult Run_Group(const std::vector<TRules::TRuleItem>& rules,

@@ -1,8 +1,11 @@
+#include "liverules.h"
+#include "parameterrecord.h"
 #include "rulerun.h"
 #include "runreport.h"
 #include "testsupport.h"
 
 #include <QLocale>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -67,6 +70,8 @@ private slots:
     void Report_Format();
     void Report_Write_data();
     void Report_Write();
+    void Live_Check_Matches_Whole_Check_data();
+    void Live_Check_Matches_Whole_Check();
 };
 
 void TRuleRunTest::Header()
@@ -419,6 +424,155 @@ void TRuleRunTest::Report_Write()
     QVERIFY(!report.Write(unreachable, format));
     QVERIFY(!report.Last_Error().isEmpty());
     QVERIFY(!QFileInfo::exists(unreachable));
+}
+
+void TRuleRunTest::Live_Check_Matches_Whole_Check_data()
+{
+    QTest::addColumn<quint32>("seed");
+    // A key that starts with a digit can match inside the values written into a rule.
+    QTest::addColumn<bool>("digit_key");
+
+    for (quint32 seed = 1; seed <= 6; ++seed)
+    {
+        QTest::addRow("plain keys, edits %u", seed) << seed << false;
+        QTest::addRow("a key starting with a digit, edits %u", seed) << seed << true;
+    }
+}
+
+// After each random edit the live check, brought up to date with the edited key alone, holds what a
+// whole new check of the edited list holds: every rule's outcome and values, the totals, and which
+// parameters failing rules read; and it names exactly the rules whose result changed.
+void TRuleRunTest::Live_Check_Matches_Whole_Check()
+{
+    QFETCH(quint32, seed);
+    QFETCH(bool, digit_key);
+
+    TParameters parameters;
+    parameters.Add_Parameter(Record(QStringLiteral("A"), TParameters::TYPE_INTEGER_ARRAY, {1, 2, 3}));
+    // Also the name of A's first value: the later record's value is the one rules see.
+    parameters.Add_Parameter(Record(QStringLiteral("A.1"), TParameters::TYPE_INTEGER, {7}));
+    parameters.Add_Parameter(Record(QStringLiteral("G"), TParameters::TYPE_DOUBLE, {}, {4.0}));
+    parameters.Add_Parameter(
+        Record(QStringLiteral("T"), TParameters::TYPE_TEXT, {5}, {}, {QStringLiteral("5")}));
+    for (int index = 1; index <= 8; ++index)
+    {
+        parameters.Add_Parameter(
+            Record(QStringLiteral("B_%1").arg(index), TParameters::TYPE_DOUBLE, {}, {index * 0.5}));
+    }
+    if (digit_key)
+    {
+        parameters.Add_Parameter(Record(QStringLiteral("2ND"), TParameters::TYPE_INTEGER, {2}));
+    }
+    const QStringList keys = [&parameters]()
+    {
+        QStringList all;
+        for (const TParameters::TParameter& parameter : parameters.Parameters())
+        {
+            all << parameter.key;
+        }
+        return all;
+    }();
+
+    const std::vector<TRules::TRuleItem> rules = {
+        Testing::Rule_Item(QStringLiteral("sum"), QStringLiteral("A.1 + A.2"), QStringLiteral("B_1 * 20")),
+        Testing::Rule_Item(QStringLiteral("root"), QStringLiteral("SQRT(G)"), QStringLiteral("2"),
+                           TRules::OPERATOR_EQUAL),
+        Testing::Rule_Item(QStringLiteral("ratio"), QStringLiteral("1 / B_3"), QStringLiteral("B_4"),
+                           TRules::OPERATOR_GREATER_THAN),
+        Testing::Rule_Item(QStringLiteral("text"), QStringLiteral("T"), QStringLiteral("A.3"),
+                           TRules::OPERATOR_NOT_GREATER_THAN),
+        Testing::Rule_Item(QStringLiteral("vector"), QStringLiteral("SUMSQ(B_5, B_6, B_7)"),
+                           QStringLiteral("B_8 * 3")),
+        Testing::Rule_Item(QStringLiteral("unknown"), QStringLiteral("NOPE + 1"), QStringLiteral("G")),
+        Testing::Rule_Item(QStringLiteral("unbalanced"), QStringLiteral("(A.2"), QStringLiteral("1")),
+        Testing::Rule_Item(QStringLiteral("numbers"), QStringLiteral("2"), QStringLiteral("3")),
+        Testing::Rule_Item(QStringLiteral("right only"), QStringLiteral("B_2 - G"),
+                           QStringLiteral("A.2 * A.3"), TRules::OPERATOR_NOT_LESS_THAN),
+    };
+
+    const auto compare = [&parameters, &rules](const TLiveRules& live) -> QString
+    {
+        const TLiveRules whole(parameters, rules);
+        for (int index = 0; index < whole.Rule_Count(); ++index)
+        {
+            const TRuleRun::TRuleResult& a = live.Result(index);
+            const TRuleRun::TRuleResult& b = whole.Result(index);
+            if (a.outcome != b.outcome || a.left_valid != b.left_valid || a.right_valid != b.right_valid ||
+                QByteArray::number(a.left_value, 'g', 17) != QByteArray::number(b.left_value, 'g', 17) ||
+                QByteArray::number(a.right_value, 'g', 17) != QByteArray::number(b.right_value, 'g', 17))
+            {
+                return QStringLiteral("rule %1").arg(a.name);
+            }
+        }
+        if (live.Totals().Text() != whole.Totals().Text())
+        {
+            return QStringLiteral("totals %1 instead of %2").arg(live.Totals().Text(), whole.Totals().Text());
+        }
+        for (int record = 0; record < parameters.Parameter_Count(); ++record)
+        {
+            if (live.Rules_Reading(record) != whole.Rules_Reading(record) ||
+                live.Failing_Rules_Reading(record) != whole.Failing_Rules_Reading(record) ||
+                live.Read_By_Failing_Rule(record) != whole.Read_By_Failing_Rule(record))
+            {
+                return QStringLiteral("readers of %1").arg(parameters.Parameters().at(record).key);
+            }
+        }
+        return QString();
+    };
+
+    TLiveRules live(parameters, rules);
+    QCOMPARE(compare(live), QString());
+    // Each rule reads what it evaluates: A.1 is the later record's, and "unknown" stops before G.
+    QCOMPARE(live.Rules_Reading(parameters.Parameter_Index(QStringLiteral("A.1"))), std::vector<int>{0});
+    QCOMPARE(live.Rules_Reading(parameters.Parameter_Index(QStringLiteral("G"))), (std::vector<int>{1, 8}));
+
+    QRandomGenerator random(seed);
+    for (int step = 0; step < 40; ++step)
+    {
+        const QString key = keys.at(random.bounded(keys.size()));
+        TParameters::TParameter edited = parameters.Get_Parameter(key);
+        const int index = random.bounded(TParameters::Value_Count(edited));
+        // Small whole numbers, negatives and zero: enough to move every rule across its limit.
+        const QString text = key == QLatin1String("T") && random.bounded(4) == 0
+                                 ? QStringLiteral("no number")
+                                 : QString::number(random.bounded(-4, 12) * (random.bounded(2) ? 0.5 : 1.0));
+        if (!TParameters::Set_Value_Text(&edited, index, text))
+        {
+            continue;
+        }
+
+        std::vector<TRuleRun::TRuleResult> before;
+        for (int rule = 0; rule < live.Rule_Count(); ++rule)
+        {
+            before.push_back(live.Result(rule));
+        }
+        const int variables_before = TParameters::Variable_Count(parameters.Get_Parameter(key));
+        parameters.Edit_Parameter(edited);
+        std::vector<int> changed;
+        const bool updated = live.Update(parameters, {key}, &changed);
+        // A text that no longer reads as a number takes the parameter's variable away.
+        QCOMPARE(updated, TParameters::Variable_Count(parameters.Get_Parameter(key)) == variables_before);
+        if (!updated)
+        {
+            live = TLiveRules(parameters, rules);
+            continue;
+        }
+        QVERIFY2(compare(live).isEmpty(),
+                 qPrintable(QStringLiteral("after %1 = %2: %3").arg(key, text, compare(live))));
+        std::vector<int> differing;
+        for (int rule = 0; rule < live.Rule_Count(); ++rule)
+        {
+            const TRuleRun::TRuleResult& now = live.Result(rule);
+            const TRuleRun::TRuleResult& was = before.at(static_cast<std::size_t>(rule));
+            if (now.outcome != was.outcome ||
+                QByteArray::number(now.left_value, 'g', 17) != QByteArray::number(was.left_value, 'g', 17) ||
+                QByteArray::number(now.right_value, 'g', 17) != QByteArray::number(was.right_value, 'g', 17))
+            {
+                differing.push_back(rule);
+            }
+        }
+        QCOMPARE(changed, differing);
+    }
 }
 
 QTEST_GUILESS_MAIN(TRuleRunTest)
