@@ -1,15 +1,15 @@
 #include "liverules.h"
 
 #include <algorithm>
-#include <cstring>
+#include <cmath>
 #include <utility>
 
 namespace
 {
-// Values compare as stored, so that a rule whose value stays not-a-number counts as unchanged.
+// A rule whose value stays not-a-number counts as unchanged.
 bool Same_Value(double a, double b)
 {
-    return std::memcmp(&a, &b, sizeof a) == 0;
+    return a == b || (std::isnan(a) && std::isnan(b));
 }
 
 void Insert_Sorted(std::vector<int>* list, int value)
