@@ -1,6 +1,7 @@
 #include "parametercomparison.h"
 
 #include "parameterrecord.h"
+#include "valuetransfer.h"
 
 #include <QtTest>
 
@@ -133,6 +134,59 @@ private slots:
         QCOMPARE(result.type, target.type);
         QCOMPARE(TParameterComparison::Values_Text(TParameterComparison::Values_Of(result)),
                  ok ? taken : TParameterComparison::Values_Text(TParameterComparison::Values_Of(target)));
+    }
+
+    // A partial source set against a list: every source parameter is planned in the source's order,
+    // and only those with other values that fit are handed to the edit path.
+    void Value_Transfer_data()
+    {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QStringList>("plan"); // key, standing and what is shown for it
+
+        QTest::newRow("every parameter of the source")
+            << QStringList()
+            << QStringList{"TAPS 0 8 -> 12", "GAIN 1 ", "NEW 2 Not in this file.",
+                           "TABLE 3 3 values instead of 2.", "DECEL 3 Not a whole number: 2.5"};
+        QTest::newRow("keys narrow it, a key the source lacks is named")
+            << QStringList{"DECEL", "NONE", "TAPS"}
+            << QStringList{"TAPS 0 8 -> 12", "DECEL 3 Not a whole number: 2.5",
+                           "NONE 2 Not in the file the values come from."};
+    }
+
+    void Value_Transfer()
+    {
+        QFETCH(QStringList, keys);
+        QFETCH(QStringList, plan);
+
+        TParameters target;
+        target.Add_Parameter(Record("GAIN", TParameters::TYPE_DOUBLE, {}, {250.0}));
+        target.Add_Parameter(Record("TAPS", TParameters::TYPE_INTEGER, {8}));
+        target.Add_Parameter(Record("TABLE", TParameters::TYPE_INTEGER_ARRAY, {1, 2}));
+        target.Add_Parameter(Record("DECEL", TParameters::TYPE_INTEGER, {4}));
+        TParameters source;
+        source.Add_Parameter(Record("TAPS", TParameters::TYPE_INTEGER, {12}));
+        // The same value in another notation is no change.
+        source.Add_Parameter(Record("GAIN", TParameters::TYPE_TEXT, {}, {}, {"2.5E+02"}));
+        source.Add_Parameter(Record("NEW", TParameters::TYPE_INTEGER, {1}));
+        source.Add_Parameter(Record("TABLE", TParameters::TYPE_INTEGER_ARRAY, {1, 2, 3}));
+        source.Add_Parameter(Record("DECEL", TParameters::TYPE_DOUBLE, {}, {2.5}));
+
+        const TValueTransfer transfer(target, source, keys);
+        QStringList planned;
+        for (const TValueTransfer::TItem& item : transfer.Items())
+        {
+            planned << QStringLiteral("%1 %2 %3")
+                           .arg(item.key)
+                           .arg(item.standing)
+                           .arg(item.standing == TValueTransfer::STANDING_DIFFERENT
+                                    ? TValueTransfer::Change_Text(item.current, item.taken)
+                                    : item.reason);
+        }
+        QCOMPARE(planned, plan);
+        const std::vector<TParameters::TParameter> taken = transfer.Taken();
+        QCOMPARE(taken.size(), std::size_t(1));
+        QCOMPARE(taken.front().integer_values, QVector<int>{12});
+        QCOMPARE(transfer.Taken(QStringList{"GAIN"}).size(), std::size_t(0));
     }
 };
 
