@@ -1,5 +1,6 @@
 #include "commandlinetool.h"
 
+#include "jsonwriter.h"
 #include "parametercomparison.h"
 #include "rulerun.h"
 #include "rules.h"
@@ -10,8 +11,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLocale>
 
 #include <cmath>
@@ -252,6 +251,24 @@ int TCommandLineTool::Run_Compare(const TCommandLine& command_line)
                    tolerance);
 }
 
+TJsonWriter::TSink TCommandLineTool::Json_Sink()
+{
+    return [this](const QByteArray& piece)
+    {
+        // The bytes are UTF-8 already: on a stream over a file (standard output) they go straight to
+        // it, after what the stream still holds.
+        if (QIODevice* device = d_out->device())
+        {
+            d_out->flush();
+            device->write(piece);
+        }
+        else
+        {
+            *d_out << QString::fromUtf8(piece);
+        }
+    };
+}
+
 bool TCommandLineTool::Load(const QString& file_name, TParameters* parameters)
 {
     // The same steps as the window's Open: an empty model, then the reader the content asks for.
@@ -274,24 +291,35 @@ int TCommandLineTool::List(const QString& file_name, bool json)
 
     if (json)
     {
-        QJsonArray records;
+        // Written as it goes: a file of 100,000 parameters is never held twice, as a document too.
+        TJsonWriter writer(Json_Sink());
+        writer.Begin_Object();
+        writer.Key(QStringLiteral("file"));
+        writer.String(QFileInfo(file_name).absoluteFilePath());
+        writer.Key(QStringLiteral("format"));
+        writer.String(TComparison::Format_Name(parameters.File_Format()));
+        writer.Key(QStringLiteral("parameters"));
+        writer.Begin_Array();
         for (const TParameters::TParameter& parameter : parameters.Parameters())
         {
-            QJsonObject record;
-            record.insert(QStringLiteral("number"), parameter.number);
-            record.insert(QStringLiteral("key"), parameter.key);
-            record.insert(QStringLiteral("name"), parameter.name);
-            record.insert(QStringLiteral("type"), TComparison::Type_Name(parameter.type));
-            record.insert(QStringLiteral("values"),
-                          TComparison::Values_Json(TComparison::Values_Of(parameter)));
-            record.insert(QStringLiteral("description"), parameter.description);
-            records.append(record);
+            writer.Begin_Object();
+            writer.Key(QStringLiteral("description"));
+            writer.String(parameter.description);
+            writer.Key(QStringLiteral("key"));
+            writer.String(parameter.key);
+            writer.Key(QStringLiteral("name"));
+            writer.String(parameter.name);
+            writer.Key(QStringLiteral("number"));
+            writer.Integer(parameter.number);
+            writer.Key(QStringLiteral("type"));
+            writer.String(TComparison::Type_Name(parameter.type));
+            writer.Key(QStringLiteral("values"));
+            writer.Value(TComparison::Values_Json(TComparison::Values_Of(parameter)));
+            writer.End_Object();
         }
-        QJsonObject document;
-        document.insert(QStringLiteral("file"), QFileInfo(file_name).absoluteFilePath());
-        document.insert(QStringLiteral("format"), TComparison::Format_Name(parameters.File_Format()));
-        document.insert(QStringLiteral("parameters"), records);
-        *d_out << QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Indented));
+        writer.End_Array();
+        writer.End_Object();
+        writer.Finish();
         return EXIT_OK;
     }
 
@@ -336,24 +364,36 @@ int TCommandLineTool::Compare(const QString& file_name_a, const QString& file_na
     const bool same = result.Same();
     if (json)
     {
-        QJsonArray different;
+        TJsonWriter writer(Json_Sink());
+        writer.Begin_Object();
+        writer.Key(QStringLiteral("a"));
+        writer.String(QFileInfo(file_name_a).absoluteFilePath());
+        writer.Key(QStringLiteral("b"));
+        writer.String(QFileInfo(file_name_b).absoluteFilePath());
+        writer.Key(QStringLiteral("different"));
+        writer.Begin_Array();
         for (const TComparison::TDifference& difference : result.different)
         {
-            QJsonObject entry;
-            entry.insert(QStringLiteral("key"), difference.key);
-            entry.insert(QStringLiteral("a"), TComparison::Values_Json(difference.values_a));
-            entry.insert(QStringLiteral("b"), TComparison::Values_Json(difference.values_b));
-            different.append(entry);
+            writer.Begin_Object();
+            writer.Key(QStringLiteral("a"));
+            writer.Value(TComparison::Values_Json(difference.values_a));
+            writer.Key(QStringLiteral("b"));
+            writer.Value(TComparison::Values_Json(difference.values_b));
+            writer.Key(QStringLiteral("key"));
+            writer.String(difference.key);
+            writer.End_Object();
         }
-        QJsonObject document;
-        document.insert(QStringLiteral("a"), QFileInfo(file_name_a).absoluteFilePath());
-        document.insert(QStringLiteral("b"), QFileInfo(file_name_b).absoluteFilePath());
-        document.insert(QStringLiteral("tolerance"), tolerance);
-        document.insert(QStringLiteral("same"), same);
-        document.insert(QStringLiteral("only_in_a"), QJsonArray::fromStringList(only_a));
-        document.insert(QStringLiteral("only_in_b"), QJsonArray::fromStringList(only_b));
-        document.insert(QStringLiteral("different"), different);
-        *d_out << QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Indented));
+        writer.End_Array();
+        writer.Key(QStringLiteral("only_in_a"));
+        writer.Value(QJsonArray::fromStringList(only_a));
+        writer.Key(QStringLiteral("only_in_b"));
+        writer.Value(QJsonArray::fromStringList(only_b));
+        writer.Key(QStringLiteral("same"));
+        writer.Boolean(same);
+        writer.Key(QStringLiteral("tolerance"));
+        writer.Number(tolerance);
+        writer.End_Object();
+        writer.Finish();
     }
     else
     {

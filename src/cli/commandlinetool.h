@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fleetcheck.h"
+#include "jsonwriter.h"
 #include "parameters.h"
 
 #include <QString>
@@ -58,6 +59,8 @@ private:
     void Print_Files(const std::vector<TFleetCheck::TFileResult>& results, bool summary);
 
     bool Load(const QString& file_name, TParameters* parameters);
+    // Where JSON output goes: standard output, as the text output does.
+    TJsonWriter::TSink Json_Sink();
 
     QTextStream* d_out;
     QTextStream* d_err;

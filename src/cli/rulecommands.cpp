@@ -59,7 +59,8 @@ int TCommandLineTool::Check(const QStringList& paths, const QString& group, cons
     const bool one_file = paths.size() == 1 && results.size() == 1 && empty_folders.isEmpty();
     if (output.json)
     {
-        *d_out << QString::fromUtf8(TFleetReport::Json(group, results));
+        TJsonWriter writer(Json_Sink());
+        TFleetReport::Write_Json(group, results, &writer);
     }
     else if (one_file && !output.summary)
     {

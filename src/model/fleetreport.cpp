@@ -2,9 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QXmlStreamWriter>
 
 #include <cmath>
@@ -12,24 +9,31 @@
 namespace
 {
 // JSON has no NaN or infinity: those go as the report writes them; a value never computed is null.
-QJsonValue Value_Json(bool valid, double value)
+void Write_Value(TJsonWriter* writer, bool valid, double value)
 {
     if (!valid)
     {
-        return QJsonValue();
+        writer->Null();
     }
-    if (!std::isfinite(value))
+    else if (!std::isfinite(value))
     {
-        return QString::number(value);
+        writer->String(QString::number(value));
     }
-    return value;
+    else
+    {
+        writer->Number(value);
+    }
 }
 
-void Insert_Totals(QJsonObject* object, const TRuleRun::TTotals& totals)
+// Members in the order of their keys, as JSON objects have always been written here.
+void Write_Rule_Totals(TJsonWriter* writer, const TRuleRun::TTotals& totals)
 {
-    object->insert(QStringLiteral("passed"), totals.passed);
-    object->insert(QStringLiteral("failed"), totals.failed);
-    object->insert(QStringLiteral("invalid"), totals.invalid);
+    writer->Key(QStringLiteral("failed"));
+    writer->Integer(totals.failed);
+    writer->Key(QStringLiteral("invalid"));
+    writer->Integer(totals.invalid);
+    writer->Key(QStringLiteral("passed"));
+    writer->Integer(totals.passed);
 }
 
 // The rule's report after its name line, in one line: what a CI server shows as the failure's message.
@@ -61,50 +65,73 @@ void Write_Counts(QXmlStreamWriter* writer, int tests, int failures, int errors)
 }
 } // namespace
 
-QByteArray TFleetReport::Json(const QString& group, const std::vector<TFleetCheck::TFileResult>& results)
+void TFleetReport::Write_Json(const QString& group, const std::vector<TFleetCheck::TFileResult>& results,
+                              TJsonWriter* writer)
 {
-    QJsonArray files;
+    writer->Begin_Object();
+    writer->Key(QStringLiteral("files"));
+    writer->Begin_Array();
     for (const TFleetCheck::TFileResult& file : results)
     {
-        QJsonObject entry;
-        entry.insert(QStringLiteral("file"), QFileInfo(file.file_name).absoluteFilePath());
-        entry.insert(QStringLiteral("loaded"), file.loaded);
+        writer->Begin_Object();
         if (!file.loaded)
         {
-            entry.insert(QStringLiteral("error"), file.error);
-            files.append(entry);
-            continue;
+            writer->Key(QStringLiteral("error"));
+            writer->String(file.error);
         }
-        QJsonArray rules;
-        for (const TRuleRun::TRuleResult& result : file.run.results)
+        writer->Key(QStringLiteral("file"));
+        writer->String(QFileInfo(file.file_name).absoluteFilePath());
+        writer->Key(QStringLiteral("loaded"));
+        writer->Boolean(file.loaded);
+        if (file.loaded)
         {
-            QJsonObject rule;
-            rule.insert(QStringLiteral("name"), result.name);
-            rule.insert(QStringLiteral("outcome"), TRuleRun::Outcome_Name(result.outcome).toLower());
-            rule.insert(QStringLiteral("left"), Value_Json(result.left_valid, result.left_value));
-            rule.insert(QStringLiteral("right"), Value_Json(result.right_valid, result.right_value));
-            rules.append(rule);
+            writer->Key(QStringLiteral("rules"));
+            writer->Begin_Array();
+            for (const TRuleRun::TRuleResult& result : file.run.results)
+            {
+                writer->Begin_Object();
+                writer->Key(QStringLiteral("left"));
+                Write_Value(writer, result.left_valid, result.left_value);
+                writer->Key(QStringLiteral("name"));
+                writer->String(result.name);
+                writer->Key(QStringLiteral("outcome"));
+                writer->String(TRuleRun::Outcome_Name(result.outcome).toLower());
+                writer->Key(QStringLiteral("right"));
+                Write_Value(writer, result.right_valid, result.right_value);
+                writer->End_Object();
+            }
+            writer->End_Array();
+            writer->Key(QStringLiteral("totals"));
+            writer->Begin_Object();
+            Write_Rule_Totals(writer, file.run.totals);
+            writer->End_Object();
         }
-        entry.insert(QStringLiteral("rules"), rules);
-        QJsonObject totals;
-        Insert_Totals(&totals, file.run.totals);
-        entry.insert(QStringLiteral("totals"), totals);
-        files.append(entry);
+        writer->End_Object();
     }
+    writer->End_Array();
 
     const TFleetCheck::TTotals fleet = TFleetCheck::Totals(results);
-    QJsonObject totals;
-    totals.insert(QStringLiteral("files"), fleet.files);
-    totals.insert(QStringLiteral("passed_files"), fleet.passed_files);
-    totals.insert(QStringLiteral("failed_files"), fleet.failed_files);
-    totals.insert(QStringLiteral("not_loaded"), fleet.not_loaded);
-    Insert_Totals(&totals, fleet.rules);
-
-    QJsonObject document;
-    document.insert(QStringLiteral("group"), group);
-    document.insert(QStringLiteral("files"), files);
-    document.insert(QStringLiteral("totals"), totals);
-    return QJsonDocument(document).toJson(QJsonDocument::Indented);
+    writer->Key(QStringLiteral("group"));
+    writer->String(group);
+    writer->Key(QStringLiteral("totals"));
+    writer->Begin_Object();
+    writer->Key(QStringLiteral("failed"));
+    writer->Integer(fleet.rules.failed);
+    writer->Key(QStringLiteral("failed_files"));
+    writer->Integer(fleet.failed_files);
+    writer->Key(QStringLiteral("files"));
+    writer->Integer(fleet.files);
+    writer->Key(QStringLiteral("invalid"));
+    writer->Integer(fleet.rules.invalid);
+    writer->Key(QStringLiteral("not_loaded"));
+    writer->Integer(fleet.not_loaded);
+    writer->Key(QStringLiteral("passed"));
+    writer->Integer(fleet.rules.passed);
+    writer->Key(QStringLiteral("passed_files"));
+    writer->Integer(fleet.passed_files);
+    writer->End_Object();
+    writer->End_Object();
+    writer->Finish();
 }
 
 bool TFleetReport::Write_Junit(const QString& group, const std::vector<TFleetCheck::TFileResult>& results,

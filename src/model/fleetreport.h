@@ -1,8 +1,8 @@
 #pragma once
 
 #include "fleetcheck.h"
+#include "jsonwriter.h"
 
-#include <QByteArray>
 #include <QString>
 #include <vector>
 
@@ -14,7 +14,9 @@ class QIODevice;
 class TFleetReport
 {
 public:
-    static QByteArray Json(const QString& group, const std::vector<TFleetCheck::TFileResult>& results);
+    // The whole document, ended, to the writer's sink.
+    static void Write_Json(const QString& group, const std::vector<TFleetCheck::TFileResult>& results,
+                           TJsonWriter* writer);
     static bool Write_Junit(const QString& group, const std::vector<TFleetCheck::TFileResult>& results,
                             QIODevice* device);
 };
