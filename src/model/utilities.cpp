@@ -59,12 +59,26 @@ bool Use_High_Precision_Display(const double& value)
 
 QString Real_Text(double value)
 {
-    QString text = QString::number(value, 'f', Use_High_Precision_Display(value) ? 15 : 6);
-    if (!std::isfinite(value) || QLocale::c().toDouble(text) == value)
+    const int decimals = Use_High_Precision_Display(value) ? 15 : 6;
+    if (!std::isfinite(value))
     {
-        return text;
+        return QString::number(value, 'f', decimals);
     }
-    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+    // The shortest digits that read back as the value, padded with zeros: digits beyond them are
+    // only the binary form's noise (125.123456789 is held as 125.12345678900000208...).
+    QString text = QString::number(value, 'f', QLocale::FloatingPointShortest);
+    const int point = text.indexOf(QLatin1Char('.'));
+    const int given = point < 0 ? 0 : text.size() - point - 1;
+    if (given > decimals)
+    {
+        // No text with that many decimals reads back as the value.
+        return QString::number(value, 'g', QLocale::FloatingPointShortest);
+    }
+    if (point < 0)
+    {
+        text += QLatin1Char('.');
+    }
+    return text + QString(decimals - given, QLatin1Char('0'));
 }
 
 bool Read_Real(const QString& text, double* value, QString* reason)

@@ -35,8 +35,9 @@ void Use_Utf8(QTextStream* stream);
 bool Use_High_Precision_Display(const double& value);
 
 // A real as the value editor shows it and the settings layout of the change report writes it: fixed
-// point with 6 or 15 decimals, or the shortest text that reads back as the same number where neither
-// does (1e-16 is not 0.000000000000000).
+// point with 6 or 15 decimals, the shortest digits that read back as the same number padded with zeros
+// (125.123456789 is 125.123456789000000), or the shortest text that reads back where no text with that
+// many decimals does (1e-16 is not 0.000000000000000).
 QString Real_Text(double value);
 
 // Text typed for a value, read the way the window accepts it: a finite number in the locale-independent

@@ -11,6 +11,8 @@ class TUtilitiesTest : public QObject
 private slots:
     void High_Precision_Display_data();
     void High_Precision_Display();
+    void Real_Text_data();
+    void Real_Text();
 };
 
 void TUtilitiesTest::High_Precision_Display_data()
@@ -58,6 +60,39 @@ void TUtilitiesTest::High_Precision_Display()
     QFETCH(double, value);
     QFETCH(bool, expected);
     QCOMPARE(Utilities::Use_High_Precision_Display(value), expected);
+}
+
+void TUtilitiesTest::Real_Text_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("six decimals") << 2.5 << "2.500000";
+    QTest::newRow("whole number") << 250.0 << "250.000000";
+    QTest::newRow("negative zero") << -0.0 << "0.000000";
+    QTest::newRow("fifteen decimals, shortest digits padded") << 125.123456789 << "125.123456789000000";
+    QTest::newRow("fifty micrometres") << 0.00005 << "0.000050000000000";
+    QTest::newRow("negative fine digits") << -0.00035 << "-0.000350000000000";
+    QTest::newRow("beyond 32 bits") << 1e20 << "100000000000000000000.000000000000000";
+    QTest::newRow("far beyond 32 bits, shortest digits")
+        << 1.5e300
+        << QStringLiteral("15") + QString(299, QLatin1Char('0')) + QStringLiteral(".000000000000000");
+    QTest::newRow("more digits than fifteen decimals hold") << 0.1 + 0.2 << "0.30000000000000004";
+    QTest::newRow("too small for fifteen decimals") << 1e-16 << "1e-16";
+    QTest::newRow("too small for six decimals") << 1e-17 << "1e-17";
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << "inf";
+    QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << "nan";
+}
+
+void TUtilitiesTest::Real_Text()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(Utilities::Real_Text(value), text);
+    if (std::isfinite(value))
+    {
+        QCOMPARE(QLocale::c().toDouble(text), value);
+    }
 }
 
 QTEST_APPLESS_MAIN(TUtilitiesTest)
