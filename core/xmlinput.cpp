@@ -81,12 +81,39 @@ bool Replace_Raw_Controls(QString* text)
     return replaced;
 }
 
-// The encoding named in the XML declaration, empty when there is none.
-QString Declared_Encoding(const QByteArray& content)
+// The encoding named in the XML declaration: the name, and where the pseudo-attribute that names it
+// stands in the content (start -1 when there is none).
+struct TEncodingDeclaration
+{
+    QString name;
+    int start = -1;
+    int length = 0;
+};
+
+TEncodingDeclaration Declared_Encoding(const QByteArray& content)
 {
     static const QRegularExpression declaration(
-        QStringLiteral("^\\s*<\\?xml[^>]*\\bencoding\\s*=\\s*[\"']([^\"']*)[\"']"));
-    return declaration.match(QString::fromLatin1(content.left(512))).captured(1);
+        QStringLiteral("^\\s*<\\?xml[^>]*\\b(encoding\\s*=\\s*[\"']([^\"']*)[\"'])"));
+    const QRegularExpressionMatch match = declaration.match(QString::fromLatin1(content.left(512)));
+    TEncodingDeclaration result;
+    if (match.hasMatch())
+    {
+        result.name = match.captured(2);
+        result.start = match.capturedStart(1);
+        result.length = match.capturedLength(1);
+    }
+    return result;
+}
+
+// The names the IANA list gives Latin-1 (compared in small letters). The stream parser knows only some
+// of them, and refuses ISO_8859-1:1987 as no encoding name at all.
+bool Is_Latin1_Name(const QString& name)
+{
+    static const QStringList names{
+        QStringLiteral("iso_8859-1:1987"), QStringLiteral("iso-ir-100"), QStringLiteral("iso_8859-1"),
+        QStringLiteral("iso-8859-1"),      QStringLiteral("latin1"),     QStringLiteral("l1"),
+        QStringLiteral("ibm819"),          QStringLiteral("cp819"),      QStringLiteral("csisolatin1")};
+    return names.contains(name);
 }
 
 bool Decode_Utf8(const QByteArray& content, QString* text)
@@ -132,8 +159,18 @@ TPrepared Prepare(const QByteArray& content)
     // A UTF-8 byte order mark says UTF-8 whatever the declaration says.
     const bool marked = content.startsWith(utf8_mark);
     const QByteArray body = marked ? content.mid(utf8_mark.size()) : content;
-    const QString encoding = marked ? QStringLiteral("utf-8") : Declared_Encoding(body).toLower();
-    if (encoding.isEmpty() || encoding == QLatin1String("utf-8") || encoding == QLatin1String("utf8"))
+    const TEncodingDeclaration declaration = Declared_Encoding(body);
+    const QString encoding = marked ? QStringLiteral("utf-8") : declaration.name.toLower();
+    if (Is_Latin1_Name(encoding))
+    {
+        // Decoded here under whichever name, and the declaration blanked out so that the parser does
+        // not judge the name: blanks in its place keep every line and column where the file has them.
+        prepared.text = QString::fromLatin1(body);
+        prepared.text.replace(declaration.start, declaration.length,
+                              QString(declaration.length, QLatin1Char(' ')));
+        prepared.decoded = true;
+    }
+    else if (encoding.isEmpty() || encoding == QLatin1String("utf-8") || encoding == QLatin1String("utf8"))
     {
         // A file that names no encoding and is not UTF-8 was written by an editor in Latin-1: read it
         // so rather than refuse it. A file that declares UTF-8 is held to it, and the parser says where

@@ -23,6 +23,8 @@ private slots:
     void Open_Refuses_Entity_Expansion_Quickly();
     void Open_Reads_Control_Characters_Without_Crashing_data();
     void Open_Reads_Control_Characters_Without_Crashing();
+    void Open_Reads_Every_Latin1_Name_data();
+    void Open_Reads_Every_Latin1_Name();
 
     void Read_Operations_data();
     void Read_Operations();
@@ -237,6 +239,49 @@ void TXmlFileTest::Open_Reads_Control_Characters_Without_Crashing()
     QDomElement name = writer.CreateNode(writer.Root_Node(), QStringLiteral("Name"));
     QVERIFY_EXCEPTION_THROWN(writer.WriteTextNode(&name, QStringLiteral("1") + QChar(0x01)),
                              TXmlFileException);
+}
+
+void TXmlFileTest::Open_Reads_Every_Latin1_Name_data()
+{
+    QTest::addColumn<QByteArray>("encoding");
+
+    for (const char* name : {"ISO_8859-1:1987", "iso-ir-100", "ISO_8859-1", "ISO-8859-1", "latin1", "L1",
+                             "IBM819", "cp819", "csISOLatin1", "Iso_8859-1:1987"})
+    {
+        QTest::newRow(name) << QByteArray(name);
+    }
+}
+
+// Controllers' export tools name Latin-1 by any of its registered names.
+void TXmlFileTest::Open_Reads_Every_Latin1_Name()
+{
+    QFETCH(QByteArray, encoding);
+
+    const QByteArray declaration = "<?xml version=\"1.0\" encoding=\"" + encoding + "\"?>";
+    const QString path =
+        Write_Fixture("settings.xml", declaration + "\n<ZIDParameterSettings><P><Value>Ma\xDF\x01"
+                                                    "</Value></P></ZIDParameterSettings>");
+    TXmlFile file;
+    file.Set_File_Name(path);
+    file.Open(QStringLiteral("ZIDParameterSettings"), nullptr, true);
+    const QDomElement parameter = file.GetNode(file.Root_Node(), QStringLiteral("P"), false);
+    const QDomElement element = file.GetNode(&parameter, QStringLiteral("Value"), false);
+    QCOMPARE(file.ReadTextNode(&element, false), QString::fromUtf8("Ma\xC3\x9F\x01"));
+
+    // A parse error after the declaration is placed where it stands in the file.
+    const QString broken = Write_Fixture("broken.xml", declaration + "<Rules><A></B></Rules>");
+    TXmlFile broken_file;
+    broken_file.Set_File_Name(broken);
+    try
+    {
+        broken_file.Open(QStringLiteral("Rules"), nullptr, true);
+        QFAIL("a mismatched tag was accepted");
+    }
+    catch (const TXmlFileException& error)
+    {
+        const QString place = QStringLiteral("line 1 column %1:").arg(declaration.size() + 14);
+        QVERIFY2(error.ErrorText().contains(place), qPrintable(error.ErrorText()));
+    }
 }
 
 // A few kilobytes of nested entities would otherwise expand to gigabytes of probe data text.
