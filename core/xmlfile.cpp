@@ -1,5 +1,6 @@
 #include "xmlfile.h"
 
+#include "filebytes.h"
 #include "xmlinput.h"
 
 #include <QDomImplementation>
@@ -8,7 +9,6 @@
 #include <QDomText>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QXmlStreamReader>
 
 namespace
@@ -288,27 +288,27 @@ void TXmlFile::WriteXmlFile(bool compact)
                                 TXmlFileException::FILE_ERROR);
     }
 
-    // The new content goes to a temporary file that replaces the old one only once it is complete: a
-    // crash or a full disk halfway through must not cost the user the rules file they already had.
-    QSaveFile file(d_file_name);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+    // The new content replaces the old file only once it is complete: a crash or a full disk halfway
+    // through must not cost the user the rules file they already had.
+    QString reason;
+    if (!FileBytes::Write_Atomically(
+            d_file_name, [this, compact](QIODevice* device) { return Write_Document(device, compact); },
+            &reason))
     {
-        Throw_Write_Error(d_file_name, file.errorString());
+        Throw_Write_Error(d_file_name, reason);
     }
-    // A failed write leaves the save file uncommitted, and it discards its temporary file when it goes.
-    Write_To(&file, compact);
-    if (!file.commit())
-    {
-        Throw_Write_Error(d_file_name, file.errorString());
-    }
+}
+
+bool TXmlFile::Write_Document(QIODevice* device, bool compact) const
+{
+    // The declaration names UTF-8 and every document of this system is UTF-8, with or without one.
+    const QByteArray content = d_document.toByteArray(compact ? -1 : 4);
+    return device->write(content) == content.size();
 }
 
 void TXmlFile::Write_To(QIODevice* device, bool compact)
 {
-    // The declaration names UTF-8 and every document of this system is UTF-8, with or without one.
-    const QByteArray content = d_document.toByteArray(compact ? -1 : 4);
-    if (device->write(content) != content.size())
+    if (!Write_Document(device, compact))
     {
         Throw_Write_Error(d_file_name, device->errorString());
     }

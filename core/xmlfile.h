@@ -71,6 +71,8 @@ public:
     static bool Is_Xml_Text(const QString& text);
 
 private:
+    bool Write_Document(QIODevice* device, bool compact) const;
+
     QDomDocument d_document;
     QDomElement d_root_node;
     QString d_file_name;

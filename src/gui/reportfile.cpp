@@ -1,39 +1,33 @@
 #include "reportfile.h"
 
+#include "filebytes.h"
 #include "runreport.h"
 
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 
 namespace
 {
 bool Write_Pdf(const TRunReport& report, const QString& file_name, QString* error)
 {
-    QSaveFile file(file_name);
-    if (!file.open(QIODevice::WriteOnly))
-    {
-        *error = file.errorString();
-        return false;
-    }
-    {
-        // The writer finishes the file when the document's painter ends, before the file is committed.
-        QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(15.0, 15.0, 15.0, 15.0), QPageLayout::Millimeter);
-        writer.setTitle(QStringLiteral("Rule Report: %1").arg(report.Group()));
-        writer.setCreator(QStringLiteral("Vantrel"));
-        ReportFile::Document(report)->print(&writer);
-    }
-    if (!file.commit())
-    {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return FileBytes::Write_Atomically(
+        file_name,
+        [&report](QIODevice* device)
+        {
+            // The writer finishes the file when the document's painter ends, before the file is
+            // committed.
+            QPdfWriter writer(device);
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            writer.setPageMargins(QMarginsF(15.0, 15.0, 15.0, 15.0), QPageLayout::Millimeter);
+            writer.setTitle(QStringLiteral("Rule Report: %1").arg(report.Group()));
+            writer.setCreator(QStringLiteral("Vantrel"));
+            ReportFile::Document(report)->print(&writer);
+            return true;
+        },
+        error);
 }
 } // namespace
 

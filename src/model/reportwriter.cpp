@@ -1,13 +1,11 @@
 // The change report, written in the layout of the imported file or as a plain list.
 #include "constantslayout.h"
+#include "filebytes.h"
 #include "parameters.h"
 #include "utilities.h"
 
 #include <QByteArray>
-#include <QFile>
-#include <QFileInfo>
 #include <QIODevice>
-#include <QSaveFile>
 
 using ConstantsLayout::KEY_COLUMN;
 
@@ -58,25 +56,6 @@ QString Constants_Type_Word(const TParameters::TParameter& parameter)
     default:
         return QString();
     }
-}
-
-// Why a file cannot be written, in the system's words for the file itself ("Is a directory",
-// "Permission denied") rather than the save file's, which speak of its checks or its temporary file.
-// The file is opened for appending only to learn the reason: nothing in it changes.
-QString File_Open_Error(const QString& file_name, const QString& save_file_error)
-{
-    const bool existed = QFileInfo::exists(file_name);
-    QFile probe(file_name);
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
-    {
-        return probe.errorString();
-    }
-    probe.close();
-    if (!existed)
-    {
-        probe.remove();
-    }
-    return save_file_error;
 }
 
 // One value list in the settings layout: "Value" alone, "Value_1", "Value_2", ... for several.
@@ -274,24 +253,14 @@ bool TParameters::Write_Parameter_Data(const QString& file_name, Utilities::TExp
         return false;
     }
 
-    // Written through a save file so that a full disk or a lost mount leaves the previous report
-    // whole and is reported, instead of a truncated report counted as a success. A writable file in a
-    // directory the user cannot write to is written in place, as the user can.
-    QSaveFile file(file_name);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+    // Written through the atomic file step so that a full disk or a lost mount leaves the previous
+    // report whole and is reported, instead of a truncated report counted as a success.
+    QString reason;
+    if (!FileBytes::Write_Atomically(
+            file_name, [this, &options](QIODevice* device) { return Write_Parameter_Data(device, options); },
+            &reason))
     {
-        d_last_error = File_Open_Error(file_name, file.errorString());
-        return false;
-    }
-    if (!Write_Parameter_Data(&file, options))
-    {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit())
-    {
-        d_last_error = file.errorString();
+        d_last_error = reason;
         return false;
     }
     return true;

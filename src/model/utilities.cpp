@@ -1,8 +1,9 @@
 #include "utilities.h"
 
+#include "filebytes.h"
+
 #include <QDir>
 #include <QLocale>
-#include <QSaveFile>
 #include <QTextStream>
 #include <QtGlobal>
 
@@ -12,17 +13,15 @@ namespace Utilities
 {
 bool Save_File(const QString& file_name, const std::function<bool(QIODevice*)>& write, QString* error)
 {
-    QSaveFile file(file_name);
-    if (file.open(QIODevice::WriteOnly) && write(&file) && file.commit())
+    QString reason;
+    if (FileBytes::Write_Atomically(file_name, write, &reason))
     {
         return true;
     }
     if (error)
     {
-        *error = QStringLiteral("Cannot write %1: %2")
-                     .arg(QDir::toNativeSeparators(file_name), file.errorString());
+        *error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(file_name), reason);
     }
-    file.cancelWriting();
     return false;
 }
 

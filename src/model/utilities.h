@@ -22,8 +22,8 @@ inline QString Data_Directory_Name()
     return QStringLiteral(".vantrel");
 }
 
-// Writes a file whole or not at all: `write` fills a temporary file that takes the name only when every
-// write succeeded, so that a failure leaves the earlier file as it was. On failure error says why.
+// Writes a file whole or not at all, through the program's one atomic file step; on failure error says
+// "Cannot write FILE: " and the system's reason.
 bool Save_File(const QString& file_name, const std::function<bool(QIODevice*)>& write, QString* error);
 
 // Makes a text stream read and write UTF-8 whatever the locale says; on reading, a byte order mark
