@@ -1,6 +1,7 @@
 #include "comparisonview.h"
 
 #include "edithistory.h"
+#include "parameterdocument.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -89,8 +90,10 @@ QString Match_Text(TMatch match)
 }
 } // namespace
 
-TComparisonView::TComparisonView(const TParameters* parameters, TEditHistory* edit_history, QWidget* parent)
-    : QObject(parent), d_parameters(parameters), d_edit_history(edit_history)
+TComparisonView::TComparisonView(const TParameterDocument* document, TEditHistory* edit_history,
+                                 QWidget* parent)
+    : QObject(parent), d_document(document), d_parameters(&document->Parameters()),
+      d_edit_history(edit_history)
 {
     d_compare_action = new QAction(QStringLiteral("Compare With\u2026"), this);
     d_compare_action->setObjectName(QStringLiteral("compare_action"));
@@ -121,6 +124,8 @@ TComparisonView::TComparisonView(const TParameters* parameters, TEditHistory* ed
 
     connect(d_clear_action, &QAction::triggered, this, &TComparisonView::Clear);
     connect(d_differences_only_check, &QCheckBox::toggled, this, &TComparisonView::Comparison_Changed);
+    connect(d_document, &TParameterDocument::List_Replaced, this, &TComparisonView::Compare_All);
+    connect(d_document, &TParameterDocument::Keys_Changed, this, &TComparisonView::Keys_Changed);
 }
 
 void TComparisonView::Create_Detail_Box(QWidget* parent)
@@ -200,10 +205,7 @@ bool TComparisonView::Load_Reference(const QString& path, QString* error)
     d_detail_box->setTitle(QStringLiteral("Reference: %1").arg(QFileInfo(path).fileName()));
     d_detail_box->setToolTip(QDir::toNativeSeparators(path));
     d_difference_count_label->setToolTip(QDir::toNativeSeparators(path));
-    if (d_loaded)
-    {
-        Compare_With_Loaded();
-    }
+    Compare_All();
     emit Comparison_Changed();
     return true;
 }
@@ -229,12 +231,11 @@ void TComparisonView::Clear()
     emit Comparison_Changed();
 }
 
-void TComparisonView::Compare_With_Loaded()
+void TComparisonView::Compare_All()
 {
-    d_loaded = true;
     d_matches.clear();
     d_reference_only.clear();
-    if (d_active)
+    if (Is_Listing())
     {
         const TParameterComparison comparison(d_parameters, &d_reference, g_tolerance);
         d_matches.reserve(d_parameters->Parameter_Count() + d_reference.Parameter_Count());
@@ -254,23 +255,22 @@ void TComparisonView::Compare_With_Loaded()
     Count_Differences();
 }
 
-void TComparisonView::Loaded_List_Cleared()
+void TComparisonView::Keys_Changed(const QStringList& keys)
 {
-    d_loaded = false;
-    d_matches.clear();
-    d_reference_only.clear();
-    Count_Differences();
-}
-
-void TComparisonView::Compare_Key(const QString& key)
-{
-    if (!Is_Listing() || !d_parameters->Find_Parameter(key))
+    if (!Is_Listing())
     {
         return;
     }
-    const TMatch match = TParameterComparison(d_parameters, &d_reference, g_tolerance).Match(key);
-    d_differences += (Differs(match) ? 1 : 0) - (Differs(Key_Match(key)) ? 1 : 0);
-    d_matches.insert(key, match);
+    const TParameterComparison comparison(d_parameters, &d_reference, g_tolerance);
+    for (const QString& key : keys)
+    {
+        if (d_parameters->Find_Parameter(key))
+        {
+            const TMatch match = comparison.Match(key);
+            d_differences += (Differs(match) ? 1 : 0) - (Differs(Key_Match(key)) ? 1 : 0);
+            d_matches.insert(key, match);
+        }
+    }
     Show_Count();
 }
 
@@ -297,7 +297,7 @@ void TComparisonView::Show_Count()
 
 bool TComparisonView::Is_Listing() const
 {
-    return d_active && d_loaded;
+    return d_active && d_document->Is_Loaded();
 }
 
 bool TComparisonView::Differs(TMatch match)

@@ -16,6 +16,7 @@ class QLabel;
 class QTableWidget;
 class QWidget;
 class TEditHistory;
+class TParameterDocument;
 
 // The loaded list set against a read-only reference list (a backup, the last service visit, a sister
 // machine): how every key stands against the reference, the keys only the reference holds, the
@@ -27,7 +28,9 @@ class TComparisonView : public QObject
     Q_OBJECT
 
 public:
-    TComparisonView(const TParameters* parameters, TEditHistory* edit_history, QWidget* parent);
+    // Follows the document's list: compares every key again when another list is loaded, and a key
+    // again when its values change.
+    TComparisonView(const TParameterDocument* document, TEditHistory* edit_history, QWidget* parent);
 
     QAction* Compare_Action() const;
     QAction* Clear_Action() const;
@@ -42,13 +45,6 @@ public:
     bool Load_Reference(const QString& path, QString* error);
     // Ends the comparison.
     void Clear();
-    // A new loaded list was read: every key is compared again with the reference kept.
-    void Compare_With_Loaded();
-    // No list is loaded any more (New, a failed Open): nothing is listed or compared.
-    void Loaded_List_Cleared();
-    // The values of a loaded key changed (an edit, an undo, a revert).
-    void Compare_Key(const QString& key);
-
     // Narrows the keys the search and "Changed only" let through to the differing ones, and appends
     // the keys only the reference holds that match the search (none of them is ever changed).
     void Filter_Keys(QStringList* keys, const QString& filter, bool changed_only) const;
@@ -74,18 +70,22 @@ signals:
 
 private:
     void Create_Detail_Box(QWidget* parent);
+    // Every key of the loaded list against the reference: after another list is loaded (none, after
+    // New or a failed Open, compares nothing) and after another reference is read.
+    void Compare_All();
+    void Keys_Changed(const QStringList& keys);
     void Count_Differences();
     void Show_Count();
     void Fill_Table(const TParameters::TParameter* loaded, const TParameters::TParameter* reference);
     TParameterComparison::TMatch Key_Match(const QString& key) const;
     static bool Differs(TParameterComparison::TMatch match);
 
+    const TParameterDocument* d_document;
     const TParameters* d_parameters;
     TEditHistory* d_edit_history;
     TParameters d_reference;
     QString d_reference_path;
     bool d_active = false;
-    bool d_loaded = false;
     QHash<QString, TParameterComparison::TMatch> d_matches;
     QStringList d_reference_only;
     int d_differences = 0;

@@ -1,6 +1,7 @@
 #include "edithistory.h"
 
 #include "messagebox.h"
+#include "parameterdocument.h"
 #include "valueeditcommand.h"
 
 #include <QAction>
@@ -26,9 +27,8 @@ bool Same_Values(const TParameters::TParameter& a, const TParameters::TParameter
 }
 } // namespace
 
-TEditHistory::TEditHistory(TParameters* parameters, TMessageBox* message_box, QObject* parent)
-    : QObject(parent), d_parameters(parameters), d_message_box(message_box),
-      d_undo_stack(new QUndoStack(this))
+TEditHistory::TEditHistory(TParameterDocument* document, TMessageBox* message_box, QObject* parent)
+    : QObject(parent), d_document(document), d_message_box(message_box), d_undo_stack(new QUndoStack(this))
 {
     d_undo_stack->setObjectName(QStringLiteral("undo_stack"));
     d_undo_action = d_undo_stack->createUndoAction(this, QStringLiteral("Undo"));
@@ -48,6 +48,10 @@ TEditHistory::TEditHistory(TParameters* parameters, TMessageBox* message_box, QO
 
     connect(d_revert_parameter_action, &QAction::triggered, this, &TEditHistory::Revert_Parameter);
     connect(d_revert_all_action, &QAction::triggered, this, &TEditHistory::Revert_All);
+    // Nothing of a replaced list can be taken back; every change of values may enable or disable the
+    // reverts.
+    connect(d_document, &TParameterDocument::List_Replaced, this, &TEditHistory::Clear);
+    connect(d_document, &TParameterDocument::Keys_Changed, this, &TEditHistory::Update_Actions);
     Update_Actions();
 }
 
@@ -74,14 +78,32 @@ QAction* TEditHistory::Revert_All_Action() const
 void TEditHistory::Edit(const TParameters::TParameter& edited, const QString& text)
 {
     bool found = false;
-    const TParameters::TParameter before = d_parameters->Get_Parameter(edited.key, &found);
+    const TParameters::TParameter before = d_document->Parameters().Get_Parameter(edited.key, &found);
     if (!found || Same_Values(before, edited))
     {
         return;
     }
     d_undo_stack->push(new TValueEditCommand(
-        d_parameters, before, edited, text.isEmpty() ? QStringLiteral("edit of %1").arg(edited.key) : text,
-        [this](const QString& key) { Notify(key); }));
+        d_document, before, edited, text.isEmpty() ? QStringLiteral("edit of %1").arg(edited.key) : text));
+}
+
+void TEditHistory::Edit(const std::vector<TParameters::TParameter>& edited, const QString& text)
+{
+    std::vector<TParameters::TParameter> before;
+    std::vector<TParameters::TParameter> after;
+    for (const TParameters::TParameter& parameter : edited)
+    {
+        const TParameters::TParameter* stored = d_document->Parameters().Find_Parameter(parameter.key);
+        if (stored && !Same_Values(*stored, parameter))
+        {
+            before.push_back(*stored);
+            after.push_back(parameter);
+        }
+    }
+    if (!after.empty())
+    {
+        d_undo_stack->push(new TValueEditCommand(d_document, std::move(before), std::move(after), text));
+    }
 }
 
 void TEditHistory::Set_Selected(const QString& key)
@@ -90,28 +112,23 @@ void TEditHistory::Set_Selected(const QString& key)
     Update_Actions();
 }
 
-void TEditHistory::Clear()
-{
-    d_undo_stack->clear();
-    Update_Actions();
-}
-
 void TEditHistory::Revert_Parameter()
 {
+    const TParameters& parameters = d_document->Parameters();
     bool found = false;
-    const TParameters::TParameter before = d_parameters->Get_Parameter(d_selected, &found);
+    const TParameters::TParameter before = parameters.Get_Parameter(d_selected, &found);
     if (!found || !before.changed)
     {
         return;
     }
-    d_undo_stack->push(new TValueEditCommand(d_parameters, before, d_parameters->Loaded_Parameter(d_selected),
-                                             QStringLiteral("revert of %1").arg(d_selected),
-                                             [this](const QString& key) { Notify(key); }));
+    d_undo_stack->push(new TValueEditCommand(d_document, before, parameters.Loaded_Parameter(d_selected),
+                                             QStringLiteral("revert of %1").arg(d_selected)));
 }
 
 void TEditHistory::Revert_All()
 {
-    const int changed = d_parameters->Changed_Count();
+    const TParameters& parameters = d_document->Parameters();
+    const int changed = parameters.Changed_Count();
     if (changed == 0)
     {
         return;
@@ -124,30 +141,27 @@ void TEditHistory::Revert_All()
         return;
     }
 
-    // One step for the whole revert: a parent command runs its children in order and takes them back
-    // in reverse.
-    QUndoCommand* revert_all = new QUndoCommand(QStringLiteral("revert of all changes"));
-    for (const TParameters::TParameter& parameter : d_parameters->Parameters())
+    std::vector<TParameters::TParameter> loaded;
+    loaded.reserve(static_cast<size_t>(changed));
+    for (const TParameters::TParameter& parameter : parameters.Parameters())
     {
         if (parameter.changed)
         {
-            new TValueEditCommand(
-                d_parameters, parameter, d_parameters->Loaded_Parameter(parameter.key), QString(),
-                [this](const QString& key) { Notify(key); }, revert_all);
+            loaded.push_back(parameters.Loaded_Parameter(parameter.key));
         }
     }
-    d_undo_stack->push(revert_all);
+    Edit(loaded, QStringLiteral("revert of all changes"));
 }
 
-void TEditHistory::Notify(const QString& key)
+void TEditHistory::Clear()
 {
+    d_undo_stack->clear();
     Update_Actions();
-    emit Parameter_Edited(key);
 }
 
 void TEditHistory::Update_Actions()
 {
-    bool found = false;
-    d_revert_parameter_action->setEnabled(d_parameters->Get_Parameter(d_selected, &found).changed && found);
-    d_revert_all_action->setEnabled(d_parameters->Changed_Count() > 0);
+    const TParameters::TParameter* selected = d_document->Parameters().Find_Parameter(d_selected);
+    d_revert_parameter_action->setEnabled(selected && selected->changed);
+    d_revert_all_action->setEnabled(d_document->Parameters().Changed_Count() > 0);
 }

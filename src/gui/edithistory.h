@@ -4,20 +4,22 @@
 
 #include <QObject>
 #include <QString>
+#include <vector>
 
 class QAction;
 class QUndoStack;
 class TMessageBox;
+class TParameterDocument;
 
-// The window's history of value edits: every edit is recorded here on its way to the model, so that
+// The window's history of value edits: every edit is recorded here on its way to the document, so that
 // Edit > Undo and Edit > Redo can take it back and forth, and Revert Parameter and Revert All Changes
-// return parameters to their loaded values as one more undoable step.
+// return parameters to their loaded values as one more undoable step. A new list starts a new history.
 class TEditHistory : public QObject
 {
     Q_OBJECT
 
 public:
-    TEditHistory(TParameters* parameters, TMessageBox* message_box, QObject* parent);
+    TEditHistory(TParameterDocument* document, TMessageBox* message_box, QObject* parent);
 
     QAction* Undo_Action() const;
     QAction* Redo_Action() const;
@@ -27,24 +29,21 @@ public:
     // Records an edit and applies it; an edit that leaves the values as they are records nothing.
     // The text names the step in Undo and Redo ("edit of KEY" when none is given).
     void Edit(const TParameters::TParameter& edited, const QString& text = QString());
+    // Records the edits of several parameters as one step named by the text; the parameters whose
+    // values stay as they are are left out, and nothing is recorded when none is left.
+    void Edit(const std::vector<TParameters::TParameter>& edited, const QString& text);
     // The parameter Revert Parameter applies to; empty for none.
     void Set_Selected(const QString& key);
-    // A new list: nothing of the old one can be taken back.
-    void Clear();
-
-signals:
-    // The values of this parameter changed through an edit, an undo, a redo or a revert.
-    void Parameter_Edited(const QString& key);
 
 public slots:
     void Revert_Parameter();
     void Revert_All();
 
 private:
-    void Notify(const QString& key);
+    void Clear();
     void Update_Actions();
 
-    TParameters* d_parameters;
+    TParameterDocument* d_document;
     TMessageBox* d_message_box;
     QUndoStack* d_undo_stack;
     QAction* d_undo_action;

@@ -1,23 +1,31 @@
 #include "valueeditcommand.h"
 
+#include "parameterdocument.h"
+
 #include <utility>
 
-TValueEditCommand::TValueEditCommand(TParameters* parameters, const TParameters::TParameter& before,
+TValueEditCommand::TValueEditCommand(TParameterDocument* document,
+                                     std::vector<TParameters::TParameter> before,
+                                     std::vector<TParameters::TParameter> after, const QString& text,
+                                     QUndoCommand* parent)
+    : QUndoCommand(text, parent), d_document(document), d_before(std::move(before)), d_after(std::move(after))
+{
+}
+
+TValueEditCommand::TValueEditCommand(TParameterDocument* document, const TParameters::TParameter& before,
                                      const TParameters::TParameter& after, const QString& text,
-                                     TNotify notify, QUndoCommand* parent)
-    : QUndoCommand(text, parent), d_parameters(parameters), d_before(before), d_after(after),
-      d_notify(std::move(notify))
+                                     QUndoCommand* parent)
+    : TValueEditCommand(document, std::vector<TParameters::TParameter>{before},
+                        std::vector<TParameters::TParameter>{after}, text, parent)
 {
 }
 
 void TValueEditCommand::undo()
 {
-    d_parameters->Edit_Parameter(d_before);
-    d_notify(d_before.key);
+    d_document->Edit(d_before);
 }
 
 void TValueEditCommand::redo()
 {
-    d_parameters->Edit_Parameter(d_after);
-    d_notify(d_after.key);
+    d_document->Edit(d_after);
 }

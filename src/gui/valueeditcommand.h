@@ -3,26 +3,28 @@
 #include "parameters.h"
 
 #include <QUndoCommand>
-#include <functional>
+#include <vector>
 
-// One undoable change of a parameter's values: an edit of a field, a bit box or the bit pattern's
-// value, a revert, or a value taken from the reference. Both directions go through the model's one
-// edit method; the window is told which key changed.
+class TParameterDocument;
+
+// One undoable change of the values of one parameter or of several as one step: an edit of a field, a
+// bit box or the bit pattern's value, a revert, or values taken from the reference. Both directions go
+// through the document's one edit method, which tells the views.
 class TValueEditCommand : public QUndoCommand
 {
 public:
-    using TNotify = std::function<void(const QString& key)>;
-
-    TValueEditCommand(TParameters* parameters, const TParameters::TParameter& before,
-                      const TParameters::TParameter& after, const QString& text, TNotify notify,
+    TValueEditCommand(TParameterDocument* document, std::vector<TParameters::TParameter> before,
+                      std::vector<TParameters::TParameter> after, const QString& text,
+                      QUndoCommand* parent = nullptr);
+    TValueEditCommand(TParameterDocument* document, const TParameters::TParameter& before,
+                      const TParameters::TParameter& after, const QString& text,
                       QUndoCommand* parent = nullptr);
 
     void undo() override;
     void redo() override;
 
 private:
-    TParameters* d_parameters;
-    TParameters::TParameter d_before;
-    TParameters::TParameter d_after;
-    TNotify d_notify;
+    TParameterDocument* d_document;
+    std::vector<TParameters::TParameter> d_before;
+    std::vector<TParameters::TParameter> d_after;
 };

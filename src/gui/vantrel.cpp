@@ -5,6 +5,7 @@
 #include "edithistory.h"
 #include "exportoptionsdialog.h"
 #include "messagebox.h"
+#include "parameterdocument.h"
 #include "parameterlist.h"
 #include "recentfiles.h"
 #include "rulespane.h"
@@ -22,23 +23,9 @@
 #include <QSettings>
 #include <QStackedWidget>
 #include <QStatusBar>
-#include <QThreadPool>
 
 #include <algorithm>
 #include <memory>
-
-namespace
-{
-// Frees a replaced list on another core while the next file is read: for a long list the freeing takes
-// a third as long as the reading. The records hold only implicitly shared Qt data, whose reference
-// counts may be dropped from any thread.
-void Discard_In_Background(TParameters* parameters)
-{
-    auto discarded = std::make_shared<TParameters>(std::move(*parameters));
-    parameters->Reset();
-    QThreadPool::globalInstance()->start([discarded = std::move(discarded)]() mutable { discarded.reset(); });
-}
-} // namespace
 
 // The images live in the static gui library; whoever builds a window (the program or a test) needs
 // them registered before the first icon is loaded.
@@ -63,6 +50,7 @@ TVantrel::TVantrel(const QWidget* parent, Qt::WindowFlags flags)
     setAcceptDrops(true);
 
     d_message_box = new TMessageBox(this);
+    d_document = new TParameterDocument(this);
     const QString settings_file = d_data_path + QStringLiteral("/settings.ini");
     d_settings = std::make_unique<QSettings>(settings_file, QSettings::IniFormat);
     d_window_settings.Read(*d_settings);
@@ -123,7 +111,7 @@ void TVantrel::File_New()
         return;
     }
 
-    Discard_Loaded_List();
+    d_document->Replace_List(TParameters());
     Reset_View();
 }
 
@@ -140,12 +128,14 @@ void TVantrel::File_Load_Parameters()
 
 void TVantrel::Open_Parameter_File(const QString& path)
 {
-    Discard_Loaded_List();
-    if (!d_parameters.Load_Parameter_File(path))
+    // The file is read into a list of its own and handed to the document whole.
+    TParameters loaded;
+    if (!loaded.Load_Parameter_File(path))
     {
-        d_status_bar->showMessage(QStringLiteral("ERR:  %1").arg(d_parameters.Last_Error()));
-        // Whatever a reader took in before it gave up is no list to show or check.
-        d_parameters.Reset();
+        d_status_bar->showMessage(QStringLiteral("ERR:  %1").arg(loaded.Last_Error()));
+        // Whatever a reader took in before it gave up is no list to show or check; the reason stays.
+        loaded.Reset();
+        d_document->Replace_List(std::move(loaded));
         Reset_View();
         return;
     }
@@ -153,27 +143,26 @@ void TVantrel::Open_Parameter_File(const QString& path)
     d_status_bar->showMessage(QDir::toNativeSeparators(path));
     d_recent_files->Add(path);
     d_rules_pane->Set_Parameter_File(path);
-
-    Parameter_Selection_Changed();
+    // The new list is shown whole: the search starts empty.
     d_search_edit->clear();
-    d_selected_parameter.clear();
-
-    d_comparison->Compare_With_Loaded();
-    Fill_List(QString());
-    d_variables_text->Show_Variables();
+    d_document->Replace_List(std::move(loaded));
     d_rules_pane->Clear_Report();
 
     d_new_action->setEnabled(true);
     d_export_action->setEnabled(true);
 }
 
-void TVantrel::Discard_Loaded_List()
+void TVantrel::List_Replaced()
 {
-    // The list entries and the undo steps hold keys and values too: they let go first, so that the
-    // replaced records carry the last references when they are freed.
     d_parameter_list->Clear();
-    d_edit_history->Clear();
-    Discard_In_Background(&d_parameters);
+    // Emptying the list does not report a selection change; the detail pane must not keep showing a
+    // parameter that is no longer loaded.
+    Parameter_Selection_Changed();
+    d_selected_parameter.clear();
+    if (d_document->Is_Loaded())
+    {
+        Fill_List(d_search_edit->text());
+    }
 }
 
 void TVantrel::Recent_File_Vanished(const QString& path)
@@ -184,17 +173,10 @@ void TVantrel::Recent_File_Vanished(const QString& path)
 
 void TVantrel::Reset_View()
 {
-    d_parameter_list->Clear();
-    // Emptying the list does not report a selection change; the detail pane must not keep showing a
-    // parameter that is no longer loaded.
-    Parameter_Selection_Changed();
     d_search_edit->clear();
-    d_selected_parameter.clear();
-    d_variables_text->Clear_Variables();
     d_rules_pane->Clear_Report();
     d_rules_pane->Set_Parameter_File(QString());
     d_changed_count_label->clear();
-    d_comparison->Loaded_List_Cleared();
 
     d_new_action->setEnabled(false);
     d_export_action->setEnabled(false);
@@ -221,9 +203,10 @@ void TVantrel::File_Export()
     }
 
     Utilities::TExportOptions options = d_export_options_dialog->Export_Options();
-    if (!d_parameters.Write_Parameter_Data(path, options))
+    const TParameters& parameters = d_document->Parameters();
+    if (!parameters.Write_Parameter_Data(path, options))
     {
-        d_status_bar->showMessage(QStringLiteral("ERR:  %1").arg(d_parameters.Last_Error()));
+        d_status_bar->showMessage(QStringLiteral("ERR:  %1").arg(parameters.Last_Error()));
     }
 }
 
@@ -271,7 +254,8 @@ void TVantrel::Parameter_Selection_Changed()
     d_comparison->Show_Parameter(d_selected_parameter);
 
     bool found = false;
-    const TParameters::TParameter parameter = d_parameters.Get_Parameter(d_selected_parameter, &found);
+    const TParameters::TParameter parameter =
+        d_document->Parameters().Get_Parameter(d_selected_parameter, &found);
     if (!found)
     {
         // A key only the reference holds is shown as the reference has it, with nothing to edit.
@@ -331,7 +315,7 @@ void TVantrel::Show_Title(const TParameters::TParameter& parameter)
 void TVantrel::Value_Changed(int index)
 {
     bool found = false;
-    TParameters::TParameter parameter = d_parameters.Get_Parameter(d_selected_parameter, &found);
+    TParameters::TParameter parameter = d_document->Parameters().Get_Parameter(d_selected_parameter, &found);
     const bool bit_pattern = parameter.type == TParameters::TYPE_INTEGER_BIT_PATTERN;
     if (bit_pattern)
     {
@@ -370,21 +354,24 @@ void TVantrel::Value_Changed(int index)
     d_edit_history->Edit(parameter);
 }
 
-void TVantrel::Parameter_Edited(const QString& key)
+void TVantrel::Keys_Changed(const QStringList& keys)
 {
-    d_variables_text->Update_Parameter(key);
     Update_Changed_Count();
-    d_comparison->Compare_Key(key);
-    const bool on_list = d_parameter_list->Key_Changed(key);
-    // An undo or a redo can move a key into or out of what the filters let through.
-    const bool listed = (!d_changed_only_check->isChecked() || d_parameters.Get_Parameter(key).changed) &&
-                        d_comparison->Is_Listed(key) &&
-                        key.contains(d_search_edit->text(), Qt::CaseInsensitive);
-    if (listed != on_list)
+    bool relist = false;
+    for (const QString& key : keys)
+    {
+        const bool on_list = d_parameter_list->Key_Changed(key);
+        // An undo or a redo can move a key into or out of what the filters let through.
+        const bool listed =
+            (!d_changed_only_check->isChecked() || d_document->Parameters().Get_Parameter(key).changed) &&
+            d_comparison->Is_Listed(key) && key.contains(d_search_edit->text(), Qt::CaseInsensitive);
+        relist = relist || listed != on_list;
+    }
+    if (relist)
     {
         Search_Changed(d_search_edit->text());
     }
-    else if (key == d_selected_parameter)
+    else if (keys.contains(d_selected_parameter))
     {
         // An undo or a revert changes the values on show.
         Parameter_Selection_Changed();
@@ -394,7 +381,7 @@ void TVantrel::Parameter_Edited(const QString& key)
 TParameterList::TEntryMarks TVantrel::Entry_Marks(const QString& key) const
 {
     TParameterList::TEntryMarks marks;
-    const TParameters::TParameter* parameter = d_parameters.Find_Parameter(key);
+    const TParameters::TParameter* parameter = d_document->Parameters().Find_Parameter(key);
     marks.bold = parameter && parameter->changed;
     if (marks.bold)
     {
@@ -406,20 +393,21 @@ TParameterList::TEntryMarks TVantrel::Entry_Marks(const QString& key) const
 
 void TVantrel::Update_Changed_Count()
 {
-    const int changed = d_parameters.Changed_Count();
+    const int changed = d_document->Parameters().Changed_Count();
     d_changed_count_label->setText(changed == 1 ? QStringLiteral("1 changed")
                                                 : QStringLiteral("%1 changed").arg(changed));
 }
 
 void TVantrel::Fill_List(const QString& filter)
 {
-    QStringList keys = d_parameters.Get_Parameter_List(filter);
+    const TParameters& parameters = d_document->Parameters();
+    QStringList keys = parameters.Get_Parameter_List(filter);
     const bool changed_only = d_changed_only_check->isChecked();
     if (changed_only)
     {
         keys.erase(std::remove_if(keys.begin(), keys.end(),
-                                  [this](const QString& key)
-                                  { return !d_parameters.Find_Parameter(key)->changed; }),
+                                  [&parameters](const QString& key)
+                                  { return !parameters.Find_Parameter(key)->changed; }),
                    keys.end());
     }
     d_comparison->Filter_Keys(&keys, filter, changed_only);

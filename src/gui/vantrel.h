@@ -30,6 +30,7 @@ class TComparisonView;
 class TExportOptionsDialog;
 class THelpMenu;
 class TMessageBox;
+class TParameterDocument;
 class TRecentFiles;
 class TRulesPane;
 class TValuesWidget;
@@ -102,15 +103,15 @@ private:
     void Refuse_Value(int index, const QString& reason);
     // Every command that reads or replaces the model first takes in what is typed in the value editor.
     void Finish_Edit_In_Progress();
-    void Parameter_Edited(const QString& key);
+    // The document's news: values of these keys changed, or another list is loaded.
+    void Keys_Changed(const QStringList& keys);
+    void List_Replaced();
     void Show_Title(const TParameters::TParameter& parameter);
     // How the list draws a key: bold when changed, with its standing against a reference.
     TParameterList::TEntryMarks Entry_Marks(const QString& key) const;
     void Update_Changed_Count();
     // Fills the list with the keys that pass the search text, "Changed only" and "Differences only".
     void Fill_List(const QString& filter);
-    // Empties the model, the list and the undo steps; the records are freed on another core.
-    void Discard_Loaded_List();
     void Reset_View();
     void Save_Rules_At_Close();
 
@@ -147,7 +148,8 @@ private:
     TRulesPane* d_rules_pane = nullptr;
     TRules d_rules;
     QString d_data_path;
-    TParameters d_parameters;
+    // The loaded parameter list and its one edit path; the views follow its signals.
+    TParameterDocument* d_document = nullptr;
     QString d_selected_parameter;
 
     QFont d_bold_font;

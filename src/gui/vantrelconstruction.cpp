@@ -6,6 +6,7 @@
 #include "edithistory.h"
 #include "helpmenu.h"
 #include "messagebox.h"
+#include "parameterdocument.h"
 #include "parameterlist.h"
 #include "recentfiles.h"
 #include "rulespane.h"
@@ -169,8 +170,9 @@ void TVantrel::Create_Menus()
     recent_menu->setObjectName(QStringLiteral("recent_menu"));
     d_recent_files = new TRecentFiles(recent_menu);
     d_recent_files->Set_Files(d_window_settings.recent_files);
-    d_edit_history = new TEditHistory(&d_parameters, d_message_box, this);
-    d_comparison = new TComparisonView(&d_parameters, d_edit_history, this);
+    d_edit_history = new TEditHistory(d_document, d_message_box, this);
+    // The comparison follows the document before the list does: the list's decisions read its standings.
+    d_comparison = new TComparisonView(d_document, d_edit_history, this);
     file_menu->addAction(d_comparison->Compare_Action());
     file_menu->addAction(d_comparison->Clear_Action());
     file_menu->addSeparator();
@@ -231,7 +233,8 @@ void TVantrel::Create_Layout()
 
     Create_List_Side();
     Create_Detail_Side();
-    d_rules_pane = new TRulesPane(&d_rules, &d_parameters, d_message_box, d_fixed_font, d_rules_dock);
+    d_rules_pane =
+        new TRulesPane(&d_rules, &d_document->Parameters(), d_message_box, d_fixed_font, d_rules_dock);
     d_rules_dock->setWidget(d_rules_pane);
     d_rules_pane->Set_Save_Report_Action(d_save_report_action);
 
@@ -280,13 +283,13 @@ void TVantrel::Create_List_Side()
         list_layout->addLayout(row_layout, 1 + row, 0, 1, 2);
     }
 
-    d_parameter_list = new TParameterList(&d_parameters, list_side);
+    d_parameter_list = new TParameterList(&d_document->Parameters(), list_side);
     d_parameter_list->setObjectName(QStringLiteral("parameter_list"));
     d_parameter_list->setSelectionMode(QAbstractItemView::SingleSelection);
     d_parameter_list->Set_Marker([this](const QString& key) { return Entry_Marks(key); });
     list_layout->addWidget(d_parameter_list, 3, 0, 1, 2);
 
-    d_variables_text = new TVariablesPane(&d_parameters, list_side);
+    d_variables_text = new TVariablesPane(d_document, list_side);
     d_variables_text->setObjectName(QStringLiteral("variables_text"));
     d_variables_text->setFont(d_fixed_font);
     list_layout->addWidget(d_variables_text, 4, 0, 1, 2);
@@ -378,7 +381,8 @@ void TVantrel::Make_Connections()
     connect(d_search_edit, &QLineEdit::textEdited, this, &TVantrel::Search_Changed);
     connect(d_changed_only_check, &QCheckBox::toggled, this,
             [this]() { Search_Changed(d_search_edit->text()); });
-    connect(d_edit_history, &TEditHistory::Parameter_Edited, this, &TVantrel::Parameter_Edited);
+    connect(d_document, &TParameterDocument::Keys_Changed, this, &TVantrel::Keys_Changed);
+    connect(d_document, &TParameterDocument::List_Replaced, this, &TVantrel::List_Replaced);
     connect(d_comparison->Compare_Action(), &QAction::triggered, this, &TVantrel::File_Compare);
     connect(d_comparison->Use_Reference_Action(), &QAction::triggered, this, &TVantrel::Use_Reference_Value);
     connect(d_comparison, &TComparisonView::Comparison_Changed, this,

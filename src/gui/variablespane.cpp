@@ -1,5 +1,6 @@
 #include "variablespane.h"
 
+#include "parameterdocument.h"
 #include "parameters.h"
 
 #include <QScrollBar>
@@ -17,8 +18,9 @@ namespace
 const int SLICE_LINES = 2000;
 } // namespace
 
-TVariablesPane::TVariablesPane(const TParameters* parameters, QWidget* parent)
-    : QPlainTextEdit(parent), d_parameters(parameters), d_fill_timer(new QTimer(this))
+TVariablesPane::TVariablesPane(const TParameterDocument* parameter_document, QWidget* parent)
+    : QPlainTextEdit(parent), d_document(parameter_document), d_parameters(&parameter_document->Parameters()),
+      d_fill_timer(new QTimer(this))
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setReadOnly(true);
@@ -26,6 +28,27 @@ TVariablesPane::TVariablesPane(const TParameters* parameters, QWidget* parent)
     document()->setUndoRedoEnabled(false);
     d_fill_timer->setInterval(0);
     connect(d_fill_timer, &QTimer::timeout, this, &TVariablesPane::Fill_Slice);
+    connect(d_document, &TParameterDocument::List_Replaced, this, &TVariablesPane::List_Replaced);
+    connect(d_document, &TParameterDocument::Keys_Changed, this,
+            [this](const QStringList& keys)
+            {
+                for (const QString& key : keys)
+                {
+                    Update_Parameter(key);
+                }
+            });
+}
+
+void TVariablesPane::List_Replaced()
+{
+    if (d_document->Is_Loaded())
+    {
+        Show_Variables();
+    }
+    else
+    {
+        Clear_Variables();
+    }
 }
 
 bool TVariablesPane::Is_Filling() const

@@ -6,6 +6,7 @@
 #include "comparisonview.h"
 #include "dialogtesting.h"
 #include "messagebox.h"
+#include "parameterdocument.h"
 #include "parameterlist.h"
 #include "testsupport.h"
 #include "vantrel.h"
@@ -27,7 +28,7 @@
 class TVantrelTestAccess
 {
 public:
-    static TParameters& Parameters(TVantrel& window) { return window.d_parameters; }
+    static TParameters& Parameters(TVantrel& window) { return window.d_document->d_parameters; }
     static TRules& Rules(TVantrel& window) { return window.d_rules; }
     static const TParameters* Reference(TVantrel& window) { return window.d_comparison->Reference(); }
 };
