@@ -1,12 +1,12 @@
 #include "parameters.h"
 
+#include "parameterfilter.h"
 #include "utilities.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QStringMatcher>
 
 #include <algorithm>
 #include <cmath>
@@ -110,19 +110,9 @@ const TParameters::TParameter* TParameters::Find_Parameter(const QString& key) c
 
 QStringList TParameters::Get_Parameter_List(const QString& filter) const
 {
-    QStringList keys;
-    keys.reserve(static_cast<int>(d_parameter_records.size()));
-    const bool all = filter.isEmpty();
-    // The search field filters on every keystroke: the matcher prepares its case-folded skip table once.
-    const QStringMatcher matcher(filter, Qt::CaseInsensitive);
-    for (const TParameter& parameter : d_parameter_records)
-    {
-        if (all || matcher.indexIn(parameter.key) >= 0)
-        {
-            keys.append(parameter.key);
-        }
-    }
-    return keys;
+    TParameterFilter listing;
+    listing.Set_Search_Text(filter);
+    return listing.Listed_Keys(*this);
 }
 
 bool TParameters::Add_Parameter(const TParameter& parameter)
