@@ -2,6 +2,7 @@
 
 #include "edithistory.h"
 #include "parameterdocument.h"
+#include "parameterfilter.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
-#include <QStringMatcher>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -311,32 +311,12 @@ TParameterComparison::TMatch TComparisonView::Key_Match(const QString& key) cons
     return d_matches.value(key, TParameterComparison::MATCH_NONE);
 }
 
-void TComparisonView::Filter_Keys(QStringList* keys, const QString& filter, bool changed_only) const
+void TComparisonView::Join_Listing(TParameterFilter* filter) const
 {
-    if (!Is_Listing())
-    {
-        return;
-    }
-    keys->erase(
-        std::remove_if(keys->begin(), keys->end(), [this](const QString& key) { return !Is_Listed(key); }),
-        keys->end());
-    if (changed_only)
-    {
-        return;
-    }
-    const QStringMatcher matcher(filter, Qt::CaseInsensitive);
-    for (const QString& key : d_reference_only)
-    {
-        if (filter.isEmpty() || matcher.indexIn(key) >= 0)
-        {
-            keys->append(key);
-        }
-    }
-}
-
-bool TComparisonView::Is_Listed(const QString& key) const
-{
-    return !Is_Listing() || !d_differences_only_check->isChecked() || Differs(Key_Match(key));
+    filter->Set_Narrowing(
+        TParameterFilter::NARROWING_DIFFERENCES, [this](const QString& key)
+        { return !Is_Listing() || !d_differences_only_check->isChecked() || Differs(Key_Match(key)); });
+    filter->Set_Extra_Keys(&d_reference, &d_reference_only);
 }
 
 void TComparisonView::Mark_Entry(const QString& key, TParameterList::TEntryMarks* marks) const

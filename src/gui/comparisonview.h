@@ -16,6 +16,7 @@ class QLabel;
 class QTableWidget;
 class QWidget;
 class TEditHistory;
+class TParameterFilter;
 class TParameterDocument;
 
 // The loaded list set against a read-only reference list (a backup, the last service visit, a sister
@@ -45,11 +46,10 @@ public:
     bool Load_Reference(const QString& path, QString* error);
     // Ends the comparison.
     void Clear();
-    // Narrows the keys the search and "Changed only" let through to the differing ones, and appends
-    // the keys only the reference holds that match the search (none of them is ever changed).
-    void Filter_Keys(QStringList* keys, const QString& filter, bool changed_only) const;
-    // False for a key "Differences only" leaves out.
-    bool Is_Listed(const QString& key) const;
+    // Gives a list's filter what the comparison decides: with "Differences only" the keys whose values
+    // differ from the reference or that one of the two lists lacks, and after the loaded keys those
+    // only the reference holds. The filter reads the comparison as it stands at each decision.
+    void Join_Listing(TParameterFilter* filter) const;
     // Adds to a list entry's marks how its key stands against the reference: a sign, the reason
     // after any tool tip already there, and italics for a key only the reference holds.
     void Mark_Entry(const QString& key, TParameterList::TEntryMarks* marks) const;

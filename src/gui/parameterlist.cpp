@@ -1,5 +1,6 @@
 #include "parameterlist.h"
 
+#include "parameterdocument.h"
 #include "parameters.h"
 
 #include <QAbstractListModel>
@@ -67,6 +68,20 @@ public:
         endResetModel();
     }
 
+    void Insert(int row, const QString& key)
+    {
+        beginInsertRows(QModelIndex(), row, row);
+        d_keys.insert(row, key);
+        endInsertRows();
+    }
+
+    void Remove(int row)
+    {
+        beginRemoveRows(QModelIndex(), row, row);
+        d_keys.removeAt(row);
+        endRemoveRows();
+    }
+
     void Key_Changed(int row)
     {
         const QModelIndex changed = index(row);
@@ -83,8 +98,16 @@ private:
     QStringList d_keys;
 };
 
-TParameterList::TParameterList(const TParameters* parameters, QWidget* parent)
-    : QListView(parent), d_parameters(parameters), d_model(new TKeyModel(this))
+namespace
+{
+// More keys than this entering or leaving at once (a revert of everything, values taken from a file)
+// are listed anew in one go rather than row by row.
+const int MOST_KEYS_MOVED_ONE_BY_ONE = 32;
+} // namespace
+
+TParameterList::TParameterList(const TParameterDocument* document, QWidget* parent)
+    : QListView(parent), d_document(document), d_parameters(&document->Parameters()),
+      d_model(new TKeyModel(this))
 {
     // Every entry is one line of one font size: the view places entries without measuring each one.
     setUniformItemSizes(true);
@@ -92,6 +115,71 @@ TParameterList::TParameterList(const TParameters* parameters, QWidget* parent)
     setModel(d_model);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TParameterList::Selection_Changed);
+    connect(d_document, &TParameterDocument::List_Replaced, this, &TParameterList::List_Replaced);
+    connect(d_document, &TParameterDocument::Keys_Changed, this, &TParameterList::Keys_Changed);
+}
+
+TParameterFilter& TParameterList::Filter()
+{
+    return d_filter;
+}
+
+void TParameterList::Refill()
+{
+    QString kept_key;
+    const bool kept = Selected_Key(&kept_key);
+    Set_Keys(d_document->Is_Loaded() ? d_filter.Listed_Keys(*d_parameters) : QStringList());
+    // Handing over new keys drops the selection without a word; the selection is either taken up again
+    // or reported gone.
+    if (!kept || !Select_Key(kept_key))
+    {
+        emit Selection_Changed();
+    }
+}
+
+void TParameterList::List_Replaced()
+{
+    // Nothing of the replaced list stays selected.
+    Clear();
+    Refill();
+}
+
+void TParameterList::Keys_Changed(const QStringList& keys)
+{
+    // An edit, an undo or a revert can move a key into or out of what the filter lets through.
+    QStringList entering;
+    QStringList leaving;
+    for (const QString& key : keys)
+    {
+        const TParameters::TParameter* parameter = d_parameters->Find_Parameter(key);
+        const bool listed = parameter && d_filter.Is_Listed(*parameter);
+        const int row = Row(key);
+        if (listed && row < 0)
+        {
+            entering.append(key);
+        }
+        else if (!listed && row >= 0)
+        {
+            leaving.append(key);
+        }
+        else if (row >= 0)
+        {
+            d_model->Key_Changed(row);
+        }
+    }
+    if (entering.size() + leaving.size() > MOST_KEYS_MOVED_ONE_BY_ONE)
+    {
+        Refill();
+        return;
+    }
+    for (const QString& key : leaving)
+    {
+        d_model->Remove(Row(key));
+    }
+    for (const QString& key : entering)
+    {
+        d_model->Insert(Lower_Bound(d_parameters->Parameter_Index(key)), key);
+    }
 }
 
 void TParameterList::Set_Marker(TMarker marker)
@@ -125,6 +213,26 @@ int TParameterList::Order(int row) const
     return index < 0 ? std::numeric_limits<int>::max() : index;
 }
 
+int TParameterList::Lower_Bound(int index) const
+{
+    // The loaded keys are listed in list order.
+    int first = 0;
+    int end = Count();
+    while (first < end)
+    {
+        const int middle = first + (end - first) / 2;
+        if (Order(middle) < index)
+        {
+            first = middle + 1;
+        }
+        else
+        {
+            end = middle;
+        }
+    }
+    return first;
+}
+
 int TParameterList::Row(const QString& key) const
 {
     const QStringList& keys = d_model->Keys();
@@ -141,22 +249,8 @@ int TParameterList::Row(const QString& key) const
         }
         return -1;
     }
-    // The loaded keys are listed in list order.
-    int first = 0;
-    int end = keys.size();
-    while (first < end)
-    {
-        const int middle = first + (end - first) / 2;
-        if (Order(middle) < index)
-        {
-            first = middle + 1;
-        }
-        else
-        {
-            end = middle;
-        }
-    }
-    return first < keys.size() && Order(first) == index ? first : -1;
+    const int row = Lower_Bound(index);
+    return row < keys.size() && Order(row) == index ? row : -1;
 }
 
 bool TParameterList::Selected_Key(QString* key) const
@@ -180,16 +274,5 @@ bool TParameterList::Select_Key(const QString& key)
     const QModelIndex entry = d_model->index(row);
     selectionModel()->setCurrentIndex(entry, QItemSelectionModel::ClearAndSelect);
     scrollTo(entry);
-    return true;
-}
-
-bool TParameterList::Key_Changed(const QString& key)
-{
-    const int row = Row(key);
-    if (row < 0)
-    {
-        return false;
-    }
-    d_model->Key_Changed(row);
     return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "parameterfilter.h"
+
 #include <QIcon>
 #include <QListView>
 #include <QString>
@@ -7,12 +9,15 @@
 
 #include <functional>
 
+class TParameterDocument;
 class TParameters;
 
-// The list of parameter keys: the keys of the loaded list in list order, as far as the filters let them
+// The list of parameter keys: the keys of the loaded list in list order, as far as its filter lets them
 // through, then keys only a reference file holds. The keys sit in a model of their own, so a list of
 // 100,000 parameters is filled, narrowed and widened at the cost of handing over the key list: the view
-// lays out and draws only the entries on screen, and an entry's marks are read when it is drawn.
+// lays out and draws only the entries on screen, and an entry's marks are read when it is drawn. The
+// list follows the document: a new list is listed whole, and an edited key enters, leaves or is drawn
+// anew where it stands.
 class TParameterList : public QListView
 {
     Q_OBJECT
@@ -28,11 +33,15 @@ public:
     };
     using TMarker = std::function<TEntryMarks(const QString& key)>;
 
-    // The list shows keys of `parameters`, which outlives it.
-    explicit TParameterList(const TParameters* parameters, QWidget* parent = nullptr);
+    // The list shows keys of the list of `document`, which outlives it.
+    explicit TParameterList(const TParameterDocument* document, QWidget* parent = nullptr);
 
     // Gives the marks of the entries on show; asked again for an entry when it is drawn anew.
     void Set_Marker(TMarker marker);
+    // The rule that decides which keys are listed; Refill applies a change of it.
+    TParameterFilter& Filter();
+    // Lists the keys the filter lets through; the selected key stays selected while it is listed.
+    void Refill();
     // Lists these keys, in this order, with nothing selected.
     void Set_Keys(QStringList keys);
     void Clear();
@@ -45,9 +54,6 @@ public:
     bool Selected_Key(QString* key) const;
     // Selects the entry of a key and makes it current; false when the key is not listed.
     bool Select_Key(const QString& key);
-    // The marks of a key changed: its entry is drawn anew if it is on show. False when the key is not
-    // listed.
-    bool Key_Changed(const QString& key);
 
 signals:
     void Selection_Changed();
@@ -55,9 +61,15 @@ signals:
 private:
     class TKeyModel;
 
+    void List_Replaced();
+    void Keys_Changed(const QStringList& keys);
     // The place of a row's key in the loaded list; keys the list does not hold come after all others.
     int Order(int row) const;
+    // The first row whose key comes at or after list position `index`.
+    int Lower_Bound(int index) const;
 
+    const TParameterDocument* d_document;
     const TParameters* d_parameters;
+    TParameterFilter d_filter;
     TKeyModel* d_model;
 };

@@ -144,7 +144,7 @@ void TVantrel::Open_Parameter_File(const QString& path)
     d_recent_files->Add(path);
     d_rules_pane->Set_Parameter_File(path);
     // The new list is shown whole: the search starts empty.
-    d_search_edit->clear();
+    Clear_Search();
     d_document->Replace_List(std::move(loaded));
     d_rules_pane->Clear_Report();
 
@@ -154,15 +154,16 @@ void TVantrel::Open_Parameter_File(const QString& path)
 
 void TVantrel::List_Replaced()
 {
-    d_parameter_list->Clear();
-    // Emptying the list does not report a selection change; the detail pane must not keep showing a
-    // parameter that is no longer loaded.
-    Parameter_Selection_Changed();
-    d_selected_parameter.clear();
     if (d_document->Is_Loaded())
     {
-        Fill_List(d_search_edit->text());
+        Update_Changed_Count();
     }
+}
+
+void TVantrel::Clear_Search()
+{
+    d_search_edit->clear();
+    d_parameter_list->Filter().Set_Search_Text(QString());
 }
 
 void TVantrel::Recent_File_Vanished(const QString& path)
@@ -173,7 +174,7 @@ void TVantrel::Recent_File_Vanished(const QString& path)
 
 void TVantrel::Reset_View()
 {
-    d_search_edit->clear();
+    Clear_Search();
     d_rules_pane->Clear_Report();
     d_rules_pane->Set_Parameter_File(QString());
     d_changed_count_label->clear();
@@ -357,21 +358,7 @@ void TVantrel::Value_Changed(int index)
 void TVantrel::Keys_Changed(const QStringList& keys)
 {
     Update_Changed_Count();
-    bool relist = false;
-    for (const QString& key : keys)
-    {
-        const bool on_list = d_parameter_list->Key_Changed(key);
-        // An undo or a redo can move a key into or out of what the filters let through.
-        const bool listed =
-            (!d_changed_only_check->isChecked() || d_document->Parameters().Get_Parameter(key).changed) &&
-            d_comparison->Is_Listed(key) && key.contains(d_search_edit->text(), Qt::CaseInsensitive);
-        relist = relist || listed != on_list;
-    }
-    if (relist)
-    {
-        Search_Changed(d_search_edit->text());
-    }
-    else if (keys.contains(d_selected_parameter))
+    if (!d_selected_parameter.isEmpty() && keys.contains(d_selected_parameter))
     {
         // An undo or a revert changes the values on show.
         Parameter_Selection_Changed();
@@ -396,23 +383,6 @@ void TVantrel::Update_Changed_Count()
     const int changed = d_document->Parameters().Changed_Count();
     d_changed_count_label->setText(changed == 1 ? QStringLiteral("1 changed")
                                                 : QStringLiteral("%1 changed").arg(changed));
-}
-
-void TVantrel::Fill_List(const QString& filter)
-{
-    const TParameters& parameters = d_document->Parameters();
-    QStringList keys = parameters.Get_Parameter_List(filter);
-    const bool changed_only = d_changed_only_check->isChecked();
-    if (changed_only)
-    {
-        keys.erase(std::remove_if(keys.begin(), keys.end(),
-                                  [&parameters](const QString& key)
-                                  { return !parameters.Find_Parameter(key)->changed; }),
-                   keys.end());
-    }
-    d_comparison->Filter_Keys(&keys, filter, changed_only);
-    d_parameter_list->Set_Keys(std::move(keys));
-    Update_Changed_Count();
 }
 
 void TVantrel::Refuse_Value(int index, const QString& reason)
@@ -442,17 +412,8 @@ void TVantrel::Finish_Edit_In_Progress()
 
 void TVantrel::Search_Changed(const QString& text)
 {
-    const QString kept_key = d_selected_parameter;
-
-    d_parameter_list->Clear();
-    Parameter_Selection_Changed();
-    Fill_List(text);
-
-    // An empty key means nothing was on show; it must not pick a record whose key happens to be empty.
-    if (kept_key.isEmpty() || !d_parameter_list->Select_Key(kept_key))
-    {
-        d_selected_parameter.clear();
-    }
+    d_parameter_list->Filter().Set_Search_Text(text);
+    d_parameter_list->Refill();
 }
 
 void TVantrel::Execute_Rules()

@@ -110,8 +110,8 @@ private:
     // How the list draws a key: bold when changed, with its standing against a reference.
     TParameterList::TEntryMarks Entry_Marks(const QString& key) const;
     void Update_Changed_Count();
-    // Fills the list with the keys that pass the search text, "Changed only" and "Differences only".
-    void Fill_List(const QString& filter);
+    // Empties the search field and lists every key again at the next fill.
+    void Clear_Search();
     void Reset_View();
     void Save_Rules_At_Close();
 

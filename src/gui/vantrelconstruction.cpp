@@ -283,10 +283,11 @@ void TVantrel::Create_List_Side()
         list_layout->addLayout(row_layout, 1 + row, 0, 1, 2);
     }
 
-    d_parameter_list = new TParameterList(&d_document->Parameters(), list_side);
+    d_parameter_list = new TParameterList(d_document, list_side);
     d_parameter_list->setObjectName(QStringLiteral("parameter_list"));
     d_parameter_list->setSelectionMode(QAbstractItemView::SingleSelection);
     d_parameter_list->Set_Marker([this](const QString& key) { return Entry_Marks(key); });
+    d_comparison->Join_Listing(&d_parameter_list->Filter());
     list_layout->addWidget(d_parameter_list, 3, 0, 1, 2);
 
     d_variables_text = new TVariablesPane(d_document, list_side);
@@ -380,13 +381,16 @@ void TVantrel::Make_Connections()
             &TVantrel::Parameter_Selection_Changed);
     connect(d_search_edit, &QLineEdit::textEdited, this, &TVantrel::Search_Changed);
     connect(d_changed_only_check, &QCheckBox::toggled, this,
-            [this]() { Search_Changed(d_search_edit->text()); });
+            [this](bool changed_only)
+            {
+                d_parameter_list->Filter().Set_Changed_Only(changed_only);
+                d_parameter_list->Refill();
+            });
     connect(d_document, &TParameterDocument::Keys_Changed, this, &TVantrel::Keys_Changed);
     connect(d_document, &TParameterDocument::List_Replaced, this, &TVantrel::List_Replaced);
     connect(d_comparison->Compare_Action(), &QAction::triggered, this, &TVantrel::File_Compare);
     connect(d_comparison->Use_Reference_Action(), &QAction::triggered, this, &TVantrel::Use_Reference_Value);
-    connect(d_comparison, &TComparisonView::Comparison_Changed, this,
-            [this]() { Search_Changed(d_search_edit->text()); });
+    connect(d_comparison, &TComparisonView::Comparison_Changed, d_parameter_list, &TParameterList::Refill);
     connect(d_bitfield_widget, &TBitfieldWidget::Value_Changed, this, &TVantrel::Value_Changed);
     connect(d_values_widget, qOverload<int>(&TValuesWidget::Value_Changed), this, &TVantrel::Value_Changed);
     connect(d_rules_pane, &TRulesPane::Execute_Requested, this, &TVantrel::Execute_Rules);

@@ -229,15 +229,11 @@ private slots:
         QStringList differing = all;
         differing.removeOne(QStringLiteral("DEA_TAPS"));
         const QStringList with_a = {"AX_LIMIT", "MAXSPEED", "SpAx_Gain", "EXTRA_KEY"};
-        QTest::newRow("no filter") << false << false << "" << all << all;
         QTest::newRow("differences only") << false << true << "" << differing << all;
         QTest::newRow("differences and search")
             << false << true << "a" << with_a << QStringList{"DEA_TAPS"} + with_a;
         QTest::newRow("changed only")
             << true << false << "" << QStringList{"DEA_TAPS", "MAXSPEED"} << QStringList{"MAXSPEED"};
-        QTest::newRow("changed and differences")
-            << true << true << "" << QStringList{"MAXSPEED"} << QStringList{"MAXSPEED"};
-        QTest::newRow("all three") << true << true << "tap" << QStringList{} << QStringList{};
     }
 
     void Compare_Filters_Combined()
