@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QSpacerItem>
 
-TBitfieldWidget::TBitfieldWidget(QWidget* parent, Qt::WindowFlags flags) : QFrame(parent, flags)
+TBitfieldWidget::TBitfieldWidget(QWidget* parent, Qt::WindowFlags flags) : TValueEditor(parent, flags)
 {
     setWindowTitle(QStringLiteral("Bitfield Widget"));
     setFrameShape(QFrame::StyledPanel);
@@ -102,7 +102,27 @@ void TBitfieldWidget::Finish_Editing()
     }
 }
 
-void TBitfieldWidget::Mark_Refused(const QString& reason)
+bool TBitfieldWidget::Edits(int type) const
+{
+    return type == TParameters::TYPE_INTEGER_BIT_PATTERN;
+}
+
+void TBitfieldWidget::Show_Values(const TParameters::TParameter& parameter)
+{
+    Reset();
+    Set_Integer(parameter.integer_values.value(0));
+}
+
+bool TBitfieldWidget::Read_Value(int, TParameters::TParameter* parameter, QString* refusal) const
+{
+    if (TParameters::Value_Count(*parameter) < 1)
+    {
+        return false;
+    }
+    return TParameters::Set_Value_Text(parameter, 0, Text(), refusal);
+}
+
+void TBitfieldWidget::Mark_Refused(int, const QString& reason)
 {
     Utilities::Mark_Refused_Field(d_value_edit, reason);
 }

@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QFrame>
+#include "valueeditor.h"
+
 #include <array>
 
 class QCheckBox;
 class QLineEdit;
 
 // A 32-bit bit pattern as a signed decimal number and 32 boxes B0 to B31 (B31 is the sign bit).
-class TBitfieldWidget : public QFrame
+class TBitfieldWidget : public TValueEditor
 {
     Q_OBJECT
 
@@ -21,14 +22,13 @@ public:
 
     // The Value field's text, which may be typed and not yet applied.
     QString Text() const;
-    // Applies the Value field's typed text, as Return or leaving the field does: commands that read
-    // the model call it first, so that they see what the field shows.
-    void Finish_Editing();
-    // Marks the Value field's text as refused with the reason; an empty reason clears the mark.
-    void Mark_Refused(const QString& reason);
 
-signals:
-    void Value_Changed(int index);
+    // The one value of a bit pattern: the index is always 0, and finishing applies a typed value.
+    bool Edits(int type) const override;
+    void Show_Values(const TParameters::TParameter& parameter) override;
+    bool Read_Value(int index, TParameters::TParameter* parameter, QString* refusal) const override;
+    void Mark_Refused(int index, const QString& reason) override;
+    void Finish_Editing() override;
 
 private slots:
     void Update_Integer();

@@ -44,7 +44,7 @@ int Truncate_To_Integer(double value)
 }
 } // namespace
 
-TValuesWidget::TValuesWidget(QWidget* parent, Qt::WindowFlags flags) : QFrame(parent, flags)
+TValuesWidget::TValuesWidget(QWidget* parent, Qt::WindowFlags flags) : TValueEditor(parent, flags)
 {
     setWindowTitle(QStringLiteral("Values Widget"));
     setFrameShape(QFrame::StyledPanel);
@@ -204,6 +204,42 @@ bool TValuesWidget::Is_Edited(int index) const
                "static_cast<unsigned int>(index) < d_value_widgets.size()");
 
     return d_value_widgets[index].line_edit->text() != d_value_widgets[index].shown_text;
+}
+
+bool TValuesWidget::Edits(int type) const
+{
+    return type != TParameters::TYPE_INTEGER_BIT_PATTERN &&
+           TParameters::Value_Kind(type) != TParameters::KIND_NONE;
+}
+
+void TValuesWidget::Show_Values(const TParameters::TParameter& parameter)
+{
+    const int count = TParameters::Value_Count(parameter);
+    Reset(count);
+    const bool reals = TParameters::Value_Kind(parameter.type) == TParameters::KIND_REAL;
+    for (int index = 0; index < count; ++index)
+    {
+        if (reals)
+        {
+            Set_Float(index, parameter.double_values.at(index));
+        }
+        else
+        {
+            Set_Text(index, TParameters::Value_Text(parameter, index));
+        }
+    }
+}
+
+bool TValuesWidget::Read_Value(int index, TParameters::TParameter* parameter, QString* refusal) const
+{
+    // Only text the user changed is read: a field left as it was shown keeps the stored value bit for
+    // bit, even where the shown text rounds it.
+    if (index < 0 || index >= TParameters::Value_Count(*parameter) ||
+        index >= static_cast<int>(d_value_widgets.size()) || !Is_Edited(index))
+    {
+        return false;
+    }
+    return TParameters::Set_Value_Text(parameter, index, Text(index), refusal);
 }
 
 void TValuesWidget::Finish_Editing()

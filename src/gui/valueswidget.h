@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QFrame>
+#include "valueeditor.h"
+
 #include <vector>
 
 class QGridLayout;
@@ -8,11 +9,13 @@ class QLabel;
 class QLineEdit;
 
 // One row per value of a parameter (integers, reals or texts): a label "Index: n" and a text field.
-class TValuesWidget : public QFrame
+class TValuesWidget : public TValueEditor
 {
     Q_OBJECT
 
 public:
+    using TValueEditor::Value_Changed;
+
     struct TValueWidget
     {
         QLabel* label = nullptr;
@@ -35,14 +38,13 @@ public:
 
     // True when the user changed the row's text from what the owner put there.
     bool Is_Edited(int index) const;
-    // Reports the row being typed into as finished, as leaving the field does: commands that read the
-    // model call it first, so that they see what the field shows.
-    void Finish_Editing();
-    // Marks the row's text as refused with the reason; an empty reason clears the mark.
-    void Mark_Refused(int index, const QString& reason);
 
-signals:
-    void Value_Changed(int index);
+    // Integers, reals and texts, one row per value; a row is read only when its text was changed.
+    bool Edits(int type) const override;
+    void Show_Values(const TParameters::TParameter& parameter) override;
+    bool Read_Value(int index, TParameters::TParameter* parameter, QString* refusal) const override;
+    void Mark_Refused(int index, const QString& reason) override;
+    void Finish_Editing() override;
 
 private slots:
     void Value_Changed();

@@ -267,35 +267,38 @@ void TVantrel::Parameter_Selection_Changed()
     }
     Show_Title(parameter);
 
-    const TParameters::TValueKind kind = TParameters::Value_Kind(parameter.type);
-    if (parameter.type == TParameters::TYPE_INTEGER_BIT_PATTERN)
+    // A record without a value type has nothing to edit. Leaving the previous editor on show would
+    // offer the earlier parameter's values, and an edit there would be written to this one.
+    TValueEditor* editor = Editor_For(parameter.type);
+    if (!editor)
     {
-        d_bitfield_widget->Reset();
-        d_bitfield_widget->Set_Integer(parameter.integer_values.value(0));
-        d_editor_stack->setCurrentWidget(d_bitfield_widget);
-        return;
-    }
-    if (kind == TParameters::KIND_NONE)
-    {
-        // A record without a value type has nothing to edit. Leaving the previous editor on show
-        // would offer the earlier parameter's values, and an edit there would be written to this one.
         d_editor_stack->setCurrentWidget(d_empty_page);
         return;
     }
-    const int count = TParameters::Value_Count(parameter);
-    d_values_widget->Reset(count);
-    for (int index = 0; index < count; ++index)
+    editor->Show_Values(parameter);
+    d_editor_stack->setCurrentWidget(editor);
+}
+
+TValueEditor* TVantrel::Editor_For(int type) const
+{
+    for (TValueEditor* editor : Value_Editors())
     {
-        if (kind == TParameters::KIND_REAL)
+        if (editor->Edits(type))
         {
-            d_values_widget->Set_Float(index, parameter.double_values.at(index));
-        }
-        else
-        {
-            d_values_widget->Set_Text(index, TParameters::Value_Text(parameter, index));
+            return editor;
         }
     }
-    d_editor_stack->setCurrentWidget(d_values_widget);
+    return nullptr;
+}
+
+std::array<TValueEditor*, 2> TVantrel::Value_Editors() const
+{
+    return {d_values_widget, d_bitfield_widget};
+}
+
+TValueEditor* TVantrel::Editor_On_Show() const
+{
+    return qobject_cast<TValueEditor*>(d_editor_stack->currentWidget());
 }
 
 void TVantrel::Show_Title(const TParameters::TParameter& parameter)
@@ -315,43 +318,26 @@ void TVantrel::Show_Title(const TParameters::TParameter& parameter)
 
 void TVantrel::Value_Changed(int index)
 {
+    // A hidden editor holds another parameter's values; what it reports must not reach this one.
+    TValueEditor* editor = Editor_On_Show();
+    if (!editor || (sender() && sender() != editor) || d_selected_parameter.isEmpty())
+    {
+        return;
+    }
     bool found = false;
     TParameters::TParameter parameter = d_document->Parameters().Get_Parameter(d_selected_parameter, &found);
-    const bool bit_pattern = parameter.type == TParameters::TYPE_INTEGER_BIT_PATTERN;
-    if (bit_pattern)
-    {
-        index = 0;
-    }
-    // A record without values shows no editor, so a signal here comes from a hidden editor: it holds
-    // another parameter's values and must not reach this one.
-    if (d_selected_parameter.isEmpty() || !found || index < 0 || index >= TParameters::Value_Count(parameter))
-    {
-        return;
-    }
-    // Only text the user changed is read: a field left as it was shown keeps the stored value bit for
-    // bit, even where the shown text rounds it.
-    if (!bit_pattern && !d_values_widget->Is_Edited(index))
-    {
-        return;
-    }
-
-    // Text that is no value of the kind is refused and the stored value stays.
-    const QString text = bit_pattern ? d_bitfield_widget->Text() : d_values_widget->Text(index);
     QString refusal;
-    if (!TParameters::Set_Value_Text(&parameter, index, text, &refusal))
+    if (!found || !editor->Edits(parameter.type) || !editor->Read_Value(index, &parameter, &refusal))
     {
-        Refuse_Value(index, refusal);
+        // Text that is no value of the kind is refused and the stored value stays.
+        if (!refusal.isEmpty())
+        {
+            editor->Mark_Refused(index, refusal);
+            d_status_bar->showMessage(QStringLiteral("ERR:  %1").arg(refusal));
+        }
         return;
     }
-    if (bit_pattern)
-    {
-        // A typed value moves the boxes as a click moves the value.
-        d_bitfield_widget->Set_Integer(parameter.integer_values.at(0));
-    }
-    else
-    {
-        d_values_widget->Mark_Refused(index, QString());
-    }
+    editor->Mark_Refused(index, QString());
     d_edit_history->Edit(parameter);
 }
 
@@ -385,28 +371,11 @@ void TVantrel::Update_Changed_Count()
                                                 : QStringLiteral("%1 changed").arg(changed));
 }
 
-void TVantrel::Refuse_Value(int index, const QString& reason)
-{
-    if (d_editor_stack->currentWidget() == d_bitfield_widget)
-    {
-        d_bitfield_widget->Mark_Refused(reason);
-    }
-    else
-    {
-        d_values_widget->Mark_Refused(index, reason);
-    }
-    d_status_bar->showMessage(QStringLiteral("ERR:  %1").arg(reason));
-}
-
 void TVantrel::Finish_Edit_In_Progress()
 {
-    if (d_editor_stack->currentWidget() == d_values_widget)
+    if (TValueEditor* editor = Editor_On_Show())
     {
-        d_values_widget->Finish_Editing();
-    }
-    else if (d_editor_stack->currentWidget() == d_bitfield_widget)
-    {
-        d_bitfield_widget->Finish_Editing();
+        editor->Finish_Editing();
     }
 }
 

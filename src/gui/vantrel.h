@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QMainWindow>
 #include <QString>
+#include <array>
 #include <memory>
 
 class QAction;
@@ -33,6 +34,7 @@ class TMessageBox;
 class TParameterDocument;
 class TRecentFiles;
 class TRulesPane;
+class TValueEditor;
 class TValuesWidget;
 class TVariablesPane;
 
@@ -100,7 +102,11 @@ private:
     void Set_Texts();
     void Make_Connections();
 
-    void Refuse_Value(int index, const QString& reason);
+    // The two editors, the editor for a value type (null for a record without values to edit), and
+    // the editor on show.
+    std::array<TValueEditor*, 2> Value_Editors() const;
+    TValueEditor* Editor_For(int type) const;
+    TValueEditor* Editor_On_Show() const;
     // Every command that reads or replaces the model first takes in what is typed in the value editor.
     void Finish_Edit_In_Progress();
     // The document's news: values of these keys changed, or another list is loaded.

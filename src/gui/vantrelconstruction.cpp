@@ -391,8 +391,10 @@ void TVantrel::Make_Connections()
     connect(d_comparison->Compare_Action(), &QAction::triggered, this, &TVantrel::File_Compare);
     connect(d_comparison->Use_Reference_Action(), &QAction::triggered, this, &TVantrel::Use_Reference_Value);
     connect(d_comparison, &TComparisonView::Comparison_Changed, d_parameter_list, &TParameterList::Refill);
-    connect(d_bitfield_widget, &TBitfieldWidget::Value_Changed, this, &TVantrel::Value_Changed);
-    connect(d_values_widget, qOverload<int>(&TValuesWidget::Value_Changed), this, &TVantrel::Value_Changed);
+    for (TValueEditor* editor : Value_Editors())
+    {
+        connect(editor, &TValueEditor::Value_Changed, this, &TVantrel::Value_Changed);
+    }
     connect(d_rules_pane, &TRulesPane::Execute_Requested, this, &TVantrel::Execute_Rules);
     connect(d_recent_files, &TRecentFiles::Open_Requested, this, &TVantrel::Open_Parameter_File);
     connect(d_recent_files, &TRecentFiles::File_Vanished, this, &TVantrel::Recent_File_Vanished);

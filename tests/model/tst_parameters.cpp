@@ -323,7 +323,7 @@ void TParametersTest::Set_Value_Text_data()
     QTest::addColumn<TParameters::TParameter>("record");
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("refusal");    // empty: accepted
     QTest::addColumn<QString>("value_text"); // the value after the call, as the model gives it
     QTest::addColumn<QVector<int>>("integers");
 
@@ -331,25 +331,45 @@ void TParametersTest::Set_Value_Text_data()
     const TParameters::TParameter real = Record("R", TParameters::TYPE_DOUBLE, {}, {0.5});
     const TParameters::TParameter text = Record("T", TParameters::TYPE_TEXT_ARRAY, {1}, {}, {"1", "x"});
     const TParameters::TParameter bits = Record("B", TParameters::TYPE_INTEGER_BIT_PATTERN, {-9});
-    QTest::newRow("integer") << integers << 1 << " -3 " << true << "-3" << QVector<int>{1, -3};
-    QTest::newRow("integer in exponent notation")
-        << integers << 0 << "1e3" << true << "1000" << QVector<int>{1000, 2};
-    QTest::newRow("integer with a fraction refused")
-        << integers << 0 << "7.99" << false << "1" << QVector<int>{1, 2};
-    QTest::newRow("integer beyond 32 bits refused")
-        << integers << 0 << "3000000000" << false << "1" << QVector<int>{1, 2};
-    QTest::newRow("integer from letters refused")
-        << integers << 0 << "9/tmp" << false << "1" << QVector<int>{1, 2};
-    QTest::newRow("index beyond the values refused")
-        << integers << 2 << "5" << false << "" << QVector<int>{1, 2};
-    QTest::newRow("bit pattern sign bit") << bits << 0 << "-2147483648" << true << "-2147483648"
-                                          << QVector<int>{std::numeric_limits<int>::min()};
-    QTest::newRow("real shortest text")
-        << real << 0 << "0.623456789" << true << "0.623456789" << QVector<int>{};
-    QTest::newRow("real not a number refused") << real << 0 << "nan" << false << "0.5" << QVector<int>{};
-    QTest::newRow("real out of range refused") << real << 0 << "1.5e400" << false << "0.5" << QVector<int>{};
-    QTest::newRow("real with a comma refused") << real << 0 << "1,5" << false << "0.5" << QVector<int>{};
-    QTest::newRow("text takes any text") << text << 0 << "7.99 y" << true << "7.99 y" << QVector<int>{1};
+    QTest::newRow("integer") << integers << 1 << " -3 "
+                             << ""
+                             << "-3" << QVector<int>{1, -3};
+    QTest::newRow("integer in exponent notation") << integers << 0 << "1e3"
+                                                  << ""
+                                                  << "1000" << QVector<int>{1000, 2};
+    QTest::newRow("integer with a fraction refused") << integers << 0 << "7.99"
+                                                     << "Not a whole number: 7.99"
+                                                     << "1" << QVector<int>{1, 2};
+    QTest::newRow("integer beyond 32 bits refused") << integers << 0 << "3000000000"
+                                                    << "Outside the 32-bit integer range: 3000000000"
+                                                    << "1" << QVector<int>{1, 2};
+    QTest::newRow("integer from letters refused") << integers << 0 << "9/tmp"
+                                                  << "Not a finite number: 9/tmp"
+                                                  << "1" << QVector<int>{1, 2};
+    QTest::newRow("index beyond the values refused") << integers << 2 << "5"
+                                                     << "I has no value 3."
+                                                     << "" << QVector<int>{1, 2};
+    QTest::newRow("bit pattern sign bit") << bits << 0 << "-2147483648"
+                                          << ""
+                                          << "-2147483648" << QVector<int>{std::numeric_limits<int>::min()};
+    QTest::newRow("real shortest text") << real << 0 << "0.623456789"
+                                        << ""
+                                        << "0.623456789" << QVector<int>{};
+    QTest::newRow("real not a number refused") << real << 0 << "nan"
+                                               << "Not a finite number: nan"
+                                               << "0.5" << QVector<int>{};
+    QTest::newRow("real infinity refused") << real << 0 << "inf"
+                                           << "Not a finite number: inf"
+                                           << "0.5" << QVector<int>{};
+    QTest::newRow("real out of range refused") << real << 0 << "1.5e400"
+                                               << "Not a finite number: 1.5e400"
+                                               << "0.5" << QVector<int>{};
+    QTest::newRow("real with a comma refused") << real << 0 << "1,5"
+                                               << "?"
+                                               << "0.5" << QVector<int>{};
+    QTest::newRow("text takes any text") << text << 0 << "7.99 y"
+                                         << ""
+                                         << "7.99 y" << QVector<int>{1};
 }
 
 void TParametersTest::Set_Value_Text()
@@ -357,13 +377,21 @@ void TParametersTest::Set_Value_Text()
     QFETCH(TParameters::TParameter, record);
     QFETCH(int, index);
     QFETCH(QString, text);
-    QFETCH(bool, accepted);
+    QFETCH(QString, refusal);
     QFETCH(QString, value_text);
     QFETCH(QVector<int>, integers);
 
-    QString refusal;
-    QCOMPARE(TParameters::Set_Value_Text(&record, index, text, &refusal), accepted);
-    QCOMPARE(refusal.isEmpty(), accepted);
+    QString reason;
+    QCOMPARE(TParameters::Set_Value_Text(&record, index, text, &reason), refusal.isEmpty());
+    // "?": refused, the wording is another table's.
+    if (refusal == QLatin1String("?"))
+    {
+        QVERIFY(!reason.isEmpty());
+    }
+    else
+    {
+        QCOMPARE(reason, refusal);
+    }
     QCOMPARE(TParameters::Value_Text(record, index), value_text);
     QCOMPARE(record.integer_values, integers);
 }
