@@ -182,23 +182,42 @@ TRuleRun::TRuleResult TRuleRun::Run_Rule(const TRules::TRuleItem& rule, TExpress
 
     add_line(QStringLiteral("\nRule: '%1'").arg(rule.name), false);
 
+    // A value that is no finite number (the root of a negative number, a division by zero) cannot be
+    // compared with meaning: the rule is invalid, with the value shown, not passed by a comparison
+    // that is false for a NaN.
     result.left_value = d_expression.Evaluate(rule.left_expression, &result.left_valid, &side_usage);
     add_usage();
     if (!result.left_valid)
     {
         add_line(QStringLiteral("  ERR:  Left expression invalid."), false);
+        result.reason = QStringLiteral("The left expression cannot be evaluated");
         return result;
     }
     add_line(QStringLiteral("  Left expression value: %1").arg(Value_Text(result.left_value)), false);
+    if (!std::isfinite(result.left_value))
+    {
+        add_line(QStringLiteral("  ERR:  Left expression invalid."), false);
+        result.reason =
+            QStringLiteral("The left value is not a finite number (%1)").arg(Value_Text(result.left_value));
+        return result;
+    }
 
     result.right_value = d_expression.Evaluate(rule.right_expression, &result.right_valid, &side_usage);
     add_usage();
     if (!result.right_valid)
     {
         add_line(QStringLiteral("  ERR:  Right expression invalid."), false);
+        result.reason = QStringLiteral("The right expression cannot be evaluated");
         return result;
     }
     add_line(QStringLiteral("  Right expression value: %1").arg(Value_Text(result.right_value)), false);
+    if (!std::isfinite(result.right_value))
+    {
+        add_line(QStringLiteral("  ERR:  Right expression invalid."), false);
+        result.reason =
+            QStringLiteral("The right value is not a finite number (%1)").arg(Value_Text(result.right_value));
+        return result;
+    }
 
     add_line(QStringLiteral("  OPER:  Left %1 Right").arg(Operator_Name(rule.operator_type)), false);
     if (Fails(rule.operator_type, result.left_value, result.right_value))

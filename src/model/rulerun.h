@@ -36,6 +36,9 @@ public:
         bool right_valid = false;
         double left_value = 0.0;
         double right_value = 0.0;
+        // Why an invalid rule is invalid: which expression does not evaluate, or which value is not
+        // a finite number. Empty for a rule that passed or failed.
+        QString reason;
         std::vector<TReportLine> lines;
     };
 

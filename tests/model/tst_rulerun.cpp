@@ -182,30 +182,28 @@ void TRuleRunTest::Report_data()
         << "FOO(1)" << TRules::OPERATOR_EQUAL << invalid
         << "\nRule: 'Right'|  Left expression value: 1.000000|  ERR:  Right expression "
            "invalid.";
-    QTest::newRow("NaN left, not less than") << "Root"
-                                             << "SQRT(-1)"
-                                             << "0" << TRules::OPERATOR_NOT_LESS_THAN << fail
-                                             << "\nRule: 'Root'|  Left expression value: nan|  Right "
-                                                "expression value: 0.000000|  OPER:  Left Not Less "
-                                                "Than Right|<b>* FAIL *</b>";
-    QTest::newRow("NaN left, equals") << "Root"
-                                      << "SQRT(-1)"
-                                      << "0" << TRules::OPERATOR_EQUAL << pass
-                                      << "\nRule: 'Root'|  Left expression value: nan|  Right expression "
-                                         "value: 0.000000|  OPER:  Left Equals "
-                                         "Right|PASS";
-    QTest::newRow("infinity, greater than") << "Inf"
-                                            << "1/0"
-                                            << "1" << TRules::OPERATOR_GREATER_THAN << pass
-                                            << "\nRule: 'Inf'|  Left expression value: inf|  Right "
-                                               "expression value: 1.000000|  OPER:  Left Greater "
-                                               "Than Right|PASS";
-    QTest::newRow("infinity, less than") << "Inf"
-                                         << "1/0"
-                                         << "1" << TRules::OPERATOR_LESS_THAN << fail
-                                         << "\nRule: 'Inf'|  Left expression value: inf|  Right expression "
-                                            "value: 1.000000|  OPER:  Left Less Than "
-                                            "Right|<b>* FAIL *</b>";
+    // A value that is no finite number cannot be compared: the rule is invalid whatever the operator.
+    QTest::newRow("NaN left")
+        << "Root"
+        << "SQRT(-1)"
+        << "0" << TRules::OPERATOR_EQUAL << invalid
+        << "\nRule: 'Root'|  Left expression value: nan|  ERR:  Left expression invalid.";
+    QTest::newRow("0/0 right")
+        << "Zero"
+        << "1"
+        << "0/0" << TRules::OPERATOR_NOT_LESS_THAN << invalid
+        << "\nRule: 'Zero'|  Left expression value: 1.000000|  Right expression value: "
+           "nan|  ERR:  Right expression invalid.";
+    QTest::newRow("division by zero left") << "Inf"
+                                           << "1/0"
+                                           << "1" << TRules::OPERATOR_GREATER_THAN << invalid
+                                           << "\nRule: 'Inf'|  Left expression value: inf|  ERR:  Left "
+                                              "expression invalid.";
+    QTest::newRow("negative infinity right") << "Inf"
+                                             << "1"
+                                             << "-1/0" << TRules::OPERATOR_LESS_THAN << invalid
+                                             << "\nRule: 'Inf'|  Left expression value: 1.000000|  Right "
+                                                "expression value: -inf|  ERR:  Right expression invalid.";
     QTest::newRow("tolerance, not equals") << "Tol"
                                            << "0"
                                            << "0.000001" << TRules::OPERATOR_NOT_EQUAL << pass
@@ -251,6 +249,11 @@ void TRuleRunTest::Report()
     const TRuleRun::TRuleResult result = run.Run_Rule(Testing::Rule_Item(name, left, right, operator_type));
     QCOMPARE(Joined(result.lines), lines);
     QCOMPARE(result.outcome, outcome);
+    // An invalid rule says why; the reason names the side the report line names.
+    const QString side =
+        lines.contains(QLatin1String("ERR:  Left")) ? QStringLiteral("left") : QStringLiteral("right");
+    QCOMPARE(result.reason.isEmpty(), outcome != TRuleRun::OUTCOME_INVALID);
+    QVERIFY2(result.reason.isEmpty() || result.reason.contains(side), qPrintable(result.reason));
 }
 
 void TRuleRunTest::Variables_data()
