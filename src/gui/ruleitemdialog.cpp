@@ -1,6 +1,7 @@
 #include "ruleitemdialog.h"
 
 #include "dialogparts.h"
+#include "ruleoperator.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -91,36 +92,60 @@ TRuleItemDialog::TRuleItemDialog(QWidget* parent, Qt::WindowFlags flags) : QDial
     }
 }
 
-// The six operator buttons share one parent so that exactly one operator can be chosen.
+QRadioButton* TRuleItemDialog::Create_Operator_Radio(TRules::TOperatorType operator_type, QWidget* parent)
+{
+    const TRuleOperator* rule_operator = TRuleOperator::Of(operator_type);
+    QRadioButton* radio = new QRadioButton(rule_operator->button_text, parent);
+    radio->setObjectName(rule_operator->button_name);
+    radio->setToolTip(Test_Text(*rule_operator));
+    return radio;
+}
+
+QString TRuleItemDialog::Test_Text(const TRuleOperator& rule_operator)
+{
+    return QStringLiteral("The rule %1.").arg(rule_operator.test);
+}
+
+// The six operator buttons share one parent so that exactly one operator can be chosen. Each "not"
+// operator stands beside the plain one that reads most like it.
 QWidget* TRuleItemDialog::Create_Operator_Box()
 {
     QWidget* operator_widget = new QWidget(this);
     operator_widget->setObjectName(QStringLiteral("operator_widget"));
     QGridLayout* operator_layout = new QGridLayout(operator_widget);
     operator_layout->setContentsMargins(0, 0, 0, 0);
-    d_less_than_radio = new QRadioButton(QStringLiteral("Left Exp. Less Than Right Exp."), operator_widget);
-    d_less_than_radio->setObjectName(QStringLiteral("less_than_radio"));
-    d_not_greater_than_radio =
-        new QRadioButton(QStringLiteral("Left Exp. Not Greater Than Right Exp."), operator_widget);
-    d_not_greater_than_radio->setObjectName(QStringLiteral("not_greater_than_radio"));
-    d_equal_radio = new QRadioButton(QStringLiteral("Left Exp. Equals Right Exp."), operator_widget);
-    d_equal_radio->setObjectName(QStringLiteral("equal_radio"));
-    d_not_equal_radio =
-        new QRadioButton(QStringLiteral("Left Exp. Not Equal To Right Exp."), operator_widget);
-    d_not_equal_radio->setObjectName(QStringLiteral("not_equal_radio"));
-    d_greater_than_radio =
-        new QRadioButton(QStringLiteral("Left Exp. Greater Than Right Exp."), operator_widget);
-    d_greater_than_radio->setObjectName(QStringLiteral("greater_than_radio"));
-    d_not_less_than_radio =
-        new QRadioButton(QStringLiteral("Left Exp. Not Less Than Right Exp."), operator_widget);
-    d_not_less_than_radio->setObjectName(QStringLiteral("not_less_than_radio"));
+    d_less_than_radio = Create_Operator_Radio(TRules::OPERATOR_LESS_THAN, operator_widget);
+    d_not_greater_than_radio = Create_Operator_Radio(TRules::OPERATOR_NOT_GREATER_THAN, operator_widget);
+    d_equal_radio = Create_Operator_Radio(TRules::OPERATOR_EQUAL, operator_widget);
+    d_not_equal_radio = Create_Operator_Radio(TRules::OPERATOR_NOT_EQUAL, operator_widget);
+    d_greater_than_radio = Create_Operator_Radio(TRules::OPERATOR_GREATER_THAN, operator_widget);
+    d_not_less_than_radio = Create_Operator_Radio(TRules::OPERATOR_NOT_LESS_THAN, operator_widget);
     operator_layout->addWidget(d_less_than_radio, 0, 0);
     operator_layout->addWidget(d_not_greater_than_radio, 0, 1);
     operator_layout->addWidget(d_equal_radio, 1, 0);
     operator_layout->addWidget(d_not_equal_radio, 1, 1);
     operator_layout->addWidget(d_greater_than_radio, 2, 0);
     operator_layout->addWidget(d_not_less_than_radio, 2, 1);
+
+    // What the chosen operator tests, in numbers: Less Than passes on equal values, Not Greater Than
+    // does not, which the words alone do not tell.
+    d_operator_test_label = new QLabel(operator_widget);
+    d_operator_test_label->setObjectName(QStringLiteral("operator_test_label"));
+    d_operator_test_label->setTextFormat(Qt::PlainText);
+    operator_layout->addWidget(d_operator_test_label, 3, 0, 1, 2);
     return operator_widget;
+}
+
+const TRuleOperator* TRuleItemDialog::Checked_Operator() const
+{
+    for (const TRuleOperator& rule_operator : TRuleOperator::All())
+    {
+        if (Operator_Radio(rule_operator.type)->isChecked())
+        {
+            return &rule_operator;
+        }
+    }
+    return nullptr;
 }
 
 void TRuleItemDialog::Reset(TMode mode, const TRules::TRuleItem& rule, const QStringList& names)
@@ -142,6 +167,7 @@ void TRuleItemDialog::Reset(TMode mode, const TRules::TRuleItem& rule, const QSt
     d_left_expression_edit->setText(rule.left_expression);
     d_right_expression_edit->setText(rule.right_expression);
     Operator_Radio(rule.operator_type)->setChecked(true);
+    Options_Changed();
     // Nothing to apply until the user changes something.
     d_apply_button->setEnabled(false);
 }
@@ -153,30 +179,9 @@ TRules::TRuleItem TRuleItemDialog::Rule_Item() const
     item.left_expression = d_left_expression_edit->text().simplified();
     item.right_expression = d_right_expression_edit->text().simplified();
 
-    if (d_less_than_radio->isChecked())
-    {
-        item.operator_type = TRules::OPERATOR_LESS_THAN;
-    }
-    else if (d_equal_radio->isChecked())
-    {
-        item.operator_type = TRules::OPERATOR_EQUAL;
-    }
-    else if (d_greater_than_radio->isChecked())
-    {
-        item.operator_type = TRules::OPERATOR_GREATER_THAN;
-    }
-    else if (d_not_less_than_radio->isChecked())
-    {
-        item.operator_type = TRules::OPERATOR_NOT_LESS_THAN;
-    }
-    else if (d_not_equal_radio->isChecked())
-    {
-        item.operator_type = TRules::OPERATOR_NOT_EQUAL;
-    }
-    else
-    {
-        item.operator_type = TRules::OPERATOR_NOT_GREATER_THAN;
-    }
+    // No operator chosen: Not Greater Than, as the entry has always been read.
+    const TRuleOperator* rule_operator = Checked_Operator();
+    item.operator_type = rule_operator ? rule_operator->type : TRules::OPERATOR_NOT_GREATER_THAN;
     return item;
 }
 
@@ -195,9 +200,7 @@ bool TRuleItemDialog::Validate() const
         return false;
     }
 
-    if (!d_less_than_radio->isChecked() && !d_equal_radio->isChecked() &&
-        !d_greater_than_radio->isChecked() && !d_not_less_than_radio->isChecked() &&
-        !d_not_equal_radio->isChecked() && !d_not_greater_than_radio->isChecked())
+    if (!Checked_Operator())
     {
         return false;
     }
@@ -212,6 +215,8 @@ bool TRuleItemDialog::Validate() const
 void TRuleItemDialog::Options_Changed()
 {
     d_apply_button->setEnabled(Validate());
+    const TRuleOperator* rule_operator = Checked_Operator();
+    d_operator_test_label->setText(rule_operator ? Test_Text(*rule_operator) : QString());
 }
 
 QRadioButton* TRuleItemDialog::Operator_Radio(TRules::TOperatorType operator_type) const

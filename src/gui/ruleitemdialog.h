@@ -6,9 +6,11 @@
 #include <QString>
 #include <QStringList>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+struct TRuleOperator;
 
 // Entry of one rule: its name, left expression, operator and right expression. "Apply" is offered
 // only while the entry is acceptable; the dialog never touches the rule store itself.
@@ -34,7 +36,12 @@ public slots:
 
 private:
     QWidget* Create_Operator_Box();
+    QRadioButton* Create_Operator_Radio(TRules::TOperatorType operator_type, QWidget* parent);
     QRadioButton* Operator_Radio(TRules::TOperatorType operator_type) const;
+    // The operator whose button is checked; null when none is.
+    const TRuleOperator* Checked_Operator() const;
+    // "The rule passes when left <= right."
+    static QString Test_Text(const TRuleOperator& rule_operator);
 
     QLineEdit* d_left_expression_edit = nullptr;
     QLineEdit* d_right_expression_edit = nullptr;
@@ -47,6 +54,7 @@ private:
     QRadioButton* d_not_equal_radio = nullptr;
     QRadioButton* d_not_greater_than_radio = nullptr;
     QRadioButton* d_not_less_than_radio = nullptr;
+    QLabel* d_operator_test_label = nullptr;
     QStringList d_existing_names;
     QString d_old_name;
     TMode d_mode = MODE_ADD;

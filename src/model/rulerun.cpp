@@ -1,5 +1,7 @@
 #include "rulerun.h"
 
+#include "ruleoperator.h"
+
 #include <cmath>
 
 namespace
@@ -82,22 +84,8 @@ QString TRuleRun::Outcome_Name(TOutcome outcome)
 
 QString TRuleRun::Operator_Name(TRules::TOperatorType operator_type)
 {
-    switch (operator_type)
-    {
-    case TRules::OPERATOR_LESS_THAN:
-        return QStringLiteral("Less Than");
-    case TRules::OPERATOR_EQUAL:
-        return QStringLiteral("Equals");
-    case TRules::OPERATOR_GREATER_THAN:
-        return QStringLiteral("Greater Than");
-    case TRules::OPERATOR_NOT_LESS_THAN:
-        return QStringLiteral("Not Less Than");
-    case TRules::OPERATOR_NOT_EQUAL:
-        return QStringLiteral("Not Equals");
-    case TRules::OPERATOR_NOT_GREATER_THAN:
-        return QStringLiteral("Not Greater Than");
-    }
-    return QString();
+    const TRuleOperator* rule_operator = TRuleOperator::Of(operator_type);
+    return rule_operator ? rule_operator->report_name : QString();
 }
 
 QString TRuleRun::Header_Line()

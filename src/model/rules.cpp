@@ -1,5 +1,6 @@
 #include "rules.h"
 
+#include "ruleoperator.h"
 #include "xmlfile.h"
 
 #include <QDateTime>
@@ -10,8 +11,6 @@
 
 namespace
 {
-const int OPERATOR_COUNT = 6;
-
 bool Same_Without_Case(const QString& first, const QString& second)
 {
     return first.compare(second, Qt::CaseInsensitive) == 0;
@@ -23,10 +22,6 @@ bool Fits_Xml(const QString& text)
     return TXmlFile::Is_Xml_Text(text);
 }
 
-bool Valid_Operator(int value)
-{
-    return value >= 0 && value < OPERATOR_COUNT;
-}
 } // namespace
 
 bool TRules::TRuleItemSort::operator()(const TRuleItem& first, const TRuleItem& second) const
@@ -61,38 +56,18 @@ QString TRules::Rule_File_Name() const
 
 QString TRules::Operator_Keyword(TOperatorType operator_type)
 {
-    const int value = static_cast<int>(operator_type);
-    if (!Valid_Operator(value))
-    {
-        return QString();
-    }
-    // The keyword of value 1 is spelled as every rules file written so far holds it; it must stay so.
-    switch (operator_type)
-    {
-    case OPERATOR_LESS_THAN:
-        return QStringLiteral("OPERATOR_LESS_THAN");
-    case OPERATOR_EQUAL:
-        return QStringLiteral("OPEATOR_EQUAL");
-    case OPERATOR_GREATER_THAN:
-        return QStringLiteral("OPERATOR_GREATER_THAN");
-    case OPERATOR_NOT_LESS_THAN:
-        return QStringLiteral("OPERATOR_NOT_LESS_THAN");
-    case OPERATOR_NOT_EQUAL:
-        return QStringLiteral("OPERATOR_NOT_EQUAL");
-    case OPERATOR_NOT_GREATER_THAN:
-        return QStringLiteral("OPERATOR_NOT_GREATER_THAN");
-    }
-    return QString();
+    const TRuleOperator* rule_operator = TRuleOperator::Of(operator_type);
+    return rule_operator ? rule_operator->keyword : QString();
 }
 
 bool TRules::Operator_From_Keyword(const QString& keyword, TOperatorType* operator_type)
 {
-    for (int value = 0; value < OPERATOR_COUNT; ++value)
+    for (const TRuleOperator& rule_operator : TRuleOperator::All())
     {
         // Matched without case but not trimmed: " OPEATOR_EQUAL" is not a keyword.
-        if (Same_Without_Case(keyword, Operator_Keyword(static_cast<TOperatorType>(value))))
+        if (Same_Without_Case(keyword, rule_operator.keyword))
         {
-            *operator_type = static_cast<TOperatorType>(value);
+            *operator_type = rule_operator.type;
             return true;
         }
     }
@@ -195,7 +170,7 @@ bool TRules::Check_Item(const TRuleItem& item) const
         d_last_error = QStringLiteral("Rule item holds a character that the rules file cannot store");
         return false;
     }
-    if (!Valid_Operator(static_cast<int>(item.operator_type)))
+    if (!TRuleOperator::Of(item.operator_type))
     {
         d_last_error = QStringLiteral("Operator type not recognized");
         return false;

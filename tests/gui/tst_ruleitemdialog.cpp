@@ -1,6 +1,7 @@
 #include "ruleitemdialog.h"
 #include "testsupport.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -229,19 +230,36 @@ void TRuleItemDialogTest::edit_mode_shows_rule_data()
 {
     QTest::addColumn<TRules::TOperatorType>("operator_type");
     QTest::addColumn<QString>("radio");
+    QTest::addColumn<QString>("label");
+    // What the dialog says the operator tests: the comparisons as the run makes them.
+    QTest::addColumn<QString>("test");
 
-    QTest::newRow("less than") << TRules::OPERATOR_LESS_THAN << "less_than_radio";
-    QTest::newRow("equal") << TRules::OPERATOR_EQUAL << "equal_radio";
-    QTest::newRow("greater than") << TRules::OPERATOR_GREATER_THAN << "greater_than_radio";
-    QTest::newRow("not less than") << TRules::OPERATOR_NOT_LESS_THAN << "not_less_than_radio";
-    QTest::newRow("not equal") << TRules::OPERATOR_NOT_EQUAL << "not_equal_radio";
-    QTest::newRow("not greater than") << TRules::OPERATOR_NOT_GREATER_THAN << "not_greater_than_radio";
+    QTest::newRow("less than") << TRules::OPERATOR_LESS_THAN << "less_than_radio"
+                               << "Left Exp. Less Than Right Exp."
+                               << "The rule passes when left <= right.";
+    QTest::newRow("equal") << TRules::OPERATOR_EQUAL << "equal_radio"
+                           << "Left Exp. Equals Right Exp."
+                           << "The rule passes when left and right differ by at most 0.000001.";
+    QTest::newRow("greater than") << TRules::OPERATOR_GREATER_THAN << "greater_than_radio"
+                                  << "Left Exp. Greater Than Right Exp."
+                                  << "The rule passes when left >= right.";
+    QTest::newRow("not less than") << TRules::OPERATOR_NOT_LESS_THAN << "not_less_than_radio"
+                                   << "Left Exp. Not Less Than Right Exp."
+                                   << "The rule passes when left > right.";
+    QTest::newRow("not equal") << TRules::OPERATOR_NOT_EQUAL << "not_equal_radio"
+                               << "Left Exp. Not Equal To Right Exp."
+                               << "The rule passes when left and right differ by at least 0.000001.";
+    QTest::newRow("not greater than") << TRules::OPERATOR_NOT_GREATER_THAN << "not_greater_than_radio"
+                                      << "Left Exp. Not Greater Than Right Exp."
+                                      << "The rule passes when left < right.";
 }
 
 void TRuleItemDialogTest::edit_mode_shows_rule()
 {
     QFETCH(TRules::TOperatorType, operator_type);
     QFETCH(QString, radio);
+    QFETCH(QString, label);
+    QFETCH(QString, test);
 
     TRuleItemDialog dialog;
     // A different operator first: the next Reset must move the check, not add one.
@@ -262,6 +280,9 @@ void TRuleItemDialogTest::edit_mode_shows_rule()
     }
     QCOMPARE(checked, 1);
     QVERIFY(Radio(dialog, radio)->isChecked());
+    QCOMPARE(Radio(dialog, radio)->text(), label);
+    QCOMPARE(Radio(dialog, radio)->toolTip(), test);
+    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("operator_test_label"))->text(), test);
     QVERIFY(!Apply(dialog)->isEnabled());
 
     const TRules::TRuleItem item = dialog.Rule_Item();

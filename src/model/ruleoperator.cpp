@@ -1,0 +1,37 @@
+#include "ruleoperator.h"
+
+const std::vector<TRuleOperator>& TRuleOperator::All()
+{
+    static const std::vector<TRuleOperator> operators{
+        {TRules::OPERATOR_LESS_THAN, QStringLiteral("OPERATOR_LESS_THAN"), QStringLiteral("Less Than"),
+         QStringLiteral("Left Exp. Less Than Right Exp."), QStringLiteral("less_than_radio"),
+         QStringLiteral("passes when left <= right")},
+        {TRules::OPERATOR_EQUAL, QStringLiteral("OPEATOR_EQUAL"), QStringLiteral("Equals"),
+         QStringLiteral("Left Exp. Equals Right Exp."), QStringLiteral("equal_radio"),
+         QStringLiteral("passes when left and right differ by at most 0.000001")},
+        {TRules::OPERATOR_GREATER_THAN, QStringLiteral("OPERATOR_GREATER_THAN"),
+         QStringLiteral("Greater Than"), QStringLiteral("Left Exp. Greater Than Right Exp."),
+         QStringLiteral("greater_than_radio"), QStringLiteral("passes when left >= right")},
+        {TRules::OPERATOR_NOT_LESS_THAN, QStringLiteral("OPERATOR_NOT_LESS_THAN"),
+         QStringLiteral("Not Less Than"), QStringLiteral("Left Exp. Not Less Than Right Exp."),
+         QStringLiteral("not_less_than_radio"), QStringLiteral("passes when left > right")},
+        {TRules::OPERATOR_NOT_EQUAL, QStringLiteral("OPERATOR_NOT_EQUAL"), QStringLiteral("Not Equals"),
+         QStringLiteral("Left Exp. Not Equal To Right Exp."), QStringLiteral("not_equal_radio"),
+         QStringLiteral("passes when left and right differ by at least 0.000001")},
+        {TRules::OPERATOR_NOT_GREATER_THAN, QStringLiteral("OPERATOR_NOT_GREATER_THAN"),
+         QStringLiteral("Not Greater Than"), QStringLiteral("Left Exp. Not Greater Than Right Exp."),
+         QStringLiteral("not_greater_than_radio"), QStringLiteral("passes when left < right")},
+    };
+    return operators;
+}
+
+const TRuleOperator* TRuleOperator::Of(TRules::TOperatorType type)
+{
+    const int value = static_cast<int>(type);
+    const std::vector<TRuleOperator>& operators = All();
+    if (value < 0 || value >= static_cast<int>(operators.size()))
+    {
+        return nullptr;
+    }
+    return &operators[static_cast<size_t>(value)];
+}
