@@ -116,6 +116,11 @@ void TRulesPane::Set_Parameter_File(const QString& file_name)
     d_parameter_file = file_name;
 }
 
+void TRulesPane::Set_Edited_Values_Source(const TEditedValuesSource& source)
+{
+    d_edited_values_source = source;
+}
+
 void TRulesPane::Set_Save_Report_Action(QAction* action)
 {
     d_save_report_action = action;
@@ -216,6 +221,8 @@ void TRulesPane::Execute_Rules()
         d_rules_running = true;
         d_report_cleared = false;
         const QDateTime time = QDateTime::currentDateTime();
+        const std::vector<TRunReport::TEditedValue> edited =
+            d_edited_values_source ? d_edited_values_source() : std::vector<TRunReport::TEditedValue>();
         // The report grows in batches, with a turn of the event loop between them, so that a long run
         // shows its progress and the window keeps answering.
         std::vector<TRuleRun::TReportLine> batch{{TRuleRun::Header_Line(), false}};
@@ -246,7 +253,7 @@ void TRulesPane::Execute_Rules()
         d_rules_running = false;
         if (!d_report_cleared)
         {
-            Set_Last_Run(TRunReport(d_parameter_file, group, time, rules, run));
+            Set_Last_Run(TRunReport(d_parameter_file, group, time, rules, run, edited));
         }
     }
 

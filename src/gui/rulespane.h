@@ -5,6 +5,7 @@
 
 #include <QMessageBox>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 class QAction;
@@ -35,6 +36,10 @@ public:
     bool Is_Running() const;
     // The file whose values the runs check, named in a saved report.
     void Set_Parameter_File(const QString& file_name);
+    // Which parameters a run checks with values that are not those of the file on disk; the saved
+    // report lists them. Asked when a run starts.
+    using TEditedValuesSource = std::function<std::vector<TRunReport::TEditedValue>()>;
+    void Set_Edited_Values_Source(const TEditedValuesSource& source);
     // The button beside the run button triggers this action; the pane enables it while there is a run
     // to save.
     void Set_Save_Report_Action(QAction* action);
@@ -90,5 +95,6 @@ private:
     // belongs to values no longer loaded and is not kept.
     bool d_report_cleared = false;
     QString d_parameter_file;
+    TEditedValuesSource d_edited_values_source;
     std::optional<TRunReport> d_last_run;
 };

@@ -237,6 +237,8 @@ void TVantrel::Create_Layout()
         new TRulesPane(&d_rules, &d_document->Parameters(), d_message_box, d_fixed_font, d_rules_dock);
     d_rules_dock->setWidget(d_rules_pane);
     d_rules_pane->Set_Save_Report_Action(d_save_report_action);
+    d_rules_pane->Set_Edited_Values_Source([this]()
+                                           { return TRunReport::Changed_Values(d_document->Parameters()); });
 
     d_new_action->setEnabled(false);
     d_export_action->setEnabled(false);

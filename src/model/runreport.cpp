@@ -1,5 +1,7 @@
 #include "runreport.h"
 
+#include "parametercomparison.h"
+#include "ruleoperator.h"
 #include "utilities.h"
 
 #include <QDir>
@@ -23,12 +25,51 @@ QString Html_Cell(const QString& text, const char* align = "left")
 {
     return QStringLiteral("<td align=\"%1\">%2</td>").arg(QLatin1String(align), text.toHtmlEscaped());
 }
+
+// A second, smaller line under a cell's text: what an operator tests, why a rule is invalid.
+QString Small_Line(const QString& text)
+{
+    return text.isEmpty() ? QString() : QStringLiteral("<br><small>%1</small>").arg(text.toHtmlEscaped());
+}
+
+// A value kept on one line, with the expression it came from under it.
+QString Value_Html_Cell(const QString& value, const QString& expression)
+{
+    return QStringLiteral("<td align=\"right\"><span style=\"white-space:nowrap\">%1</span>%2</td>")
+        .arg(value.toHtmlEscaped(), Small_Line(expression));
+}
+
+QString Html_Cell_With_Line(const QString& text, const QString& second_line)
+{
+    return QStringLiteral("<td align=\"left\">%1%2</td>").arg(text.toHtmlEscaped(), Small_Line(second_line));
+}
 } // namespace
 
 TRunReport::TRunReport(const QString& parameter_file, const QString& group, const QDateTime& time,
-                       const std::vector<TRules::TRuleItem>& rules, const TRuleRun::TGroupResult& run)
-    : d_parameter_file(parameter_file), d_group(group), d_time(time), d_rules(rules), d_run(run)
+                       const std::vector<TRules::TRuleItem>& rules, const TRuleRun::TGroupResult& run,
+                       const std::vector<TEditedValue>& edited)
+    : d_parameter_file(parameter_file), d_group(group), d_time(time), d_rules(rules), d_run(run),
+      d_edited(edited)
 {
+}
+
+std::vector<TRunReport::TEditedValue> TRunReport::Changed_Values(const TParameters& parameters)
+{
+    std::vector<TEditedValue> edited;
+    for (const TParameters::TParameter& parameter : parameters.Parameters())
+    {
+        if (parameter.changed)
+        {
+            TEditedValue value;
+            value.key = parameter.key;
+            value.file_values = TParameterComparison::Values_Text(
+                TParameterComparison::Values_Of(parameters.Loaded_Parameter(parameter.key)));
+            value.checked_values =
+                TParameterComparison::Values_Text(TParameterComparison::Values_Of(parameter));
+            edited.push_back(value);
+        }
+    }
+    return edited;
 }
 
 TRunReport::TFormat TRunReport::Format_Of_File(const QString& file_name)
@@ -58,9 +99,17 @@ std::vector<TRunReport::TRow> TRunReport::Rows() const
         row.right = Value_Cell(result.left_valid && result.right_valid, result.right_value);
         if (index < d_rules.size())
         {
-            row.operator_name = TRuleRun::Operator_Name(d_rules[index].operator_type);
+            const TRules::TRuleItem& rule = d_rules[index];
+            row.left_expression = rule.left_expression;
+            row.right_expression = rule.right_expression;
+            row.operator_name = TRuleRun::Operator_Name(rule.operator_type);
+            if (const TRuleOperator* rule_operator = TRuleOperator::Of(rule.operator_type))
+            {
+                row.operator_test = rule_operator->test;
+            }
         }
         row.outcome = result.outcome;
+        row.reason = result.reason;
         rows.push_back(row);
     }
     return rows;
@@ -77,6 +126,25 @@ QString TRunReport::Time_Text() const
     return QLocale::c().toString(d_time, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
+QString TRunReport::Edited_Values_Html() const
+{
+    if (d_edited.empty())
+    {
+        return QString();
+    }
+    QString html = QStringLiteral("<p><b>The values checked are not those of the file on disk.</b> "
+                                  "These parameters were edited and not saved:</p>\n"
+                                  "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n"
+                                  "<tr><th align=\"left\">Parameter</th><th align=\"left\">Value in the "
+                                  "file</th><th align=\"left\">Value checked</th></tr>\n");
+    for (const TEditedValue& value : d_edited)
+    {
+        html += QStringLiteral("<tr>") + Html_Cell(value.key) + Html_Cell(value.file_values) +
+                Html_Cell(value.checked_values) + QStringLiteral("</tr>\n");
+    }
+    return html + QStringLiteral("</table>\n<p></p>\n");
+}
+
 QString TRunReport::Html() const
 {
     QString html = QStringLiteral("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
@@ -87,17 +155,21 @@ QString TRunReport::Html() const
     html += heading_row.arg(QStringLiteral("Parameter file"), Html_Cell(Parameter_File_Text()));
     html += heading_row.arg(QStringLiteral("Rule group"), Html_Cell(d_group));
     html += heading_row.arg(QStringLiteral("Date and time"), Html_Cell(Time_Text()));
-    html += QStringLiteral("</table>\n<p></p>\n<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n"
+    html += QStringLiteral("</table>\n<p></p>\n");
+    html += Edited_Values_Html();
+    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n"
                            "<tr><th align=\"left\">Rule</th><th align=\"right\">Left value</th>"
                            "<th align=\"left\">Operator</th><th align=\"right\">Right value</th>"
                            "<th align=\"left\">Outcome</th></tr>\n");
     for (const TRow& row : Rows())
     {
         const char* colour = row.outcome == TRuleRun::OUTCOME_PASS ? PASS_COLOUR : FAIL_COLOUR;
-        html += QStringLiteral("<tr>") + Html_Cell(row.name) + Html_Cell(row.left, "right") +
-                Html_Cell(row.operator_name) + Html_Cell(row.right, "right") +
-                QStringLiteral("<td><span style=\"color:%1; font-weight:bold\">%2</span></td></tr>\n")
-                    .arg(QLatin1String(colour), TRuleRun::Outcome_Name(row.outcome));
+        html += QStringLiteral("<tr>") + Html_Cell(row.name) +
+                Value_Html_Cell(row.left, row.left_expression) +
+                Html_Cell_With_Line(row.operator_name, row.operator_test) +
+                Value_Html_Cell(row.right, row.right_expression) +
+                QStringLiteral("<td><span style=\"color:%1; font-weight:bold\">%2</span>%3</td></tr>\n")
+                    .arg(QLatin1String(colour), TRuleRun::Outcome_Name(row.outcome), Small_Line(row.reason));
     }
     html += QStringLiteral("</table>\n<p><b>%1</b></p>\n</body>\n</html>\n").arg(d_run.totals.Text());
     return html;
@@ -110,6 +182,17 @@ QString TRunReport::Text() const
     lines << QStringLiteral("Parameter file: %1").arg(Parameter_File_Text());
     lines << QStringLiteral("Rule group:     %1").arg(d_group);
     lines << QStringLiteral("Date and time:  %1").arg(Time_Text()) << QString();
+    if (!d_edited.empty())
+    {
+        lines << QStringLiteral("The values checked are not those of the file on disk.");
+        lines << QStringLiteral(
+            "These parameters were edited and not saved (value in the file -> value checked):");
+        for (const TEditedValue& value : d_edited)
+        {
+            lines << QStringLiteral("  %1: %2 -> %3").arg(value.key, value.file_values, value.checked_values);
+        }
+        lines << QString();
+    }
 
     // Columns as wide as their widest cell, two blanks apart; the values are right-aligned.
     const std::vector<TRow> rows = Rows();

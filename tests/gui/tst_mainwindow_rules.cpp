@@ -502,14 +502,23 @@ void TMainWindowRulesTest::Totals_After_A_Run()
 void TMainWindowRulesTest::Save_Report_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("taps"); // DEA_TAPS typed before the run; empty: as loaded
     QTest::addColumn<QStringList>("parts");
 
-    QTest::newRow("pdf") << "report.pdf" << QStringList{QStringLiteral("%PDF-"), QStringLiteral("%%EOF")};
+    QTest::newRow("pdf") << "report.pdf" << QString()
+                         << QStringList{QStringLiteral("%PDF-"), QStringLiteral("%%EOF")};
     QTest::newRow("html, suffix in capitals")
-        << "report.HTML"
+        << "report.HTML" << QString()
         << QStringList{QStringLiteral("rules source.asc"), QStringLiteral(">Limits<"),
                        QStringLiteral(">PASS<"), QStringLiteral(">FAIL<"), QStringLiteral(">invalid<")};
-    QTest::newRow("text") << "report.txt"
+    // The window tells the report which values were checked as edited.
+    QTest::newRow("html of edited values")
+        << "edited.html" << QStringLiteral("3")
+        << QStringList{QStringLiteral("not those of the file on disk"),
+                       QStringLiteral("<td align=\"left\">DEA_TAPS</td><td align=\"left\">8</td><td "
+                                      "align=\"left\">3</td>"),
+                       QStringLiteral("2 passed, 0 failed, 1 invalid")};
+    QTest::newRow("text") << "report.txt" << QString()
                           << QStringList{
                                  QStringLiteral("rules source.asc"),
                                  QStringLiteral("Rule group:     Limits"),
@@ -522,11 +531,20 @@ void TMainWindowRulesTest::Save_Report_data()
 void TMainWindowRulesTest::Save_Report()
 {
     QFETCH(QString, name);
+    QFETCH(QString, taps);
     QFETCH(QStringList, parts);
 
     QVERIFY(Write_Rules(Outcome_Groups()));
     auto window = Open_Window(true);
     QVERIFY(window);
+    if (!taps.isEmpty())
+    {
+        QVERIFY(Select_Key(Parameter_List(window.get()), QStringLiteral("DEA_TAPS")));
+        QLineEdit* field = window->findChild<QWidget*>(QStringLiteral("values_widget"))
+                               ->findChild<QLineEdit*>(QStringLiteral("value_edit_0"));
+        field->setText(taps);
+        emit field->editingFinished();
+    }
     window->findChild<QAction*>(QStringLiteral("execute_action"))->trigger();
 
     const QString path = d_files.filePath(name);

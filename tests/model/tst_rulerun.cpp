@@ -66,6 +66,8 @@ private slots:
     void Group();
     void Report_Text();
     void Report_Html();
+    void Report_Names_Edited_Values_data();
+    void Report_Names_Edited_Values();
     void Report_Format_data();
     void Report_Format();
     void Report_Write_data();
@@ -369,13 +371,25 @@ void TRuleRunTest::Report_Html()
              QStringLiteral("<td align=\"left\">/machines/line 1/cmm.asc</td>"),
              QStringLiteral("<td align=\"left\">Axes &amp; Probe</td>"),
              QStringLiteral("<td align=\"left\">2026-12-07 18:05:09</td>"),
-             QStringLiteral("<tr><td align=\"left\">Low</td><td align=\"right\">1.500000</td><td "
-                            "align=\"left\">Less Than</td><td align=\"right\">2.000000</td><td>") +
+             // Each value with the expression it came from, what the operator tests under it.
+             QStringLiteral("<tr><td align=\"left\">Low</td><td align=\"right\"><span "
+                            "style=\"white-space:nowrap\">1.500000</span><br><small>P</small></td><td "
+                            "align=\"left\">Less Than<br><small>passes when left &lt;= right</small></td><td "
+                            "align=\"right\"><span style=\"white-space:nowrap\">2.000000</span><br><small>2"
+                            "</small></td><td>") +
                  pass,
-             QStringLiteral("<td align=\"left\">High &lt;b&gt;</td><td align=\"right\">45.000000</td>"),
-             fail.arg(QStringLiteral("FAIL")),
-             QStringLiteral("<td align=\"left\">Broken</td><td align=\"right\">-</td>"),
-             fail.arg(QStringLiteral("invalid")),
+             QStringLiteral(
+                 "<td align=\"left\">High &lt;b&gt;</td><td align=\"right\"><span "
+                 "style=\"white-space:nowrap\">45.000000</span><br><small>P * 30</small></td><td "
+                 "align=\"left\">Not Greater Than<br><small>passes when left &lt; right</small></td>"),
+             fail.arg(QStringLiteral("FAIL")) + QStringLiteral("</td>"),
+             // An invalid rule says why under its outcome.
+             QStringLiteral("<td align=\"left\">Broken</td><td align=\"right\"><span "
+                            "style=\"white-space:nowrap\">-</span><br><small>?</small></td>"),
+             fail.arg(QStringLiteral("invalid")) +
+                 QStringLiteral("<br><small>The left expression cannot be evaluated</small></td>"),
+             fail.arg(QStringLiteral("invalid")) +
+                 QStringLiteral("<br><small>The right expression cannot be evaluated</small></td>"),
              QStringLiteral("<p><b>1 passed, 1 failed, 2 invalid</b></p>")})
     {
         QVERIFY2(html.contains(part), qPrintable(part));
@@ -383,6 +397,59 @@ void TRuleRunTest::Report_Html()
     QCOMPARE(html.count(pass), 1);
     QCOMPARE(html.count(fail.arg(QStringLiteral("invalid"))), 2);
     QVERIFY(!html.contains(QStringLiteral("<b>High")));
+    QVERIFY(!html.contains(QStringLiteral("not those of the file")));
+}
+
+void TRuleRunTest::Report_Names_Edited_Values_data()
+{
+    QTest::addColumn<QStringList>("edits"); // KEY=VALUE, in the order made
+    QTest::addColumn<QStringList>("html");
+    QTest::addColumn<QStringList>("text");
+
+    const QString notice = QStringLiteral("The values checked are not those of the file on disk.");
+    QTest::newRow("nothing edited") << QStringList{} << QStringList{} << QStringList{};
+    QTest::newRow("an array element")
+        << QStringList{"TTP_DECL=300"}
+        << QStringList{"<b>" + notice + "</b>", "<tr><td align=\"left\">TTP_DECL</td><td align=\"left\">250, "
+                                                "250, 125</td><td align=\"left\">300, 250, 125</td></tr>"}
+        << QStringList{notice, "  TTP_DECL: 250, 250, 125 -> 300, 250, 125\n"};
+    QTest::newRow("two, in list order; one edited back is no edit")
+        << QStringList{"DEA_TAPS=9", "CMMCONFG=2049", "TTP_DECL=300", "TTP_DECL=250"}
+        << QStringList{">CMMCONFG<", ">DEA_TAPS<"}
+        << QStringList{"  CMMCONFG: 2048 -> 2049\n  DEA_TAPS: 8 -> 9\n\nRule  "};
+}
+
+// A report of a check of edited values must never pass for a report on the file itself.
+void TRuleRunTest::Report_Names_Edited_Values()
+{
+    QFETCH(QStringList, edits);
+    QFETCH(QStringList, html);
+    QFETCH(QStringList, text);
+
+    TParameters parameters;
+    QVERIFY(parameters.Load_Constants_File(Testing::Data_File(QStringLiteral("short_constants.asc"))));
+    for (const QString& edit : edits)
+    {
+        TParameters::TParameter record = parameters.Get_Parameter(edit.section(QLatin1Char('='), 0, 0));
+        QVERIFY(TParameters::Set_Value_Text(&record, 0, edit.section(QLatin1Char('='), 1)));
+        QVERIFY(parameters.Edit_Parameter(record));
+    }
+    const std::vector<TRules::TRuleItem> rules = {
+        Testing::Rule_Item(QStringLiteral("Taps"), QStringLiteral("DEA_TAPS"), QStringLiteral("8"))};
+    const TRunReport report(QStringLiteral("cmm.asc"), QStringLiteral("Axes"), QDateTime::currentDateTime(),
+                            rules, TRuleRun(parameters.Get_Variables()).Run_Group(rules),
+                            TRunReport::Changed_Values(parameters));
+
+    QCOMPARE(report.Html().contains(QLatin1String("not those of the file")), !html.isEmpty());
+    QCOMPARE(report.Text().contains(QLatin1String("not those of the file")), !text.isEmpty());
+    for (const QString& part : html)
+    {
+        QVERIFY2(report.Html().contains(part), qPrintable(part));
+    }
+    for (const QString& part : text)
+    {
+        QVERIFY2(report.Text().contains(part), qPrintable(report.Text()));
+    }
 }
 
 void TRuleRunTest::Report_Format_data()
