@@ -3,203 +3,276 @@
 #include "parameterdocument.h"
 #include "parameters.h"
 
+#include <QAbstractListModel>
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QScrollBar>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTimer>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace
 {
-// About as many lines as the pane writes in a few milliseconds: a real controller list is written at
-// once, a big one in slices with the user's input handled between them.
-const int SLICE_LINES = 2000;
+const QString HEADING = QStringLiteral("Variable List...");
+
+// How many characters a value takes written with six decimals, without writing it: the sign, the
+// whole digits (one more where rounding carries into a new digit), the point and the decimals.
+int Value_Width(double value)
+{
+    if (!std::isfinite(value))
+    {
+        return 4;
+    }
+    const double magnitude = std::fabs(value);
+    const int whole_digits = magnitude < 1.0 ? 1 : static_cast<int>(std::floor(std::log10(magnitude))) + 1;
+    return 1 + whole_digits + 1 + 1 + 6;
+}
 } // namespace
 
-TVariablesPane::TVariablesPane(const TParameterDocument* parameter_document, QWidget* parent)
-    : QPlainTextEdit(parent), d_document(parameter_document), d_parameters(&parameter_document->Parameters()),
-      d_fill_timer(new QTimer(this))
+// The pane's lines, made from the records of the list each time one is drawn: line 0 is the heading,
+// and the lines of each record follow in list order.
+class TVariablesPane::TLinesModel : public QAbstractListModel
 {
-    setLineWrapMode(QPlainTextEdit::NoWrap);
-    setReadOnly(true);
-    // Lines are rewritten in place after every edit; the pane itself takes nothing back.
-    document()->setUndoRedoEnabled(false);
-    d_fill_timer->setInterval(0);
-    connect(d_fill_timer, &QTimer::timeout, this, &TVariablesPane::Fill_Slice);
-    connect(d_document, &TParameterDocument::List_Replaced, this, &TVariablesPane::List_Replaced);
-    connect(d_document, &TParameterDocument::Keys_Changed, this,
-            [this](const QStringList& keys)
+public:
+    TLinesModel(const TParameterDocument* document, QObject* parent)
+        : QAbstractListModel(parent), d_document(document), d_parameters(&document->Parameters())
+    {
+    }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override
+    {
+        return parent.isValid() || d_first_lines.empty() ? 0 : d_first_lines.back();
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
+        {
+            return QVariant();
+        }
+        return Line(index.row());
+    }
+
+    QString Line(int line) const
+    {
+        if (line == 0)
+        {
+            return HEADING;
+        }
+        // The record whose lines hold this one: the last whose first line is not after it.
+        const auto next = std::upper_bound(d_first_lines.cbegin(), d_first_lines.cend() - 1, line);
+        const size_t record = static_cast<size_t>(next - d_first_lines.cbegin()) - 1;
+        std::vector<TExpression::TVariable> variables;
+        TParameters::Add_Variables(d_parameters->Parameters().at(record), &variables);
+        const TExpression::TVariable& variable =
+            variables.at(static_cast<size_t>(line - d_first_lines[record]));
+        return variable.name.leftJustified(d_name_width) + QLatin1String(" = ") +
+               QString::number(variable.value, 'f', 6);
+    }
+
+    // Places every record's lines anew: a new list, or an edit that changed a record's number of
+    // variables or made a name longer than the width the names are padded to.
+    void Lay_Out()
+    {
+        beginResetModel();
+        d_first_lines.clear();
+        d_widest_line = 0;
+        if (d_document->Is_Loaded())
+        {
+            const std::vector<TParameters::TParameter>& records = d_parameters->Parameters();
+            d_first_lines.reserve(records.size() + 1);
+            int line = 1;
+            int longest = 0;
+            for (const TParameters::TParameter& record : records)
             {
-                for (const QString& key : keys)
-                {
-                    Update_Parameter(key);
-                }
-            });
+                d_first_lines.push_back(line);
+                int record_longest = 0;
+                line += TParameters::Variable_Count(record, &record_longest);
+                longest = std::max(longest, record_longest);
+            }
+            d_first_lines.push_back(line);
+            // The names are padded to one width, one blank more than the longest.
+            d_name_width = longest + 1;
+        }
+        endResetModel();
+    }
+
+    // The lines of the record at `index` after an edit of its values: false when they must be laid out
+    // anew, otherwise the first and last of them (none for a record without variables).
+    bool Record_Lines(int index, int* first, int* last) const
+    {
+        *first = d_first_lines[static_cast<size_t>(index)];
+        *last = d_first_lines[static_cast<size_t>(index) + 1] - 1;
+        int longest = 0;
+        const int count =
+            TParameters::Variable_Count(d_parameters->Parameters().at(static_cast<size_t>(index)), &longest);
+        return count == *last - *first + 1 && longest < d_name_width;
+    }
+
+    void Lines_Changed(int first, int last) { emit dataChanged(this->index(first), this->index(last)); }
+
+    // The number of characters of the longest line, counted once per layout.
+    int Widest_Line() const
+    {
+        if (d_widest_line == 0)
+        {
+            int widest_value = 0;
+            for (const TParameters::TParameter& record : d_parameters->Parameters())
+            {
+                widest_value = std::max(widest_value, Widest_Value(record));
+            }
+            d_widest_line = std::max(static_cast<int>(HEADING.size()), d_name_width + 3 + widest_value);
+        }
+        return d_widest_line;
+    }
+
+    // True when an edited record's lines are wider than every line was.
+    bool Widens(int index)
+    {
+        const int width =
+            d_name_width + 3 + Widest_Value(d_parameters->Parameters().at(static_cast<size_t>(index)));
+        if (d_widest_line == 0 || width <= d_widest_line)
+        {
+            return false;
+        }
+        d_widest_line = width;
+        return true;
+    }
+
+private:
+    static int Widest_Value(const TParameters::TParameter& record)
+    {
+        // The integers where a record has them, else its reals, as the variables are made.
+        int widest = 0;
+        for (const int value : record.integer_values)
+        {
+            widest = std::max(widest, Value_Width(value));
+        }
+        if (record.integer_values.isEmpty())
+        {
+            for (const double value : record.double_values)
+            {
+                widest = std::max(widest, Value_Width(value));
+            }
+        }
+        return widest;
+    }
+
+    const TParameterDocument* d_document;
+    const TParameters* d_parameters;
+    // The line of each record's first variable, in list order, then one past the last line.
+    std::vector<int> d_first_lines;
+    int d_name_width = 0;
+    mutable int d_widest_line = 0;
+};
+
+// Every line is as wide as the widest, so that a long line can be scrolled to rather than cut; the
+// view asks for the size of one line only.
+class TVariablesPane::TLineDelegate : public QStyledItemDelegate
+{
+public:
+    TLineDelegate(const TLinesModel* model, QObject* parent) : QStyledItemDelegate(parent), d_model(model) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const QFontMetrics metrics(option.font);
+        const int margins = size.width() - metrics.horizontalAdvance(index.data().toString());
+        size.setWidth(std::max(size.width(), margins + metrics.horizontalAdvance(QLatin1Char('0')) *
+                                                           d_model->Widest_Line()));
+        return size;
+    }
+
+private:
+    const TLinesModel* d_model;
+};
+
+TVariablesPane::TVariablesPane(const TParameterDocument* parameter_document, QWidget* parent)
+    : QListView(parent), d_parameters(&parameter_document->Parameters()),
+      d_model(new TLinesModel(parameter_document, this))
+{
+    setModel(d_model);
+    setItemDelegate(new TLineDelegate(d_model, this));
+    // Every line is one line of one font: the view places them without measuring each one.
+    setUniformItemSizes(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    connect(parameter_document, &TParameterDocument::List_Replaced, this, &TVariablesPane::List_Replaced);
+    connect(parameter_document, &TParameterDocument::Keys_Changed, this, &TVariablesPane::Keys_Changed);
+}
+
+QString TVariablesPane::Text() const
+{
+    QStringList lines;
+    for (int line = 0; line < d_model->rowCount(); ++line)
+    {
+        lines.append(d_model->Line(line));
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 void TVariablesPane::List_Replaced()
 {
-    if (d_document->Is_Loaded())
-    {
-        Show_Variables();
-    }
-    else
-    {
-        Clear_Variables();
-    }
+    d_model->Lay_Out();
+    scrollToTop();
 }
 
-bool TVariablesPane::Is_Filling() const
+void TVariablesPane::Keys_Changed(const QStringList& keys)
 {
-    return d_fill_timer->isActive();
-}
-
-void TVariablesPane::Show_Variables()
-{
-    d_fill_timer->stop();
-    const std::vector<TParameters::TParameter>& records = d_parameters->Parameters();
-    d_first_lines.clear();
-    d_first_lines.reserve(records.size() + 1);
-    int line = 1;
-    int longest = 0;
-    for (const TParameters::TParameter& record : records)
+    int first = 0;
+    int last = -1;
+    for (const QString& key : keys)
     {
-        d_first_lines.push_back(line);
-        int record_longest = 0;
-        line += TParameters::Variable_Count(record, &record_longest);
-        longest = std::max(longest, record_longest);
-    }
-    d_first_lines.push_back(line);
-    // The names are padded to one width, one blank more than the longest.
-    d_name_width = longest + 1;
-    d_filled_records = 0;
-
-    setPlainText(QStringLiteral("Variable List..."));
-    Fill_Slice();
-}
-
-void TVariablesPane::Fill_Slice()
-{
-    const int record_count = static_cast<int>(d_parameters->Parameters().size());
-    if (record_count + 1 != static_cast<int>(d_first_lines.size()))
-    {
-        // The list was replaced without the pane being told; it is written anew by Show_Variables.
-        d_fill_timer->stop();
-        return;
-    }
-    int end_record = d_filled_records;
-    const int end_line = d_first_lines.at(static_cast<size_t>(d_filled_records)) + SLICE_LINES;
-    while (end_record < record_count && d_first_lines.at(static_cast<size_t>(end_record)) < end_line)
-    {
-        ++end_record;
-    }
-    if (end_record > d_filled_records)
-    {
-        // Appended through a cursor of its own, the slice moves neither the view nor the user's selection.
-        QTextCursor cursor(document());
-        cursor.movePosition(QTextCursor::End);
-        cursor.insertText(Lines(d_filled_records, end_record));
-        d_filled_records = end_record;
-    }
-    if (d_filled_records < record_count)
-    {
-        d_fill_timer->start();
-    }
-    else
-    {
-        d_fill_timer->stop();
-    }
-}
-
-// The lines of the records from first_record up to end_record, each after a line break.
-QString TVariablesPane::Lines(int first_record, int end_record) const
-{
-    const std::vector<TParameters::TParameter>& records = d_parameters->Parameters();
-    std::vector<TExpression::TVariable> variables;
-    for (int record = first_record; record < end_record; ++record)
-    {
-        TParameters::Add_Variables(records.at(static_cast<size_t>(record)), &variables);
-    }
-    QString text;
-    text.reserve(static_cast<int>(variables.size()) * (d_name_width + 24));
-    for (const TExpression::TVariable& variable : variables)
-    {
-        text += QLatin1Char('\n') + variable.name.leftJustified(d_name_width) + QLatin1String(" = ") +
-                QString::number(variable.value, 'f', 6);
-    }
-    return text;
-}
-
-void TVariablesPane::Update_Parameter(const QString& key)
-{
-    const int index = d_parameters->Parameter_Index(key);
-    if (index < 0 || index >= d_filled_records)
-    {
-        // Lines still to be written are written from the current values.
-        return;
-    }
-    const int first_line = d_first_lines.at(static_cast<size_t>(index));
-    const int line_count = d_first_lines.at(static_cast<size_t>(index) + 1) - first_line;
-    int longest = 0;
-    if (TParameters::Variable_Count(d_parameters->Parameters().at(static_cast<size_t>(index)), &longest) !=
-            line_count ||
-        longest >= d_name_width)
-    {
-        // Another number of values moves every line below: the list is written anew, seen from where it
-        // was.
-        const int top = verticalScrollBar()->value();
-        Show_Variables();
-        verticalScrollBar()->setValue(top);
-        return;
-    }
-
-    const QStringList lines = Lines(index, index + 1).split(QLatin1Char('\n')).mid(1);
-    QTextCursor cursor(document());
-    cursor.beginEditBlock();
-    for (int line = 0; line < line_count; ++line)
-    {
-        const QTextBlock block = document()->findBlockByNumber(first_line + line);
-        if (block.text() != lines.at(line))
+        const int index = d_parameters->Parameter_Index(key);
+        if (index < 0)
         {
-            cursor.setPosition(block.position());
-            cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
-            cursor.insertText(lines.at(line));
+            continue;
+        }
+        if (!d_model->Record_Lines(index, &first, &last))
+        {
+            // Another number of values moves every line below: the lines are placed anew, seen from
+            // where they were.
+            const int top = verticalScrollBar()->value();
+            d_model->Lay_Out();
+            executeDelayedItemsLayout();
+            verticalScrollBar()->setValue(top);
+            return;
+        }
+        if (d_model->Widens(index))
+        {
+            scheduleDelayedItemsLayout();
+        }
+        if (last >= first)
+        {
+            d_model->Lines_Changed(first, last);
         }
     }
-    cursor.endEditBlock();
-    if (line_count > 0)
+    // The lines of one edited parameter are brought into view; after a step over many the pane stays.
+    if (keys.size() == 1 && last >= first)
     {
-        Scroll_Into_View(first_line, first_line + line_count - 1);
+        scrollTo(d_model->index(last));
+        scrollTo(d_model->index(first));
     }
 }
 
-void TVariablesPane::Scroll_Into_View(int first_line, int last_line)
+void TVariablesPane::keyPressEvent(QKeyEvent* event)
 {
-    // Without wrapping every variable is one line, and the scroll bar counts lines: its value is the
-    // top line on show and its page step the number of whole lines in view.
-    QScrollBar* scroll_bar = verticalScrollBar();
-    const int top = scroll_bar->value();
-    const int shown = std::max(1, scroll_bar->pageStep());
-    int new_top = top;
-    if (last_line >= top + shown)
+    if (!event->matches(QKeySequence::Copy))
     {
-        new_top = last_line - shown + 1;
+        QListView::keyPressEvent(event);
+        return;
     }
-    // Where the lines are more than the pane shows, their start stays in view.
-    new_top = std::min(new_top, first_line);
-    if (new_top != top)
+    QModelIndexList selected = selectionModel()->selectedIndexes();
+    std::sort(selected.begin(), selected.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    QStringList lines;
+    for (const QModelIndex& index : selected)
     {
-        scroll_bar->setValue(new_top);
+        lines.append(d_model->Line(index.row()));
     }
-}
-
-void TVariablesPane::Clear_Variables()
-{
-    d_fill_timer->stop();
-    d_first_lines.clear();
-    d_filled_records = 0;
-    d_name_width = 0;
-    clear();
+    QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
 }

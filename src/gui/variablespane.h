@@ -1,17 +1,17 @@
 #pragma once
 
-#include <QPlainTextEdit>
-#include <vector>
+#include <QListView>
+#include <QString>
 
-class QTimer;
 class TParameterDocument;
 class TParameters;
 
 // The values of the loaded list as rule variables: a heading, then one line per variable in list order
-// ("NAME = value"). A big list is written in slices from the event loop, so that opening it never waits
-// for the pane, and an edit rewrites only the lines of the parameter it changed, so that the user's place
-// in the pane stays where it is.
-class TVariablesPane : public QPlainTextEdit
+// ("NAME = value", the names padded to one width). The lines are made from the records as they are
+// drawn, so the pane is whole the moment a list is loaded, however long, and holds no text of its own.
+// After an edit the pane stays where it is unless the edited lines are out of view; then it scrolls
+// just far enough to show them.
+class TVariablesPane : public QListView
 {
     Q_OBJECT
 
@@ -19,28 +19,20 @@ public:
     // The pane follows the list of `parameter_document`, which outlives it.
     explicit TVariablesPane(const TParameterDocument* parameter_document, QWidget* parent = nullptr);
 
-    // True while lines of the list are still to be written.
-    bool Is_Filling() const;
+    // The lines on the pane, each after the first one after a line break; empty while nothing is loaded.
+    QString Text() const;
+
+protected:
+    // Copy takes the selected lines as text.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // Lists every variable of a newly loaded list, from the top; nothing when none is loaded.
-    void List_Replaced();
-    void Show_Variables();
-    // Rewrites the lines of the parameter `key` from its current values. The pane stays where it is
-    // unless those lines are out of view; then it scrolls just far enough to show them.
-    void Update_Parameter(const QString& key);
-    void Clear_Variables();
-    void Fill_Slice();
-    QString Lines(int first_record, int end_record) const;
-    void Scroll_Into_View(int first_line, int last_line);
+    class TLineDelegate;
+    class TLinesModel;
 
-    const TParameterDocument* d_document;
+    void List_Replaced();
+    void Keys_Changed(const QStringList& keys);
+
     const TParameters* d_parameters;
-    QTimer* d_fill_timer = nullptr;
-    // The line of each parameter's first variable, in list order, and one past the last line; line 0
-    // is the heading.
-    std::vector<int> d_first_lines;
-    // The parameters whose lines are written; the rest follow from the event loop.
-    int d_filled_records = 0;
-    int d_name_width = 0;
+    TLinesModel* d_model;
 };

@@ -1,5 +1,7 @@
 #include "windowtesting.h"
 
+#include "variablespane.h"
+
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -7,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -49,7 +52,7 @@ private:
     {
         TParameterList* list = nullptr;
         QLineEdit* search = nullptr;
-        QPlainTextEdit* variables = nullptr;
+        TVariablesPane* variables = nullptr;
         QPlainTextEdit* rules = nullptr;
         QStatusBar* status = nullptr;
         QAction* new_action = nullptr;
@@ -76,7 +79,7 @@ TMainWindowFilesTest::TWidgets TMainWindowFilesTest::Widgets(TVantrel& window)
     TWidgets widgets;
     widgets.list = Parameter_List(&window);
     widgets.search = window.findChild<QLineEdit*>(QStringLiteral("search_edit"));
-    widgets.variables = window.findChild<QPlainTextEdit*>(QStringLiteral("variables_text"));
+    widgets.variables = window.findChild<TVariablesPane*>(QStringLiteral("variables_text"));
     widgets.rules = window.findChild<QPlainTextEdit*>(QStringLiteral("rules_text"));
     widgets.status = window.statusBar();
     widgets.new_action = window.findChild<QAction*>(QStringLiteral("new_action"));
@@ -159,7 +162,7 @@ void TMainWindowFilesTest::Open_Fills_The_Window()
     QCOMPARE(List_Texts(widgets.list), keys);
     QVERIFY(widgets.search->text().isEmpty());
     QVERIFY(widgets.rules->toPlainText().isEmpty());
-    QVERIFY(widgets.variables->toPlainText().startsWith(QStringLiteral("Variable List...\n")));
+    QVERIFY(widgets.variables->Text().startsWith(QStringLiteral("Variable List...\n")));
     QVERIFY(widgets.new_action->isEnabled());
     QVERIFY(widgets.export_action->isEnabled());
     QCOMPARE(widgets.stack->currentWidget()->objectName(), QStringLiteral("empty_page"));
@@ -197,7 +200,7 @@ void TMainWindowFilesTest::Failed_Open_Empties_The_Window()
     QCOMPARE(message, QStringLiteral("ERR:  %1").arg(TVantrelTestAccess::Parameters(window).Last_Error()));
     QVERIFY2(message.contains(expected_error), qPrintable(message));
     QCOMPARE(widgets.list->Count(), 0);
-    QVERIFY(widgets.variables->toPlainText().isEmpty());
+    QVERIFY(widgets.variables->Text().isEmpty());
     QVERIFY(widgets.title->text().isEmpty());
     QCOMPARE(widgets.stack->currentWidget()->objectName(), QStringLiteral("empty_page"));
     QVERIFY(!widgets.new_action->isEnabled());
@@ -233,11 +236,11 @@ void TMainWindowFilesTest::Variable_Pane_Pads_Names()
     window.open_answers << path;
     Widgets(window).open_action->trigger();
 
-    QPlainTextEdit* variables = Widgets(window).variables;
-    QCOMPARE(variables->toPlainText(), QStringLiteral("Variable List...\nA    = 1.000000\nBCD  = 2.500000"));
-    QCOMPARE(variables->textCursor().position(), 0);
-    QVERIFY(variables->isReadOnly());
-    QCOMPARE(variables->lineWrapMode(), QPlainTextEdit::NoWrap);
+    TVariablesPane* variables = Widgets(window).variables;
+    QCOMPARE(variables->Text(), QStringLiteral("Variable List...\nA    = 1.000000\nBCD  = 2.500000"));
+    QCOMPARE(variables->verticalScrollBar()->value(), 0);
+    QCOMPARE(variables->editTriggers(), QAbstractItemView::NoEditTriggers);
+    QVERIFY(!variables->wordWrap() && !variables->isWrapping());
 }
 
 void TMainWindowFilesTest::Search_Filters_Keys_data()
@@ -264,11 +267,11 @@ void TMainWindowFilesTest::Search_Filters_Keys()
     TWidgets widgets = Widgets(window);
     window.open_answers << Write_Fixture(QStringLiteral("search.asc"), Constants_File());
     widgets.open_action->trigger();
-    const QString variables = widgets.variables->toPlainText();
+    const QString variables = widgets.variables->Text();
 
     QTest::keyClicks(widgets.search, text);
     QCOMPARE(List_Texts(widgets.list), expected);
-    QCOMPARE(widgets.variables->toPlainText(), variables);
+    QCOMPARE(widgets.variables->Text(), variables);
 
     // Clearing the field by hand lists every key again.
     widgets.search->selectAll();
@@ -328,7 +331,7 @@ void TMainWindowFilesTest::New_Answered_No_Keeps_Everything()
     window.open_answers << Write_Fixture(QStringLiteral("keep.asc"), Constants_File());
     widgets.open_action->trigger();
     widgets.search->setText(QStringLiteral("a"));
-    const QString variables = widgets.variables->toPlainText();
+    const QString variables = widgets.variables->Text();
 
     TMessageBox::Queue_Answer(QMessageBox::No);
     QVERIFY(widgets.new_action->isEnabled());
@@ -344,7 +347,7 @@ void TMainWindowFilesTest::New_Answered_No_Keeps_Everything()
     QCOMPARE(static_cast<QAbstractButton*>(box->defaultButton()), box->button(QMessageBox::No));
 
     QCOMPARE(widgets.list->Count(), Constants_Keys().size());
-    QCOMPARE(widgets.variables->toPlainText(), variables);
+    QCOMPARE(widgets.variables->Text(), variables);
     QCOMPARE(widgets.search->text(), QStringLiteral("a"));
     QVERIFY(widgets.new_action->isEnabled());
     QCOMPARE(TVantrelTestAccess::Parameters(window).Parameter_Count(), Constants_Keys().size());
@@ -365,7 +368,7 @@ void TMainWindowFilesTest::New_Answered_Yes_Clears_Everything()
     widgets.new_action->trigger();
 
     QCOMPARE(widgets.list->Count(), 0);
-    QVERIFY(widgets.variables->toPlainText().isEmpty());
+    QVERIFY(widgets.variables->Text().isEmpty());
     QVERIFY(widgets.rules->toPlainText().isEmpty());
     QVERIFY(widgets.search->text().isEmpty());
     QVERIFY(widgets.title->text().isEmpty());

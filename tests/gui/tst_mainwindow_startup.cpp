@@ -1,6 +1,7 @@
 #include "helpmenu.h"
 #include "shortcutsdialog.h"
 #include "vantrelversion.h"
+#include "variablespane.h"
 #include "windowtesting.h"
 
 #include <QAction>
@@ -88,7 +89,7 @@ void TMainWindowStartupTest::Start_Up_State()
     QVERIFY(combo);
     QCOMPARE(combo->count(), 0);
     QVERIFY(window.findChild<QPlainTextEdit*>(QStringLiteral("rules_text"))->toPlainText().isEmpty());
-    QVERIFY(window.findChild<QPlainTextEdit*>(QStringLiteral("variables_text"))->toPlainText().isEmpty());
+    QVERIFY(window.findChild<TVariablesPane*>(QStringLiteral("variables_text"))->Text().isEmpty());
     QCOMPARE(Parameter_List(&window)->Count(), 0);
 
     QToolBar* tool_bar = window.findChild<QToolBar*>(QStringLiteral("tool_bar"));
