@@ -11,13 +11,38 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpacerItem>
+#include <QValidator>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace
 {
 // Rule names longer than this do not fit the report's rule line.
 const int MAXIMUM_NAME_LENGTH = 64;
 } // namespace
+
+// The name field takes no edit that makes the name, counted as it is stored (blanks simplified), longer
+// than the longest a rule may have, or than the name it was given if that is longer: a name from a
+// hand-made rules file is shown whole and can be shortened.
+class TRuleItemDialog::TNameLengthValidator : public QValidator
+{
+public:
+    explicit TNameLengthValidator(QObject* parent) : QValidator(parent) {}
+
+    void Allow_Length_Of(const QString& name)
+    {
+        d_allowed = std::max(MAXIMUM_NAME_LENGTH, static_cast<int>(name.simplified().size()));
+    }
+
+    State validate(QString& input, int& /*position*/) const override
+    {
+        return input.simplified().size() <= d_allowed ? Acceptable : Invalid;
+    }
+
+private:
+    int d_allowed = MAXIMUM_NAME_LENGTH;
+};
 
 TRuleItemDialog::TRuleItemDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags)
 {
@@ -34,6 +59,8 @@ TRuleItemDialog::TRuleItemDialog(QWidget* parent, Qt::WindowFlags flags) : QDial
     layout->addItem(new QSpacerItem(6, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), 0, 1);
     d_rule_name_edit = new QLineEdit(this);
     d_rule_name_edit->setObjectName(QStringLiteral("rule_name_edit"));
+    d_name_validator = new TNameLengthValidator(d_rule_name_edit);
+    d_rule_name_edit->setValidator(d_name_validator);
     layout->addWidget(d_rule_name_edit, 0, 2);
 
     layout->addWidget(Utilities::Sunken_Line(this), 1, 0, 1, 3);
@@ -67,7 +94,15 @@ TRuleItemDialog::TRuleItemDialog(QWidget* parent, Qt::WindowFlags flags) : QDial
     d_apply_button =
         Utilities::Dialog_Button(QStringLiteral("Apply"), QStringLiteral("apply_button"), false, this);
     d_apply_button->setEnabled(false);
-    layout->addLayout(Utilities::Button_Row({d_cancel_button, d_apply_button}), 7, 0, 1, 3);
+    // Return applies the entry; it does nothing while Apply is disabled.
+    d_apply_button->setDefault(true);
+    // While Apply is disabled, why.
+    d_refusal_label = new QLabel(this);
+    d_refusal_label->setObjectName(QStringLiteral("refusal_label"));
+    d_refusal_label->setTextFormat(Qt::PlainText);
+    QHBoxLayout* button_row = Utilities::Button_Row({d_cancel_button, d_apply_button});
+    button_row->insertWidget(0, d_refusal_label, 1);
+    layout->addLayout(button_row, 7, 0, 1, 3);
 
     setTabOrder(d_rule_name_edit, d_left_expression_edit);
     setTabOrder(d_left_expression_edit, d_less_than_radio);
@@ -158,11 +193,13 @@ void TRuleItemDialog::Reset(TMode mode, const TRules::TRuleItem& rule, const QSt
     {
         // The last entry stays: a run of similar rules is typed as small changes to the previous one.
         d_old_name.clear();
+        d_name_validator->Allow_Length_Of(d_rule_name_edit->text());
         Options_Changed();
         return;
     }
 
     d_old_name = rule.name;
+    d_name_validator->Allow_Length_Of(rule.name);
     d_rule_name_edit->setText(rule.name);
     d_left_expression_edit->setText(rule.left_expression);
     d_right_expression_edit->setText(rule.right_expression);
@@ -187,34 +224,54 @@ TRules::TRuleItem TRuleItemDialog::Rule_Item() const
 
 bool TRuleItemDialog::Validate() const
 {
+    return Refusal().isEmpty();
+}
+
+QString TRuleItemDialog::Refusal() const
+{
     const QString name = d_rule_name_edit->text().simplified();
-    if (name.isEmpty() || name.length() > MAXIMUM_NAME_LENGTH)
+    if (name.isEmpty())
     {
-        return false;
+        return QStringLiteral("Enter a name for the rule.");
+    }
+    if (name.length() > MAXIMUM_NAME_LENGTH)
+    {
+        return QStringLiteral("The name is longer than %1 characters.").arg(MAXIMUM_NAME_LENGTH);
     }
 
     // Keeping the old name is fine; a change, even of the case of its letters only, must be free.
     const bool name_checked = d_mode == MODE_ADD || name != d_old_name;
-    if (name_checked && d_existing_names.contains(name, Qt::CaseInsensitive))
+    if (name_checked)
     {
-        return false;
+        for (const QString& existing : d_existing_names)
+        {
+            if (existing.compare(name, Qt::CaseInsensitive) == 0)
+            {
+                return QStringLiteral("The group has a rule named \"%1\" already.").arg(existing);
+            }
+        }
     }
 
     if (!Checked_Operator())
     {
-        return false;
+        return QStringLiteral("Choose an operator.");
     }
-
     if (d_left_expression_edit->text().simplified().isEmpty())
     {
-        return false;
+        return QStringLiteral("Enter the left expression.");
     }
-    return !d_right_expression_edit->text().simplified().isEmpty();
+    if (d_right_expression_edit->text().simplified().isEmpty())
+    {
+        return QStringLiteral("Enter the right expression.");
+    }
+    return QString();
 }
 
 void TRuleItemDialog::Options_Changed()
 {
-    d_apply_button->setEnabled(Validate());
+    const QString refusal = Refusal();
+    d_apply_button->setEnabled(refusal.isEmpty());
+    d_refusal_label->setText(refusal);
     const TRuleOperator* rule_operator = Checked_Operator();
     d_operator_test_label->setText(rule_operator ? Test_Text(*rule_operator) : QString());
 }

@@ -13,7 +13,8 @@ class QRadioButton;
 struct TRuleOperator;
 
 // Entry of one rule: its name, left expression, operator and right expression. "Apply" is offered
-// only while the entry is acceptable; the dialog never touches the rule store itself.
+// only while the entry is acceptable, and the dialog says why it is not; Return applies. The dialog
+// never touches the rule store itself.
 class TRuleItemDialog : public QDialog
 {
     Q_OBJECT
@@ -30,11 +31,15 @@ public:
     void Reset(TMode mode, const TRules::TRuleItem& rule, const QStringList& names);
     TRules::TRuleItem Rule_Item() const;
     bool Validate() const;
+    // Why the entry is not acceptable, as the dialog shows it beside the buttons; empty when it is.
+    QString Refusal() const;
 
 public slots:
     void Options_Changed();
 
 private:
+    class TNameLengthValidator;
+
     QWidget* Create_Operator_Box();
     QRadioButton* Create_Operator_Radio(TRules::TOperatorType operator_type, QWidget* parent);
     QRadioButton* Operator_Radio(TRules::TOperatorType operator_type) const;
@@ -55,6 +60,8 @@ private:
     QRadioButton* d_not_greater_than_radio = nullptr;
     QRadioButton* d_not_less_than_radio = nullptr;
     QLabel* d_operator_test_label = nullptr;
+    QLabel* d_refusal_label = nullptr;
+    TNameLengthValidator* d_name_validator = nullptr;
     QStringList d_existing_names;
     QString d_old_name;
     TMode d_mode = MODE_ADD;

@@ -65,6 +65,9 @@ private slots:
     void add_mode_keeps_last_entry();
     void edit_then_add_keeps_shown_rule();
     void tab_order();
+    void return_applies_data();
+    void return_applies();
+    void long_stored_name_is_kept_until_shortened();
 };
 
 void TRuleItemDialogTest::first_add_opens_empty()
@@ -91,59 +94,63 @@ void TRuleItemDialogTest::add_mode_apply_state_data()
     QTest::addColumn<QString>("radio");
     QTest::addColumn<QStringList>("existing");
     QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QString>("reason"); // what the dialog says while Apply is disabled
 
     const QStringList existing{QStringLiteral("Speed"), QStringLiteral("Accel")};
     const QString radio = QStringLiteral("equal_radio");
 
     QTest::newRow("complete entry") << "Feed"
                                     << "A"
-                                    << "B" << radio << existing << true;
+                                    << "B" << radio << existing << true << "";
     QTest::newRow("64 characters") << QString(64, QLatin1Char('n')) << "A"
-                                   << "B" << radio << existing << true;
-    QTest::newRow("65 characters") << QString(65, QLatin1Char('n')) << "A"
-                                   << "B" << radio << existing << false;
+                                   << "B" << radio << existing << true << "";
+    QTest::newRow("65 typed, the field takes 64") << QString(65, QLatin1Char('n')) << "A"
+                                                  << "B" << radio << existing << true << "";
     QTest::newRow("66 typed, 64 once blanks simplified")
         << QString(31, QLatin1Char('a')) + QStringLiteral("   ") + QString(32, QLatin1Char('b')) << "A"
-        << "B" << radio << existing << true;
+        << "B" << radio << existing << true << "";
     QTest::newRow("64 with outer blanks")
         << QStringLiteral("  ") + QString(64, QLatin1Char('n')) + QStringLiteral(" ") << "A"
-        << "B" << radio << existing << true;
+        << "B" << radio << existing << true << "";
     QTest::newRow("empty name") << ""
                                 << "A"
-                                << "B" << radio << existing << false;
+                                << "B" << radio << existing << false << "Enter a name for the rule.";
     QTest::newRow("blank name") << "    "
                                 << "A"
-                                << "B" << radio << existing << false;
-    QTest::newRow("name taken exactly") << "Speed"
-                                        << "A"
-                                        << "B" << radio << existing << false;
-    QTest::newRow("name taken in other case") << "speed"
-                                              << "A"
-                                              << "B" << radio << existing << false;
-    QTest::newRow("name taken after simplification") << " Accel "
-                                                     << "A"
-                                                     << "B" << radio << existing << false;
+                                << "B" << radio << existing << false << "Enter a name for the rule.";
+    QTest::newRow("name taken exactly")
+        << "Speed"
+        << "A"
+        << "B" << radio << existing << false << "The group has a rule named \"Speed\" already.";
+    QTest::newRow("name taken in other case")
+        << "speed"
+        << "A"
+        << "B" << radio << existing << false << "The group has a rule named \"Speed\" already.";
+    QTest::newRow("name taken after simplification")
+        << " Accel "
+        << "A"
+        << "B" << radio << existing << false << "The group has a rule named \"Accel\" already.";
     QTest::newRow("no operator") << "Feed"
                                  << "A"
                                  << "B"
-                                 << "" << existing << false;
+                                 << "" << existing << false << "Choose an operator.";
     QTest::newRow("empty left") << "Feed"
                                 << ""
-                                << "B" << radio << existing << false;
+                                << "B" << radio << existing << false << "Enter the left expression.";
     QTest::newRow("blank left") << "Feed"
                                 << "   "
-                                << "B" << radio << existing << false;
+                                << "B" << radio << existing << false << "Enter the left expression.";
     QTest::newRow("blank right") << "Feed"
                                  << "A"
-                                 << "  " << radio << existing << false;
+                                 << "  " << radio << existing << false << "Enter the right expression.";
     QTest::newRow("not less than") << "Feed"
                                    << "A"
                                    << "B"
-                                   << "not_less_than_radio" << existing << true;
+                                   << "not_less_than_radio" << existing << true << "";
     QTest::newRow("not greater than") << "Feed"
                                       << "A"
                                       << "B"
-                                      << "not_greater_than_radio" << existing << true;
+                                      << "not_greater_than_radio" << existing << true << "";
 }
 
 void TRuleItemDialogTest::add_mode_apply_state()
@@ -154,6 +161,7 @@ void TRuleItemDialogTest::add_mode_apply_state()
     QFETCH(QString, radio);
     QFETCH(QStringList, existing);
     QFETCH(bool, enabled);
+    QFETCH(QString, reason);
 
     TRuleItemDialog dialog;
     dialog.Reset(TRuleItemDialog::MODE_ADD, TRules::TRuleItem(), existing);
@@ -170,6 +178,8 @@ void TRuleItemDialogTest::add_mode_apply_state()
 
     QCOMPARE(dialog.Validate(), enabled);
     QCOMPARE(Apply(dialog)->isEnabled(), enabled);
+    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("refusal_label"))->text(), reason);
+    QVERIFY(Edit(dialog, "rule_name_edit")->text().simplified().size() <= 64);
 }
 
 void TRuleItemDialogTest::edit_mode_apply_state_data()
@@ -372,6 +382,58 @@ void TRuleItemDialogTest::tab_order()
         widget = widget->nextInFocusChain();
     }
     QCOMPARE(chain, expected);
+}
+
+void TRuleItemDialogTest::return_applies_data()
+{
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("acceptable entry") << "500" << true;
+    QTest::newRow("Apply disabled: nothing happens") << "" << false;
+}
+
+void TRuleItemDialogTest::return_applies()
+{
+    QFETCH(QString, right);
+    QFETCH(bool, accepted);
+
+    TRuleItemDialog dialog;
+    dialog.Reset(TRuleItemDialog::MODE_ADD, TRules::TRuleItem(), QStringList());
+    dialog.show();
+    QTest::mouseClick(Radio(dialog, QStringLiteral("less_than_radio")), Qt::LeftButton);
+    QTest::keyClicks(Edit(dialog, "left_expression_edit"), QStringLiteral("VMAX_X"));
+    QTest::keyClicks(Edit(dialog, "right_expression_edit"), right);
+    QTest::keyClicks(Edit(dialog, "rule_name_edit"), QStringLiteral("Speed"));
+    QTest::keyClick(Edit(dialog, "rule_name_edit"), Qt::Key_Return);
+
+    QCOMPARE(dialog.isVisible(), !accepted);
+    QCOMPARE(dialog.result() == QDialog::Accepted, accepted);
+}
+
+// A rules file made by hand can hold a longer name: it is shown whole, the dialog says why it cannot be
+// applied, and the field takes no more characters but lets the user shorten it.
+void TRuleItemDialogTest::long_stored_name_is_kept_until_shortened()
+{
+    TRules::TRuleItem rule = Speed_Rule();
+    rule.name = QString(70, QLatin1Char('n'));
+    TRuleItemDialog dialog;
+    dialog.Reset(TRuleItemDialog::MODE_EDIT, rule, {rule.name});
+    QLineEdit* name = Edit(dialog, "rule_name_edit");
+    QLabel* refusal = dialog.findChild<QLabel*>(QStringLiteral("refusal_label"));
+    QCOMPARE(name->text(), rule.name);
+    QCOMPARE(refusal->text(), QStringLiteral("The name is longer than 64 characters."));
+
+    name->end(false);
+    QTest::keyClicks(name, QStringLiteral("x"));
+    QCOMPARE(name->text(), rule.name);
+    QTest::keyClick(name, Qt::Key_Backspace);
+    QCOMPARE(name->text().size(), 69);
+    QVERIFY(!Apply(dialog)->isEnabled());
+
+    Retype(name, QStringLiteral("Speed"));
+    QVERIFY(Apply(dialog)->isEnabled());
+    QVERIFY(refusal->text().isEmpty());
 }
 
 QTEST_MAIN(TRuleItemDialogTest)
