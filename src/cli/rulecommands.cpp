@@ -45,9 +45,10 @@ int TCommandLineTool::Check(const QStringList& paths, const QString& group, cons
     }
 
     QStringList empty_folders;
-    const std::vector<TFleetCheck::TFileResult> results =
-        TFleetCheck::Check_Files(TFleetCheck::Collect_Files(paths, &empty_folders), rules.Rules(group));
-    const TFleetCheck::TTotals totals = TFleetCheck::Totals(results);
+    int skipped = 0;
+    const std::vector<TFleetCheck::TFileResult> results = TFleetCheck::Check_Files(
+        TFleetCheck::Collect_Files(paths, &empty_folders, &skipped), rules.Rules(group));
+    const TFleetCheck::TTotals totals = TFleetCheck::Totals(results, skipped);
     int status = totals.not_loaded > 0 || !empty_folders.isEmpty() ? EXIT_UNUSABLE
                  : totals.failed_files > 0                         ? EXIT_DIFFERENT
                                                                    : EXIT_OK;
@@ -56,11 +57,13 @@ int TCommandLineTool::Check(const QStringList& paths, const QString& group, cons
         *d_err << "No parameter file found in " << QDir::toNativeSeparators(folder) << ".\n";
     }
 
-    const bool one_file = paths.size() == 1 && results.size() == 1 && empty_folders.isEmpty();
+    // One file reads alone only when nothing else was found: skipped files are counted on the totals
+    // line.
+    const bool one_file = paths.size() == 1 && results.size() == 1 && empty_folders.isEmpty() && skipped == 0;
     if (output.json)
     {
         TJsonWriter writer(Json_Sink());
-        TFleetReport::Write_Json(group, results, &writer);
+        TFleetReport::Write_Json(group, results, skipped, &writer);
     }
     else if (one_file && !output.summary)
     {

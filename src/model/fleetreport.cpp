@@ -66,7 +66,7 @@ void Write_Counts(QXmlStreamWriter* writer, int tests, int failures, int errors)
 } // namespace
 
 void TFleetReport::Write_Json(const QString& group, const std::vector<TFleetCheck::TFileResult>& results,
-                              TJsonWriter* writer)
+                              int skipped, TJsonWriter* writer)
 {
     writer->Begin_Object();
     writer->Key(QStringLiteral("files"));
@@ -110,7 +110,7 @@ void TFleetReport::Write_Json(const QString& group, const std::vector<TFleetChec
     }
     writer->End_Array();
 
-    const TFleetCheck::TTotals fleet = TFleetCheck::Totals(results);
+    const TFleetCheck::TTotals fleet = TFleetCheck::Totals(results, skipped);
     writer->Key(QStringLiteral("group"));
     writer->String(group);
     writer->Key(QStringLiteral("totals"));
@@ -129,6 +129,8 @@ void TFleetReport::Write_Json(const QString& group, const std::vector<TFleetChec
     writer->Integer(fleet.rules.passed);
     writer->Key(QStringLiteral("passed_files"));
     writer->Integer(fleet.passed_files);
+    writer->Key(QStringLiteral("skipped_files"));
+    writer->Integer(fleet.skipped);
     writer->End_Object();
     writer->End_Object();
     writer->Finish();

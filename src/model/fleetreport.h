@@ -15,8 +15,9 @@ class TFleetReport
 {
 public:
     // The whole document, ended, to the writer's sink.
+    // skipped: the files found in folders that were not checked.
     static void Write_Json(const QString& group, const std::vector<TFleetCheck::TFileResult>& results,
-                           TJsonWriter* writer);
+                           int skipped, TJsonWriter* writer);
     static bool Write_Junit(const QString& group, const std::vector<TFleetCheck::TFileResult>& results,
                             QIODevice* device);
 };

@@ -76,6 +76,11 @@ private slots:
         Write(QStringLiteral("fleet/line 2/c.asc"), constants);
         Write(QStringLiteral("fleet/notes.txt"), QByteArray(400, 'n'));
         Write(QStringLiteral("not-parameters.asc"), QByteArray(400, 'x'));
+        // A fleet folder with a damaged parameter file, and the rules file kept beside the machines.
+        QVERIFY(QDir(d_dir.path()).mkpath(QStringLiteral("damaged fleet")));
+        Write(QStringLiteral("damaged fleet/good.asc"), constants);
+        Write(QStringLiteral("damaged fleet/bad.asc"), QByteArray(400, 'x'));
+        Write(QStringLiteral("damaged fleet/rules.xml"), rules);
     }
 
     void check_data()
@@ -252,13 +257,22 @@ private slots:
         QTest::addColumn<QString>("summary");
 
         const QString good = QStringLiteral("2 passed, 0 failed, 0 invalid");
-        QTest::newRow("a folder, in path order, only parameter files")
+        QTest::newRow("a folder, in path order, other files skipped")
             << QStringList{"@/fleet"} << 1
             << QStringLiteral(
                    "FAIL   @/fleet/a.xml: 1 passed, 1 failed, 0 invalid\n"
                    "PASS   @/fleet/b.asc: %1\n"
                    "PASS   @/fleet/line 2/c.asc: %1\n"
-                   "3 files: 2 passed, 1 failed, 0 not loaded; rules: 5 passed, 1 failed, 0 invalid\n")
+                   "3 files: 2 passed, 1 failed, 0 not loaded; rules: 5 passed, 1 failed, 0 invalid; "
+                   "1 other file skipped\n")
+                   .arg(good);
+        QTest::newRow("a damaged file in a folder is an error")
+            << QStringList{"@/damaged fleet"} << 2
+            << QStringLiteral(
+                   "ERROR  @/damaged fleet/bad.asc: Unable to determine type of parameter file\n"
+                   "PASS   @/damaged fleet/good.asc: %1\n"
+                   "2 files: 1 passed, 0 failed, 1 not loaded; rules: 2 passed, 0 failed, 0 invalid; "
+                   "1 other file skipped\n")
                    .arg(good);
         QTest::newRow("files in the order given, a broken one still checked around")
             << QStringList{"@/machine.asc", "@/not-parameters.asc", "@/fleet/a.xml"} << 2

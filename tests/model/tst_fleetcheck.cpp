@@ -1,0 +1,175 @@
+#include "fleetcheck.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace
+{
+// What the files of a fleet folder hold, by the name of the sample they are written from.
+QByteArray Content(const QString& kind)
+{
+    if (kind == QLatin1String("constants"))
+    {
+        return Testing::Data_File(QStringLiteral("short_constants.asc"));
+    }
+    if (kind == QLatin1String("settings"))
+    {
+        return Testing::Data_File(QStringLiteral("short_settings.xml"));
+    }
+    if (kind == QLatin1String("rules"))
+    {
+        return Testing::Data_File(QStringLiteral("rules.xml"));
+    }
+    if (kind == QLatin1String("rules, latin-1"))
+    {
+        return "<?xml version=\"1.0\" encoding=\"ISO_8859-1:1987\"?>\n<!-- Stra\xDF"
+               "e 4 -->\n"
+               "<Rules File_Version=\"1\"/>\n";
+    }
+    if (kind == QLatin1String("other xml"))
+    {
+        return "<?xml version=\"1.0\"?>\n<project name=\"cmm\"/>\n";
+    }
+    if (kind == QLatin1String("broken xml"))
+    {
+        return "<?xml version=\"1.0\"?>\n<ZIDParameterSettings>\n<!-- " + QByteArray(200, 'p') +
+               " -->\n<DEA_TAPS><Value>8</Value>";
+    }
+    return QByteArray(400, 'x');
+}
+} // namespace
+
+// The fleet check as a script runs it over folders of machines' files: which files it takes, and what
+// it makes of each.
+class TFleetCheckTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void Collect_Files_data();
+    void Collect_Files();
+    void Check_And_Totals_data();
+    void Check_And_Totals();
+};
+
+void TFleetCheckTest::Collect_Files_data()
+{
+    QTest::addColumn<QStringList>("files");   // NAME=KIND, written below the folder "fleet"
+    QTest::addColumn<QStringList>("paths");   // given to the check, below the test folder
+    QTest::addColumn<QStringList>("checked"); // below the test folder, in the order checked
+    QTest::addColumn<int>("skipped");
+    QTest::addColumn<QStringList>("empty_folders");
+
+    QTest::newRow("both formats in path order, other files skipped")
+        << QStringList{"b.asc=constants", "a.xml=settings", "line 2/c.asc=constants", "notes.txt=text"}
+        << QStringList{"fleet"} << QStringList{"fleet/a.xml", "fleet/b.asc", "fleet/line 2/c.asc"} << 1
+        << QStringList{};
+    QTest::newRow("damaged files named as parameter files are checked")
+        << QStringList{"broken.asc=text", "broken.xml=broken xml", "other.xml=other xml", "B.ASC=text"}
+        << QStringList{"fleet"}
+        << QStringList{"fleet/B.ASC", "fleet/broken.asc", "fleet/broken.xml", "fleet/other.xml"} << 0
+        << QStringList{};
+    QTest::newRow("rules files beside them are skipped")
+        << QStringList{"rules.xml=rules", "team.XML=rules, latin-1", "cmm.asc=constants"}
+        << QStringList{"fleet"} << QStringList{"fleet/cmm.asc"} << 2 << QStringList{};
+    QTest::newRow("a parameter file under another name, by its content")
+        << QStringList{"machine.dat=settings", "readme.md=text"} << QStringList{"fleet"}
+        << QStringList{"fleet/machine.dat"} << 1 << QStringList{};
+    QTest::newRow("a folder with nothing to check")
+        << QStringList{"notes.txt=text", "rules.xml=rules"} << QStringList{"fleet"} << QStringList{} << 2
+        << QStringList{"fleet"};
+    QTest::newRow("a file named alone is checked whatever it is")
+        << QStringList{"notes.txt=text"} << QStringList{"fleet/notes.txt", "fleet/none.asc"}
+        << QStringList{"fleet/notes.txt", "fleet/none.asc"} << 0 << QStringList{};
+}
+
+void TFleetCheckTest::Collect_Files()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, paths);
+    QFETCH(QStringList, checked);
+    QFETCH(int, skipped);
+    QFETCH(QStringList, empty_folders);
+
+    QTemporaryDir directory;
+    const QDir root(directory.path());
+    for (const QString& file : files)
+    {
+        const QString path = root.filePath(QStringLiteral("fleet/") + file.section(QLatin1Char('='), 0, 0));
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QVERIFY(Testing::Write_File(path, Content(file.section(QLatin1Char('='), 1))));
+    }
+    const auto below = [&root](QStringList names)
+    {
+        for (QString& name : names)
+        {
+            name = root.filePath(name);
+        }
+        return names;
+    };
+
+    QStringList found_empty;
+    int found_skipped = 0;
+    QCOMPARE(TFleetCheck::Collect_Files(below(paths), &found_empty, &found_skipped), below(checked));
+    QCOMPARE(found_skipped, skipped);
+    QCOMPARE(found_empty, below(empty_folders));
+}
+
+void TFleetCheckTest::Check_And_Totals_data()
+{
+    QTest::addColumn<QStringList>("kinds"); // one file each, in this order
+    QTest::addColumn<int>("skipped");
+    QTest::addColumn<QStringList>("errors"); // by file: empty when it loaded
+    QTest::addColumn<QString>("totals");
+
+    // The rule: DEA_TAPS < 9 passes on both samples; a file that does not load has no rules run.
+    QTest::newRow("all pass")
+        << QStringList{"constants", "settings"} << 0 << QStringList{"", ""}
+        << "2 files: 2 passed, 0 failed, 0 not loaded; rules: 2 passed, 0 failed, 0 invalid";
+    QTest::newRow("damaged files, each with its reason")
+        << QStringList{"text", "constants", "broken xml"} << 0
+        << QStringList{"Unable to determine type of parameter file", "", "XML parse error"}
+        << "3 files: 1 passed, 0 failed, 2 not loaded; rules: 1 passed, 0 failed, 0 invalid";
+    QTest::newRow("skipped files counted") << QStringList{"constants"} << 2 << QStringList{""}
+                                           << "1 file: 1 passed, 0 failed, 0 not loaded; rules: 1 passed, "
+                                              "0 failed, 0 invalid; 2 other files skipped";
+    QTest::newRow("one skipped") << QStringList{} << 1 << QStringList{}
+                                 << "0 files: 0 passed, 0 failed, 0 not loaded; rules: 0 passed, 0 failed, "
+                                    "0 invalid; 1 other file skipped";
+}
+
+void TFleetCheckTest::Check_And_Totals()
+{
+    QFETCH(QStringList, kinds);
+    QFETCH(int, skipped);
+    QFETCH(QStringList, errors);
+    QFETCH(QString, totals);
+
+    QTemporaryDir directory;
+    QStringList file_names;
+    for (int index = 0; index < kinds.size(); ++index)
+    {
+        file_names << Testing::Write_In(directory, QStringLiteral("machine %1").arg(index),
+                                        Content(kinds.at(index)));
+    }
+    const std::vector<TFleetCheck::TFileResult> results = TFleetCheck::Check_Files(
+        file_names,
+        {Testing::Rule_Item(QStringLiteral("Taps"), QStringLiteral("DEA_TAPS"), QStringLiteral("9"))});
+
+    QCOMPARE(results.size(), size_t(kinds.size()));
+    for (int index = 0; index < kinds.size(); ++index)
+    {
+        const TFleetCheck::TFileResult& result = results[size_t(index)];
+        QCOMPARE(result.file_name, file_names.at(index));
+        QCOMPARE(result.loaded, errors.at(index).isEmpty());
+        QVERIFY2(result.error.contains(errors.at(index)), qPrintable(result.error));
+        QCOMPARE(result.run.results.size(), size_t(result.loaded ? 1 : 0));
+    }
+    QCOMPARE(TFleetCheck::Totals(results, skipped).Text(), totals);
+}
+
+QTEST_GUILESS_MAIN(TFleetCheckTest)
+#include "tst_fleetcheck.moc"
