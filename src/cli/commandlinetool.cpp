@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -269,13 +270,33 @@ TJsonWriter::TSink TCommandLineTool::Json_Sink()
     };
 }
 
+QString TCommandLineTool::Reason_Text(const QString& reason)
+{
+    // The XML layer's reasons carry an "ERR:" of their own; the lines that print them have one already.
+    static const QRegularExpression marker(QStringLiteral("^ERR:\\s*"));
+    return QString(reason).remove(marker);
+}
+
+QString TCommandLineTool::Named_Error(const QString& file_name, const QString& reason)
+{
+    // With two files or a fleet, a reason that does not say which file it is about says nothing.
+    const QString native = QDir::toNativeSeparators(file_name);
+    const QString text = Reason_Text(reason);
+    return text.contains(native) || text.contains(file_name) ? text : native + QStringLiteral(": ") + text;
+}
+
 bool TCommandLineTool::Load(const QString& file_name, TParameters* parameters)
 {
+    if (QFileInfo(file_name).isDir())
+    {
+        *d_err << "ERR:  " << QDir::toNativeSeparators(file_name) << " is a folder, not a parameter file.\n";
+        return false;
+    }
     // The same steps as the window's Open: an empty model, then the reader the content asks for.
     parameters->Reset();
     if (!parameters->Load_Parameter_File(file_name))
     {
-        *d_err << "ERR:  " << parameters->Last_Error() << "\n";
+        *d_err << "ERR:  " << Named_Error(file_name, parameters->Last_Error()) << "\n";
         return false;
     }
     return true;

@@ -59,6 +59,10 @@ private:
     void Print_Files(const std::vector<TFleetCheck::TFileResult>& results, bool summary);
 
     bool Load(const QString& file_name, TParameters* parameters);
+    // The reason a file could not be used, naming the file unless the reason does already.
+    static QString Named_Error(const QString& file_name, const QString& reason);
+    // The reason without the "ERR:" that the XML layer's reasons start with.
+    static QString Reason_Text(const QString& reason);
     // Where JSON output goes: standard output, as the text output does.
     TJsonWriter::TSink Json_Sink();
 

@@ -71,7 +71,7 @@ int TCommandLineTool::Check(const QStringList& paths, const QString& group, cons
         const TFleetCheck::TFileResult& result = results.front();
         if (!result.loaded)
         {
-            *d_err << "ERR:  " << result.error << "\n";
+            *d_err << "ERR:  " << Named_Error(result.file_name, result.error) << "\n";
         }
         else
         {
@@ -111,7 +111,7 @@ void TCommandLineTool::Print_Files(const std::vector<TFleetCheck::TFileResult>& 
             *d_out << "File: " << QDir::toNativeSeparators(result.file_name) << "\n";
             if (!result.loaded)
             {
-                *d_out << "ERR:  " << result.error << "\n\n";
+                *d_out << "ERR:  " << Reason_Text(result.error) << "\n\n";
                 continue;
             }
             for (const TRuleRun::TReportLine& line : result.run.Report_Lines())
@@ -127,7 +127,7 @@ void TCommandLineTool::Print_Files(const std::vector<TFleetCheck::TFileResult>& 
         const QString file_name = QDir::toNativeSeparators(result.file_name);
         if (!result.loaded)
         {
-            *d_out << "ERROR  " << file_name << ": " << result.error << "\n";
+            *d_out << "ERROR  " << file_name << ": " << Reason_Text(result.error) << "\n";
         }
         else
         {

@@ -167,10 +167,19 @@ private slots:
             << "Cannot load rules file";
         QTest::newRow("rules file of another version") << QStringList{"rules", "--rules", "@/later-rules.xml"}
                                                        << "has a file version this program does not read";
+        // Every error names the file it is about, once.
         QTest::newRow("broken parameter file")
             << QStringList{"check", "@/broken.asc", "--group", "Good", "--rules", "@/rules.xml"}
-            << "ERR:  Unable to determine type of parameter file";
-        QTest::newRow("missing parameter file") << QStringList{"list", "@/none.asc"} << "ERR:  ";
+            << "ERR:  @/broken.asc: Unable to determine type of parameter file";
+        QTest::newRow("compare names the damaged one")
+            << QStringList{"compare", "@/machine.asc", "@/broken.asc"}
+            << "ERR:  @/broken.asc: Unable to determine type of parameter file";
+        QTest::newRow("missing parameter file")
+            << QStringList{"list", "@/none.asc"} << "ERR:  Cannot open file @/none.asc\n";
+        QTest::newRow("damaged XML, one ERR") << QStringList{"list", "@/broken.xml"}
+                                              << "ERR:  @/broken.xml: Reference file XML parse error at line";
+        QTest::newRow("a folder where a file is expected")
+            << QStringList{"list", "@/fleet"} << "ERR:  @/fleet is a folder, not a parameter file.\n";
         QTest::newRow("check without a group") << QStringList{"check", "@/machine.asc"} << "--group";
         QTest::newRow("unknown command") << QStringList{"frobnicate", "@/machine.asc"} << "Unknown command";
         QTest::newRow("unknown option") << QStringList{"list", "@/machine.asc", "--colour"} << "colour";
@@ -198,10 +207,12 @@ private slots:
         Write(QStringLiteral("later-rules.xml"),
               "<Rules File_Version=\"2\"><Rule_Group><Name>Good</Name></Rule_Group></Rules>");
         Write(QStringLiteral("broken.asc"), QByteArray(400, 'x'));
+        Write(QStringLiteral("broken.xml"), Testing::Data_File(QStringLiteral("settings.xml")).left(300));
         for (QString& argument : arguments)
         {
             argument.replace(QLatin1String("@"), d_dir.path());
         }
+        message.replace(QLatin1String("@/"), d_dir.path() + QLatin1Char('/'));
         const TResult result = Run(arguments);
         QCOMPARE(result.status, 2);
         QVERIFY2(result.err.contains(message), qPrintable(result.err));
