@@ -63,6 +63,8 @@ public:
     // itself and is never cut short, however long the text becomes.
     QString Substitute(const QString& normalised, TUsage* usage = nullptr) const;
     static constexpr int MAXIMUM_PATTERN_GROWTH = 100000;
+    // The regular-expression word characters: \b sits between one of these and anything else.
+    static bool Is_Word_Character(QChar character);
 
     // Parenthesised groups and function calls nested deeper than this make the text invalid, so that no
     // expression can exhaust the stack.
@@ -118,7 +120,6 @@ private:
     int Operator_Precidence(int oper) const;
     double Apply_Expression(TNumberStack* number_stack, TOperatorStack* oper_stack) const;
 
-    static bool Is_Word_Character(QChar character);
     static QString Name_Pattern(const QString& upper_name);
     static TPattern Make_Pattern(const QString& name);
     void File_Pattern(int sequence);

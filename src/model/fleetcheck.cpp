@@ -1,6 +1,7 @@
 #include "fleetcheck.h"
 
 #include "parameters.h"
+#include "rulevariables.h"
 #include "xmlinput.h"
 
 #include <QDirIterator>
@@ -125,9 +126,11 @@ std::vector<TFleetCheck::TFileResult> TFleetCheck::Check_Files(const QStringList
         results[static_cast<size_t>(i)].file_name = file_names.at(i);
     }
     // Each file is loaded and checked on its own: a model and an evaluator per file, nothing shared
-    // but the rules, which are only read.
+    // but the rules and the names they can read, which are only read. The evaluator holds only the
+    // variables the rules can read, so that a big file is not held twice.
+    const TRuleVariables readable(rules);
     QtConcurrent::blockingMap(results,
-                              [&rules](TFileResult& result)
+                              [&rules, &readable](TFileResult& result)
                               {
                                   TParameters parameters;
                                   result.loaded = parameters.Load_Parameter_File(result.file_name);
@@ -136,7 +139,7 @@ std::vector<TFleetCheck::TFileResult> TFleetCheck::Check_Files(const QStringList
                                       result.error = parameters.Last_Error();
                                       return;
                                   }
-                                  result.run = TRuleRun(parameters.Get_Variables()).Run_Group(rules);
+                                  result.run = TRuleRun(readable.Variables(parameters)).Run_Group(rules);
                               });
     return results;
 }

@@ -1,4 +1,5 @@
 #include "fleetcheck.h"
+#include "rulevariables.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -44,6 +45,7 @@ QByteArray Content(const QString& kind)
 
 // The fleet check as a script runs it over folders of machines' files: which files it takes, and what
 // it makes of each.
+
 class TFleetCheckTest : public QObject
 {
     Q_OBJECT
@@ -53,6 +55,8 @@ private slots:
     void Collect_Files();
     void Check_And_Totals_data();
     void Check_And_Totals();
+    void Readable_Variables_Give_The_Same_Run_data();
+    void Readable_Variables_Give_The_Same_Run();
 };
 
 void TFleetCheckTest::Collect_Files_data()
@@ -169,6 +173,76 @@ void TFleetCheckTest::Check_And_Totals()
         QCOMPARE(result.run.results.size(), size_t(result.loaded ? 1 : 0));
     }
     QCOMPARE(TFleetCheck::Totals(results, skipped).Text(), totals);
+}
+
+void TFleetCheckTest::Readable_Variables_Give_The_Same_Run_data()
+{
+    QTest::addColumn<QStringList>("variables"); // NAME=VALUE in list order
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<QStringList>("kept");
+
+    QTest::newRow("whole words only") << QStringList{"X=-2", "XY=10", "XYZ=1"} << "XY - X"
+                                      << "0" << QStringList{"X", "XY"};
+    QTest::newRow("any case, blanks removed as the evaluator reads")
+        << QStringList{"DEA_TAPS=8", "DEA=1", "TAPS=2"} << "dea _taps"
+        << "8" << QStringList{"DEA_TAPS"};
+    QTest::newRow("array elements and the array's own name")
+        << QStringList{"FLY.1=1", "FLY.2=1.5", "FLY=9", "FLX.1=3"} << "FLY.2 - FLY.1"
+        << "FLY" << QStringList{"FLY.1", "FLY.2", "FLY"};
+    QTest::newRow("a point in a name matches any character") << QStringList{"XY.2=5", "XZ.2=6"} << "XYA2"
+                                                             << "5" << QStringList{"XY.2"};
+    QTest::newRow("a repeated name keeps every value")
+        << QStringList{"GAIN=3", "GAIN=7", "GAIN_2=1"} << "GAIN"
+        << "7" << QStringList{"GAIN", "GAIN"};
+    QTest::newRow("a name like a function") << QStringList{"SQRT=2", "SUMSQ=3"} << "SQRT(4)"
+                                            << "2" << QStringList{"SQRT"};
+    QTest::newRow("names that can match inside values are kept")
+        << QStringList{"1=5", "2X=1", "A+=2", "Q=3"} << "10 + 1"
+        << "11" << QStringList{"1", "2X", "A+"};
+}
+
+// The fleet check builds its evaluators from the variables its rules can read: every rule must come
+// out as it does with all of them.
+void TFleetCheckTest::Readable_Variables_Give_The_Same_Run()
+{
+    QFETCH(QStringList, variables);
+    QFETCH(QString, left);
+    QFETCH(QString, right);
+    QFETCH(QStringList, kept);
+
+    const TRules::TRuleItem rule =
+        Testing::Rule_Item(QStringLiteral("R"), left, right, TRules::OPERATOR_EQUAL);
+    const TRuleVariables readable({rule});
+    std::vector<TExpression::TVariable> all;
+    std::vector<TExpression::TVariable> read;
+    QStringList read_names;
+    for (const QString& variable : variables)
+    {
+        all.push_back(
+            {variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1).toDouble()});
+        if (readable.Could_Read(all.back().name))
+        {
+            read.push_back(all.back());
+            read_names << all.back().name;
+        }
+    }
+    QCOMPARE(read_names, kept);
+
+    const TRuleRun::TRuleResult whole = TRuleRun(all).Run_Rule(rule);
+    const TRuleRun::TRuleResult narrowed = TRuleRun(read).Run_Rule(rule);
+    QCOMPARE(narrowed.outcome, whole.outcome);
+    QStringList whole_lines;
+    QStringList narrowed_lines;
+    for (const TRuleRun::TReportLine& line : whole.lines)
+    {
+        whole_lines << line.text;
+    }
+    for (const TRuleRun::TReportLine& line : narrowed.lines)
+    {
+        narrowed_lines << line.text;
+    }
+    QCOMPARE(narrowed_lines, whole_lines);
 }
 
 QTEST_GUILESS_MAIN(TFleetCheckTest)

@@ -1,0 +1,86 @@
+#include "rulevariables.h"
+
+TRuleVariables::TRuleVariables(const std::vector<TRules::TRuleItem>& rules)
+{
+    for (const TRules::TRuleItem& rule : rules)
+    {
+        Add_Words(rule.left_expression);
+        Add_Words(rule.right_expression);
+    }
+}
+
+void TRuleVariables::Add_Words(const QString& expression)
+{
+    // The text as the evaluator reads it.
+    QString text = expression.simplified().toUpper();
+    text.remove(QLatin1Char(' '));
+    int start = 0;
+    while (start < text.size())
+    {
+        if (!TExpression::Is_Word_Character(text.at(start)))
+        {
+            ++start;
+            continue;
+        }
+        int end = start;
+        while (end < text.size() && TExpression::Is_Word_Character(text.at(end)))
+        {
+            ++end;
+        }
+        const QString word = text.mid(start, end - start);
+        d_words.insert(word);
+        for (int length = 1; length <= word.size(); ++length)
+        {
+            d_word_starts.insert(word.left(length));
+        }
+        start = end;
+    }
+}
+
+bool TRuleVariables::Could_Read(const QString& name) const
+{
+    const QString upper = name.toUpper();
+    // A name that starts with a digit could match inside a value put in for another name, and one with
+    // other characters has a pattern of its own: both are kept.
+    if (upper.isEmpty() || !TExpression::Is_Word_Character(upper.at(0)) ||
+        (upper.at(0) >= QLatin1Char('0') && upper.at(0) <= QLatin1Char('9')))
+    {
+        return true;
+    }
+    int first_point = -1;
+    for (int index = 0; index < upper.size(); ++index)
+    {
+        const QChar character = upper.at(index);
+        if (character == QLatin1Char('.'))
+        {
+            if (first_point < 0)
+            {
+                first_point = index;
+            }
+        }
+        else if (!TExpression::Is_Word_Character(character))
+        {
+            return true;
+        }
+    }
+    return first_point < 0 ? d_words.contains(upper) : d_word_starts.contains(upper.left(first_point));
+}
+
+std::vector<TExpression::TVariable> TRuleVariables::Variables(const TParameters& parameters) const
+{
+    std::vector<TExpression::TVariable> variables;
+    std::vector<TExpression::TVariable> record_variables;
+    for (const TParameters::TParameter& parameter : parameters.Parameters())
+    {
+        record_variables.clear();
+        TParameters::Add_Variables(parameter, &record_variables);
+        for (TExpression::TVariable& variable : record_variables)
+        {
+            if (Could_Read(variable.name))
+            {
+                variables.push_back(std::move(variable));
+            }
+        }
+    }
+    return variables;
+}

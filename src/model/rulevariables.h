@@ -1,0 +1,32 @@
+#pragma once
+
+#include "expression.h"
+#include "parameters.h"
+#include "rules.h"
+
+#include <QSet>
+#include <QString>
+#include <vector>
+
+// The variables of a parameter list that a group of rules can read, so that a check of a file of
+// 100,000 parameters builds its evaluator from the few dozen the rules name instead of all 233,331.
+// The evaluator replaces a name where its pattern "(\bNAME\b)" matches the expression as it reads it
+// (blanks removed, in capitals), and the values it puts in are written with digits, points, minus
+// signs, parentheses and "inf" or "nan" in small letters. So a name of word characters is read only
+// where it stands as a whole word of an expression, and a dotted name (its points match any
+// character) only where the text before its first point starts a word. Every other name is kept.
+class TRuleVariables
+{
+public:
+    explicit TRuleVariables(const std::vector<TRules::TRuleItem>& rules);
+
+    bool Could_Read(const QString& name) const;
+    // The variables of the list that Could_Read, in the order TParameters::Get_Variables gives them.
+    std::vector<TExpression::TVariable> Variables(const TParameters& parameters) const;
+
+private:
+    void Add_Words(const QString& expression);
+
+    QSet<QString> d_words;
+    QSet<QString> d_word_starts;
+};
