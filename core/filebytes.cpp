@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QIODevice>
 #include <QSaveFile>
 
 namespace
@@ -54,6 +55,20 @@ QByteArray Without_Carriage_Returns(const QByteArray& content)
     QByteArray result = content;
     result.replace('\r', QByteArray());
     return result;
+}
+
+bool Write_All(QIODevice* device, const QByteArray& bytes)
+{
+    const qint64 block = 64 * 1024;
+    for (qint64 offset = 0; offset < bytes.size(); offset += block)
+    {
+        const qint64 length = qMin(block, bytes.size() - offset);
+        if (device->write(bytes.constData() + offset, length) != length)
+        {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool Write_Atomically(const QString& file_name, const std::function<bool(QIODevice*)>& write, QString* reason)

@@ -17,6 +17,10 @@ bool Read(const QString& file_name, QByteArray* content, QString* reason);
 // line feed.
 QByteArray Without_Carriage_Returns(const QByteArray& content);
 
+// Writes bytes to a device in blocks of 64 KiB, so that a big file reaches it without one giant write;
+// false as soon as the device takes less than a block (its error string says why).
+bool Write_All(QIODevice* device, const QByteArray& bytes);
+
 // Writes a file whole or not at all: `write` fills a new file beside it, which takes the file's name
 // only when every write succeeded, so that a failure leaves the earlier file as it was. Only where the
 // folder cannot take a new file is the file written in place, as the user may still write it. On

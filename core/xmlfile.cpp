@@ -217,24 +217,33 @@ void Parse(QDomDocument* document, const QByteArray& content, bool namespace_pro
 
 void TXmlFile::Open(const QString& identification, int* version, bool namespace_processing)
 {
+    // Taken as a read in text mode gives it, carriage returns dropped.
+    Open_Content(FileBytes::Without_Carriage_Returns(Read_Content()), identification, version,
+                 namespace_processing);
+}
+
+QByteArray TXmlFile::Read_Content() const
+{
     const QFileInfo file_info(d_file_name);
     if (!file_info.isReadable())
     {
         throw TXmlFileException(QStringLiteral("ERR:  Cannot open file '%1' for reading.").arg(d_file_name),
                                 TXmlFileException::FILE_ERROR);
     }
-
-    // Read in one go, straight into the content, without the device's own read buffer.
-    QFile file(d_file_name);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text | QIODevice::Unbuffered))
+    QByteArray content;
+    QString reason;
+    if (!FileBytes::Read(d_file_name, &content, &reason))
     {
         throw TXmlFileException(
-            QStringLiteral("ERR:  Cannot open file: '%1'.  Reason: %2").arg(d_file_name, file.errorString()),
+            QStringLiteral("ERR:  Cannot open file: '%1'.  Reason: %2").arg(d_file_name, reason),
             TXmlFileException::FILE_ERROR);
     }
-    const QByteArray content = file.readAll();
-    file.close();
+    return content;
+}
 
+void TXmlFile::Open_Content(const QByteArray& content, const QString& identification, int* version,
+                            bool namespace_processing)
+{
     if (Declares_Entities(content))
     {
         throw TXmlFileException(

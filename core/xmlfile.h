@@ -41,6 +41,11 @@ public:
     QString Document_Type() const;
 
     void Open(const QString& identification, int* version, bool namespace_processing);
+    // Open's two steps, for a reader that keeps the bytes: the file's bytes as they are, with Open's
+    // messages when it cannot be read, and the checks and parse of content as if it were the file's.
+    QByteArray Read_Content() const;
+    void Open_Content(const QByteArray& content, const QString& identification, int* version,
+                      bool namespace_processing);
     void Reset(const QString& identification, int version);
     void WriteXmlFile(bool compact);
     // The document as WriteXmlFile writes it, to an open device; throws when the device refuses it.

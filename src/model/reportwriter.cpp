@@ -102,9 +102,6 @@ void Append_Settings_Block(QString* out, const QVector<int>& integers, const QVe
         Append_Settings_Values(out, values);
     }
 }
-// The report is written in blocks, so that a big list reaches the device without one giant write.
-const qint64 WRITE_BLOCK = 64 * 1024;
-
 // One entry in the settings layout: the key as an element, its description, and its values (the
 // original ones first when asked for).
 void Append_Settings_Entry(QString* out, const TParameters::TParameter& parameter, bool with_originals)
@@ -231,15 +228,10 @@ bool TParameters::Write_Parameter_Data(QIODevice* device, const Utilities::TExpo
         return false;
     }
 
-    const QByteArray bytes = To_Latin1(Report_Text(options));
-    for (qint64 offset = 0; offset < bytes.size(); offset += WRITE_BLOCK)
+    if (!FileBytes::Write_All(device, To_Latin1(Report_Text(options))))
     {
-        const qint64 length = qMin(WRITE_BLOCK, bytes.size() - offset);
-        if (device->write(bytes.constData() + offset, length) != length)
-        {
-            d_last_error = device->errorString();
-            return false;
-        }
+        d_last_error = device->errorString();
+        return false;
     }
     return true;
 }
