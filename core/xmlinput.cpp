@@ -33,14 +33,20 @@ QString Stand_In_Reference(uint code)
     return QStringLiteral("&#x%1;").arg(STAND_IN_BASE + code, 0, 16);
 }
 
-// Replaces references to control characters (&#1;, &#x1F;) by references to their stand-ins.
-bool Replace_Control_References(QString* text)
+// The references to control characters in a text (&#1;, &#x1F;): where each starts, its length and
+// the character's code.
+struct TControlReference
+{
+    int start = 0;
+    int length = 0;
+    uint code = 0;
+};
+
+std::vector<TControlReference> Control_References(const QString& text)
 {
     static const QRegularExpression reference(QStringLiteral("&#(x[0-9A-Fa-f]{1,8}|[0-9]{1,10});"));
-    bool replaced = false;
-    QString result;
-    int copied = 0;
-    QRegularExpressionMatchIterator matches = reference.globalMatch(*text);
+    std::vector<TControlReference> references;
+    QRegularExpressionMatchIterator matches = reference.globalMatch(text);
     while (matches.hasNext())
     {
         const QRegularExpressionMatch match = matches.next();
@@ -48,21 +54,34 @@ bool Replace_Control_References(QString* text)
         bool valid = false;
         const uint code = number.startsWith(QLatin1Char('x')) ? number.mid(1).toUInt(&valid, 16)
                                                               : number.toUInt(&valid, 10);
-        if (!valid || !Is_Forbidden_Control(code))
+        if (valid && Is_Forbidden_Control(code))
         {
-            continue;
+            references.push_back(TControlReference{static_cast<int>(match.capturedStart(0)),
+                                                   static_cast<int>(match.capturedLength(0)), code});
         }
-        result.append(text->constData() + copied, match.capturedStart(0) - copied);
-        result += Stand_In_Reference(code);
-        copied = match.capturedEnd(0);
-        replaced = true;
     }
-    if (replaced)
+    return references;
+}
+
+// Replaces references to control characters by references to their stand-ins.
+bool Replace_Control_References(QString* text)
+{
+    const std::vector<TControlReference> references = Control_References(*text);
+    if (references.empty())
     {
-        result.append(text->constData() + copied, text->size() - copied);
-        *text = result;
+        return false;
     }
-    return replaced;
+    QString result;
+    int copied = 0;
+    for (const TControlReference& reference : references)
+    {
+        result.append(text->constData() + copied, reference.start - copied);
+        result += Stand_In_Reference(reference.code);
+        copied = reference.start + reference.length;
+    }
+    result.append(text->constData() + copied, text->size() - copied);
+    *text = result;
+    return true;
 }
 
 // Replaces raw control characters by their stand-ins, one character for one, so that the parser's
@@ -227,6 +246,41 @@ TPrepared Prepare(const QByteArray& content)
     prepared.has_stand_ins = raw || references;
     prepared.bytes = replaced.toLatin1();
     return prepared;
+}
+
+QString Prepare_In_Place(QString text)
+{
+    Read_Version_1_1_As_1_0(&text);
+    Replace_Raw_Controls(&text);
+    for (const TControlReference& reference : Control_References(text))
+    {
+        for (int position = reference.start; position < reference.start + reference.length; ++position)
+        {
+            text[position] = QChar(ushort(STAND_IN_BASE + reference.code));
+        }
+    }
+    // The text is decoded already: the parser must not judge the name it was decoded under.
+    const TEncodingDeclaration declaration = Declared_Encoding(text.left(512).toLatin1());
+    if (declaration.start >= 0)
+    {
+        text.replace(declaration.start, declaration.length, QString(declaration.length, QLatin1Char(' ')));
+    }
+    return text;
+}
+
+QString Declared_Encoding_Name(const QByteArray& content)
+{
+    return Declared_Encoding(content).name;
+}
+
+bool Is_Latin1_Encoding_Name(const QString& name)
+{
+    return Is_Latin1_Name(name.toLower());
+}
+
+bool Decode_Strict_Utf8(const QByteArray& content, QString* text)
+{
+    return Decode_Utf8(content, text);
 }
 
 void Restore_Control_Characters(const QDomNode& node)

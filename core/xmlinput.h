@@ -28,6 +28,20 @@ struct TPrepared
 
 TPrepared Prepare(const QByteArray& content);
 
+// A decoded file prepared for the parser as Prepare prepares it, with every character kept in its
+// place: a control character, and each character of a reference to one, becomes a stand-in, and the
+// encoding declaration blanks. For finding where the parsed texts stand in the file; a text that held
+// a control character does not read as it did.
+QString Prepare_In_Place(QString text);
+
+// The encoding the XML declaration at the start of content names, as written (empty when none), and
+// whether a name is one of those Prepare reads as Latin-1.
+QString Declared_Encoding_Name(const QByteArray& content);
+bool Is_Latin1_Encoding_Name(const QString& name);
+// UTF-8 as Prepare takes it: the whole content or nothing, so that Latin-1 is never taken for broken
+// UTF-8.
+bool Decode_Strict_Utf8(const QByteArray& content, QString* text);
+
 // Puts the control characters back in every text, CDATA section and attribute value below node.
 void Restore_Control_Characters(const QDomNode& node);
 } // namespace XmlInput

@@ -1,7 +1,11 @@
 #include "parameters.h"
 
+#include "constantsformat.h"
+#include "filebytes.h"
 #include "parameterfilter.h"
+#include "settingsformat.h"
 #include "utilities.h"
+#include "xmlfile.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -60,12 +64,19 @@ const int FORMAT_TEST_LENGTH = 160;
 
 TParameters::TParameters() = default;
 
+bool TParameters::Is_Separator_Key(const QString& key)
+{
+    return key.startsWith(SEPARATOR_KEY_PREFIX);
+}
+
 void TParameters::Reset()
 {
     d_parameter_records.clear();
     d_key_index.clear();
     d_changed_count = 0;
     d_file_format = FORMAT_NOT_SET;
+    d_source = TSourceFile();
+    d_load_warnings.clear();
 }
 
 QString TParameters::Last_Error() const
@@ -117,7 +128,12 @@ QStringList TParameters::Get_Parameter_List(const QString& filter) const
 
 bool TParameters::Add_Parameter(const TParameter& parameter)
 {
-    if (parameter.key.startsWith(SEPARATOR_KEY_PREFIX))
+    return Add_Parameter(TParameter(parameter));
+}
+
+bool TParameters::Add_Parameter(TParameter&& parameter)
+{
+    if (Is_Separator_Key(parameter.key))
     {
         return false;
     }
@@ -129,8 +145,10 @@ bool TParameters::Add_Parameter(const TParameter& parameter)
         return false;
     }
     position = static_cast<int>(d_parameter_records.size());
-    d_parameter_records.push_back(parameter);
     d_changed_count += parameter.changed ? 1 : 0;
+    d_parameter_records.push_back(std::move(parameter));
+    // Not in the file until a reader says it is.
+    d_source.records.emplace_back();
     return true;
 }
 
@@ -475,40 +493,145 @@ TParameters::TFileFormat TParameters::Format_Of_File(const QString& file_name)
 bool TParameters::Load_Parameter_File(const QString& file_name)
 {
     // Only a regular file can be a parameter list: a directory reads as nothing, and a pipe or a device
-    // such as /dev/zero would block the window or never end.
-    QFile file(file_name);
-    if (!QFileInfo(file_name).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
-    {
-        d_last_error = QStringLiteral("Cannot open file %1").arg(file_name);
-        return false;
-    }
-    const QByteArray content = file.readAll();
-    const bool read_failed = file.error() != QFileDevice::NoError;
-    file.close();
-    if (read_failed)
+    // such as /dev/zero would block the window or never end. The bytes are read once and kept as they
+    // are, for a save that writes them back.
+    QByteArray content;
+    QString reason;
+    if (!QFileInfo(file_name).isFile() || !FileBytes::Read(file_name, &content, &reason))
     {
         d_last_error = QStringLiteral("Cannot open file %1").arg(file_name);
         return false;
     }
 
-    if (content.size() < FORMAT_TEST_LENGTH)
+    // The size and the head are judged as a read in text mode gives them, without carriage returns.
+    QByteArray head;
+    head.reserve(FORMAT_TEST_LENGTH);
+    for (int index = 0; index < content.size() && head.size() < FORMAT_TEST_LENGTH; ++index)
+    {
+        if (content.at(index) != '\r')
+        {
+            head.append(content.at(index));
+        }
+    }
+    if (head.size() < FORMAT_TEST_LENGTH)
     {
         d_last_error = QStringLiteral("File %1 is too small to be a parameter file.").arg(file_name);
         return false;
     }
 
-    switch (Format_Of_Content(content))
+    switch (Format_Of_Content(head))
     {
     case FORMAT_MACHINE_CONSTANTS:
         d_file_format = FORMAT_MACHINE_CONSTANTS;
         return Load_Constants_File(content);
     case FORMAT_PARAMETER_SETTINGS:
         d_file_format = FORMAT_PARAMETER_SETTINGS;
-        return Load_XML_File(file_name);
+        return Load_Settings_Content(content);
     case FORMAT_NOT_SET:
         break;
     }
 
     d_last_error = QStringLiteral("Unable to determine type of parameter file");
     return false;
+}
+
+bool TParameters::Load_Constants_File(const QByteArray& content)
+{
+    Take_Reading(TConstantsFormat::Read(content, *this), content, FORMAT_MACHINE_CONSTANTS);
+    return true;
+}
+
+bool TParameters::Load_XML_File(const QString& file_name)
+{
+    try
+    {
+        TXmlFile xml_file;
+        xml_file.Set_File_Name(file_name);
+        const QByteArray content = xml_file.Read_Content();
+        Take_Reading(TSettingsFormat::Read(content, *this), content, FORMAT_PARAMETER_SETTINGS);
+    }
+    catch (const TXmlFileException& exception)
+    {
+        d_last_error = exception.ErrorText();
+        return false;
+    }
+    return true;
+}
+
+bool TParameters::Load_Settings_Content(const QByteArray& content)
+{
+    try
+    {
+        Take_Reading(TSettingsFormat::Read(content, *this), content, FORMAT_PARAMETER_SETTINGS);
+    }
+    catch (const TXmlFileException& exception)
+    {
+        d_last_error = exception.ErrorText();
+        return false;
+    }
+    return true;
+}
+
+void TParameters::Take_Reading(ParameterFormat::TReading&& reading, const QByteArray& content,
+                               TFileFormat format)
+{
+    // Records already in the list came from elsewhere: the bytes kept are this file's alone.
+    for (TSourceFile::TRecord& record : d_source.records)
+    {
+        record = TSourceFile::TRecord();
+    }
+    d_source.bytes = content;
+    d_source.format = format;
+    d_source.encoding = reading.encoding;
+    d_source.places = std::move(reading.places);
+    d_source.element_names = reading.element_names;
+    d_source.unwritable = reading.unwritable;
+    d_parameter_records.reserve(d_parameter_records.size() + reading.entries.size());
+    d_source.records.reserve(d_parameter_records.capacity());
+
+    std::vector<ParameterFormat::TWarning> warnings = std::move(reading.warnings);
+    for (ParameterFormat::TEntry& entry : reading.entries)
+    {
+        if (Add_Parameter(std::move(entry.record)))
+        {
+            const TParameter& stored = d_parameter_records.back();
+            TSourceFile::TRecord& file = d_source.records.back();
+            file.in_file = true;
+            file.line = entry.line;
+            file.first_place = entry.first_place;
+            file.place_count = entry.place_count;
+            file.integer_values = stored.integer_values;
+            file.double_values = stored.double_values;
+            file.text_values = stored.text_values;
+            continue;
+        }
+        // A refused record was moved from only when it was taken; its key is still there.
+        const QString& key = entry.record.key;
+        if (Is_Separator_Key(key))
+        {
+            continue;
+        }
+        const TSourceFile::TRecord& first =
+            d_source.records[static_cast<std::size_t>(d_key_index.value(key))];
+        warnings.push_back(ParameterFormat::TWarning{
+            entry.line,
+            (key.isEmpty() ? QStringLiteral("(no key)") : key) +
+                (first.in_file
+                     ? QStringLiteral(": the key is also on line %1; the first is kept").arg(first.line)
+                     : QStringLiteral(": the key is in the list already; the first is kept"))});
+    }
+
+    std::stable_sort(warnings.begin(), warnings.end(),
+                     [](const ParameterFormat::TWarning& a, const ParameterFormat::TWarning& b)
+                     { return a.line < b.line; });
+    d_load_warnings.clear();
+    for (const ParameterFormat::TWarning& warning : warnings)
+    {
+        d_load_warnings.append(QStringLiteral("line %1: %2").arg(warning.line).arg(warning.text));
+    }
+}
+
+QStringList TParameters::Load_Warnings() const
+{
+    return d_load_warnings;
 }

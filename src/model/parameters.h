@@ -1,6 +1,7 @@
 #pragma once
 
 #include "expression.h"
+#include "sourcefile.h"
 #include "utilities.h"
 
 #include <QHash>
@@ -10,6 +11,11 @@
 #include <vector>
 
 class QIODevice;
+
+namespace ParameterFormat
+{
+struct TReading;
+}
 
 // The in-memory model of one loaded controller parameter list, its two readers and the change report.
 class TParameters
@@ -82,6 +88,7 @@ public:
     int Parameter_Index(const QString& key) const;
     QStringList Get_Parameter_List(const QString& filter) const;
     bool Add_Parameter(const TParameter& parameter);
+    bool Add_Parameter(TParameter&& parameter);
     void Update_Parameter(const TParameter& parameter);
 
     // The values of a record, whatever its type: how many, each as text, and each set from text. A
@@ -118,11 +125,53 @@ public:
     // The records in list order, for readers of the whole list (export, listings, comparisons).
     const std::vector<TParameter>& Parameters() const;
 
+    // What the last read cut or left out, one text a place: "line 12: TTP_DECL: ...". The records
+    // are as the reader always gave them; these say where the file did not read as it was meant.
+    QStringList Load_Warnings() const;
+
+    // Saving the file the list was read from. Every byte stays as read but the texts of the values
+    // that differ from what their texts read as; each of those is written in the form of the text it
+    // replaces. The bytes are read back with the same reader before anything is written, and every
+    // record must come back with its key, type and values bit for bit. False with the reason in
+    // Last_Error; the list and the file on disk are then as they were.
+    bool Save_Content(QByteArray* content) const;
+    // The save over file_name, written whole or not at all. With keep_backup (the caller's first save
+    // over this file in the session) the file as it is on disk is first kept beside it as FILE.bak,
+    // replacing an older one, and backup_file_name names it (empty when there was no file to keep).
+    bool Save_Parameter_File(const QString& file_name, bool keep_backup, QString* backup_file_name = nullptr);
+    bool Save_Parameter_File(QIODevice* device);
+    // After a save the bytes kept are those saved: the list is then what the file on disk holds, while
+    // the originals, the changed marks and Changed_Count still refer to the values it was opened with.
+
+    enum TFileState
+    {
+        FILE_SAME = 0,    // the file holds the bytes last read or saved
+        FILE_CHANGED = 1, // another program wrote it meanwhile (or it cannot be read)
+        FILE_VANISHED = 2
+    };
+    // The file on disk compared with the bytes last read or saved, by content.
+    TFileState Check_File(const QString& file_name) const;
+    // A fingerprint of the bytes last read or saved (SHA-256 in hexadecimal), and of any bytes.
+    QByteArray Fingerprint() const;
+    static QByteArray Fingerprint_Of(const QByteArray& bytes);
+
+    // Whether values differ from those the file on disk holds (edits not saved), which keys, and a
+    // record with the values its file holds.
+    bool Differs_From_File() const;
+    QStringList Unsaved_Keys() const;
+    TParameter File_Parameter(const QString& key) const;
+
 private:
     TParameter* Stored_Parameter(const QString& key);
     static void Replace_Values(TParameter* stored, const TParameter& incoming);
     bool Report_Layout_Known(const Utilities::TExportOptions& options) const;
     QString Report_Text(const Utilities::TExportOptions& options) const;
+    // Takes a reader's entries into the list and keeps the bytes and places a save needs.
+    void Take_Reading(ParameterFormat::TReading&& reading, const QByteArray& content, TFileFormat format);
+    bool Load_Settings_Content(const QByteArray& content);
+    bool Verified_Content(QByteArray* content, TSourceFile* saved, QString* reason) const;
+    static bool Is_Separator_Key(const QString& key);
+    bool Differs_From_File(std::size_t index) const;
 
     std::vector<TParameter> d_parameter_records;
     QHash<QString, int> d_key_index; // key -> position in d_parameter_records
@@ -130,4 +179,7 @@ private:
     int d_changed_count = 0;
     TFileFormat d_file_format = FORMAT_NOT_SET;
     mutable QString d_last_error;
+    // The file the list was read from, as a save needs it, and what its read left out.
+    TSourceFile d_source;
+    QStringList d_load_warnings;
 };

@@ -50,6 +50,8 @@ private slots:
     void Header_Columns_data();
     void Header_Columns();
     void Header_Without_Colon_Reads_No_Values();
+    void Load_Warnings_data();
+    void Load_Warnings();
     void Loading_Appends_And_Keeps_Error();
     void Decoding_data();
     void Decoding();
@@ -348,6 +350,68 @@ void TConstantsReaderTest::Header_Without_Colon_Reads_No_Values()
     QCOMPARE(parameters.Get_Parameter_List(QString()), (QStringList{"CMMCONFG", "FORCE"}));
     QCOMPARE(parameters.Get_Parameter(QStringLiteral("CMMCONFG")).integer_values, QVector<int>{2048});
     QCOMPARE(parameters.Get_Parameter(QStringLiteral("FORCE")).double_values, QVector<double>{0.5});
+}
+
+void TConstantsReaderTest::Load_Warnings_data()
+{
+    QTest::addColumn<QByteArray>("body"); // its first line is line 4 of the file
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("a value that does not read ends an array early")
+        << Header(98, "Probe decel", "Double[3]", "TTP_DECL") + "\n2.5\nabc\n1.25\n"
+        << QStringList{"line 6: TTP_DECL: \"abc\" is no number; 1 value read, the type word says 3"};
+    QTest::newRow("an array word whose count differs from the values")
+        << Header(1, "Arr", "Integer[6]", "ARR") + "\n1\n2\n3\n4\n\n5\n"
+        << QStringList{"line 4: ARR: 4 values read, the type word says 6"};
+    QTest::newRow("more values than the array word says")
+        << Header(1, "Arr", "Longint[2]", "ARR") + "\n1\n2\n3\n"
+        << QStringList{"line 4: ARR: 3 values read, the type word says 2"};
+    QTest::newRow("a scalar type word followed by several values")
+        << Header(1, "Two", "Integer", "TWO") + "\n1\n2\n"
+        << QStringList{"line 4: TWO: 2 values read, the type word says 1"};
+    QTest::newRow("an unknown type word")
+        << Header(1, "T", "Text", "T") + "\nhello\n"
+        << QStringList{"line 4: T: unknown type word \"Text\"; the entry is left out"};
+    QTest::newRow("a header without a type word")
+        << QByteArray("#40 No separator here").leftJustified(64, ' ') + "NOTYPE\n17\n"
+        << QStringList{"line 4: NOTYPE: no type word; the entry is left out"};
+    QTest::newRow("an entry without values")
+        << Header(1, "Empty", "Integer", "EMPTY") + "\n\n" + Header(2, "Full", "Integer", "FULL") + "\n2\n"
+        << QStringList{"line 4: EMPTY: no value read, the entry is left out"};
+    QTest::newRow("an integer entry whose value is a real")
+        << Header(1, "Frac", "Integer", "FRAC") + "\n1.5\n"
+        << QStringList{"line 5: FRAC: \"1.5\" is no integer; no value read, the entry is left out"};
+    QTest::newRow("a duplicate key: the first is kept")
+        << Header(1, "One", "Integer", "DUP") + "\n1\n" + Header(2, "Two", "Integer", "DUP") + "\n2\n"
+        << QStringList{"line 6: DUP: the key is also on line 4; the first is kept"};
+    QTest::newRow("a header whose key starts one column early")
+        << QByteArray("#12 Probe decel         : Double").leftJustified(63, ' ') + "TTP_DECL\n5\n"
+        << QStringList{
+               "line 4: TP_DECL: the key may have lost its first letter: \"T\" stands before it where a "
+               "blank belongs"};
+    QTest::newRow("the file ends inside a header line")
+        << Header(1, "A", "Integer", "A") + "\n1\n" + Header(2, "End", "Double", "EN")
+        << QStringList{"line 6: EN: the file ends inside this header line"};
+    QTest::newRow("warnings in the order of their lines")
+        << Header(1, "Two", "Integer", "TWO") + "\n1\n2\n" + Header(2, "T", "Text", "T") + "\n" +
+               Header(3, "Two", "Integer", "TWO") + "\n3\n"
+        << QStringList{"line 4: TWO: 2 values read, the type word says 1",
+                       "line 7: T: unknown type word \"Text\"; the entry is left out",
+                       "line 8: TWO: the key is also on line 4; the first is kept"};
+    QTest::newRow("separator rows and whole entries give none")
+        << Header(1, "Sep", "Text", "--------SECTION") + "\n" + Header(2, "Arr", "Double[2]", "ARR") +
+               "\n1\n2\n; comment\n\n"
+        << QStringList();
+}
+
+void TConstantsReaderTest::Load_Warnings()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QStringList, expected);
+
+    TParameters parameters;
+    QVERIFY(parameters.Load_Constants_File(Constants_File(body)));
+    QCOMPARE(parameters.Load_Warnings(), expected);
 }
 
 void TConstantsReaderTest::Loading_Appends_And_Keeps_Error()

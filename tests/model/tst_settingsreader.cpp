@@ -35,6 +35,8 @@ private slots:
     void Worked_Example();
     void Entries_data();
     void Entries();
+    void Load_Warnings_data();
+    void Load_Warnings();
     void Failures_data();
     void Failures();
     void Hostile_Documents_data();
@@ -180,6 +182,37 @@ void TSettingsReaderTest::Entries()
         QCOMPARE(record.text_values, wanted.texts);
         QVERIFY(record.name.isEmpty());
     }
+}
+
+void TSettingsReaderTest::Load_Warnings_data()
+{
+    QTest::addColumn<QByteArray>("entries"); // their first line is line 3 of the file
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("value elements out of order")
+        << QByteArray("<A>\n<Value_2>1</Value_2>\n<Value_1>2</Value_1>\n</A>")
+        << QStringList{"line 5: A: Value_2 stands before Value_1; the values are taken in file order"};
+    QTest::newRow("a duplicate parameter element")
+        << QByteArray("<A><V>1</V></A>\n<A><V>2</V></A>")
+        << QStringList{"line 4: A: the key is also on line 3; the first is kept"};
+    QTest::newRow("an element without values") << QByteArray("<A><!-- note --></A>\n<B><V>1</V></B>")
+                                               << QStringList{"line 3: A: no value; the entry is left out"};
+    QTest::newRow("values in order give none")
+        << QByteArray("<A><Value_1>1</Value_1><Value_2>2</Value_2><Value_3/></A><B><Value>x</Value></B>")
+        << QStringList();
+}
+
+void TSettingsReaderTest::Load_Warnings()
+{
+    QFETCH(QByteArray, entries);
+    QFETCH(QStringList, expected);
+
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    const QString path = Testing::Write_In(directory, QStringLiteral("settings.xml"), Settings_File(entries));
+    TParameters parameters;
+    QVERIFY2(parameters.Load_XML_File(path), qPrintable(parameters.Last_Error()));
+    QCOMPARE(parameters.Load_Warnings(), expected);
 }
 
 void TSettingsReaderTest::Failures_data()
