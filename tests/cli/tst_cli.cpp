@@ -285,14 +285,6 @@ private slots:
                    "2 files: 1 passed, 0 failed, 1 not loaded; rules: 2 passed, 0 failed, 0 invalid; "
                    "1 other file skipped\n")
                    .arg(good);
-        QTest::newRow("files in the order given, a broken one still checked around")
-            << QStringList{"@/machine.asc", "@/not-parameters.asc", "@/fleet/a.xml"} << 2
-            << QStringLiteral(
-                   "PASS   @/machine.asc: %1\n"
-                   "ERROR  @/not-parameters.asc: Unable to determine type of parameter file\n"
-                   "FAIL   @/fleet/a.xml: 1 passed, 1 failed, 0 invalid\n"
-                   "3 files: 1 passed, 1 failed, 1 not loaded; rules: 3 passed, 1 failed, 0 invalid\n")
-                   .arg(good);
         QTest::newRow("a folder without parameter files")
             << QStringList{"@/machine.asc", "@/nothing here"} << 2
             << QStringLiteral(
