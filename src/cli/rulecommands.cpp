@@ -14,6 +14,12 @@
 
 bool TCommandLineTool::Load_Rules(const QString& rules_file_name, TRules* rules)
 {
+    if (QFileInfo(rules_file_name).isDir())
+    {
+        *d_err << "Rules file " << QDir::toNativeSeparators(rules_file_name)
+               << " is a folder, not a rules file.\n";
+        return false;
+    }
     // A missing rules file loads as an empty store in the window; here it is a mistake in the call.
     if (!QFileInfo(rules_file_name).isFile())
     {

@@ -180,6 +180,8 @@ private slots:
                                               << "ERR:  @/broken.xml: Reference file XML parse error at line";
         QTest::newRow("a folder where a file is expected")
             << QStringList{"list", "@/fleet"} << "ERR:  @/fleet is a folder, not a parameter file.\n";
+        QTest::newRow("a folder where a rules file is expected")
+            << QStringList{"rules", "--rules", "@/fleet"} << "@/fleet is a folder, not a rules file.\n";
         QTest::newRow("check without a group") << QStringList{"check", "@/machine.asc"} << "--group";
         QTest::newRow("unknown command") << QStringList{"frobnicate", "@/machine.asc"} << "Unknown command";
         QTest::newRow("unknown option") << QStringList{"list", "@/machine.asc", "--colour"} << "colour";
