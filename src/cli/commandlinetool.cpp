@@ -65,6 +65,9 @@ struct TCommandLineTool::TCommandLine
         QStringLiteral("tolerance"),
         QStringLiteral("Largest difference of two reals that still counts as the same (compare; default 0)."),
         QStringLiteral("X"), QStringLiteral("0")};
+    const QCommandLineOption strict_option{
+        QStringLiteral("strict"),
+        QStringLiteral("Exit with status 2 when a file was read with warnings (check, list, compare).")};
 
     QString command;
     QStringList files;
@@ -84,7 +87,8 @@ TCommandLineTool::TCommandLine::TCommandLine()
         "                                            show what differs between two files\n\n"
         "Exit status: 0 all rules passed / files the same, 1 a rule failed or was invalid /\n"
         "files differ, 2 a file, the rules file or the group could not be used (check: the\n"
-        "other files are still checked)."));
+        "other files are still checked). What a reader cut or left out of a file is said on\n"
+        "standard error; with --strict such a warning is exit status 2."));
     parser.addOption(help_option);
     parser.addOption(version_option);
     parser.addOption(group_option);
@@ -93,6 +97,7 @@ TCommandLineTool::TCommandLine::TCommandLine()
     parser.addOption(summary_option);
     parser.addOption(junit_option);
     parser.addOption(tolerance_option);
+    parser.addOption(strict_option);
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, rules, list or compare"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("The parameter file(s)."),
                                  QStringLiteral("FILE..."));
@@ -159,13 +164,18 @@ int TCommandLineTool::Run(const QStringList& arguments)
         return EXIT_UNUSABLE;
     }
     command_line.command = command_line.files.takeFirst();
+    if (!Takes_File_Options(command_line))
+    {
+        return EXIT_UNUSABLE;
+    }
+    d_strict = parser.isSet(command_line.strict_option);
     if (command_line.command == QLatin1String("check"))
     {
-        return Run_Check(command_line);
+        return Strict_Status(Run_Check(command_line));
     }
     if (command_line.command == QLatin1String("list"))
     {
-        return Run_List(command_line);
+        return Strict_Status(Run_List(command_line));
     }
     if (command_line.command == QLatin1String("rules"))
     {
@@ -173,10 +183,33 @@ int TCommandLineTool::Run(const QStringList& arguments)
     }
     if (command_line.command == QLatin1String("compare"))
     {
-        return Run_Compare(command_line);
+        return Strict_Status(Run_Compare(command_line));
     }
     *d_err << "Unknown command '" << command_line.command << "'. Try 'vantrel-cli --help'.\n";
     return EXIT_UNUSABLE;
+}
+
+bool TCommandLineTool::Takes_File_Options(const TCommandLine& command_line)
+{
+    // --strict belongs to the commands that read files to report on them.
+    const QString& command = command_line.command;
+    const bool reports = command == QLatin1String("check") || command == QLatin1String("list") ||
+                         command == QLatin1String("compare");
+    return reports || !command_line.Refuses(command_line.strict_option, d_err);
+}
+
+void TCommandLineTool::Print_Warnings(const QString& file_name, const QStringList& warnings)
+{
+    for (const QString& warning : warnings)
+    {
+        *d_err << "Warning: " << QDir::toNativeSeparators(file_name) << ": " << warning << "\n";
+    }
+    d_warned = d_warned || !warnings.isEmpty();
+}
+
+int TCommandLineTool::Strict_Status(int status) const
+{
+    return d_strict && d_warned ? static_cast<int>(EXIT_UNUSABLE) : status;
 }
 
 int TCommandLineTool::Run_Check(const TCommandLine& command_line)
@@ -299,6 +332,7 @@ bool TCommandLineTool::Load(const QString& file_name, TParameters* parameters)
         *d_err << "ERR:  " << Named_Error(file_name, parameters->Last_Error()) << "\n";
         return false;
     }
+    Print_Warnings(file_name, parameters->Load_Warnings());
     return true;
 }
 

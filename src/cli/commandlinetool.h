@@ -53,12 +53,18 @@ private:
     int Run_List(const TCommandLine& command_line);
     int Run_Compare(const TCommandLine& command_line);
     int Run_Rules(const TCommandLine& command_line);
+    // Refuses the options that belong to file reports where they do not apply.
+    bool Takes_File_Options(const TCommandLine& command_line);
 
     static QString Rules_File_Name(const TCommandLine& command_line);
     bool Load_Rules(const QString& rules_file_name, TRules* rules);
     void Print_Files(const std::vector<TFleetCheck::TFileResult>& results, bool summary);
 
     bool Load(const QString& file_name, TParameters* parameters);
+    // What a reader cut or left out of a file, on the error stream, one line each.
+    void Print_Warnings(const QString& file_name, const QStringList& warnings);
+    // With --strict, a warning makes the status 2.
+    int Strict_Status(int status) const;
     // The reason a file could not be used, naming the file unless the reason does already.
     static QString Named_Error(const QString& file_name, const QString& reason);
     // The reason without the "ERR:" that the XML layer's reasons start with.
@@ -68,4 +74,6 @@ private:
 
     QTextStream* d_out;
     QTextStream* d_err;
+    bool d_strict = false;
+    bool d_warned = false;
 };

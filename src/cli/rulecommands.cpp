@@ -62,6 +62,10 @@ int TCommandLineTool::Check(const QStringList& paths, const QString& group, cons
     {
         *d_err << "No parameter file found in " << QDir::toNativeSeparators(folder) << ".\n";
     }
+    for (const TFleetCheck::TFileResult& result : results)
+    {
+        Print_Warnings(result.file_name, result.warnings);
+    }
 
     // One file reads alone only when nothing else was found: skipped files are counted on the totals
     // line.

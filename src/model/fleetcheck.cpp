@@ -134,6 +134,7 @@ std::vector<TFleetCheck::TFileResult> TFleetCheck::Check_Files(const QStringList
                               {
                                   TParameters parameters;
                                   result.loaded = parameters.Load_Parameter_File(result.file_name);
+                                  result.warnings = parameters.Load_Warnings();
                                   if (!result.loaded)
                                   {
                                       result.error = parameters.Last_Error();

@@ -16,7 +16,8 @@ public:
     {
         QString file_name;
         bool loaded = false;
-        QString error; // the reader's reason when the file did not load
+        QString error;        // the reader's reason when the file did not load
+        QStringList warnings; // what the reader cut or left out
         TRuleRun::TGroupResult run;
     };
 

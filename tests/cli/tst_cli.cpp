@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -198,6 +199,8 @@ private slots:
         QTest::newRow("rules takes no file") << QStringList{"rules", "@/machine.asc"} << "takes 0 files";
         QTest::newRow("rules of a missing file")
             << QStringList{"rules", "--rules", "@/none.xml"} << "not found";
+        QTest::newRow("strict where nothing is read")
+            << QStringList{"rules", "--rules", "@/rules.xml", "--strict"} << "does not apply";
     }
 
     void unusable_input()
@@ -485,6 +488,43 @@ private slots:
             Run(QStringList{"compare", d_dir.filePath("machine.asc"), other_path} + options);
         QCOMPARE(result.out, out);
         QCOMPARE(result.status, status);
+    }
+
+    void load_warnings_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // @ is the file with a warning
+        QTest::addColumn<int>("status");
+
+        QTest::newRow("list") << QStringList{"list", "@"} << 0;
+        QTest::newRow("list, strict") << QStringList{"list", "@", "--strict"} << 2;
+        QTest::newRow("compare, strict, files differ") << QStringList{"compare", "#", "@", "--strict"} << 2;
+        QTest::newRow("check: the cut array fails a rule")
+            << QStringList{"check", "@", "--group", "Good"} << 1;
+        QTest::newRow("check, strict") << QStringList{"check", "#", "@", "--group", "Good", "--strict"} << 2;
+    }
+
+    void load_warnings()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+
+        // An array cut short by a value line that does not read.
+        const QString warned = Write(QStringLiteral("warned.asc"),
+                                     Testing::Data_File(QStringLiteral("short_constants.asc"))
+                                         .replace("  2.5000000000000E+02\n  1.25", "  abc\n  1.25"));
+        for (QString& argument : arguments)
+        {
+            argument.replace(QLatin1String("@"), warned)
+                .replace(QLatin1String("#"), d_dir.filePath("machine.asc"));
+        }
+        const TResult result = Run(arguments + QStringList{"--rules", d_dir.filePath("rules.xml")}.mid(
+                                                   arguments.first() == QLatin1String("check") ? 0 : 2));
+        QCOMPARE(result.err,
+                 QStringLiteral("Warning: %1: line 11: TTP_DECL: \"abc\" is no number; 1 value read, "
+                                "the type word says 3\n")
+                     .arg(warned));
+        QCOMPARE(result.status, status);
+        QVERIFY(!result.out.isEmpty());
     }
 
     void compare_json()
