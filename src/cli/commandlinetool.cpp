@@ -68,6 +68,12 @@ struct TCommandLineTool::TCommandLine
     const QCommandLineOption strict_option{
         QStringLiteral("strict"),
         QStringLiteral("Exit with status 2 when a file was read with warnings (check, list, compare).")};
+    const QCommandLineOption output_option{QStringLiteral("output"),
+                                           QStringLiteral("Write the changed file to PATH (set)."),
+                                           QStringLiteral("PATH")};
+    const QCommandLineOption in_place_option{
+        QStringLiteral("in-place"),
+        QStringLiteral("Write the changed file over FILE, kept as FILE.bak (set).")};
 
     QString command;
     QStringList files;
@@ -84,11 +90,14 @@ TCommandLineTool::TCommandLine::TCommandLine()
         "  rules [--rules PATH] [--json]             list the rule groups and their rules\n"
         "  list FILE [--json]                        list every parameter of FILE\n"
         "  compare FILE_A FILE_B [--json] [--tolerance X]\n"
-        "                                            show what differs between two files\n\n"
-        "Exit status: 0 all rules passed / files the same, 1 a rule failed or was invalid /\n"
-        "files differ, 2 a file, the rules file or the group could not be used (check: the\n"
-        "other files are still checked). What a reader cut or left out of a file is said on\n"
-        "standard error; with --strict such a warning is exit status 2."));
+        "                                            show what differs between two files\n"
+        "  set FILE KEY=VALUE... (--output PATH | --in-place)\n"
+        "                                            set values (KEY.N=VALUE: the Nth of an\n"
+        "                                            array) and save the file exactly\n\n"
+        "Exit status: 0 all rules passed / files the same / values set, 1 a rule failed or was\n"
+        "invalid / files differ, 2 a file, the rules file, the group or a value could not be\n"
+        "used (check: the other files are still checked). What a reader cut or left out of a\n"
+        "file is said on standard error; with --strict such a warning is exit status 2."));
     parser.addOption(help_option);
     parser.addOption(version_option);
     parser.addOption(group_option);
@@ -98,7 +107,10 @@ TCommandLineTool::TCommandLine::TCommandLine()
     parser.addOption(junit_option);
     parser.addOption(tolerance_option);
     parser.addOption(strict_option);
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("check, rules, list or compare"));
+    parser.addOption(output_option);
+    parser.addOption(in_place_option);
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("check, rules, list, compare or set"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("The parameter file(s)."),
                                  QStringLiteral("FILE..."));
 }
@@ -177,6 +189,10 @@ int TCommandLineTool::Run(const QStringList& arguments)
     {
         return Strict_Status(Run_List(command_line));
     }
+    if (command_line.command == QLatin1String("set"))
+    {
+        return Run_Set(command_line);
+    }
     if (command_line.command == QLatin1String("rules"))
     {
         return Run_Rules(command_line);
@@ -191,11 +207,15 @@ int TCommandLineTool::Run(const QStringList& arguments)
 
 bool TCommandLineTool::Takes_File_Options(const TCommandLine& command_line)
 {
-    // --strict belongs to the commands that read files to report on them.
+    // --strict belongs to the commands that read files to report on them, --output and --in-place to
+    // the one that writes a file.
     const QString& command = command_line.command;
     const bool reports = command == QLatin1String("check") || command == QLatin1String("list") ||
                          command == QLatin1String("compare");
-    return reports || !command_line.Refuses(command_line.strict_option, d_err);
+    const bool writes = command == QLatin1String("set");
+    return !(!reports && command_line.Refuses(command_line.strict_option, d_err)) &&
+           !(!writes && command_line.Refuses(command_line.output_option, d_err)) &&
+           !(!writes && command_line.Refuses(command_line.in_place_option, d_err));
 }
 
 void TCommandLineTool::Print_Warnings(const QString& file_name, const QStringList& warnings)
@@ -283,6 +303,35 @@ int TCommandLineTool::Run_Compare(const TCommandLine& command_line)
     }
     return Compare(command_line.files.at(0), command_line.files.at(1), parser.isSet(command_line.json_option),
                    tolerance);
+}
+
+int TCommandLineTool::Run_Set(const TCommandLine& command_line)
+{
+    const QCommandLineParser& parser = command_line.parser;
+    if (command_line.Refuses(command_line.group_option, d_err) ||
+        command_line.Refuses(command_line.rules_option, d_err) ||
+        command_line.Refuses(command_line.json_option, d_err) ||
+        command_line.Refuses(command_line.summary_option, d_err) ||
+        command_line.Refuses(command_line.junit_option, d_err) ||
+        command_line.Refuses(command_line.tolerance_option, d_err))
+    {
+        return EXIT_UNUSABLE;
+    }
+    if (command_line.files.size() < 2)
+    {
+        *d_err << "'set' takes a file and at least one KEY=VALUE. Try 'vantrel-cli --help'.\n";
+        return EXIT_UNUSABLE;
+    }
+    const bool output = parser.isSet(command_line.output_option);
+    const bool in_place = parser.isSet(command_line.in_place_option);
+    if (output == in_place)
+    {
+        *d_err << (output ? "'set' writes either --output PATH or --in-place, not both.\n"
+                          : "'set' needs --output PATH or --in-place.\n");
+        return EXIT_UNUSABLE;
+    }
+    return Set(command_line.files.first(), command_line.files.mid(1),
+               output ? parser.value(command_line.output_option) : QString());
 }
 
 TJsonWriter::TSink TCommandLineTool::Json_Sink()

@@ -41,6 +41,9 @@ public:
     int List_Rules(const QString& rules_file_name, bool json);
     int List(const QString& file_name, bool json);
     int Compare(const QString& file_name_a, const QString& file_name_b, bool json, double tolerance);
+    // Sets values of one file and saves it to output_file_name, or over itself (kept as FILE.bak) when
+    // that is empty: all values or none, and nothing written when one is refused.
+    int Set(const QString& file_name, const QStringList& assignments, const QString& output_file_name);
 
     // The rules file the window uses: "rules.xml" in the per-user directory.
     static QString Default_Rules_File_Name();
@@ -53,7 +56,8 @@ private:
     int Run_List(const TCommandLine& command_line);
     int Run_Compare(const TCommandLine& command_line);
     int Run_Rules(const TCommandLine& command_line);
-    // Refuses the options that belong to file reports where they do not apply.
+    int Run_Set(const TCommandLine& command_line);
+    // Refuses the options that belong to file reports or to writing files where they do not apply.
     bool Takes_File_Options(const TCommandLine& command_line);
 
     static QString Rules_File_Name(const TCommandLine& command_line);

@@ -201,6 +201,8 @@ private slots:
             << QStringList{"rules", "--rules", "@/none.xml"} << "not found";
         QTest::newRow("strict where nothing is read")
             << QStringList{"rules", "--rules", "@/rules.xml", "--strict"} << "does not apply";
+        QTest::newRow("output where nothing is written")
+            << QStringList{"list", "@/machine.asc", "--output", "@/out.asc"} << "does not apply";
     }
 
     void unusable_input()
@@ -229,6 +231,7 @@ private slots:
         const TResult help = Run(QStringList{"--help"});
         QCOMPARE(help.status, 0);
         QVERIFY(help.out.contains(QLatin1String("compare FILE_A FILE_B")));
+        QVERIFY(help.out.contains(QLatin1String("set FILE KEY=VALUE... (--output PATH | --in-place)")));
         const TResult version = Run(QStringList{"--version"});
         QCOMPARE(version.status, 0);
         QVERIFY(version.out.startsWith(QLatin1String("vantrel-cli 1.")));
@@ -488,6 +491,114 @@ private slots:
             Run(QStringList{"compare", d_dir.filePath("machine.asc"), other_path} + options);
         QCOMPARE(result.out, out);
         QCOMPARE(result.status, status);
+    }
+
+    void set_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("assignments");
+        QTest::addColumn<bool>("in_place");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QList<QByteArray>>("replaced"); // pairs of old and new text in the file
+
+        QTest::newRow("an integer, to another file")
+            << "machine.asc" << QStringList{"DEA_TAPS=12"} << false << "DEA_TAPS: 8 -> 12\n"
+            << QList<QByteArray>{"  8\n", "  12\n"};
+        QTest::newRow("a bit pattern as a decimal integer, in place")
+            << "machine.asc" << QStringList{"CMMCONFG=4096"} << true << "CMMCONFG: 2048 -> 4096\n"
+            << QList<QByteArray>{"  2048\n", "  4096\n"};
+        QTest::newRow("the Nth value of an array, a real in the file's notation")
+            << "machine.asc" << QStringList{"TTP_DECL.3=130.5"} << false << "TTP_DECL.3: 125 -> 130.5\n"
+            << QList<QByteArray>{"1.2500000000000E+02", "1.3050000000000E+02"};
+        QTest::newRow("several values, in the order given")
+            << "settings.xml" << QStringList{"DEA_TAPS=9", "TTP_DECL.1=300", "DEA_TAPS=10"} << true
+            << "DEA_TAPS: 8 -> 9\nTTP_DECL.1: 250 -> 300\nDEA_TAPS: 9 -> 10\n"
+            << QList<QByteArray>{"<Value>8<", "<Value>10<", "<Value_1>2.5E+02<", "<Value_1>3.0E+02<"};
+        QTest::newRow("a text as given")
+            << "texts.xml" << QStringList{"NOTE=a < b & c"} << true << "NOTE: first -> a < b & c\n"
+            << QList<QByteArray>{">first<", ">a &lt; b &amp; c<"};
+    }
+
+    void set()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, assignments);
+        QFETCH(bool, in_place);
+        QFETCH(QString, out);
+        QFETCH(QList<QByteArray>, replaced);
+
+        Write(QStringLiteral("texts.xml"),
+              "<?xml version=\"1.0\"?>\n<ZIDParameterSettings>\n<NOTE><Value>first</Value>"
+              "</NOTE>\n</ZIDParameterSettings>\n" +
+                  QByteArray(160, ' '));
+        const QByteArray before = Testing::Read_File(d_dir.filePath(file));
+        const QString target = d_dir.filePath(QStringLiteral("set-") + file);
+        QVERIFY(Testing::Write_File(target, before));
+        QFile::remove(target + QStringLiteral(".bak"));
+        const QString output = d_dir.filePath(QStringLiteral("output-") + file);
+        const TResult result = Run(QStringList{"set", target} + assignments +
+                                   (in_place ? QStringList{"--in-place"} : QStringList{"--output", output}));
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.out, out);
+
+        QByteArray expected = before;
+        for (int index = 0; index < replaced.size(); index += 2)
+        {
+            expected.replace(replaced.at(index), replaced.at(index + 1));
+        }
+        QCOMPARE(Testing::Read_File(in_place ? target : output), expected);
+        // In place the file as it was is kept beside it; to another file the file named stays as it is.
+        QCOMPARE(Testing::Read_File(in_place ? target + QStringLiteral(".bak") : target), before);
+    }
+
+    void set_refused_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // after "set FILE"
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("an unknown key")
+            << QStringList{"NO_SUCH=1", "--in-place"}
+            << "ERR:  @/refused.asc holds no parameter NO_SUCH; nothing was written.\n";
+        QTest::newRow("a value its type cannot hold")
+            << QStringList{"DEA_TAPS=8", "DEA_TAPS=1.5", "--in-place"}
+            << "ERR:  DEA_TAPS: Not a whole number: 1.5; nothing was written.\n";
+        QTest::newRow("an index outside the array")
+            << QStringList{"TTP_DECL.4=1", "--in-place"}
+            << "ERR:  TTP_DECL.4: TTP_DECL has no value 4; nothing was written.\n";
+        QTest::newRow("an array without an index")
+            << QStringList{"TTP_DECL=1", "--in-place"}
+            << "ERR:  TTP_DECL holds 3 values: name one as TTP_DECL.1 to TTP_DECL.3; nothing was written.\n";
+        QTest::newRow("no value") << QStringList{"DEA_TAPS", "--in-place"}
+                                  << "ERR:  'DEA_TAPS' is no KEY=VALUE; nothing was written.\n";
+        QTest::newRow("neither option")
+            << QStringList{"DEA_TAPS=9"} << "'set' needs --output PATH or --in-place.\n";
+        QTest::newRow("both options") << QStringList{"DEA_TAPS=9", "--in-place", "--output", "@/out.asc"}
+                                      << "'set' writes either --output PATH or --in-place, not both.\n";
+        QTest::newRow("no assignment") << QStringList{"--in-place"} << "'set' takes a file and at least one";
+        QTest::newRow("an option of another command") << QStringList{"DEA_TAPS=9", "--in-place", "--json"}
+                                                      << "Option --json does not apply to 'set'.\n";
+    }
+
+    void set_refused()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+
+        const QByteArray before = Testing::Data_File(QStringLiteral("short_constants.asc"));
+        const QString target = Write(QStringLiteral("refused.asc"), before);
+        for (QString& argument : arguments)
+        {
+            argument.replace(QLatin1String("@"), d_dir.path());
+        }
+        message.replace(QLatin1String("@/"), d_dir.path() + QLatin1Char('/'));
+        const TResult result = Run(QStringList{"set", target} + arguments);
+        QCOMPARE(result.status, 2);
+        QVERIFY2(result.err.startsWith(message), qPrintable(result.err));
+        QVERIFY(result.out.isEmpty());
+        QCOMPARE(Testing::Read_File(target), before);
+        QVERIFY(!QFileInfo::exists(target + QStringLiteral(".bak")));
+        QVERIFY(!QFileInfo::exists(d_dir.filePath(QStringLiteral("out.asc"))));
     }
 
     void load_warnings_data()
