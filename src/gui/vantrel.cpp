@@ -11,11 +11,9 @@
 #include "rulespane.h"
 #include "utilities.h"
 #include "valueswidget.h"
-#include "variablespane.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -24,8 +22,8 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 
-#include <algorithm>
 #include <memory>
+#include <utility>
 
 // The images live in the static gui library; whoever builds a window (the program or a test) needs
 // them registered before the first icon is loaded.
