@@ -18,17 +18,13 @@ namespace
 {
 const QString HEADING = QStringLiteral("Variable List...");
 
-// How many characters a value takes written with six decimals, without writing it: the sign, the
-// whole digits (one more where rounding carries into a new digit), the point and the decimals.
+// How many characters a finite value takes written with six decimals, without writing it: the sign,
+// the whole digits (one more where rounding carries into a new digit), the point and the decimals.
 int Value_Width(double value)
 {
-    if (!std::isfinite(value))
-    {
-        return 4;
-    }
     const double magnitude = std::fabs(value);
     const int whole_digits = magnitude < 1.0 ? 1 : static_cast<int>(std::floor(std::log10(magnitude))) + 1;
-    return 1 + whole_digits + 1 + 1 + 6;
+    return (value < 0.0 ? 1 : 0) + whole_digits + 1 + 1 + 6;
 }
 } // namespace
 
@@ -114,16 +110,42 @@ public:
 
     void Lines_Changed(int first, int last) { emit dataChanged(this->index(first), this->index(last)); }
 
-    // The number of characters of the longest line, counted once per layout.
+    // The number of characters of the longest line, counted once per layout. The widest value is the
+    // largest negative one or the largest other one: only those two are measured.
     int Widest_Line() const
     {
         if (d_widest_line == 0)
         {
-            int widest_value = 0;
+            double largest = 0.0;
+            double most_negative = 0.0;
             for (const TParameters::TParameter& record : d_parameters->Parameters())
             {
-                widest_value = std::max(widest_value, Widest_Value(record));
+                const auto take = [&](double value)
+                {
+                    // "nan" and "inf" are narrower than any number.
+                    if (!std::isfinite(value))
+                    {
+                        return;
+                    }
+                    if (value < 0.0)
+                    {
+                        most_negative = std::min(most_negative, value);
+                    }
+                    else
+                    {
+                        largest = std::max(largest, value);
+                    }
+                };
+                if (!record.integer_values.isEmpty())
+                {
+                    std::for_each(record.integer_values.cbegin(), record.integer_values.cend(), take);
+                }
+                else
+                {
+                    std::for_each(record.double_values.cbegin(), record.double_values.cend(), take);
+                }
             }
+            const int widest_value = std::max(Value_Width(largest), Value_Width(most_negative));
             d_widest_line = std::max(static_cast<int>(HEADING.size()), d_name_width + 3 + widest_value);
         }
         return d_widest_line;
@@ -155,7 +177,7 @@ private:
         {
             for (const double value : record.double_values)
             {
-                widest = std::max(widest, Value_Width(value));
+                widest = std::isfinite(value) ? std::max(widest, Value_Width(value)) : widest;
             }
         }
         return widest;
