@@ -1,8 +1,10 @@
-// What a user waits for in the real window (offscreen): opening a generated machine constants file, one
-// value edit finished with Return, one keystroke in the search field, Execute Rules, and selecting a
-// parameter; once with 100,000 parameters and once with 150, the size of a real controller's list.
-// Each figure is the median of several runs and includes the events the action leaves behind (layout
-// and painting), as the user sees them.
+// What a user waits for in the real window (offscreen): opening a generated machine constants file in a
+// new window and over a loaded list (and, apart, what the reader alone takes of it), one value edit finished
+// with Return, undo and redo, "Changed only" on and off, one keystroke in the search field, Execute Rules,
+// and selecting a parameter; once with 100,000 parameters and once with 150, the size of a real controller's
+// list. Each figure is the median of several runs and includes the events the action leaves behind (layout
+// and painting), as the user sees them. "bench_window --memory N" gives the peak memory of a window that
+// opens a file of N parameters, edits a value and executes the rules, measured by /usr/bin/time -v.
 #include "benchfiles.h"
 #include "parameterlist.h"
 #include "parameters.h"
@@ -11,12 +13,16 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -115,19 +121,120 @@ void Select(TParameterList* list, const QString& key)
     list->setCurrentIndex(list->model()->index(list->Row(key), 0));
 }
 
-// Runs the actions on a file of `entry_count` parameters with a rule group of `rule_count` rules.
-bool Measure(const QString& directory, int entry_count, int rule_count)
+// Writes a file of `entry_count` parameters and, in the window's rules file, a group of `rule_count`
+// rules on its variables; the file's path, empty when the files cannot be written.
+QString Prepare(const QString& directory, int entry_count, int rule_count, int* variable_count)
 {
     const QString path = directory + QStringLiteral("/bench_%1.asc").arg(entry_count);
     const QString data_path = QDir::home().filePath(QStringLiteral(".vantrel"));
     QDir(data_path).removeRecursively();
     QDir().mkpath(data_path);
-    int variable_count = 0;
-    if (!Write(path, Generate_File(entry_count)) ||
-        !Write_Rules(data_path, path, rule_count, &variable_count))
+    if (!Write(path, Generate_File(entry_count)) || !Write_Rules(data_path, path, rule_count, variable_count))
     {
         std::fprintf(stderr, "cannot write the files in %s\n", qPrintable(directory));
+        return QString();
+    }
+    return path;
+}
+
+// An integer parameter half way down the list (every sixth entry is one).
+QString Middle_Key(int entry_count)
+{
+    return QStringLiteral("AXIS_GAIN_%1").arg(entry_count / 2 / 6 * 6);
+}
+
+QLineEdit* Value_Field(const TVantrel& window)
+{
+    return window.findChild<QWidget*>(QStringLiteral("values_widget"))
+        ->findChild<QLineEdit*>(QStringLiteral("value_edit_0"));
+}
+
+void Choose_Bench_Group(const TVantrel& window)
+{
+    QComboBox* groups = window.findChild<QComboBox*>(QStringLiteral("rule_group_combo"));
+    groups->setCurrentIndex(groups->findText(GROUP_NAME));
+}
+
+// What the memory figure is taken of, in a process of its own: the window opens the file, one value is
+// edited and the rules are executed.
+int Open_Edit_Check(const QString& path, int entry_count)
+{
+    TVantrel window;
+    window.show();
+    QApplication::processEvents();
+    Choose_Bench_Group(window);
+    window.Open_Parameter_File(path);
+    QApplication::processEvents();
+    Select(window.findChild<TParameterList*>(QStringLiteral("parameter_list")), Middle_Key(entry_count));
+    QApplication::processEvents();
+    QLineEdit* field = Value_Field(window);
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("1234"));
+    QTest::keyClick(field, Qt::Key_Return);
+    window.findChild<QAbstractButton*>(QStringLiteral("execute_button"))->click();
+    QApplication::processEvents();
+    return 0;
+}
+
+// Runs Open_Edit_Check under /usr/bin/time -v and prints its maximum resident size.
+bool Measure_Memory(const QString& directory, int entry_count)
+{
+    int variable_count = 0;
+    const QString path = Prepare(directory, entry_count, 1000, &variable_count);
+    if (path.isEmpty())
+    {
         return false;
+    }
+    QProcess child;
+    child.start(QStringLiteral("/usr/bin/time"),
+                {QStringLiteral("-v"), QCoreApplication::applicationFilePath(),
+                 QStringLiteral("--open-edit-check"), path, QString::number(entry_count)});
+    if (!child.waitForFinished(600000) || child.exitCode() != 0)
+    {
+        std::fprintf(stderr, "the measured window failed: %s\n", child.readAllStandardError().constData());
+        return false;
+    }
+    const QRegularExpressionMatch peak =
+        QRegularExpression(QStringLiteral("Maximum resident set size \\(kbytes\\): (\\d+)"))
+            .match(QString::fromLocal8Bit(child.readAllStandardError()));
+    if (!peak.hasMatch())
+    {
+        std::fprintf(stderr, "/usr/bin/time gave no maximum resident size\n");
+        return false;
+    }
+    std::printf("%d parameters (%d variables) opened, edited and checked with 1000 rules: peak %.1f MB\n",
+                entry_count, variable_count, peak.captured(1).toDouble() / 1024.0);
+    return true;
+}
+
+// Runs the actions on a file of `entry_count` parameters with a rule group of `rule_count` rules.
+bool Measure(const QString& directory, int entry_count, int rule_count)
+{
+    int variable_count = 0;
+    const QString path = Prepare(directory, entry_count, rule_count, &variable_count);
+    if (path.isEmpty())
+    {
+        return false;
+    }
+
+    // The reader alone, as every open runs it.
+    TSeries read;
+    for (int round = 0; round < ROUNDS; ++round)
+    {
+        TParameters parameters;
+        read.Time([&]() { parameters.Load_Parameter_File(path); });
+    }
+
+    // The first open of a session has no list to let go of; every later one frees the replaced list on
+    // another core meanwhile.
+    TSeries first_open;
+    for (int round = 0; round < ROUNDS; ++round)
+    {
+        TVantrel fresh;
+        fresh.show();
+        QApplication::processEvents();
+        first_open.Time([&]() { fresh.Open_Parameter_File(path); });
     }
 
     TVantrel window;
@@ -135,9 +242,8 @@ bool Measure(const QString& directory, int entry_count, int rule_count)
     QApplication::processEvents();
     TParameterList* list = window.findChild<TParameterList*>(QStringLiteral("parameter_list"));
     QLineEdit* search = window.findChild<QLineEdit*>(QStringLiteral("search_edit"));
-    QComboBox* groups = window.findChild<QComboBox*>(QStringLiteral("rule_group_combo"));
     QAbstractButton* execute = window.findChild<QAbstractButton*>(QStringLiteral("execute_button"));
-    groups->setCurrentIndex(groups->findText(GROUP_NAME));
+    Choose_Bench_Group(window);
 
     // The variable pane must be whole the moment the list is: its last line is checked after each open.
     const QAbstractItemModel* variables =
@@ -154,8 +260,8 @@ bool Measure(const QString& directory, int entry_count, int rule_count)
         }
     }
 
-    // An integer parameter half way down the list (every sixth entry is one), and a longint before it.
-    const QString key = QStringLiteral("AXIS_GAIN_%1").arg(entry_count / 2 / 6 * 6);
+    // An integer parameter half way down the list, and a longint before it.
+    const QString key = Middle_Key(entry_count);
     const QString other_key = QStringLiteral("FLY_DFLT_%1").arg(entry_count / 3 / 6 * 6 + 5);
     TSeries select;
     for (int round = 0; round < ROUNDS; ++round)
@@ -165,8 +271,7 @@ bool Measure(const QString& directory, int entry_count, int rule_count)
 
     Select(list, key);
     QApplication::processEvents();
-    QLineEdit* field = window.findChild<QWidget*>(QStringLiteral("values_widget"))
-                           ->findChild<QLineEdit*>(QStringLiteral("value_edit_0"));
+    QLineEdit* field = Value_Field(window);
     TSeries edit;
     for (int round = 0; round < ROUNDS; ++round)
     {
@@ -174,6 +279,23 @@ bool Measure(const QString& directory, int entry_count, int rule_count)
         field->selectAll();
         QTest::keyClicks(field, QString::number(1000 + round));
         edit.Time([&]() { QTest::keyClick(field, Qt::Key_Return); });
+    }
+
+    QAction* undo = window.findChild<QAction*>(QStringLiteral("undo_action"));
+    QAction* redo = window.findChild<QAction*>(QStringLiteral("redo_action"));
+    TSeries undo_redo;
+    for (int round = 0; round < ROUNDS; ++round)
+    {
+        undo_redo.Time([&]() { undo->trigger(); });
+        undo_redo.Time([&]() { redo->trigger(); });
+    }
+
+    QCheckBox* changed_only = window.findChild<QCheckBox*>(QStringLiteral("changed_only_check"));
+    TSeries narrowing;
+    for (int round = 0; round < ROUNDS; ++round)
+    {
+        narrowing.Time([&]() { changed_only->setChecked(true); });
+        narrowing.Time([&]() { changed_only->setChecked(false); });
     }
 
     // Typing a key that narrows the list step by step, then deleting it again.
@@ -198,9 +320,13 @@ bool Measure(const QString& directory, int entry_count, int rule_count)
     }
 
     std::printf("%d parameters (%d variables), medians of %d:\n", entry_count, variable_count, ROUNDS);
-    open.Print(QStringLiteral("open"));
+    first_open.Print(QStringLiteral("open in a new window"));
+    open.Print(QStringLiteral("open over a loaded list"));
+    read.Print(QStringLiteral("the reader alone"));
     select.Print(QStringLiteral("select a parameter"));
     edit.Print(QStringLiteral("one value edit"));
+    undo_redo.Print(QStringLiteral("undo or redo"));
+    narrowing.Print(QStringLiteral("changed only on or off"));
     keystroke.Print(QStringLiteral("search keystroke"));
     rules.Print(QStringLiteral("execute %1 rules").arg(rule_count));
     return true;
@@ -210,22 +336,35 @@ bool Measure(const QString& directory, int entry_count, int rule_count)
 int main(int argc, char** argv)
 {
     // The window is driven without a screen, and it keeps its settings and rules under a HOME of its
-    // own, never in the user's.
+    // own, never in the user's; the window measured for its memory uses the HOME its caller made.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    const bool measured_child = argc == 4 && qstrcmp(argv[1], "--open-edit-check") == 0;
     QTemporaryDir home;
     if (!home.isValid())
     {
         std::fprintf(stderr, "cannot create a temporary directory\n");
         return 1;
     }
-    qputenv("HOME", QFile::encodeName(home.path()));
+    if (!measured_child)
+    {
+        qputenv("HOME", QFile::encodeName(home.path()));
+    }
     qInstallMessageHandler(Quiet_Messages);
     QApplication application(argc, argv);
 
+    const QStringList arguments = QCoreApplication::arguments();
+    if (measured_child)
+    {
+        return Open_Edit_Check(arguments.at(2), arguments.at(3).toInt());
+    }
     std::printf("bench_window: the real window, offscreen\n");
+    if (arguments.size() == 3 && arguments.at(1) == QLatin1String("--memory"))
+    {
+        return Measure_Memory(home.path(), arguments.at(2).toInt()) ? 0 : 1;
+    }
     // "bench_window N" measures a file of N parameters only, with 1,000 rules.
     if (argc > 1)
     {
