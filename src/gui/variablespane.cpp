@@ -63,8 +63,13 @@ public:
         const size_t record = static_cast<size_t>(next - d_first_lines.cbegin()) - 1;
         std::vector<TExpression::TVariable> variables;
         TParameters::Add_Variables(d_parameters->Parameters().at(record), &variables);
-        const TExpression::TVariable& variable =
-            variables.at(static_cast<size_t>(line - d_first_lines[record]));
+        const size_t position = static_cast<size_t>(line - d_first_lines[record]);
+        if (position >= variables.size())
+        {
+            // A record changed behind the document's back; its lines are placed anew at the next edit.
+            return QString();
+        }
+        const TExpression::TVariable& variable = variables[position];
         return variable.name.leftJustified(d_name_width) + QLatin1String(" = ") +
                QString::number(variable.value, 'f', 6);
     }
@@ -100,6 +105,11 @@ public:
     // anew, otherwise the first and last of them (none for a record without variables).
     bool Record_Lines(int index, int* first, int* last) const
     {
+        if (static_cast<size_t>(index) + 1 >= d_first_lines.size())
+        {
+            // A record the layout does not know yet.
+            return false;
+        }
         *first = d_first_lines[static_cast<size_t>(index)];
         *last = d_first_lines[static_cast<size_t>(index) + 1] - 1;
         int longest = 0;
