@@ -39,6 +39,9 @@ public:
     double Variable_Value(const QString& name, bool* ok) const;
 
     double Evaluate(const QString& expression, bool* valid) const;
+    // Why an expression does not evaluate, in words that say what to change ("Unknown name: DEA_TAP.",
+    // "A bracket is not closed."); empty for an expression that evaluates.
+    QString Invalid_Reason(const QString& expression) const;
 
     // Which variables an evaluation wrote into the expression, by the order in which their names were
     // first added, and whether a change of any value can change which names are found: true only when

@@ -37,6 +37,8 @@ private slots:
     void Evaluate_Without_Variables();
     void Evaluate_With_Variables_data();
     void Evaluate_With_Variables();
+    void Invalid_Reason_data();
+    void Invalid_Reason();
     void Usage_Depends_On_Values_data();
     void Usage_Depends_On_Values();
     void Nesting_Limit_data();
@@ -158,6 +160,8 @@ void TExpressionTest::Evaluate_Without_Variables()
     const double result = evaluator.Evaluate(expression, &result_valid);
     QCOMPARE(result_valid, valid);
     Compare_Result(result, value);
+    // Every text that does not evaluate has a reason, and only those.
+    QCOMPARE(evaluator.Invalid_Reason(expression).isEmpty(), valid);
 }
 
 void TExpressionTest::Evaluate_With_Variables_data()
@@ -245,6 +249,7 @@ void TExpressionTest::Evaluate_With_Variables()
     const double result = evaluator.Evaluate(expression, &result_valid, &usage);
     QCOMPARE(result_valid, valid);
     Compare_Result(result, value);
+    QCOMPARE(evaluator.Invalid_Reason(expression).isEmpty(), valid);
 
     QStringList used_names;
     for (const int sequence : usage.variables)
@@ -254,6 +259,74 @@ void TExpressionTest::Evaluate_With_Variables()
     used_names.sort();
     used.sort();
     QCOMPARE(used_names, used);
+}
+
+void TExpressionTest::Invalid_Reason_data()
+{
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("blanks only") << "  "
+                                 << "The expression is empty.";
+    QTest::newRow("misspelt key") << "DEA_TAP * 2"
+                                  << "Unknown name: DEA_TAP.";
+    QTest::newRow("element past the array's end") << "TTP_DECL.4"
+                                                  << "Unknown name: TTP_DECL.4.";
+    QTest::newRow("unknown key starting with digits") << "2ND_AXIS+1"
+                                                      << "Unknown name: 2ND_AXIS.";
+    QTest::newRow("unknown function") << "ABS(X)"
+                                      << "Unknown name: ABS.";
+    QTest::newRow("function without brackets") << "sqrt 16"
+                                               << "SQRT takes its argument in brackets, as in SQRT(4).";
+    QTest::newRow("exponent") << "1e5"
+                              << "Numbers are written without an exponent: 1E5 cannot be read.";
+    QTest::newRow("unclosed bracket") << "SQRT((X+1)"
+                                      << "A bracket is not closed.";
+    QTest::newRow("two unclosed brackets") << "((X"
+                                           << "2 brackets are not closed.";
+    QTest::newRow("closing bracket first") << "X+1)"
+                                           << "A closing bracket has no opening bracket before it.";
+    QTest::newRow("sign after an operator")
+        << "2*-X"
+        << "The operators * and - stand together; write a negative number in brackets, as in 2*(-3).";
+    QTest::newRow("trailing operator") << "(X+)"
+                                       << "Nothing follows the operator +.";
+    QTest::newRow("leading star") << "*X"
+                                  << "Nothing stands before the operator *.";
+    QTest::newRow("two points") << "1..2"
+                                << "The number 1..2 cannot be read.";
+    QTest::newRow("empty brackets") << "X+()"
+                                    << "Empty brackets hold no value.";
+    QTest::newRow("empty root") << "SQRT()"
+                                << "SQRT( ) needs a value in its brackets.";
+    QTest::newRow("empty vector component") << "SUMSQ(X,)"
+                                            << "A value of SUMSQ( ) is missing.";
+    QTest::newRow("vector inside vector") << "SUMSQ(1,SUMSQ(2,3))"
+                                          << "SUMSQ( ) with several values cannot stand inside SUMSQ( ).";
+    QTest::newRow("comma as decimal point") << "2,5"
+                                            << "A comma separates the values of SUMSQ( ) only.";
+    QTest::newRow("operator missing") << "X(2)"
+                                      << "An operator is missing between two values.";
+    QTest::newRow("unknown character") << "X%2"
+                                       << "The character \"%\" has no meaning in an expression.";
+    QTest::newRow("value not finite") << "INFINITE-1"
+                                      << "The value of INFINITE is not a finite number.";
+}
+
+void TExpressionTest::Invalid_Reason()
+{
+    QFETCH(QString, expression);
+    QFETCH(QString, reason);
+
+    TExpression evaluator;
+    evaluator.Add_Variable(QStringLiteral("X"), -2.0);
+    evaluator.Add_Variable(QStringLiteral("DEA_TAPS"), 8.0);
+    for (int element = 1; element <= 3; ++element)
+    {
+        evaluator.Add_Variable(QStringLiteral("TTP_DECL.%1").arg(element), 125.0);
+    }
+    evaluator.Add_Variable(QStringLiteral("INFINITE"), INFINITE);
+    QCOMPARE(evaluator.Invalid_Reason(expression), reason);
 }
 
 void TExpressionTest::Usage_Depends_On_Values_data()
