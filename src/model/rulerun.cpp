@@ -133,6 +133,30 @@ void TRuleRun::Update_Variable(const TExpression::TVariable& variable)
     d_expression.Add_Variable(variable);
 }
 
+double TRuleRun::Evaluate(const QString& expression, bool* valid) const
+{
+    return d_expression.Evaluate(expression, valid);
+}
+
+QString TRuleRun::Invalid_Reason(const QString& expression) const
+{
+    return d_expression.Invalid_Reason(expression);
+}
+
+QString TRuleRun::Explained_Reason(const TRules::TRuleItem& rule, const TRuleResult& result) const
+{
+    if (result.outcome != OUTCOME_INVALID)
+    {
+        return QString();
+    }
+    // A value that is no finite number says so itself; an expression that does not evaluate gets why.
+    const QString detail = !result.left_valid ? Invalid_Reason(rule.left_expression)
+                           : !result.right_valid && std::isfinite(result.left_value)
+                               ? Invalid_Reason(rule.right_expression)
+                               : QString();
+    return detail.isEmpty() ? result.reason : QStringLiteral("%1. %2").arg(result.reason, detail);
+}
+
 TRuleRun::TRuleResult TRuleRun::Run_Rule(const TRules::TRuleItem& rule) const
 {
     return Run_Rule(rule, nullptr);

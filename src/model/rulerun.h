@@ -79,6 +79,13 @@ public:
     int Variable_Count() const;
     int Variable_Sequence(const QString& name) const;
     void Update_Variable(const TExpression::TVariable& variable);
+    // One expression against the run's variables, as a rule's side is evaluated; and why one does not
+    // evaluate, in the evaluator's words ("Unknown name: DEA_TAP.").
+    double Evaluate(const QString& expression, bool* valid) const;
+    QString Invalid_Reason(const QString& expression) const;
+    // Why a rule of this run is invalid: the result's reason, then the evaluator's for the expression
+    // that does not evaluate. Empty for a rule that passed or failed.
+    QString Explained_Reason(const TRules::TRuleItem& rule, const TRuleResult& result) const;
     // Runs the rules in order. Each result also goes to `on_result` as soon as it is known, so that a
     // window can show the report while it grows.
     TGroupResult Run_Group(const std::vector<TRules::TRuleItem>& rules,

@@ -248,14 +248,24 @@ void TRuleRunTest::Report()
     QFETCH(QString, lines);
 
     const TRuleRun run({});
-    const TRuleRun::TRuleResult result = run.Run_Rule(Testing::Rule_Item(name, left, right, operator_type));
+    const TRules::TRuleItem rule = Testing::Rule_Item(name, left, right, operator_type);
+    const TRuleRun::TRuleResult result = run.Run_Rule(rule);
     QCOMPARE(Joined(result.lines), lines);
     QCOMPARE(result.outcome, outcome);
     // An invalid rule says why; the reason names the side the report line names.
-    const QString side =
-        lines.contains(QLatin1String("ERR:  Left")) ? QStringLiteral("left") : QStringLiteral("right");
+    const bool left_side = lines.contains(QLatin1String("ERR:  Left"));
+    const QString side = left_side ? QStringLiteral("left") : QStringLiteral("right");
     QCOMPARE(result.reason.isEmpty(), outcome != TRuleRun::OUTCOME_INVALID);
     QVERIFY2(result.reason.isEmpty() || result.reason.contains(side), qPrintable(result.reason));
+
+    // Explained, the evaluator's words for that side follow; a value that is no number says so itself.
+    const QString explained = run.Explained_Reason(rule, result);
+    const bool not_finite = result.reason.contains(QLatin1String("finite"));
+    const QString detail = run.Invalid_Reason(left_side ? left : right);
+    QCOMPARE(explained, outcome != TRuleRun::OUTCOME_INVALID ? QString()
+                        : not_finite                         ? result.reason
+                                                             : result.reason + QStringLiteral(". ") + detail);
+    QVERIFY(not_finite || outcome != TRuleRun::OUTCOME_INVALID || !detail.isEmpty());
 }
 
 void TRuleRunTest::Variables_data()
