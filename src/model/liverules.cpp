@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <utility>
 
 namespace
@@ -28,10 +29,20 @@ TLiveRules::TLiveRules(TLiveRules&& other) noexcept = default;
 TLiveRules& TLiveRules::operator=(TLiveRules&& other) noexcept = default;
 
 TLiveRules::TLiveRules(const TParameters& parameters, std::vector<TRules::TRuleItem> rules)
+    : TLiveRules(parameters.Parameters(), std::move(rules))
+{
+}
+
+TLiveRules::TLiveRules(const std::vector<TParameters::TParameter>& records,
+                       std::vector<TRules::TRuleItem> rules)
     : d_rules(std::move(rules))
 {
-    const std::vector<TParameters::TParameter>& records = parameters.Parameters();
-    const std::vector<TExpression::TVariable> variables = parameters.Get_Variables();
+    // The variables as TParameters::Get_Variables gives them.
+    std::vector<TExpression::TVariable> variables;
+    for (const TParameters::TParameter& record : records)
+    {
+        TParameters::Add_Variables(record, &variables);
+    }
     d_run = std::make_unique<TRuleRun>(variables);
 
     // Each name is a variable of its own unless two records give the same name; only then is a
@@ -125,9 +136,13 @@ void TLiveRules::Count_Rule(int index, int step)
 }
 
 bool TLiveRules::Update(const TParameters& parameters, const QStringList& keys,
-                        std::vector<int>* changed_rules)
+                        std::vector<int>* changed_rules, std::vector<int>* changed_records)
 {
     changed_rules->clear();
+    if (changed_records)
+    {
+        changed_records->clear();
+    }
     if (!d_run)
     {
         return keys.isEmpty();
@@ -173,13 +188,36 @@ bool TLiveRules::Update(const TParameters& parameters, const QStringList& keys,
 
     for (const int index : to_check)
     {
-        const TRuleRun::TRuleResult before = d_results[static_cast<std::size_t>(index)];
+        const std::size_t rule = static_cast<std::size_t>(index);
+        const TRuleRun::TRuleResult before = d_results[rule];
+        const std::vector<int> reads_before = d_reads[rule];
         Count_Rule(index, -1);
         Evaluate_Rule(index);
-        if (!Same_Result(before, d_results[static_cast<std::size_t>(index)]))
+        const bool changed = !Same_Result(before, d_results[rule]);
+        if (changed)
         {
             changed_rules->push_back(index);
         }
+        if (changed_records && (changed || reads_before != d_reads[rule]))
+        {
+            // A rule whose outcome stays may still read other parameters (its names match in values).
+            if (changed)
+            {
+                std::set_union(reads_before.begin(), reads_before.end(), d_reads[rule].begin(),
+                               d_reads[rule].end(), std::back_inserter(*changed_records));
+            }
+            else
+            {
+                std::set_symmetric_difference(reads_before.begin(), reads_before.end(), d_reads[rule].begin(),
+                                              d_reads[rule].end(), std::back_inserter(*changed_records));
+            }
+        }
+    }
+    if (changed_records)
+    {
+        std::sort(changed_records->begin(), changed_records->end());
+        changed_records->erase(std::unique(changed_records->begin(), changed_records->end()),
+                               changed_records->end());
     }
     return true;
 }
@@ -208,6 +246,11 @@ const TRuleRun::TRuleResult& TLiveRules::Result(int index) const
 const TRuleRun::TTotals& TLiveRules::Totals() const
 {
     return d_totals;
+}
+
+QString TLiveRules::Reason(int index) const
+{
+    return d_run ? d_run->Explained_Reason(Rule(index), Result(index)) : QString();
 }
 
 std::vector<int> TLiveRules::Rules_Reading(int record) const

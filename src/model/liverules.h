@@ -22,20 +22,28 @@ public:
     TLiveRules();
     // Evaluates every rule against the current values of `parameters`.
     TLiveRules(const TParameters& parameters, std::vector<TRules::TRuleItem> rules);
+    // The same from the records of a list, in list order: a copy of them is all a check on another core
+    // needs.
+    TLiveRules(const std::vector<TParameters::TParameter>& records, std::vector<TRules::TRuleItem> rules);
     ~TLiveRules();
     TLiveRules(TLiveRules&& other) noexcept;
     TLiveRules& operator=(TLiveRules&& other) noexcept;
 
     // The values of these keys changed in `parameters`, the list this check was made from (edited since):
     // the rules that read them are evaluated again, and `changed_rules` receives, in group order, the
-    // positions of the rules whose outcome or values changed. False when a parameter no longer gives
+    // positions of the rules whose outcome or values changed, and `changed_records` (if given), sorted,
+    // the parameters whose readers or failing readers changed. False when a parameter no longer gives
     // the variables it gave (another number of values): then only a whole new check is right.
-    bool Update(const TParameters& parameters, const QStringList& keys, std::vector<int>* changed_rules);
+    bool Update(const TParameters& parameters, const QStringList& keys, std::vector<int>* changed_rules,
+                std::vector<int>* changed_records = nullptr);
 
     int Rule_Count() const;
     const TRules::TRuleItem& Rule(int index) const;
     const TRuleRun::TRuleResult& Result(int index) const;
     const TRuleRun::TTotals& Totals() const;
+    // Why an invalid rule is invalid, with the evaluator's reason for the expression that does not
+    // evaluate; empty for a rule that passed or failed.
+    QString Reason(int index) const;
     // Parameters are named by their place in the list (TParameters::Parameter_Index).
     // The positions of the rules that read the values of a parameter, in group order.
     std::vector<int> Rules_Reading(int record) const;

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -628,8 +629,16 @@ void TRuleRunTest::Live_Check_Matches_Whole_Check()
         }
         const int variables_before = TParameters::Variable_Count(parameters.Get_Parameter(key));
         parameters.Edit_Parameter(edited);
+        std::vector<std::vector<int>> readers_before;
+        std::vector<QStringList> failing_before;
+        for (int record = 0; record < parameters.Parameter_Count(); ++record)
+        {
+            readers_before.push_back(live.Rules_Reading(record));
+            failing_before.push_back(live.Failing_Rules_Reading(record));
+        }
         std::vector<int> changed;
-        const bool updated = live.Update(parameters, {key}, &changed);
+        std::vector<int> changed_records;
+        const bool updated = live.Update(parameters, {key}, &changed, &changed_records);
         // A text that no longer reads as a number takes the parameter's variable away.
         QCOMPARE(updated, TParameters::Variable_Count(parameters.Get_Parameter(key)) == variables_before);
         if (!updated)
@@ -652,6 +661,18 @@ void TRuleRunTest::Live_Check_Matches_Whole_Check()
             }
         }
         QCOMPARE(changed, differing);
+        // Every parameter whose readers or failing readers changed is named, so the marks follow.
+        for (int record = 0; record < parameters.Parameter_Count(); ++record)
+        {
+            const std::size_t at = static_cast<std::size_t>(record);
+            if (live.Rules_Reading(record) != readers_before.at(at) ||
+                live.Failing_Rules_Reading(record) != failing_before.at(at))
+            {
+                QVERIFY2(std::binary_search(changed_records.begin(), changed_records.end(), record),
+                         qPrintable(QStringLiteral("after %1 = %2: %3 not named")
+                                        .arg(key, text, parameters.Parameters().at(at).key)));
+            }
+        }
     }
 }
 
