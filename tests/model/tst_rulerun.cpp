@@ -1,4 +1,6 @@
+#include "livecheck.h"
 #include "liverules.h"
+#include "parameterdocument.h"
 #include "parameterrecord.h"
 #include "rulerun.h"
 #include "runreport.h"
@@ -6,7 +8,9 @@
 
 #include <QLocale>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QtTest>
 
 #include <algorithm>
@@ -75,6 +79,8 @@ private slots:
     void Report_Write();
     void Live_Check_Matches_Whole_Check_data();
     void Live_Check_Matches_Whole_Check();
+    void Live_Check_Follows_The_Document_data();
+    void Live_Check_Follows_The_Document();
 };
 
 void TRuleRunTest::Header()
@@ -674,6 +680,97 @@ void TRuleRunTest::Live_Check_Matches_Whole_Check()
             }
         }
     }
+}
+
+void TRuleRunTest::Live_Check_Follows_The_Document_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("rule");  // the rule checked in the end
+    QTest::addColumn<double>("left");   // its left value
+    QTest::addColumn<int>("replaced");  // how often whole results came, after the first check started
+    QTest::addColumn<int>("restarted"); // how often a whole check went to another core
+
+    // The first check runs on another core and is still under way when the step is taken.
+    QTest::newRow("edit while checking: applied to the result") << "edit"
+                                                                << "taps" << 2.0 << 1 << 1;
+    QTest::newRow("reload while checking: the old list's result is dropped") << "reload"
+                                                                             << "taps" << 1.0 << 1 << 1;
+    QTest::newRow("other group while checking: the old group's result is dropped") << "group"
+                                                                                   << "gain" << 0.5 << 1 << 2;
+    // A text value that no longer reads as a number takes a variable away: only a whole check is right.
+    QTest::newRow("edit taking a variable away: checked whole again") << "text"
+                                                                      << "taps" << 8.0 << 2 << 2;
+}
+
+void TRuleRunTest::Live_Check_Follows_The_Document()
+{
+    QFETCH(QString, step);
+    QFETCH(QString, rule);
+    QFETCH(double, left);
+    QFETCH(int, replaced);
+    QFETCH(int, restarted);
+
+    // A check's end is told through the event loop, which runs only after the step is taken.
+    const auto list = [](int taps, int padding)
+    {
+        TParameters parameters;
+        parameters.Add_Parameter(Record(QStringLiteral("DEA_TAPS"), TParameters::TYPE_INTEGER, {taps}));
+        parameters.Add_Parameter(Record(QStringLiteral("GAIN"), TParameters::TYPE_DOUBLE, {}, {0.5}));
+        parameters.Add_Parameter(
+            Record(QStringLiteral("T"), TParameters::TYPE_TEXT, {}, {5.0}, {QStringLiteral("5")}));
+        for (int index = 0; index < padding; ++index)
+        {
+            parameters.Add_Parameter(
+                Record(QStringLiteral("PAD_%1").arg(index), TParameters::TYPE_INTEGER_ARRAY, {1, 2, 3}));
+        }
+        return parameters;
+    };
+    TParameterDocument document;
+    document.Replace_List(list(8, 100000));
+    TLiveCheck check(&document);
+    check.Set_Largest_Check_In_Place(0);
+    QSignalSpy started(&check, &TLiveCheck::Check_Started);
+    QSignalSpy results_replaced(&check, &TLiveCheck::Results_Replaced);
+    const std::vector<TRules::TRuleItem> taps = {
+        Testing::Rule_Item(QStringLiteral("taps"), QStringLiteral("DEA_TAPS"), QStringLiteral("T"))};
+    check.Set_Group(QStringLiteral("Limits"), taps);
+    QVERIFY(check.Is_Checking());
+    QVERIFY(!check.Results());
+
+    if (step == QLatin1String("edit"))
+    {
+        document.Edit(Record(QStringLiteral("DEA_TAPS"), TParameters::TYPE_INTEGER, {2}));
+    }
+    else if (step == QLatin1String("reload"))
+    {
+        check.Set_Largest_Check_In_Place(TLiveCheck::LARGEST_CHECK_IN_PLACE);
+        document.Replace_List(list(1, 0));
+    }
+    else if (step == QLatin1String("group"))
+    {
+        check.Set_Largest_Check_In_Place(TLiveCheck::LARGEST_CHECK_IN_PLACE);
+        check.Set_Group(QStringLiteral("Servo"),
+                        {Testing::Rule_Item(QStringLiteral("gain"), QStringLiteral("GAIN"))});
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!check.Is_Checking(), 20000);
+    if (step == QLatin1String("text"))
+    {
+        TParameters::TParameter text = document.Parameters().Get_Parameter(QStringLiteral("T"));
+        QVERIFY(TParameters::Set_Value_Text(&text, 0, QStringLiteral("no number")));
+        document.Edit(text);
+        QVERIFY(check.Is_Checking());
+        QTRY_VERIFY_WITH_TIMEOUT(!check.Is_Checking(), 20000);
+    }
+    // A result overtaken by the step would come now, and must change nothing.
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::processEvents();
+
+    QVERIFY(check.Results());
+    QCOMPARE(check.Results()->Rule_Count(), 1);
+    QCOMPARE(check.Results()->Rule(0).name, rule);
+    QCOMPARE(check.Results()->Result(0).left_value, left);
+    QCOMPARE(results_replaced.count(), replaced);
+    QCOMPARE(started.count(), restarted);
 }
 
 QTEST_GUILESS_MAIN(TRuleRunTest)
