@@ -5,6 +5,7 @@
 #include "rulerun.h"
 #include "runreport.h"
 #include "testsupport.h"
+#include "variablenames.h"
 
 #include <QLocale>
 #include <QRandomGenerator>
@@ -79,6 +80,8 @@ private slots:
     void Report_Write();
     void Live_Check_Matches_Whole_Check_data();
     void Live_Check_Matches_Whole_Check();
+    void Completions_data();
+    void Completions();
     void Live_Check_Follows_The_Document_data();
     void Live_Check_Follows_The_Document();
 };
@@ -680,6 +683,47 @@ void TRuleRunTest::Live_Check_Matches_Whole_Check()
             }
         }
     }
+}
+
+void TRuleRunTest::Completions_data()
+{
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QStringList>("names");
+
+    QTest::newRow("nothing typed") << "" << 50 << QStringList();
+    QTest::newRow("keys in any case, in order without case")
+        << "sp" << 50 << QStringList{"SpAx_Gain", "SPEED"};
+    QStringList elements;
+    for (int element = 1; element <= 11; ++element)
+    {
+        elements << QStringLiteral("TTP_DECL.%1").arg(element);
+    }
+    QTest::newRow("an array offers its elements in order") << "TTP" << 50 << elements;
+    QTest::newRow("an element number typed in part")
+        << "ttp_decl.1" << 50 << QStringList{"TTP_DECL.1", "TTP_DECL.10", "TTP_DECL.11"};
+    QTest::newRow("a key with a point of its own") << "A.1" << 50 << QStringList{"A.1"};
+    QTest::newRow("a function") << "s" << 50 << QStringList{"SQRT(", "SUMSQ(", "SpAx_Gain", "SPEED"};
+    QTest::newRow("cut at the limit") << "TTP" << 2 << QStringList{"TTP_DECL.1", "TTP_DECL.2"};
+    QTest::newRow("a text that reads as no number gives no name") << "NOTE" << 50 << QStringList();
+    QTest::newRow("no such key") << "ZZ" << 50 << QStringList();
+}
+
+void TRuleRunTest::Completions()
+{
+    QFETCH(QString, prefix);
+    QFETCH(int, limit);
+    QFETCH(QStringList, names);
+
+    TParameters parameters;
+    parameters.Add_Parameter(Record(QStringLiteral("SPEED"), TParameters::TYPE_DOUBLE, {}, {1.5}));
+    parameters.Add_Parameter(Record(QStringLiteral("TTP_DECL"), TParameters::TYPE_INTEGER_ARRAY,
+                                    {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+    parameters.Add_Parameter(Record(QStringLiteral("SpAx_Gain"), TParameters::TYPE_INTEGER, {2}));
+    parameters.Add_Parameter(Record(QStringLiteral("A.1"), TParameters::TYPE_INTEGER, {7}));
+    parameters.Add_Parameter(
+        Record(QStringLiteral("NOTE"), TParameters::TYPE_TEXT, {}, {}, {QStringLiteral("probe")}));
+    QCOMPARE(TVariableNames(parameters).Completions(prefix, limit), names);
 }
 
 void TRuleRunTest::Live_Check_Follows_The_Document_data()
