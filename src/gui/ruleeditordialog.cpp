@@ -134,6 +134,11 @@ void TRuleEditorDialog::Add_Rule()
     d_rule_list->addItem(item.name);
 }
 
+void TRuleEditorDialog::Set_Parameters(const TParameters* parameters)
+{
+    d_rule_item_dialog->Set_Parameters(parameters);
+}
+
 void TRuleEditorDialog::Edit_Rule()
 {
     Q_ASSERT_X(d_rules, "src/ruleeditordialog", "d_rules");

@@ -10,6 +10,7 @@ class QListWidgetItem;
 class QPushButton;
 class TCopyRulesDialog;
 class TMessageBox;
+class TParameters;
 class TRuleItemDialog;
 
 // Lists the rules of one group and adds, edits, deletes and copies them in the rule store.
@@ -21,6 +22,8 @@ public:
     explicit TRuleEditorDialog(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
 
     void Reset(const QString& group, TRules* rules);
+    // The list the rule item dialog shows the expressions against; null for none.
+    void Set_Parameters(const TParameters* parameters);
 
 private slots:
     void Rule_Selection_Changed();

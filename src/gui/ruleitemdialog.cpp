@@ -1,7 +1,12 @@
 #include "ruleitemdialog.h"
 
 #include "dialogparts.h"
+#include "expressionedit.h"
+#include "parameters.h"
+#include "ruledisplay.h"
 #include "ruleoperator.h"
+#include "rulerun.h"
+#include "variablenames.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -11,10 +16,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpacerItem>
+#include <QVBoxLayout>
 #include <QValidator>
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace
 {
@@ -65,19 +72,29 @@ TRuleItemDialog::TRuleItemDialog(QWidget* parent, Qt::WindowFlags flags) : QDial
 
     layout->addWidget(Utilities::Sunken_Line(this), 1, 0, 1, 3);
 
-    layout->addWidget(new QLabel(QStringLiteral("Left Expression:"), this), 2, 0);
-    d_left_expression_edit = new QLineEdit(this);
-    d_left_expression_edit->setObjectName(QStringLiteral("left_expression_edit"));
-    layout->addWidget(d_left_expression_edit, 2, 2);
+    layout->addWidget(new QLabel(QStringLiteral("Left Expression:"), this), 2, 0,
+                      Qt::AlignLeft | Qt::AlignTop);
+    d_left_expression_edit =
+        Create_Expression_Edit(QStringLiteral("left_expression_edit"), tr("Left expression"));
+    d_left_value_label = Create_Preview_Label(QStringLiteral("left_value_label"));
+    QVBoxLayout* left_layout = new QVBoxLayout();
+    left_layout->addWidget(d_left_expression_edit);
+    left_layout->addWidget(d_left_value_label);
+    layout->addLayout(left_layout, 2, 2);
 
     layout->addWidget(new QLabel(QStringLiteral("Operator:"), this), 3, 0, Qt::AlignLeft | Qt::AlignTop);
 
     layout->addWidget(Create_Operator_Box(), 3, 2);
 
-    layout->addWidget(new QLabel(QStringLiteral("Right Expression:"), this), 4, 0);
-    d_right_expression_edit = new QLineEdit(this);
-    d_right_expression_edit->setObjectName(QStringLiteral("right_expression_edit"));
-    layout->addWidget(d_right_expression_edit, 4, 2);
+    layout->addWidget(new QLabel(QStringLiteral("Right Expression:"), this), 4, 0,
+                      Qt::AlignLeft | Qt::AlignTop);
+    d_right_expression_edit =
+        Create_Expression_Edit(QStringLiteral("right_expression_edit"), tr("Right expression"));
+    d_right_value_label = Create_Preview_Label(QStringLiteral("right_value_label"));
+    QVBoxLayout* right_layout = new QVBoxLayout();
+    right_layout->addWidget(d_right_expression_edit);
+    right_layout->addWidget(d_right_value_label);
+    layout->addLayout(right_layout, 4, 2);
 
     QLabel* note_label = new QLabel(this);
     note_label->setObjectName(QStringLiteral("note_label"));
@@ -127,6 +144,95 @@ TRuleItemDialog::TRuleItemDialog(QWidget* parent, Qt::WindowFlags flags) : QDial
     }
 }
 
+TRuleItemDialog::~TRuleItemDialog() = default;
+
+void TRuleItemDialog::Set_Parameters(const TParameters* parameters)
+{
+    d_parameters = parameters;
+    d_preview_run.reset();
+    d_names.reset();
+}
+
+TExpressionEdit* TRuleItemDialog::Create_Expression_Edit(const QString& name, const QString& accessible_name)
+{
+    TExpressionEdit* edit = new TExpressionEdit(this);
+    edit->setObjectName(name);
+    edit->setAccessibleName(accessible_name);
+    edit->Set_Names_Source([this]() { return Names(); });
+    return edit;
+}
+
+// Under an expression field: its value with the loaded parameters, or why it has none.
+QLabel* TRuleItemDialog::Create_Preview_Label(const QString& name)
+{
+    QLabel* label = new QLabel(this);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+const TRuleRun& TRuleItemDialog::Preview_Run()
+{
+    if (!d_preview_run)
+    {
+        d_preview_run = std::make_unique<TRuleRun>(d_parameters ? d_parameters->Get_Variables()
+                                                                : std::vector<TExpression::TVariable>());
+    }
+    return *d_preview_run;
+}
+
+const TVariableNames* TRuleItemDialog::Names()
+{
+    if (!d_names)
+    {
+        d_names = d_parameters ? std::make_unique<TVariableNames>(*d_parameters)
+                               : std::make_unique<TVariableNames>();
+    }
+    return d_names.get();
+}
+
+void TRuleItemDialog::Show_Side(const QString& expression, QLabel* label)
+{
+    QString text;
+    bool failing = false;
+    if (!expression.simplified().isEmpty())
+    {
+        bool valid = false;
+        const double value = Preview_Run().Evaluate(expression, &valid);
+        failing = !valid || !std::isfinite(value);
+        text =
+            valid ? tr("= %1").arg(RuleDisplay::Value_Text(value)) : Preview_Run().Invalid_Reason(expression);
+    }
+    label->setText(text);
+    label->setStyleSheet(
+        failing
+            ? QStringLiteral("color: %1;").arg(RuleDisplay::Outcome_Colour(TRuleRun::OUTCOME_INVALID).name())
+            : QString());
+}
+
+void TRuleItemDialog::Show_Preview()
+{
+    const TRules::TRuleItem rule = Rule_Item();
+    Show_Side(rule.left_expression, d_left_value_label);
+    Show_Side(rule.right_expression, d_right_value_label);
+
+    QString text;
+    QString tool_tip;
+    QString style;
+    if (Checked_Operator() && !rule.left_expression.isEmpty() && !rule.right_expression.isEmpty())
+    {
+        const TRuleRun::TRuleResult result = Preview_Run().Run_Rule(rule);
+        text = tr("Outcome: %1").arg(RuleDisplay::Outcome_Text(result.outcome));
+        tool_tip = Preview_Run().Explained_Reason(rule, result);
+        style = QStringLiteral("color: %1; font-weight: bold;")
+                    .arg(RuleDisplay::Outcome_Colour(result.outcome).name());
+    }
+    d_outcome_label->setText(text);
+    d_outcome_label->setToolTip(tool_tip);
+    d_outcome_label->setStyleSheet(style);
+}
+
 QRadioButton* TRuleItemDialog::Create_Operator_Radio(TRules::TOperatorType operator_type, QWidget* parent)
 {
     const TRuleOperator* rule_operator = TRuleOperator::Of(operator_type);
@@ -168,6 +274,13 @@ QWidget* TRuleItemDialog::Create_Operator_Box()
     d_operator_test_label->setObjectName(QStringLiteral("operator_test_label"));
     d_operator_test_label->setTextFormat(Qt::PlainText);
     operator_layout->addWidget(d_operator_test_label, 3, 0, 1, 2);
+
+    // The outcome of the whole rule with the loaded values, beside the operator that decides it.
+    d_outcome_label = new QLabel(operator_widget);
+    d_outcome_label->setObjectName(QStringLiteral("rule_outcome_label"));
+    d_outcome_label->setTextFormat(Qt::PlainText);
+    operator_layout->addWidget(d_outcome_label, 0, 2, 4, 1, Qt::AlignRight | Qt::AlignVCenter);
+    operator_layout->setColumnStretch(2, 1);
     return operator_widget;
 }
 
@@ -188,6 +301,9 @@ void TRuleItemDialog::Reset(TMode mode, const TRules::TRuleItem& rule, const QSt
     d_rule_name_edit->setEnabled(true);
     d_mode = mode;
     d_existing_names = names;
+    // The values may have changed since the last use.
+    d_preview_run.reset();
+    d_names.reset();
 
     if (mode == MODE_ADD)
     {
@@ -274,6 +390,7 @@ void TRuleItemDialog::Options_Changed()
     d_refusal_label->setText(refusal);
     const TRuleOperator* rule_operator = Checked_Operator();
     d_operator_test_label->setText(rule_operator ? Test_Text(*rule_operator) : QString());
+    Show_Preview();
 }
 
 QRadioButton* TRuleItemDialog::Operator_Radio(TRules::TOperatorType operator_type) const

@@ -308,6 +308,7 @@ void TRulesPane::Edit_Rules()
     if (!d_rule_editor_dialog)
     {
         d_rule_editor_dialog = new TRuleEditorDialog(this);
+        d_rule_editor_dialog->Set_Parameters(d_parameters);
     }
 
     d_rule_editor_dialog->Reset(d_rule_group_combo->currentText(), d_rules);

@@ -1,6 +1,11 @@
+#include "expressionedit.h"
+#include "parameterrecord.h"
+#include "parameters.h"
 #include "ruleitemdialog.h"
 #include "testsupport.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,6 +47,22 @@ void Retype(QLineEdit* edit, const QString& text)
     }
 }
 
+// The values a rule is previewed against: a scalar, an array and a real.
+TParameters Preview_Parameters()
+{
+    TParameters parameters;
+    parameters.Add_Parameter(Record(QStringLiteral("DEA_TAPS"), TParameters::TYPE_INTEGER, {8}));
+    parameters.Add_Parameter(
+        Record(QStringLiteral("TTP_DECL"), TParameters::TYPE_INTEGER_ARRAY, {250, 250, 125}));
+    parameters.Add_Parameter(Record(QStringLiteral("MAXSPEED"), TParameters::TYPE_DOUBLE, {}, {1.5}));
+    return parameters;
+}
+
+QString Label_Text(TRuleItemDialog& dialog, const QString& name)
+{
+    return dialog.findChild<QLabel*>(name)->text();
+}
+
 TRules::TRuleItem Speed_Rule()
 {
     return Testing::Rule_Item(QStringLiteral("Speed"), QStringLiteral("VMAX_X"), QStringLiteral("500"),
@@ -68,6 +89,10 @@ private slots:
     void return_applies_data();
     void return_applies();
     void long_stored_name_is_kept_until_shortened();
+    void preview_follows_typing_data();
+    void preview_follows_typing();
+    void completion_data();
+    void completion();
 };
 
 void TRuleItemDialogTest::first_add_opens_empty()
@@ -434,6 +459,128 @@ void TRuleItemDialogTest::long_stored_name_is_kept_until_shortened()
     Retype(name, QStringLiteral("Speed"));
     QVERIFY(Apply(dialog)->isEnabled());
     QVERIFY(refusal->text().isEmpty());
+}
+
+void TRuleItemDialogTest::preview_follows_typing_data()
+{
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<QString>("left_value");
+    QTest::addColumn<QString>("right_value");
+    QTest::addColumn<QString>("outcome");
+
+    // Greater Than passes when left >= right.
+    QTest::newRow("values that fail") << "DEA_TAPS * 2"
+                                      << "TTP_DECL.3"
+                                      << "= 16"
+                                      << "= 125"
+                                      << "Outcome: FAIL";
+    QTest::newRow("names in any case that pass") << "ttp_decl.1"
+                                                 << "maxspeed"
+                                                 << "= 250"
+                                                 << "= 1.5"
+                                                 << "Outcome: PASS";
+    QTest::newRow("a misspelt key") << "DEA_TAP"
+                                    << "4"
+                                    << "Unknown name: DEA_TAP."
+                                    << "= 4"
+                                    << "Outcome: invalid";
+    QTest::newRow("a bracket left open") << "1"
+                                         << "SQRT((DEA_TAPS"
+                                         << "= 1"
+                                         << "2 brackets are not closed."
+                                         << "Outcome: invalid";
+    QTest::newRow("a value that is no finite number") << "1/0"
+                                                      << "1"
+                                                      << "= inf"
+                                                      << "= 1"
+                                                      << "Outcome: invalid";
+    QTest::newRow("one side still empty: no outcome") << "DEA_TAPS"
+                                                      << ""
+                                                      << "= 8" << QString() << QString();
+}
+
+// Typed into the real dialog, each side shows its value with the loaded parameters or why it has none,
+// and the rule its outcome under the chosen operator.
+void TRuleItemDialogTest::preview_follows_typing()
+{
+    QFETCH(QString, left);
+    QFETCH(QString, right);
+    QFETCH(QString, left_value);
+    QFETCH(QString, right_value);
+    QFETCH(QString, outcome);
+
+    const TParameters parameters = Preview_Parameters();
+    TRuleItemDialog dialog;
+    dialog.Set_Parameters(&parameters);
+    dialog.Reset(TRuleItemDialog::MODE_ADD, TRules::TRuleItem(), QStringList());
+    QTest::mouseClick(Radio(dialog, QStringLiteral("greater_than_radio")), Qt::LeftButton);
+    Retype(Edit(dialog, "left_expression_edit"), left);
+    Retype(Edit(dialog, "right_expression_edit"), right);
+
+    QCOMPARE(Label_Text(dialog, QStringLiteral("left_value_label")), left_value);
+    QCOMPARE(Label_Text(dialog, QStringLiteral("right_value_label")), right_value);
+    QCOMPARE(Label_Text(dialog, QStringLiteral("rule_outcome_label")), outcome);
+    // Apply still asks for a name only: the preview never refuses an entry.
+    QVERIFY(!Apply(dialog)->isEnabled());
+}
+
+void TRuleItemDialogTest::completion_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("offered"); // empty: the list stays closed
+    QTest::addColumn<int>("chosen");          // row chosen with the arrow keys and Return
+    QTest::addColumn<QString>("completed");
+
+    QTest::newRow("a key") << "2*de" << QStringList{"DEA_TAPS"} << 0 << "2*DEA_TAPS";
+    QTest::newRow("an array's elements")
+        << "ttp" << QStringList{"TTP_DECL.1", "TTP_DECL.2", "TTP_DECL.3"} << 2 << "TTP_DECL.3";
+    QTest::newRow("an element number typed")
+        << "TTP_DECL.2" << QStringList{"TTP_DECL.2"} << 0 << "TTP_DECL.2";
+    QTest::newRow("the functions") << "1+s" << QStringList{"SQRT(", "SUMSQ("} << 1 << "1+SUMSQ(";
+    QTest::newRow("a number is no name") << "12" << QStringList() << -1 << "12";
+    QTest::newRow("nothing starts so") << "ZZ" << QStringList() << -1 << "ZZ";
+}
+
+void TRuleItemDialogTest::completion()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, offered);
+    QFETCH(int, chosen);
+    QFETCH(QString, completed);
+
+    const TParameters parameters = Preview_Parameters();
+    TRuleItemDialog dialog;
+    dialog.Set_Parameters(&parameters);
+    dialog.Reset(TRuleItemDialog::MODE_ADD, TRules::TRuleItem(), QStringList());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    TExpressionEdit* edit = dialog.findChild<TExpressionEdit*>(QStringLiteral("left_expression_edit"));
+    QTest::keyClicks(edit, typed);
+
+    QAbstractItemView* popup = edit->Completer()->popup();
+    // A name typed out whole needs no list.
+    const bool listed = !offered.isEmpty() && !(offered.size() == 1 && offered.first() == typed);
+    QCOMPARE(popup->isVisible(), listed);
+    if (listed)
+    {
+        QStringList shown;
+        for (int row = 0; row < popup->model()->rowCount(); ++row)
+        {
+            shown << popup->model()->index(row, 0).data().toString();
+        }
+        QCOMPARE(shown, offered);
+        for (int step = 0; step <= chosen; ++step)
+        {
+            QTest::keyClick(popup, Qt::Key_Down);
+        }
+        QTest::keyClick(popup, Qt::Key_Return);
+        QVERIFY(!popup->isVisible());
+    }
+    QCOMPARE(edit->text(), completed);
+    // The choice counts as typed: the preview follows it, and the dialog stays open.
+    QVERIFY(dialog.isVisible());
+    QVERIFY(!Label_Text(dialog, QStringLiteral("left_value_label")).isEmpty());
 }
 
 QTEST_MAIN(TRuleItemDialogTest)
