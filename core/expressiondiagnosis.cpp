@@ -184,7 +184,7 @@ public:
         d_levels.push_back(TLevel());
         for (std::size_t index = 0; index < d_tokens.size(); ++index)
         {
-            const QString reason = Read(index);
+            QString reason = Read(index);
             if (!reason.isEmpty())
             {
                 return reason;
@@ -273,7 +273,7 @@ private:
             return QString();
         case TOKEN_CLOSE:
         {
-            const QString reason = End_Of_Level();
+            QString reason = End_Of_Level();
             if (reason.isEmpty())
             {
                 d_levels.pop_back();
@@ -294,7 +294,7 @@ private:
                 return Text("SUMSQ( ) with several values cannot stand inside SUMSQ( ).");
             }
             {
-                const QString reason = End_Of_Piece(level);
+                QString reason = End_Of_Piece(level);
                 if (!reason.isEmpty())
                 {
                     return reason;
@@ -363,7 +363,7 @@ QString TExpression::Invalid_Reason(const QString& expression) const
     {
         return Text("The expression is empty.");
     }
-    const QString brackets = Bracket_Reason(normalised);
+    QString brackets = Bracket_Reason(normalised);
     if (!brackets.isEmpty())
     {
         return brackets;
@@ -386,7 +386,7 @@ QString TExpression::Invalid_Reason(const QString& expression) const
     }
 
     const std::vector<TToken> tokens = Tokens(substituted);
-    const QString name = Name_Reason(tokens);
+    QString name = Name_Reason(tokens);
     if (!name.isEmpty())
     {
         return name;
