@@ -67,6 +67,9 @@ fi
 
 check "desktop entry installed" test -f "$desktop"
 check "metainfo installed under its component id" test -f "$metainfo"
+for language in de fr; do
+    check "translation $language installed" test -s "$share/vantrel/translations/vantrel_$language.qm"
+done
 
 for size in 16 22 24 32 48 64 128 256; do
     icon="$share/icons/hicolor/${size}x$size/apps/vantrel.png"

@@ -1,8 +1,10 @@
 #include "commandline.h"
+#include "translations.h"
 #include "vantrel.h"
 #include "vantrelversion.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QStyleFactory>
 
 #include <cstdio>
@@ -23,6 +25,8 @@ int main(int argc, char* argv[])
     }
 
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
+    // LANGUAGE and LANG decide the window's language; English when the program does not speak theirs.
+    Translations::Install(&application, QLocale::system().uiLanguages());
 
     TVantrel* window = new TVantrel();
     window->show();

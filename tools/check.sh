@@ -11,6 +11,9 @@ VANTREL_QT_MAJOR=6 bash tools/install-deps.sh
 git ls-files -z -- 'core/*' 'src/*' 'tests/*' 'bench/*' 'fuzz/*' \
     | grep -zE '\.(cpp|h)$' | xargs -0 clang-format --dry-run --Werror
 
+# Every text the window shows has a finished German and French translation.
+bash tools/check-translations.sh
+
 jobs=$(nproc 2>/dev/null || echo 2)
 export QT_QPA_PLATFORM=offscreen
 

@@ -3,9 +3,13 @@
 set -euo pipefail
 
 # VANTREL_QT_MAJOR=6 installs Qt 6 instead of the default Qt 5.
+# The Linguist tools compile the window's translations (and lupdate checks them); the l10n package
+# holds Qt's own translations of its standard dialogs and buttons.
 case "${VANTREL_QT_MAJOR:-5}" in
-    5) qt=(qtbase5-dev qtbase5-dev-tools libqt5xml5 libqt5svg5) ;;
-    6) qt=(qt6-base-dev qt6-base-dev-tools libqt6svg6) ;;
+    5) qt=(qtbase5-dev qtbase5-dev-tools libqt5xml5 libqt5svg5
+           qttools5-dev qttools5-dev-tools qttranslations5-l10n) ;;
+    6) qt=(qt6-base-dev qt6-base-dev-tools libqt6svg6
+           qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n) ;;
     *) echo "VANTREL_QT_MAJOR must be 5 or 6" >&2; exit 2 ;;
 esac
 packages=(g++ make cmake "${qt[@]}" fonts-dejavu-core)

@@ -1,23 +1,80 @@
 #include "helpmenu.h"
 #include "shortcutsdialog.h"
+#include "translations.h"
 #include "vantrelversion.h"
 #include "variablespane.h"
 #include "windowtesting.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDockWidget>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
 #include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QToolBar>
+#include <QTranslator>
 #include <QtTest>
+#include <cstdio>
 #include <memory>
 
 using namespace Testing;
+
+namespace
+{
+// What a user sees first of the window's language: the menu titles, one command, the About box's
+// title, and a value (MAXSPEED of the constants file), whose number is the same in every language.
+QStringList Window_Texts()
+{
+    const QString path = QDir::home().filePath(QStringLiteral("constants.asc"));
+    if (!Write_File(path, Constants_File()))
+    {
+        return {QStringLiteral("constants.asc not written")};
+    }
+    TTestWindow window;
+    window.open_answers << path;
+    window.findChild<QAction*>(QStringLiteral("open_action"))->trigger();
+    QStringList texts;
+    for (const QAction* menu_action : window.menuBar()->actions())
+    {
+        texts << menu_action->text();
+    }
+    texts << window.findChild<QAction*>(QStringLiteral("user_guide_action"))->text();
+    const auto answered = Answer_Next_Dialog(
+        [&texts](QDialog* dialog)
+        {
+            texts << dialog->windowTitle();
+            dialog->reject();
+        },
+        QStringLiteral("about_dialog"));
+    window.findChild<QAction*>(QStringLiteral("about_action"))->trigger();
+    if (!*answered)
+    {
+        texts << QStringLiteral("no About box");
+    }
+    Select_Key(Parameter_List(&window), QStringLiteral("MAXSPEED"));
+    const QLineEdit* value = window.findChild<QWidget*>(QStringLiteral("values_widget"))
+                                 ->findChild<QLineEdit*>(QStringLiteral("value_edit_0"));
+    texts << (value ? value->text() : QStringLiteral("no value field"));
+    return texts;
+}
+
+void Remove_Translations()
+{
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>())
+    {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+}
+} // namespace
 
 // Start-up, window geometry and what the window leaves in the settings file when it closes.
 class TMainWindowStartupTest : public QObject
@@ -46,6 +103,10 @@ private slots:
     void About_Names_Version_And_Folder();
     void User_Guide_data();
     void User_Guide();
+    void Window_Language_data();
+    void Window_Language();
+    void Window_Language_Of_Environment_data();
+    void Window_Language_Of_Environment();
 };
 
 void TMainWindowStartupTest::init()
@@ -530,5 +591,89 @@ void TMainWindowStartupTest::User_Guide()
     }
 }
 
-QTEST_MAIN(TMainWindowStartupTest)
+void TMainWindowStartupTest::Window_Language_data()
+{
+    QTest::addColumn<QStringList>("ui_languages");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("texts");
+    const QStringList german = {QStringLiteral("&Benutzerhandbuch"), QStringLiteral("Über Vantrel"),
+                                QStringLiteral("1.500000")};
+    const QStringList french = {QStringLiteral("&Guide de l'utilisateur"),
+                                QStringLiteral("À propos de Vantrel"), QStringLiteral("1.500000")};
+    const QStringList english = {QStringLiteral("&User Guide"), QStringLiteral("About Vantrel"),
+                                 QStringLiteral("1.500000")};
+    QTest::newRow("German") << QStringList{QStringLiteral("de-DE"), QStringLiteral("de")} << "de" << german;
+    QTest::newRow("French of Switzerland") << QStringList{QStringLiteral("fr-CH")} << "fr" << french;
+    QTest::newRow("C: the source texts") << QStringList{QStringLiteral("C")} << "en" << english;
+    QTest::newRow("English ends the search")
+        << QStringList{QStringLiteral("en-GB"), QStringLiteral("de")} << "en" << english;
+    QTest::newRow("a language not spoken is passed over")
+        << QStringList{QStringLiteral("es-ES"), QStringLiteral("fr")} << "fr" << french;
+    QTest::newRow("no languages") << QStringList() << "en" << english;
+}
+
+void TMainWindowStartupTest::Window_Language()
+{
+    QFETCH(QStringList, ui_languages);
+    QFETCH(QString, language);
+    QFETCH(QStringList, texts);
+
+    QCOMPARE(Translations::Install(qApp, ui_languages), language);
+    const QStringList shown = Window_Texts();
+    Remove_Translations();
+    QCOMPARE(shown.mid(shown.size() - texts.size()), texts);
+}
+
+void TMainWindowStartupTest::Window_Language_Of_Environment_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("LANGUAGE=de") << "de";
+    QTest::newRow("LANGUAGE=fr") << "fr";
+    QTest::newRow("LANGUAGE=C") << "C";
+}
+
+// The system locale reads LANGUAGE and LANG once, so the window is started in a process of its own,
+// as main starts it, and prints what it shows; it must be what the explicit language list gives.
+void TMainWindowStartupTest::Window_Language_Of_Environment()
+{
+    QFETCH(QString, language);
+
+    Translations::Install(qApp, {language});
+    const QStringList texts = Window_Texts();
+    Remove_Translations();
+
+    QProcess window_process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("VANTREL_PRINT_WINDOW_TEXTS"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("LANGUAGE"), language);
+    // A German or French LANG also gives a decimal comma to whatever formats numbers by the locale.
+    environment.insert(QStringLiteral("LANG"),
+                       language == QLatin1String("C")
+                           ? QStringLiteral("C")
+                           : language + QLatin1Char('_') + language.toUpper() + QStringLiteral(".UTF-8"));
+    environment.remove(QStringLiteral("LC_ALL"));
+    window_process.setProcessEnvironment(environment);
+    window_process.start(QCoreApplication::applicationFilePath(), QStringList());
+    QVERIFY(window_process.waitForFinished(60000));
+    QCOMPARE(window_process.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(window_process.readAllStandardOutput()).split(QLatin1Char('\n')), texts);
+}
+
+// With VANTREL_PRINT_WINDOW_TEXTS set the test program is the window started as main starts it, in
+// the language of the environment, and prints what it shows instead of running the tests.
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    application.setAttribute(Qt::AA_Use96Dpi, true);
+    if (qEnvironmentVariableIsSet("VANTREL_PRINT_WINDOW_TEXTS"))
+    {
+        Fresh_Home();
+        Translations::Install(&application, QLocale::system().uiLanguages());
+        std::fputs(Window_Texts().join(QLatin1Char('\n')).toUtf8().constData(), stdout);
+        return 0;
+    }
+    TMainWindowStartupTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_mainwindow_startup.moc"
