@@ -48,6 +48,228 @@
     </message>
 </context>
 <context>
+    <name>TBitfieldWidget</name>
+    <message>
+        <source>Value:</source>
+        <translation>Valeur :</translation>
+    </message>
+</context>
+<context>
+    <name>TComparisonView</name>
+    <message>
+        <source>Same values in the reference</source>
+        <translation>Mêmes valeurs dans la référence</translation>
+    </message>
+    <message>
+        <source>Other values in the reference</source>
+        <translation>Autres valeurs dans la référence</translation>
+    </message>
+    <message>
+        <source>Not in the reference</source>
+        <translation>Absent de la référence</translation>
+    </message>
+    <message>
+        <source>Only in the reference: not in the loaded list, nothing to edit</source>
+        <translation>Uniquement dans la référence : absent de la liste chargée, rien à modifier</translation>
+    </message>
+    <message>
+        <source>Compare With…</source>
+        <translation>Comparer avec…</translation>
+    </message>
+    <message>
+        <source>Compare the list with a reference parameter file</source>
+        <translation>Comparer la liste avec un fichier de paramètres de référence</translation>
+    </message>
+    <message>
+        <source>Clear Comparison</source>
+        <translation>Terminer la comparaison</translation>
+    </message>
+    <message>
+        <source>End the comparison with the reference</source>
+        <translation>Terminer la comparaison avec la référence</translation>
+    </message>
+    <message>
+        <source>Use Reference Value</source>
+        <translation>Utiliser la valeur de référence</translation>
+    </message>
+    <message>
+        <source>Give the selected parameter the reference&apos;s values</source>
+        <translation>Donner au paramètre sélectionné les valeurs de la référence</translation>
+    </message>
+    <message>
+        <source>Differences only</source>
+        <translation>Différences seulement</translation>
+    </message>
+    <message>
+        <source>List only the parameters whose values differ from the reference or that one of the two lists lacks</source>
+        <translation>Lister uniquement les paramètres dont les valeurs diffèrent de la référence ou qui manquent dans l&apos;une des deux listes</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Référence</translation>
+    </message>
+    <message>
+        <source>Loaded</source>
+        <translation>Chargé</translation>
+    </message>
+    <message>
+        <source>Reference: %1</source>
+        <translation>Référence : %1</translation>
+    </message>
+    <message>
+        <source>1 differs</source>
+        <translation>1 différent</translation>
+    </message>
+    <message>
+        <source>%1 differ</source>
+        <translation>%1 différents</translation>
+    </message>
+    <message>
+        <source>The reference holds the same values.</source>
+        <translation>La référence contient les mêmes valeurs.</translation>
+    </message>
+    <message>
+        <source>The reference holds other values.</source>
+        <translation>La référence contient d&apos;autres valeurs.</translation>
+    </message>
+    <message>
+        <source>The reference holds other values, not usable here: %1</source>
+        <translation>La référence contient d&apos;autres valeurs, inutilisables ici : %1</translation>
+    </message>
+    <message>
+        <source>The reference has no such parameter.</source>
+        <translation>La référence n&apos;a pas ce paramètre.</translation>
+    </message>
+    <message>
+        <source>Only the reference holds this parameter; there is nothing to edit.</source>
+        <translation>Seule la référence contient ce paramètre ; il n&apos;y a rien à modifier.</translation>
+    </message>
+    <message>
+        <source>reference value of %1</source>
+        <translation>valeur de référence de %1</translation>
+    </message>
+</context>
+<context>
+    <name>TCopyRulesDialog</name>
+    <message>
+        <source>Copy Rules</source>
+        <translation>Copier les règles</translation>
+    </message>
+    <message>
+        <source>Target Group:</source>
+        <translation>Groupe cible :</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+</context>
+<context>
+    <name>TCreateGroupDialog</name>
+    <message>
+        <source>Create Group</source>
+        <translation>Créer un groupe</translation>
+    </message>
+    <message>
+        <source>Group Name:</source>
+        <translation>Nom du groupe :</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Créer</translation>
+    </message>
+</context>
+<context>
+    <name>TEditHistory</name>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Revert Parameter</source>
+        <translation>Rétablir le paramètre</translation>
+    </message>
+    <message>
+        <source>Return the selected parameter to its loaded values</source>
+        <translation>Rendre au paramètre sélectionné ses valeurs chargées</translation>
+    </message>
+    <message>
+        <source>Revert All Changes</source>
+        <translation>Annuler toutes les modifications</translation>
+    </message>
+    <message>
+        <source>Return every changed parameter to its loaded values</source>
+        <translation>Rendre à chaque paramètre modifié ses valeurs chargées</translation>
+    </message>
+    <message>
+        <source>edit of %1</source>
+        <translation>modification de %1</translation>
+    </message>
+    <message>
+        <source>revert of %1</source>
+        <translation>rétablissement de %1</translation>
+    </message>
+    <message>
+        <source>Revert all changes?</source>
+        <translation>Annuler toutes les modifications ?</translation>
+    </message>
+    <message>
+        <source>%1 changed parameters return to their loaded values.</source>
+        <translation>%1 paramètres modifiés reprennent leurs valeurs chargées.</translation>
+    </message>
+    <message>
+        <source>revert of all changes</source>
+        <translation>annulation de toutes les modifications</translation>
+    </message>
+</context>
+<context>
+    <name>TExportOptionsDialog</name>
+    <message>
+        <source>Export Options</source>
+        <translation>Options d&apos;exportation</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>Export changed items only</source>
+        <translation>Exporter uniquement les éléments modifiés</translation>
+    </message>
+    <message>
+        <source>Export all data</source>
+        <translation>Exporter toutes les données</translation>
+    </message>
+    <message>
+        <source>Include original values for changed items</source>
+        <translation>Inclure les valeurs d&apos;origine des éléments modifiés</translation>
+    </message>
+    <message>
+        <source>Output format matches input format</source>
+        <translation>Format de sortie identique au format d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+</context>
+<context>
     <name>TExpressionEdit</name>
     <message>
         <source>Names that complete the expression</source>
@@ -86,6 +308,75 @@
     </message>
 </context>
 <context>
+    <name>TMessageBox</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>TRecentFiles</name>
+    <message>
+        <source>Clear Recent</source>
+        <translation>Effacer la liste</translation>
+    </message>
+</context>
+<context>
+    <name>TRuleEditorDialog</name>
+    <message>
+        <source>Rule Editor</source>
+        <translation>Éditeur de règles</translation>
+    </message>
+    <message>
+        <source>Add Rule</source>
+        <translation>Ajouter une règle</translation>
+    </message>
+    <message>
+        <source>Edit Rule</source>
+        <translation>Modifier la règle</translation>
+    </message>
+    <message>
+        <source>Delete Rule</source>
+        <translation>Supprimer la règle</translation>
+    </message>
+    <message>
+        <source>Copy Rule</source>
+        <translation>Copier la règle</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Cannot add new rule entry.</source>
+        <translation>Impossible d&apos;ajouter la nouvelle règle.</translation>
+    </message>
+    <message>
+        <source>Cannot edit existing rule.</source>
+        <translation>Impossible de modifier la règle.</translation>
+    </message>
+    <message>
+        <source>No rule selected</source>
+        <translation>Aucune règle sélectionnée</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Delete selected rules?</source>
+        <translation>Supprimer les règles sélectionnées ?</translation>
+    </message>
+    <message>
+        <source>Overwrite Existing Rules</source>
+        <translation>Écraser les règles existantes</translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite existing rules in target group (if they exist)?</source>
+        <translation>Voulez-vous écraser les règles existantes du groupe cible (s&apos;il y en a) ?</translation>
+    </message>
+</context>
+<context>
     <name>TRuleItemDialog</name>
     <message>
         <source>Left expression</source>
@@ -102,6 +393,141 @@
     <message>
         <source>Outcome: %1</source>
         <translation>Résultat : %1</translation>
+    </message>
+    <message>
+        <source>Rule Item Editor</source>
+        <translation>Édition de la règle</translation>
+    </message>
+    <message>
+        <source>Rule Name:</source>
+        <translation>Nom de la règle :</translation>
+    </message>
+    <message>
+        <source>Left Expression:</source>
+        <translation>Expression de gauche :</translation>
+    </message>
+    <message>
+        <source>Operator:</source>
+        <translation>Opérateur :</translation>
+    </message>
+    <message>
+        <source>Right Expression:</source>
+        <translation>Expression de droite :</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Note:  Result of &lt;span style=&quot; font-weight:600; font-style:italic;&quot;&gt;[Left Expression] &amp;lt;operator&amp;gt; [Right Expression]&lt;/span&gt; must be true.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Remarque :  le résultat de &lt;span style=&quot; font-weight:600; font-style:italic;&quot;&gt;[Expression de gauche] &amp;lt;opérateur&amp;gt; [Expression de droite]&lt;/span&gt; doit être vrai.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>The rule %1.</source>
+        <translation>La règle %1.</translation>
+    </message>
+    <message>
+        <source>Enter a name for the rule.</source>
+        <translation>Saisissez un nom pour la règle.</translation>
+    </message>
+    <message>
+        <source>The name is longer than %1 characters.</source>
+        <translation>Le nom dépasse %1 caractères.</translation>
+    </message>
+    <message>
+        <source>The group has a rule named &quot;%1&quot; already.</source>
+        <translation>Le groupe a déjà une règle nommée « %1 ».</translation>
+    </message>
+    <message>
+        <source>Choose an operator.</source>
+        <translation>Choisissez un opérateur.</translation>
+    </message>
+    <message>
+        <source>Enter the left expression.</source>
+        <translation>Saisissez l&apos;expression de gauche.</translation>
+    </message>
+    <message>
+        <source>Enter the right expression.</source>
+        <translation>Saisissez l&apos;expression de droite.</translation>
+    </message>
+</context>
+<context>
+    <name>TRuleOperator</name>
+    <message>
+        <source>Less Than</source>
+        <translation>Inférieur à</translation>
+    </message>
+    <message>
+        <source>Left Exp. Less Than Right Exp.</source>
+        <translation>Expr. gauche inférieure à expr. droite</translation>
+    </message>
+    <message>
+        <source>passes when left &lt;= right</source>
+        <translation>réussit si gauche &lt;= droite</translation>
+    </message>
+    <message>
+        <source>Equals</source>
+        <translation>Égal à</translation>
+    </message>
+    <message>
+        <source>Left Exp. Equals Right Exp.</source>
+        <translation>Expr. gauche égale à expr. droite</translation>
+    </message>
+    <message>
+        <source>passes when left and right differ by at most 0.000001</source>
+        <translation>réussit si gauche et droite diffèrent d&apos;au plus 0.000001</translation>
+    </message>
+    <message>
+        <source>Greater Than</source>
+        <translation>Supérieur à</translation>
+    </message>
+    <message>
+        <source>Left Exp. Greater Than Right Exp.</source>
+        <translation>Expr. gauche supérieure à expr. droite</translation>
+    </message>
+    <message>
+        <source>passes when left &gt;= right</source>
+        <translation>réussit si gauche &gt;= droite</translation>
+    </message>
+    <message>
+        <source>Not Less Than</source>
+        <translation>Non inférieur à</translation>
+    </message>
+    <message>
+        <source>Left Exp. Not Less Than Right Exp.</source>
+        <translation>Expr. gauche non inférieure à expr. droite</translation>
+    </message>
+    <message>
+        <source>passes when left &gt; right</source>
+        <translation>réussit si gauche &gt; droite</translation>
+    </message>
+    <message>
+        <source>Not Equals</source>
+        <translation>Différent de</translation>
+    </message>
+    <message>
+        <source>Left Exp. Not Equal To Right Exp.</source>
+        <translation>Expr. gauche différente de expr. droite</translation>
+    </message>
+    <message>
+        <source>passes when left and right differ by at least 0.000001</source>
+        <translation>réussit si gauche et droite diffèrent d&apos;au moins 0.000001</translation>
+    </message>
+    <message>
+        <source>Not Greater Than</source>
+        <translation>Non supérieur à</translation>
+    </message>
+    <message>
+        <source>Left Exp. Not Greater Than Right Exp.</source>
+        <translation>Expr. gauche non supérieure à expr. droite</translation>
+    </message>
+    <message>
+        <source>passes when left &lt; right</source>
+        <translation>réussit si gauche &lt; droite</translation>
     </message>
 </context>
 <context>
@@ -132,6 +558,24 @@
     <message>
         <source>User guide</source>
         <translation>Guide de l&apos;utilisateur</translation>
+    </message>
+</context>
+<context>
+    <name>TValuesWidget</name>
+    <message>
+        <source>Index: %1</source>
+        <translation>Indice : %1</translation>
+    </message>
+    <message>
+        <source>Index:</source>
+        <translation>Indice :</translation>
+    </message>
+</context>
+<context>
+    <name>TVariablesPane</name>
+    <message>
+        <source>Variable List...</source>
+        <translation>Liste des variables...</translation>
     </message>
 </context>
 </TS>

@@ -17,7 +17,7 @@ TBitfieldWidget::TBitfieldWidget(QWidget* parent, Qt::WindowFlags flags) : TValu
     QGridLayout* outer_layout = new QGridLayout(this);
 
     QHBoxLayout* value_layout = new QHBoxLayout();
-    QLabel* value_label = new QLabel(QStringLiteral("Value:"), this);
+    QLabel* value_label = new QLabel(tr("Value:"), this);
     value_label->setObjectName(QStringLiteral("value_label"));
     value_layout->addWidget(value_label);
     d_value_edit = new QLineEdit(this);

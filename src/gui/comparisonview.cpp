@@ -76,13 +76,13 @@ QString Match_Text(TMatch match)
     switch (match)
     {
     case TParameterComparison::MATCH_SAME:
-        return QStringLiteral("Same values in the reference");
+        return TComparisonView::tr("Same values in the reference");
     case TParameterComparison::MATCH_DIFFERENT:
-        return QStringLiteral("Other values in the reference");
+        return TComparisonView::tr("Other values in the reference");
     case TParameterComparison::MATCH_ONLY_A:
-        return QStringLiteral("Not in the reference");
+        return TComparisonView::tr("Not in the reference");
     case TParameterComparison::MATCH_ONLY_B:
-        return QStringLiteral("Only in the reference: not in the loaded list, nothing to edit");
+        return TComparisonView::tr("Only in the reference: not in the loaded list, nothing to edit");
     case TParameterComparison::MATCH_NONE:
         break;
     }
@@ -95,23 +95,23 @@ TComparisonView::TComparisonView(const TParameterDocument* document, TEditHistor
     : QObject(parent), d_document(document), d_parameters(&document->Parameters()),
       d_edit_history(edit_history)
 {
-    d_compare_action = new QAction(QStringLiteral("Compare With\u2026"), this);
+    d_compare_action = new QAction(tr("Compare With\u2026"), this);
     d_compare_action->setObjectName(QStringLiteral("compare_action"));
-    d_compare_action->setToolTip(QStringLiteral("Compare the list with a reference parameter file"));
-    d_clear_action = new QAction(QStringLiteral("Clear Comparison"), this);
+    d_compare_action->setToolTip(tr("Compare the list with a reference parameter file"));
+    d_clear_action = new QAction(tr("Clear Comparison"), this);
     d_clear_action->setObjectName(QStringLiteral("clear_compare_action"));
-    d_clear_action->setToolTip(QStringLiteral("End the comparison with the reference"));
+    d_clear_action->setToolTip(tr("End the comparison with the reference"));
     d_clear_action->setEnabled(false);
-    d_use_reference_action = new QAction(QStringLiteral("Use Reference Value"), this);
+    d_use_reference_action = new QAction(tr("Use Reference Value"), this);
     d_use_reference_action->setObjectName(QStringLiteral("use_reference_action"));
-    d_use_reference_action->setToolTip(QStringLiteral("Give the selected parameter the reference's values"));
+    d_use_reference_action->setToolTip(tr("Give the selected parameter the reference's values"));
     d_use_reference_action->setEnabled(false);
 
-    d_differences_only_check = new QCheckBox(QStringLiteral("Differences only"), parent);
+    d_differences_only_check = new QCheckBox(tr("Differences only"), parent);
     d_differences_only_check->setObjectName(QStringLiteral("differences_only_check"));
     d_differences_only_check->setToolTip(
-        QStringLiteral("List only the parameters whose values differ from the reference or that one "
-                       "of the two lists lacks"));
+        tr("List only the parameters whose values differ from the reference or that one "
+           "of the two lists lacks"));
     d_differences_only_check->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     d_differences_only_check->hide();
 
@@ -130,13 +130,13 @@ TComparisonView::TComparisonView(const TParameterDocument* document, TEditHistor
 
 void TComparisonView::Create_Detail_Box(QWidget* parent)
 {
-    d_detail_box = new QGroupBox(QStringLiteral("Reference"), parent);
+    d_detail_box = new QGroupBox(tr("Reference"), parent);
     d_detail_box->setObjectName(QStringLiteral("reference_box"));
     QVBoxLayout* layout = new QVBoxLayout(d_detail_box);
 
     d_reference_table = new QTableWidget(0, 2, d_detail_box);
     d_reference_table->setObjectName(QStringLiteral("reference_table"));
-    d_reference_table->setHorizontalHeaderLabels({QStringLiteral("Loaded"), QStringLiteral("Reference")});
+    d_reference_table->setHorizontalHeaderLabels({tr("Loaded"), tr("Reference")});
     d_reference_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     d_reference_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     d_reference_table->setSelectionMode(QAbstractItemView::NoSelection);
@@ -202,7 +202,7 @@ bool TComparisonView::Load_Reference(const QString& path, QString* error)
     d_clear_action->setEnabled(true);
     d_differences_only_check->show();
     d_difference_count_label->show();
-    d_detail_box->setTitle(QStringLiteral("Reference: %1").arg(QFileInfo(path).fileName()));
+    d_detail_box->setTitle(tr("Reference: %1").arg(QFileInfo(path).fileName()));
     d_detail_box->setToolTip(QDir::toNativeSeparators(path));
     d_difference_count_label->setToolTip(QDir::toNativeSeparators(path));
     Compare_All();
@@ -285,9 +285,8 @@ void TComparisonView::Show_Count()
 {
     if (Is_Listing())
     {
-        d_difference_count_label->setText(d_differences == 1
-                                              ? QStringLiteral("1 differs")
-                                              : QStringLiteral("%1 differ").arg(d_differences));
+        d_difference_count_label->setText(d_differences == 1 ? tr("1 differs")
+                                                             : tr("%1 differ").arg(d_differences));
     }
     else
     {
@@ -362,11 +361,11 @@ void TComparisonView::Show_Parameter(const QString& key)
     switch (match)
     {
     case TParameterComparison::MATCH_SAME:
-        state = QStringLiteral("The reference holds the same values.");
+        state = tr("The reference holds the same values.");
         break;
     case TParameterComparison::MATCH_DIFFERENT:
     {
-        state = QStringLiteral("The reference holds other values.");
+        state = tr("The reference holds other values.");
         TParameters::TParameter taken = *loaded;
         QString refusal;
         if (TParameterComparison::Take_Values(*reference, &taken, &refusal))
@@ -375,15 +374,15 @@ void TComparisonView::Show_Parameter(const QString& key)
         }
         else
         {
-            state = QStringLiteral("The reference holds other values, not usable here: %1").arg(refusal);
+            state = tr("The reference holds other values, not usable here: %1").arg(refusal);
         }
         break;
     }
     case TParameterComparison::MATCH_ONLY_A:
-        state = QStringLiteral("The reference has no such parameter.");
+        state = tr("The reference has no such parameter.");
         break;
     default:
-        state = QStringLiteral("Only the reference holds this parameter; there is nothing to edit.");
+        state = tr("Only the reference holds this parameter; there is nothing to edit.");
         break;
     }
     d_reference_state_label->setText(state);
@@ -429,5 +428,5 @@ void TComparisonView::Use_Reference_Value(const QString& key)
     {
         return;
     }
-    d_edit_history->Edit(taken, QStringLiteral("reference value of %1").arg(key));
+    d_edit_history->Edit(taken, tr("reference value of %1").arg(key));
 }

@@ -13,13 +13,13 @@
 TCopyRulesDialog::TCopyRulesDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags)
 {
     setObjectName(QStringLiteral("copy_rules_dialog"));
-    setWindowTitle(QStringLiteral("Copy Rules"));
+    setWindowTitle(tr("Copy Rules"));
     setModal(true);
     resize(408, 118);
 
     QGridLayout* layout = new QGridLayout(this);
 
-    layout->addWidget(new QLabel(QStringLiteral("Target Group:"), this), 0, 0);
+    layout->addWidget(new QLabel(tr("Target Group:"), this), 0, 0);
     d_target_group_combo = new QComboBox(this);
     d_target_group_combo->setObjectName(QStringLiteral("target_group_combo"));
     d_target_group_combo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -29,10 +29,8 @@ TCopyRulesDialog::TCopyRulesDialog(QWidget* parent, Qt::WindowFlags flags) : QDi
 
     layout->addWidget(Utilities::Sunken_Line(this), 2, 0, 1, 2);
 
-    d_cancel_button =
-        Utilities::Dialog_Button(QStringLiteral("Cancel"), QStringLiteral("cancel_button"), false, this);
-    d_copy_button =
-        Utilities::Dialog_Button(QStringLiteral("Copy"), QStringLiteral("copy_button"), true, this);
+    d_cancel_button = Utilities::Dialog_Button(tr("Cancel"), QStringLiteral("cancel_button"), false, this);
+    d_copy_button = Utilities::Dialog_Button(tr("Copy"), QStringLiteral("copy_button"), true, this);
     layout->addLayout(Utilities::Button_Row({d_cancel_button, d_copy_button}), 3, 0, 1, 2);
 
     connect(d_cancel_button, &QPushButton::clicked, this, &QDialog::reject);

@@ -13,13 +13,13 @@
 TCreateGroupDialog::TCreateGroupDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags)
 {
     setObjectName(QStringLiteral("create_group_dialog"));
-    setWindowTitle(QStringLiteral("Create Group"));
+    setWindowTitle(tr("Create Group"));
     setModal(true);
     resize(408, 118);
 
     QGridLayout* layout = new QGridLayout(this);
 
-    layout->addWidget(new QLabel(QStringLiteral("Group Name:"), this), 0, 0);
+    layout->addWidget(new QLabel(tr("Group Name:"), this), 0, 0);
     d_group_name_edit = new QLineEdit(this);
     d_group_name_edit->setObjectName(QStringLiteral("group_name_edit"));
     layout->addWidget(d_group_name_edit, 0, 1);
@@ -28,10 +28,8 @@ TCreateGroupDialog::TCreateGroupDialog(QWidget* parent, Qt::WindowFlags flags) :
 
     layout->addWidget(Utilities::Sunken_Line(this), 2, 0, 1, 2);
 
-    d_cancel_button =
-        Utilities::Dialog_Button(QStringLiteral("Cancel"), QStringLiteral("cancel_button"), false, this);
-    d_create_button =
-        Utilities::Dialog_Button(QStringLiteral("Create"), QStringLiteral("create_button"), true, this);
+    d_cancel_button = Utilities::Dialog_Button(tr("Cancel"), QStringLiteral("cancel_button"), false, this);
+    d_create_button = Utilities::Dialog_Button(tr("Create"), QStringLiteral("create_button"), true, this);
     d_create_button->setEnabled(false);
     layout->addLayout(Utilities::Button_Row({d_cancel_button, d_create_button}), 3, 0, 1, 2);
 

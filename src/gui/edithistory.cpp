@@ -31,20 +31,19 @@ TEditHistory::TEditHistory(TParameterDocument* document, TMessageBox* message_bo
     : QObject(parent), d_document(document), d_message_box(message_box), d_undo_stack(new QUndoStack(this))
 {
     d_undo_stack->setObjectName(QStringLiteral("undo_stack"));
-    d_undo_action = d_undo_stack->createUndoAction(this, QStringLiteral("Undo"));
+    d_undo_action = d_undo_stack->createUndoAction(this, tr("Undo"));
     d_undo_action->setObjectName(QStringLiteral("undo_action"));
     d_undo_action->setShortcut(QKeySequence::Undo);
-    d_redo_action = d_undo_stack->createRedoAction(this, QStringLiteral("Redo"));
+    d_redo_action = d_undo_stack->createRedoAction(this, tr("Redo"));
     d_redo_action->setObjectName(QStringLiteral("redo_action"));
     d_redo_action->setShortcut(QKeySequence::Redo);
 
-    d_revert_parameter_action = new QAction(QStringLiteral("Revert Parameter"), this);
+    d_revert_parameter_action = new QAction(tr("Revert Parameter"), this);
     d_revert_parameter_action->setObjectName(QStringLiteral("revert_parameter_action"));
-    d_revert_parameter_action->setToolTip(
-        QStringLiteral("Return the selected parameter to its loaded values"));
-    d_revert_all_action = new QAction(QStringLiteral("Revert All Changes"), this);
+    d_revert_parameter_action->setToolTip(tr("Return the selected parameter to its loaded values"));
+    d_revert_all_action = new QAction(tr("Revert All Changes"), this);
     d_revert_all_action->setObjectName(QStringLiteral("revert_all_action"));
-    d_revert_all_action->setToolTip(QStringLiteral("Return every changed parameter to its loaded values"));
+    d_revert_all_action->setToolTip(tr("Return every changed parameter to its loaded values"));
 
     connect(d_revert_parameter_action, &QAction::triggered, this, &TEditHistory::Revert_Parameter);
     connect(d_revert_all_action, &QAction::triggered, this, &TEditHistory::Revert_All);
@@ -83,8 +82,8 @@ void TEditHistory::Edit(const TParameters::TParameter& edited, const QString& te
     {
         return;
     }
-    d_undo_stack->push(new TValueEditCommand(
-        d_document, before, edited, text.isEmpty() ? QStringLiteral("edit of %1").arg(edited.key) : text));
+    d_undo_stack->push(new TValueEditCommand(d_document, before, edited,
+                                             text.isEmpty() ? tr("edit of %1").arg(edited.key) : text));
 }
 
 void TEditHistory::Edit(const std::vector<TParameters::TParameter>& edited, const QString& text)
@@ -122,7 +121,7 @@ void TEditHistory::Revert_Parameter()
         return;
     }
     d_undo_stack->push(new TValueEditCommand(d_document, before, parameters.Loaded_Parameter(d_selected),
-                                             QStringLiteral("revert of %1").arg(d_selected)));
+                                             tr("revert of %1").arg(d_selected)));
 }
 
 void TEditHistory::Revert_All()
@@ -134,9 +133,8 @@ void TEditHistory::Revert_All()
         return;
     }
     if (changed > 1 &&
-        !d_message_box->Ask_Question(
-            QStringLiteral("Revert all changes?"),
-            QStringLiteral("%1 changed parameters return to their loaded values.").arg(changed)))
+        !d_message_box->Ask_Question(tr("Revert all changes?"),
+                                     tr("%1 changed parameters return to their loaded values.").arg(changed)))
     {
         return;
     }
@@ -150,7 +148,7 @@ void TEditHistory::Revert_All()
             loaded.push_back(parameters.Loaded_Parameter(parameter.key));
         }
     }
-    Edit(loaded, QStringLiteral("revert of all changes"));
+    Edit(loaded, tr("revert of all changes"));
 }
 
 void TEditHistory::Clear()

@@ -16,12 +16,12 @@ TExportOptionsDialog::TExportOptionsDialog(const QWidget* parent, Qt::WindowFlag
     : QDialog(const_cast<QWidget*>(parent), flags)
 {
     setObjectName(QStringLiteral("export_options_dialog"));
-    setWindowTitle(QStringLiteral("Export Options"));
+    setWindowTitle(tr("Export Options"));
     resize(595, 235);
 
     QGridLayout* dialog_layout = new QGridLayout(this);
 
-    QLabel* options_label = new QLabel(QStringLiteral("Options:"), this);
+    QLabel* options_label = new QLabel(tr("Options:"), this);
     options_label->setObjectName(QStringLiteral("options_label"));
     options_label->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     dialog_layout->addWidget(options_label, 0, 0, 2, 1, Qt::AlignLeft | Qt::AlignTop);
@@ -31,11 +31,11 @@ TExportOptionsDialog::TExportOptionsDialog(const QWidget* parent, Qt::WindowFlag
     scope_widget->setObjectName(QStringLiteral("scope_widget"));
     QVBoxLayout* scope_layout = new QVBoxLayout(scope_widget);
     scope_layout->setContentsMargins(0, 0, 0, 0);
-    d_changed_only_radio = new QRadioButton(QStringLiteral("Export changed items only"), scope_widget);
+    d_changed_only_radio = new QRadioButton(tr("Export changed items only"), scope_widget);
     d_changed_only_radio->setObjectName(QStringLiteral("changed_only_radio"));
     d_changed_only_radio->setChecked(true);
     scope_layout->addWidget(d_changed_only_radio);
-    d_export_all_radio = new QRadioButton(QStringLiteral("Export all data"), scope_widget);
+    d_export_all_radio = new QRadioButton(tr("Export all data"), scope_widget);
     d_export_all_radio->setObjectName(QStringLiteral("export_all_radio"));
     scope_layout->addWidget(d_export_all_radio);
     dialog_layout->addWidget(scope_widget, 0, 1);
@@ -44,13 +44,11 @@ TExportOptionsDialog::TExportOptionsDialog(const QWidget* parent, Qt::WindowFlag
     content_widget->setObjectName(QStringLiteral("content_widget"));
     QGridLayout* content_layout = new QGridLayout(content_widget);
     content_layout->setContentsMargins(0, 0, 0, 0);
-    d_original_values_check =
-        new QCheckBox(QStringLiteral("Include original values for changed items"), content_widget);
+    d_original_values_check = new QCheckBox(tr("Include original values for changed items"), content_widget);
     d_original_values_check->setObjectName(QStringLiteral("original_values_check"));
     d_original_values_check->setChecked(true);
     content_layout->addWidget(d_original_values_check, 0, 0);
-    d_matches_import_check =
-        new QCheckBox(QStringLiteral("Output format matches input format"), content_widget);
+    d_matches_import_check = new QCheckBox(tr("Output format matches input format"), content_widget);
     d_matches_import_check->setObjectName(QStringLiteral("matches_import_check"));
     d_matches_import_check->setChecked(true);
     content_layout->addWidget(d_matches_import_check, 1, 0);
@@ -62,10 +60,9 @@ TExportOptionsDialog::TExportOptionsDialog(const QWidget* parent, Qt::WindowFlag
     separator->setObjectName(QStringLiteral("separator_line"));
     dialog_layout->addWidget(separator, 3, 0, 1, 2);
 
-    d_cancel_button =
-        Utilities::Dialog_Button(QStringLiteral("Cancel"), QStringLiteral("cancel_button"), false, this);
+    d_cancel_button = Utilities::Dialog_Button(tr("Cancel"), QStringLiteral("cancel_button"), false, this);
     d_continue_button =
-        Utilities::Dialog_Button(QStringLiteral("Continue"), QStringLiteral("continue_button"), true, this);
+        Utilities::Dialog_Button(tr("Continue"), QStringLiteral("continue_button"), true, this);
     dialog_layout->addLayout(Utilities::Button_Row({d_cancel_button, d_continue_button}), 4, 0, 1, 2);
 
     connect(d_cancel_button, &QPushButton::clicked, this, &QDialog::reject);

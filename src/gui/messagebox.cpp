@@ -116,7 +116,7 @@ TMessageBox::Ask_Choice(const QString& text, const QString& informative_text,
 void TMessageBox::Show_Error(const QString& informative_text, const QString& detailed_text,
                              QMessageBox::Icon icon)
 {
-    setText(QStringLiteral("Error"));
+    setText(tr("Error"));
     setInformativeText(informative_text);
     setDetailedText(detailed_text);
     setIcon(icon);

@@ -28,7 +28,7 @@ TRecentFiles::TRecentFiles(QMenu* menu) : QObject(menu), d_menu(menu)
     }
     d_separator = d_menu->addSeparator();
 
-    d_clear_action = new QAction(QStringLiteral("Clear Recent"), this);
+    d_clear_action = new QAction(tr("Clear Recent"), this);
     d_clear_action->setObjectName(QStringLiteral("clear_recent_action"));
     connect(d_clear_action, &QAction::triggered, this, &TRecentFiles::Clear);
     d_menu->addAction(d_clear_action);

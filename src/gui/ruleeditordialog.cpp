@@ -21,7 +21,7 @@
 TRuleEditorDialog::TRuleEditorDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags)
 {
     setObjectName(QStringLiteral("rule_editor_dialog"));
-    setWindowTitle(QStringLiteral("Rule Editor"));
+    setWindowTitle(tr("Rule Editor"));
     setModal(true);
     resize(471, 392);
 
@@ -33,13 +33,13 @@ TRuleEditorDialog::TRuleEditorDialog(QWidget* parent, Qt::WindowFlags flags) : Q
     layout->addWidget(d_group_label, 0, 1);
 
     QVBoxLayout* button_column = new QVBoxLayout();
-    d_add_button = new QPushButton(QStringLiteral("Add Rule"), this);
+    d_add_button = new QPushButton(tr("Add Rule"), this);
     d_add_button->setObjectName(QStringLiteral("add_button"));
-    d_edit_button = new QPushButton(QStringLiteral("Edit Rule"), this);
+    d_edit_button = new QPushButton(tr("Edit Rule"), this);
     d_edit_button->setObjectName(QStringLiteral("edit_button"));
-    d_delete_button = new QPushButton(QStringLiteral("Delete Rule"), this);
+    d_delete_button = new QPushButton(tr("Delete Rule"), this);
     d_delete_button->setObjectName(QStringLiteral("delete_button"));
-    d_copy_button = new QPushButton(QStringLiteral("Copy Rule"), this);
+    d_copy_button = new QPushButton(tr("Copy Rule"), this);
     d_copy_button->setObjectName(QStringLiteral("copy_button"));
     for (QPushButton* button : {d_add_button, d_edit_button, d_delete_button, d_copy_button})
     {
@@ -59,7 +59,7 @@ TRuleEditorDialog::TRuleEditorDialog(QWidget* parent, Qt::WindowFlags flags) : Q
     layout->addWidget(Utilities::Sunken_Line(this), 2, 0, 1, 2);
 
     QPushButton* close_button =
-        Utilities::Dialog_Button(QStringLiteral("Close"), QStringLiteral("close_button"), false, this);
+        Utilities::Dialog_Button(tr("Close"), QStringLiteral("close_button"), false, this);
     layout->addLayout(Utilities::Button_Row({close_button}), 3, 0, 1, 2);
 
     d_rule_item_dialog = new TRuleItemDialog(this);
@@ -128,7 +128,7 @@ void TRuleEditorDialog::Add_Rule()
     const TRules::TRuleItem item = d_rule_item_dialog->Rule_Item();
     if (!d_rules->Add_Rule(d_rule_group, item))
     {
-        d_message_box->Show_Error(QStringLiteral("Cannot add new rule entry."), d_rules->Last_Error());
+        d_message_box->Show_Error(tr("Cannot add new rule entry."), d_rules->Last_Error());
         return;
     }
     d_rule_list->addItem(item.name);
@@ -148,8 +148,7 @@ void TRuleEditorDialog::Edit_Rule()
     QListWidgetItem* current = d_rule_list->currentItem();
     if (!current)
     {
-        d_message_box->Show_Error(QStringLiteral("Cannot edit existing rule."),
-                                  QStringLiteral("No rule selected"));
+        d_message_box->Show_Error(tr("Cannot edit existing rule."), tr("No rule selected"));
         return;
     }
 
@@ -157,7 +156,7 @@ void TRuleEditorDialog::Edit_Rule()
     TRules::TRuleItem rule = d_rules->Rule(d_rule_group, current->text(), &found);
     if (!found)
     {
-        d_message_box->Show_Error(QStringLiteral("Cannot edit existing rule."), d_rules->Last_Error());
+        d_message_box->Show_Error(tr("Cannot edit existing rule."), d_rules->Last_Error());
         return;
     }
     // The store looks names up without case; a hand-made file may hold "Speed" and "SPEED", and the
@@ -182,7 +181,7 @@ void TRuleEditorDialog::Edit_Rule()
     if (!d_rules->Replace_Rule(d_rule_group, old_name, new_rule))
     {
         // The store refused the change and still holds the rule as it was, in its place.
-        d_message_box->Show_Error(QStringLiteral("Cannot add new rule entry."), d_rules->Last_Error());
+        d_message_box->Show_Error(tr("Cannot add new rule entry."), d_rules->Last_Error());
         return;
     }
 
@@ -202,7 +201,7 @@ void TRuleEditorDialog::Delete_Rule()
         return;
     }
 
-    if (!d_message_box->Ask_Question(QStringLiteral("Warning"), QStringLiteral("Delete selected rules?")))
+    if (!d_message_box->Ask_Question(tr("Warning"), tr("Delete selected rules?")))
     {
         return;
     }
@@ -236,8 +235,8 @@ void TRuleEditorDialog::Copy_Rule()
     }
 
     const bool overwrite = d_message_box->Ask_Question(
-        QStringLiteral("Overwrite Existing Rules"),
-        QStringLiteral("Do you want to overwrite existing rules in target group (if they exist)?"));
+        tr("Overwrite Existing Rules"),
+        tr("Do you want to overwrite existing rules in target group (if they exist)?"));
 
     const QString target = d_copy_rules_dialog->Target_Group();
     for (const QListWidgetItem* item : d_rule_list->selectedItems())

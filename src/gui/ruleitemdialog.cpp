@@ -54,13 +54,13 @@ private:
 TRuleItemDialog::TRuleItemDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags)
 {
     setObjectName(QStringLiteral("rule_item_dialog"));
-    setWindowTitle(QStringLiteral("Rule Item Editor"));
+    setWindowTitle(tr("Rule Item Editor"));
     setModal(true);
     resize(665, 301);
 
     QGridLayout* layout = new QGridLayout(this);
 
-    QLabel* rule_name_label = new QLabel(QStringLiteral("Rule Name:"), this);
+    QLabel* rule_name_label = new QLabel(tr("Rule Name:"), this);
     layout->addWidget(rule_name_label, 0, 0);
     // Column 1 only keeps the fields a little apart from their labels.
     layout->addItem(new QSpacerItem(6, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), 0, 1);
@@ -72,8 +72,7 @@ TRuleItemDialog::TRuleItemDialog(QWidget* parent, Qt::WindowFlags flags) : QDial
 
     layout->addWidget(Utilities::Sunken_Line(this), 1, 0, 1, 3);
 
-    layout->addWidget(new QLabel(QStringLiteral("Left Expression:"), this), 2, 0,
-                      Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(new QLabel(tr("Left Expression:"), this), 2, 0, Qt::AlignLeft | Qt::AlignTop);
     d_left_expression_edit =
         Create_Expression_Edit(QStringLiteral("left_expression_edit"), tr("Left expression"));
     d_left_value_label = Create_Preview_Label(QStringLiteral("left_value_label"));
@@ -82,12 +81,11 @@ TRuleItemDialog::TRuleItemDialog(QWidget* parent, Qt::WindowFlags flags) : QDial
     left_layout->addWidget(d_left_value_label);
     layout->addLayout(left_layout, 2, 2);
 
-    layout->addWidget(new QLabel(QStringLiteral("Operator:"), this), 3, 0, Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(new QLabel(tr("Operator:"), this), 3, 0, Qt::AlignLeft | Qt::AlignTop);
 
     layout->addWidget(Create_Operator_Box(), 3, 2);
 
-    layout->addWidget(new QLabel(QStringLiteral("Right Expression:"), this), 4, 0,
-                      Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(new QLabel(tr("Right Expression:"), this), 4, 0, Qt::AlignLeft | Qt::AlignTop);
     d_right_expression_edit =
         Create_Expression_Edit(QStringLiteral("right_expression_edit"), tr("Right expression"));
     d_right_value_label = Create_Preview_Label(QStringLiteral("right_value_label"));
@@ -99,17 +97,15 @@ TRuleItemDialog::TRuleItemDialog(QWidget* parent, Qt::WindowFlags flags) : QDial
     QLabel* note_label = new QLabel(this);
     note_label->setObjectName(QStringLiteral("note_label"));
     note_label->setTextFormat(Qt::RichText);
-    note_label->setText(QStringLiteral(
-        "<html><head/><body><p>Note:  Result of <span style=\" font-weight:600; font-style:italic;\">"
-        "[Left Expression] &lt;operator&gt; [Right Expression]</span> must be true.</p></body></html>"));
+    note_label->setText(
+        tr("<html><head/><body><p>Note:  Result of <span style=\" font-weight:600; font-style:italic;\">"
+           "[Left Expression] &lt;operator&gt; [Right Expression]</span> must be true.</p></body></html>"));
     layout->addWidget(note_label, 5, 2);
 
     layout->addWidget(Utilities::Sunken_Line(this), 6, 0, 1, 3);
 
-    d_cancel_button =
-        Utilities::Dialog_Button(QStringLiteral("Cancel"), QStringLiteral("cancel_button"), false, this);
-    d_apply_button =
-        Utilities::Dialog_Button(QStringLiteral("Apply"), QStringLiteral("apply_button"), false, this);
+    d_cancel_button = Utilities::Dialog_Button(tr("Cancel"), QStringLiteral("cancel_button"), false, this);
+    d_apply_button = Utilities::Dialog_Button(tr("Apply"), QStringLiteral("apply_button"), false, this);
     d_apply_button->setEnabled(false);
     // Return applies the entry; it does nothing while Apply is disabled.
     d_apply_button->setDefault(true);
@@ -236,7 +232,7 @@ void TRuleItemDialog::Show_Preview()
 QRadioButton* TRuleItemDialog::Create_Operator_Radio(TRules::TOperatorType operator_type, QWidget* parent)
 {
     const TRuleOperator* rule_operator = TRuleOperator::Of(operator_type);
-    QRadioButton* radio = new QRadioButton(rule_operator->button_text, parent);
+    QRadioButton* radio = new QRadioButton(TRuleOperator::Shown(rule_operator->button_text), parent);
     radio->setObjectName(rule_operator->button_name);
     radio->setToolTip(Test_Text(*rule_operator));
     return radio;
@@ -244,7 +240,7 @@ QRadioButton* TRuleItemDialog::Create_Operator_Radio(TRules::TOperatorType opera
 
 QString TRuleItemDialog::Test_Text(const TRuleOperator& rule_operator)
 {
-    return QStringLiteral("The rule %1.").arg(rule_operator.test);
+    return tr("The rule %1.").arg(TRuleOperator::Shown(rule_operator.test));
 }
 
 // The six operator buttons share one parent so that exactly one operator can be chosen. Each "not"
@@ -348,11 +344,11 @@ QString TRuleItemDialog::Refusal() const
     const QString name = d_rule_name_edit->text().simplified();
     if (name.isEmpty())
     {
-        return QStringLiteral("Enter a name for the rule.");
+        return tr("Enter a name for the rule.");
     }
     if (name.length() > MAXIMUM_NAME_LENGTH)
     {
-        return QStringLiteral("The name is longer than %1 characters.").arg(MAXIMUM_NAME_LENGTH);
+        return tr("The name is longer than %1 characters.").arg(MAXIMUM_NAME_LENGTH);
     }
 
     // Keeping the old name is fine; a change, even of the case of its letters only, must be free.
@@ -363,22 +359,22 @@ QString TRuleItemDialog::Refusal() const
         {
             if (existing.compare(name, Qt::CaseInsensitive) == 0)
             {
-                return QStringLiteral("The group has a rule named \"%1\" already.").arg(existing);
+                return tr("The group has a rule named \"%1\" already.").arg(existing);
             }
         }
     }
 
     if (!Checked_Operator())
     {
-        return QStringLiteral("Choose an operator.");
+        return tr("Choose an operator.");
     }
     if (d_left_expression_edit->text().simplified().isEmpty())
     {
-        return QStringLiteral("Enter the left expression.");
+        return tr("Enter the left expression.");
     }
     if (d_right_expression_edit->text().simplified().isEmpty())
     {
-        return QStringLiteral("Enter the right expression.");
+        return tr("Enter the right expression.");
     }
     return QString();
 }

@@ -21,7 +21,7 @@ const int FIELD_PADDING = 16;
 
 QString Index_Label(int index)
 {
-    return QStringLiteral("Index: %1").arg(index + 1);
+    return TValuesWidget::tr("Index: %1").arg(index + 1);
 }
 
 // A value typed as real is truncated toward zero. Outside the 32-bit range the truncation has no
@@ -73,7 +73,7 @@ TValuesWidget::TValuesWidget(QWidget* parent, Qt::WindowFlags flags) : TValueEdi
     scroll_area->setWidget(d_rows);
 
     Reset(1);
-    d_value_widgets[0].label->setText(QStringLiteral("Index:"));
+    d_value_widgets[0].label->setText(tr("Index:"));
     d_value_widgets[0].line_edit->setMinimumWidth(MINIMUM_FIELD_WIDTH);
 }
 

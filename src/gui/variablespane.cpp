@@ -16,7 +16,11 @@
 
 namespace
 {
-const QString HEADING = QStringLiteral("Variable List...");
+// The first line, above the variables.
+QString Heading()
+{
+    return TVariablesPane::tr("Variable List...");
+}
 
 // How many characters a finite value takes written with six decimals, without writing it: the sign,
 // the whole digits (one more where rounding carries into a new digit), the point and the decimals.
@@ -56,7 +60,7 @@ public:
     {
         if (line == 0)
         {
-            return HEADING;
+            return Heading();
         }
         // The record whose lines hold this one: the last whose first line is not after it.
         const auto next = std::upper_bound(d_first_lines.cbegin(), d_first_lines.cend() - 1, line);
@@ -156,7 +160,7 @@ public:
                 }
             }
             const int widest_value = std::max(Value_Width(largest), Value_Width(most_negative));
-            d_widest_line = std::max(static_cast<int>(HEADING.size()), d_name_width + 3 + widest_value);
+            d_widest_line = std::max(static_cast<int>(Heading().size()), d_name_width + 3 + widest_value);
         }
         return d_widest_line;
     }

@@ -28,4 +28,7 @@ struct TRuleOperator
     static const std::vector<TRuleOperator>& All();
     // Null for a value that is none of the six (a damaged store).
     static const TRuleOperator* Of(TRules::TOperatorType type);
+    // The report name, button text or test in the language the window speaks; English where no
+    // translation is installed (vantrel-cli). The keyword is never translated.
+    static QString Shown(const QString& words);
 };
