@@ -288,7 +288,7 @@
     </message>
     <message>
         <source>&amp;About Vantrel</source>
-        <translation>Ü&amp;ber Vantrel</translation>
+        <translation>Übe&amp;r Vantrel</translation>
     </message>
     <message>
         <source>List every keyboard shortcut of the window</source>
@@ -531,6 +531,69 @@
     </message>
 </context>
 <context>
+    <name>TRulesPane</name>
+    <message>
+        <source>Rules:</source>
+        <translation>Regeln:</translation>
+    </message>
+    <message>
+        <source>Create rule group</source>
+        <translation>Regelgruppe anlegen</translation>
+    </message>
+    <message>
+        <source>Remove rule group</source>
+        <translation>Regelgruppe entfernen</translation>
+    </message>
+    <message>
+        <source>Edit rules</source>
+        <translation>Regeln bearbeiten</translation>
+    </message>
+    <message>
+        <source>Execute rules</source>
+        <translation>Regeln ausführen</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Delete selected group of rules?</source>
+        <translation>Ausgewählte Regelgruppe löschen?</translation>
+    </message>
+    <message>
+        <source>A rule group named &quot;%1&quot; exists already.</source>
+        <translation>Eine Regelgruppe namens „%1“ existiert bereits.</translation>
+    </message>
+    <message>
+        <source>Replace it with the imported group, keep both (the imported one as &quot;%1&quot;) or skip the imported group?</source>
+        <translation>Durch die importierte Gruppe ersetzen, beide behalten (die importierte als „%1“) oder die importierte Gruppe überspringen?</translation>
+    </message>
+    <message>
+        <source>Keep Both</source>
+        <translation>Beide behalten</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>The rules could not be imported from %1: %2</source>
+        <translation>Die Regeln konnten nicht aus %1 importiert werden: %2</translation>
+    </message>
+    <message>
+        <source>The rule group &quot;%1&quot; could not be exported to %2: %3</source>
+        <translation>Die Regelgruppe „%1“ konnte nicht nach %2 exportiert werden: %3</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1: %2</source>
+        <translation>Der Bericht konnte nicht unter %1 gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>TShortcutsDialog</name>
     <message>
         <source>Keyboard Shortcuts</source>
@@ -569,6 +632,209 @@
     <message>
         <source>Index:</source>
         <translation>Index:</translation>
+    </message>
+</context>
+<context>
+    <name>TVantrel</name>
+    <message>
+        <source>Open Parameter File</source>
+        <translation>Parameterdatei öffnen</translation>
+    </message>
+    <message>
+        <source>Parameter Files (*.asc *.xml)</source>
+        <translation>Parameterdateien (*.asc *.xml)</translation>
+    </message>
+    <message>
+        <source>Export Changes</source>
+        <translation>Änderungen exportieren</translation>
+    </message>
+    <message>
+        <source>Text file (*.txt)</source>
+        <translation>Textdatei (*.txt)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Clear loaded parameter file?</source>
+        <translation>Geladene Parameterdatei schließen?</translation>
+    </message>
+    <message>
+        <source>ERR:  %1</source>
+        <translation>FEHLER:  %1</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists; removed from the recent files.</source>
+        <translation>%1 existiert nicht mehr; aus den zuletzt geöffneten Dateien entfernt.</translation>
+    </message>
+    <message>
+        <source>Compare With Reference File</source>
+        <translation>Mit Referenzdatei vergleichen</translation>
+    </message>
+    <message>
+        <source>Reference: %1</source>
+        <translation>Referenz: %1</translation>
+    </message>
+    <message>
+        <source>Changed since loading</source>
+        <translation>Seit dem Laden geändert</translation>
+    </message>
+    <message>
+        <source>1 changed</source>
+        <translation>1 geändert</translation>
+    </message>
+    <message>
+        <source>%1 changed</source>
+        <translation>%1 geändert</translation>
+    </message>
+    <message>
+        <source>Import Rules</source>
+        <translation>Regeln importieren</translation>
+    </message>
+    <message>
+        <source>Rules Files (*.xml)</source>
+        <translation>Regeldateien (*.xml)</translation>
+    </message>
+    <message>
+        <source>Rules imported from %1</source>
+        <translation>Regeln importiert aus %1</translation>
+    </message>
+    <message>
+        <source>ERR:  There is no rule group to export</source>
+        <translation>FEHLER:  Es gibt keine Regelgruppe zum Exportieren</translation>
+    </message>
+    <message>
+        <source>Export Rule Group</source>
+        <translation>Regelgruppe exportieren</translation>
+    </message>
+    <message>
+        <source>Rule group exported to %1</source>
+        <translation>Regelgruppe exportiert nach %1</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;HTML (*.html *.htm);;Text (*.txt)</source>
+        <translation>PDF (*.pdf);;HTML (*.html *.htm);;Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>Report saved to %1</source>
+        <translation>Bericht gespeichert unter %1</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>Clear parameter list.</source>
+        <translation>Parameterliste leeren.</translation>
+    </message>
+    <message>
+        <source>Open parameter file.</source>
+        <translation>Parameterdatei öffnen.</translation>
+    </message>
+    <message>
+        <source>Execute rules</source>
+        <translation>Regeln ausführen</translation>
+    </message>
+    <message>
+        <source>Export changes</source>
+        <translation>Änderungen exportieren</translation>
+    </message>
+    <message>
+        <source>Close vantrel utility.</source>
+        <translation>Vantrel beenden.</translation>
+    </message>
+    <message>
+        <source>Edit rules</source>
+        <translation>Regeln bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add the rule groups of a rules file</source>
+        <translation>Die Regelgruppen einer Regeldatei hinzufügen</translation>
+    </message>
+    <message>
+        <source>Write the selected rule group alone as a rules file</source>
+        <translation>Die ausgewählte Regelgruppe allein als Regeldatei schreiben</translation>
+    </message>
+    <message>
+        <source>Save the last run as PDF, HTML or text</source>
+        <translation>Den letzten Lauf als PDF, HTML oder Text speichern</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Execute Rules</source>
+        <translation>Regeln ausführen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Edit Rules</source>
+        <translation>Regeln bearbeiten</translation>
+    </message>
+    <message>
+        <source>Import Rules…</source>
+        <translation>Regeln importieren…</translation>
+    </message>
+    <message>
+        <source>Export Rule Group…</source>
+        <translation>Regelgruppe exportieren…</translation>
+    </message>
+    <message>
+        <source>Save Report…</source>
+        <translation>Bericht speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Tool Bar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Changed only</source>
+        <translation>Nur geänderte</translation>
+    </message>
+    <message>
+        <source>List only the parameters changed since loading</source>
+        <translation>Nur die seit dem Laden geänderten Parameter auflisten</translation>
+    </message>
+    <message>
+        <source>Vantrel Version 1.0</source>
+        <translation>Vantrel Version 1.0</translation>
+    </message>
+    <message>
+        <source>Changes stay in this program until exported; nothing is sent to the controller.</source>
+        <translation>Änderungen bleiben in diesem Programm, bis sie exportiert werden; an die Steuerung wird nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>The rules could not be saved to %1: %2</source>
+        <translation>Die Regeln konnten nicht unter %1 gespeichert werden: %2</translation>
     </message>
 </context>
 <context>

@@ -531,6 +531,69 @@
     </message>
 </context>
 <context>
+    <name>TRulesPane</name>
+    <message>
+        <source>Rules:</source>
+        <translation>Règles :</translation>
+    </message>
+    <message>
+        <source>Create rule group</source>
+        <translation>Créer un groupe de règles</translation>
+    </message>
+    <message>
+        <source>Remove rule group</source>
+        <translation>Supprimer le groupe de règles</translation>
+    </message>
+    <message>
+        <source>Edit rules</source>
+        <translation>Modifier les règles</translation>
+    </message>
+    <message>
+        <source>Execute rules</source>
+        <translation>Exécuter les règles</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Delete selected group of rules?</source>
+        <translation>Supprimer le groupe de règles sélectionné ?</translation>
+    </message>
+    <message>
+        <source>A rule group named &quot;%1&quot; exists already.</source>
+        <translation>Un groupe de règles nommé « %1 » existe déjà.</translation>
+    </message>
+    <message>
+        <source>Replace it with the imported group, keep both (the imported one as &quot;%1&quot;) or skip the imported group?</source>
+        <translation>La remplacer par le groupe importé, garder les deux (le groupe importé sous le nom « %1 ») ou ignorer le groupe importé ?</translation>
+    </message>
+    <message>
+        <source>Keep Both</source>
+        <translation>Garder les deux</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>The rules could not be imported from %1: %2</source>
+        <translation>Les règles n&apos;ont pas pu être importées de %1 : %2</translation>
+    </message>
+    <message>
+        <source>The rule group &quot;%1&quot; could not be exported to %2: %3</source>
+        <translation>Le groupe de règles « %1 » n&apos;a pas pu être exporté vers %2 : %3</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1: %2</source>
+        <translation>Le rapport n&apos;a pas pu être enregistré dans %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>TShortcutsDialog</name>
     <message>
         <source>Keyboard Shortcuts</source>
@@ -569,6 +632,209 @@
     <message>
         <source>Index:</source>
         <translation>Indice :</translation>
+    </message>
+</context>
+<context>
+    <name>TVantrel</name>
+    <message>
+        <source>Open Parameter File</source>
+        <translation>Ouvrir un fichier de paramètres</translation>
+    </message>
+    <message>
+        <source>Parameter Files (*.asc *.xml)</source>
+        <translation>Fichiers de paramètres (*.asc *.xml)</translation>
+    </message>
+    <message>
+        <source>Export Changes</source>
+        <translation>Exporter les modifications</translation>
+    </message>
+    <message>
+        <source>Text file (*.txt)</source>
+        <translation>Fichier texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Clear loaded parameter file?</source>
+        <translation>Fermer le fichier de paramètres chargé ?</translation>
+    </message>
+    <message>
+        <source>ERR:  %1</source>
+        <translation>ERR :  %1</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists; removed from the recent files.</source>
+        <translation>%1 n&apos;existe plus ; retiré des fichiers récents.</translation>
+    </message>
+    <message>
+        <source>Compare With Reference File</source>
+        <translation>Comparer avec un fichier de référence</translation>
+    </message>
+    <message>
+        <source>Reference: %1</source>
+        <translation>Référence : %1</translation>
+    </message>
+    <message>
+        <source>Changed since loading</source>
+        <translation>Modifié depuis le chargement</translation>
+    </message>
+    <message>
+        <source>1 changed</source>
+        <translation>1 modifié</translation>
+    </message>
+    <message>
+        <source>%1 changed</source>
+        <translation>%1 modifiés</translation>
+    </message>
+    <message>
+        <source>Import Rules</source>
+        <translation>Importer des règles</translation>
+    </message>
+    <message>
+        <source>Rules Files (*.xml)</source>
+        <translation>Fichiers de règles (*.xml)</translation>
+    </message>
+    <message>
+        <source>Rules imported from %1</source>
+        <translation>Règles importées de %1</translation>
+    </message>
+    <message>
+        <source>ERR:  There is no rule group to export</source>
+        <translation>ERR :  Aucun groupe de règles à exporter</translation>
+    </message>
+    <message>
+        <source>Export Rule Group</source>
+        <translation>Exporter le groupe de règles</translation>
+    </message>
+    <message>
+        <source>Rule group exported to %1</source>
+        <translation>Groupe de règles exporté vers %1</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Enregistrer le rapport</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;HTML (*.html *.htm);;Text (*.txt)</source>
+        <translation>PDF (*.pdf);;HTML (*.html *.htm);;Texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>Report saved to %1</source>
+        <translation>Rapport enregistré dans %1</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Règles</translation>
+    </message>
+    <message>
+        <source>Clear parameter list.</source>
+        <translation>Vider la liste des paramètres.</translation>
+    </message>
+    <message>
+        <source>Open parameter file.</source>
+        <translation>Ouvrir un fichier de paramètres.</translation>
+    </message>
+    <message>
+        <source>Execute rules</source>
+        <translation>Exécuter les règles</translation>
+    </message>
+    <message>
+        <source>Export changes</source>
+        <translation>Exporter les modifications</translation>
+    </message>
+    <message>
+        <source>Close vantrel utility.</source>
+        <translation>Quitter Vantrel.</translation>
+    </message>
+    <message>
+        <source>Edit rules</source>
+        <translation>Modifier les règles</translation>
+    </message>
+    <message>
+        <source>Add the rule groups of a rules file</source>
+        <translation>Ajouter les groupes de règles d&apos;un fichier de règles</translation>
+    </message>
+    <message>
+        <source>Write the selected rule group alone as a rules file</source>
+        <translation>Écrire le groupe de règles sélectionné seul dans un fichier de règles</translation>
+    </message>
+    <message>
+        <source>Save the last run as PDF, HTML or text</source>
+        <translation>Enregistrer la dernière exécution en PDF, HTML ou texte</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Execute Rules</source>
+        <translation>Exécuter les règles</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Edit Rules</source>
+        <translation>Modifier les règles</translation>
+    </message>
+    <message>
+        <source>Import Rules…</source>
+        <translation>Importer des règles…</translation>
+    </message>
+    <message>
+        <source>Export Rule Group…</source>
+        <translation>Exporter le groupe de règles…</translation>
+    </message>
+    <message>
+        <source>Save Report…</source>
+        <translation>Enregistrer le rapport…</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Fichiers &amp;récents</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Tool Bar</source>
+        <translation>Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>Changed only</source>
+        <translation>Modifiés seulement</translation>
+    </message>
+    <message>
+        <source>List only the parameters changed since loading</source>
+        <translation>Lister uniquement les paramètres modifiés depuis le chargement</translation>
+    </message>
+    <message>
+        <source>Vantrel Version 1.0</source>
+        <translation>Vantrel version 1.0</translation>
+    </message>
+    <message>
+        <source>Changes stay in this program until exported; nothing is sent to the controller.</source>
+        <translation>Les modifications restent dans ce programme jusqu&apos;à leur exportation ; rien n&apos;est envoyé à la commande.</translation>
+    </message>
+    <message>
+        <source>The rules could not be saved to %1: %2</source>
+        <translation>Les règles n&apos;ont pas pu être enregistrées dans %1 : %2</translation>
     </message>
 </context>
 <context>

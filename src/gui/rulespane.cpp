@@ -33,8 +33,9 @@ QToolButton* Make_Rules_Button(QWidget* parent, const QString& name, const QStri
     QToolButton* button = new QToolButton(parent);
     button->setObjectName(name);
     button->setIcon(QIcon(icon));
-    // An icon without text says nothing until the pointer rests on it.
+    // An icon without text says nothing until the pointer rests on it, nor to a screen reader.
     button->setToolTip(tool_tip);
+    button->setAccessibleName(tool_tip);
     button->setFixedSize(20, 20);
     return button;
 }
@@ -52,7 +53,7 @@ TRulesPane::TRulesPane(TRules* rules, const TParameters* parameters, TMessageBox
     setObjectName(QStringLiteral("rules_pane"));
     QGridLayout* rules_layout = new QGridLayout(this);
 
-    d_rules_label = new QLabel(QStringLiteral("Rules:"), this);
+    d_rules_label = new QLabel(tr("Rules:"), this);
     d_rules_label->setObjectName(QStringLiteral("rules_label"));
     rules_layout->addWidget(d_rules_label, 0, 0);
 
@@ -70,18 +71,15 @@ TRulesPane::TRulesPane(TRules* rules, const TParameters* parameters, TMessageBox
     d_totals_label->hide();
     rules_layout->addWidget(d_totals_label, 1, 0, 1, 4);
 
-    d_add_group_button =
-        Make_Rules_Button(this, QStringLiteral("add_group_button"), QStringLiteral(":/gui/gui_add.png"),
-                          QStringLiteral("Create rule group"));
+    d_add_group_button = Make_Rules_Button(this, QStringLiteral("add_group_button"),
+                                           QStringLiteral(":/gui/gui_add.png"), tr("Create rule group"));
     d_remove_group_button =
         Make_Rules_Button(this, QStringLiteral("remove_group_button"), QStringLiteral(":/gui/gui_remove.png"),
-                          QStringLiteral("Remove rule group"));
-    d_edit_rules_button =
-        Make_Rules_Button(this, QStringLiteral("edit_rules_button"), QStringLiteral(":/gui/gui_edit.png"),
-                          QStringLiteral("Edit rules"));
-    d_execute_button =
-        Make_Rules_Button(this, QStringLiteral("execute_button"), QStringLiteral(":/gui/gui_play.png"),
-                          QStringLiteral("Execute rules"));
+                          tr("Remove rule group"));
+    d_edit_rules_button = Make_Rules_Button(this, QStringLiteral("edit_rules_button"),
+                                            QStringLiteral(":/gui/gui_edit.png"), tr("Edit rules"));
+    d_execute_button = Make_Rules_Button(this, QStringLiteral("execute_button"),
+                                         QStringLiteral(":/gui/gui_play.png"), tr("Execute rules"));
     d_save_report_button = new QToolButton(this);
     d_save_report_button->setObjectName(QStringLiteral("save_report_button"));
     d_save_report_button->setFixedSize(20, 20);
@@ -291,8 +289,7 @@ void TRulesPane::Add_Group()
 
 void TRulesPane::Remove_Group()
 {
-    if (!d_message_box->Ask_Question(QStringLiteral("Warning"),
-                                     QStringLiteral("Delete selected group of rules?")))
+    if (!d_message_box->Ask_Question(tr("Warning"), tr("Delete selected group of rules?")))
     {
         return;
     }
@@ -333,13 +330,13 @@ TRules::TClashAnswer TRulesPane::Ask_Clash(const QString& name, const QString& k
 {
     // Keeping both loses nothing, so it is the default; Escape leaves the imported group out.
     const QMessageBox::StandardButton button = d_message_box->Ask_Choice(
-        QStringLiteral("A rule group named \"%1\" exists already.").arg(name.toHtmlEscaped()),
-        QStringLiteral("Replace it with the imported group, keep both (the imported one as \"%1\") or "
-                       "skip the imported group?")
+        tr("A rule group named \"%1\" exists already.").arg(name.toHtmlEscaped()),
+        tr("Replace it with the imported group, keep both (the imported one as \"%1\") or "
+           "skip the imported group?")
             .arg(kept_name.toHtmlEscaped()),
-        {{Clash_Button(TRules::CLASH_KEEP_BOTH), QStringLiteral("Keep Both")},
-         {Clash_Button(TRules::CLASH_REPLACE), QStringLiteral("Replace")},
-         {Clash_Button(TRules::CLASH_SKIP), QStringLiteral("Skip")}});
+        {{Clash_Button(TRules::CLASH_KEEP_BOTH), tr("Keep Both")},
+         {Clash_Button(TRules::CLASH_REPLACE), tr("Replace")},
+         {Clash_Button(TRules::CLASH_SKIP), tr("Skip")}});
     for (const TRules::TClashAnswer answer : {TRules::CLASH_REPLACE, TRules::CLASH_KEEP_BOTH})
     {
         if (button == Clash_Button(answer))
@@ -369,7 +366,7 @@ bool TRulesPane::Import_Rules(const QString& file_name)
             [this](const QString& name, const QString& kept_name) { return Ask_Clash(name, kept_name); },
             &imported))
     {
-        d_message_box->Show_Error(QStringLiteral("The rules could not be imported from %1: %2")
+        d_message_box->Show_Error(tr("The rules could not be imported from %1: %2")
                                       .arg(Native_Name(file_name), d_rules->Last_Error().toHtmlEscaped()),
                                   QString());
         return false;
@@ -387,7 +384,7 @@ bool TRulesPane::Export_Group(const QString& file_name)
     if (!d_rules->Export_Group(group, file_name))
     {
         d_message_box->Show_Error(
-            QStringLiteral("The rule group \"%1\" could not be exported to %2: %3")
+            tr("The rule group \"%1\" could not be exported to %2: %3")
                 .arg(group.toHtmlEscaped(), Native_Name(file_name), d_rules->Last_Error().toHtmlEscaped()),
             QString());
         return false;
@@ -404,9 +401,9 @@ bool TRulesPane::Save_Report(const QString& file_name)
     QString error;
     if (!ReportFile::Save(*d_last_run, file_name, &error))
     {
-        d_message_box->Show_Error(QStringLiteral("The report could not be saved to %1: %2")
-                                      .arg(Native_Name(file_name), error.toHtmlEscaped()),
-                                  QString());
+        d_message_box->Show_Error(
+            tr("The report could not be saved to %1: %2").arg(Native_Name(file_name), error.toHtmlEscaped()),
+            QString());
         return false;
     }
     return true;

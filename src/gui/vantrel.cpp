@@ -84,14 +84,13 @@ TVantrel::~TVantrel()
 
 QString TVantrel::Ask_Open_File_Name()
 {
-    return QFileDialog::getOpenFileName(this, QStringLiteral("Open Parameter File"), QString(),
-                                        QStringLiteral("Parameter Files (*.asc *.xml)"));
+    return QFileDialog::getOpenFileName(this, tr("Open Parameter File"), QString(),
+                                        tr("Parameter Files (*.asc *.xml)"));
 }
 
 QString TVantrel::Ask_Save_File_Name()
 {
-    return QFileDialog::getSaveFileName(this, QStringLiteral("Export Changes"), QString(),
-                                        QStringLiteral("Text file (*.txt)"));
+    return QFileDialog::getSaveFileName(this, tr("Export Changes"), QString(), tr("Text file (*.txt)"));
 }
 
 QString TVantrel::Ask_File_Name(const QString& caption, const QString& filter, bool for_writing)
@@ -103,8 +102,7 @@ QString TVantrel::Ask_File_Name(const QString& caption, const QString& filter, b
 void TVantrel::File_New()
 {
     Finish_Edit_In_Progress();
-    if (!d_message_box->Ask_Question(QStringLiteral("Warning"),
-                                     QStringLiteral("Clear loaded parameter file?")))
+    if (!d_message_box->Ask_Question(tr("Warning"), tr("Clear loaded parameter file?")))
     {
         return;
     }
@@ -130,7 +128,7 @@ void TVantrel::Open_Parameter_File(const QString& path)
     TParameters loaded;
     if (!loaded.Load_Parameter_File(path))
     {
-        d_status_bar->showMessage(QStringLiteral("ERR:  %1").arg(loaded.Last_Error()));
+        d_status_bar->showMessage(tr("ERR:  %1").arg(loaded.Last_Error()));
         // Whatever a reader took in before it gave up is no list to show or check; the reason stays.
         loaded.Reset();
         d_document->Replace_List(std::move(loaded));
@@ -166,8 +164,8 @@ void TVantrel::Clear_Search()
 
 void TVantrel::Recent_File_Vanished(const QString& path)
 {
-    d_status_bar->showMessage(QStringLiteral("%1 no longer exists; removed from the recent files.")
-                                  .arg(QDir::toNativeSeparators(path)));
+    d_status_bar->showMessage(
+        tr("%1 no longer exists; removed from the recent files.").arg(QDir::toNativeSeparators(path)));
 }
 
 void TVantrel::Reset_View()
@@ -205,15 +203,15 @@ void TVantrel::File_Export()
     const TParameters& parameters = d_document->Parameters();
     if (!parameters.Write_Parameter_Data(path, options))
     {
-        d_status_bar->showMessage(QStringLiteral("ERR:  %1").arg(parameters.Last_Error()));
+        d_status_bar->showMessage(tr("ERR:  %1").arg(parameters.Last_Error()));
     }
 }
 
 void TVantrel::File_Compare()
 {
     Finish_Edit_In_Progress();
-    const QString path = Ask_File_Name(QStringLiteral("Compare With Reference File"),
-                                       QStringLiteral("Parameter Files (*.asc *.xml)"), false);
+    const QString path =
+        Ask_File_Name(tr("Compare With Reference File"), tr("Parameter Files (*.asc *.xml)"), false);
     if (path.isEmpty())
     {
         return;
@@ -221,10 +219,10 @@ void TVantrel::File_Compare()
     QString error;
     if (!d_comparison->Load_Reference(path, &error))
     {
-        d_status_bar->showMessage(QStringLiteral("ERR:  %1").arg(error));
+        d_status_bar->showMessage(tr("ERR:  %1").arg(error));
         return;
     }
-    d_status_bar->showMessage(QStringLiteral("Reference: %1").arg(QDir::toNativeSeparators(path)));
+    d_status_bar->showMessage(tr("Reference: %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void TVantrel::Use_Reference_Value()
@@ -331,7 +329,7 @@ void TVantrel::Value_Changed(int index)
         if (!refusal.isEmpty())
         {
             editor->Mark_Refused(index, refusal);
-            d_status_bar->showMessage(QStringLiteral("ERR:  %1").arg(refusal));
+            d_status_bar->showMessage(tr("ERR:  %1").arg(refusal));
         }
         return;
     }
@@ -356,7 +354,7 @@ TParameterList::TEntryMarks TVantrel::Entry_Marks(const QString& key) const
     marks.bold = parameter && parameter->changed;
     if (marks.bold)
     {
-        marks.tool_tip = QStringLiteral("Changed since loading");
+        marks.tool_tip = tr("Changed since loading");
     }
     d_comparison->Mark_Entry(key, &marks);
     return marks;
@@ -365,8 +363,7 @@ TParameterList::TEntryMarks TVantrel::Entry_Marks(const QString& key) const
 void TVantrel::Update_Changed_Count()
 {
     const int changed = d_document->Parameters().Changed_Count();
-    d_changed_count_label->setText(changed == 1 ? QStringLiteral("1 changed")
-                                                : QStringLiteral("%1 changed").arg(changed));
+    d_changed_count_label->setText(changed == 1 ? tr("1 changed") : tr("%1 changed").arg(changed));
 }
 
 void TVantrel::Finish_Edit_In_Progress()
@@ -411,12 +408,10 @@ void TVantrel::Edit_Rules()
 
 void TVantrel::Import_Rules()
 {
-    const QString path =
-        Ask_File_Name(QStringLiteral("Import Rules"), QStringLiteral("Rules Files (*.xml)"), false);
+    const QString path = Ask_File_Name(tr("Import Rules"), tr("Rules Files (*.xml)"), false);
     if (!path.isEmpty() && d_rules_pane->Import_Rules(path))
     {
-        d_status_bar->showMessage(
-            QStringLiteral("Rules imported from %1").arg(QDir::toNativeSeparators(path)));
+        d_status_bar->showMessage(tr("Rules imported from %1").arg(QDir::toNativeSeparators(path)));
     }
 }
 
@@ -424,25 +419,22 @@ void TVantrel::Export_Rule_Group()
 {
     if (d_rules_pane->Current_Group().isEmpty())
     {
-        d_status_bar->showMessage(QStringLiteral("ERR:  There is no rule group to export"));
+        d_status_bar->showMessage(tr("ERR:  There is no rule group to export"));
         return;
     }
-    const QString path =
-        Ask_File_Name(QStringLiteral("Export Rule Group"), QStringLiteral("Rules Files (*.xml)"), true);
+    const QString path = Ask_File_Name(tr("Export Rule Group"), tr("Rules Files (*.xml)"), true);
     if (!path.isEmpty() && d_rules_pane->Export_Group(path))
     {
-        d_status_bar->showMessage(
-            QStringLiteral("Rule group exported to %1").arg(QDir::toNativeSeparators(path)));
+        d_status_bar->showMessage(tr("Rule group exported to %1").arg(QDir::toNativeSeparators(path)));
     }
 }
 
 void TVantrel::Save_Report()
 {
     const QString path =
-        Ask_File_Name(QStringLiteral("Save Report"),
-                      QStringLiteral("PDF (*.pdf);;HTML (*.html *.htm);;Text (*.txt)"), true);
+        Ask_File_Name(tr("Save Report"), tr("PDF (*.pdf);;HTML (*.html *.htm);;Text (*.txt)"), true);
     if (!path.isEmpty() && d_rules_pane->Save_Report(path))
     {
-        d_status_bar->showMessage(QStringLiteral("Report saved to %1").arg(QDir::toNativeSeparators(path)));
+        d_status_bar->showMessage(tr("Report saved to %1").arg(QDir::toNativeSeparators(path)));
     }
 }

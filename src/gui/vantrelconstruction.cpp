@@ -99,7 +99,7 @@ void TVantrel::Create_Rules_Dock()
     d_rules_dock = new QDockWidget(this);
     d_rules_dock->setObjectName(QStringLiteral("rules_dock"));
     // The dock can be moved and floated, so its title bar stays as the handle the user drags.
-    d_rules_dock->setWindowTitle(QStringLiteral("Rules"));
+    d_rules_dock->setWindowTitle(tr("Rules"));
     d_rules_dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
     d_rules_dock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     addDockWidget(Qt::LeftDockWidgetArea, d_rules_dock);
@@ -117,25 +117,26 @@ void TVantrel::Create_Actions()
     };
 
     const TActionSetup setups[] = {
-        {&d_new_action, "new_action", "Ctrl+N", ":/menu/menu_new.png", "Clear parameter list."},
-        {&d_open_action, "open_action", "Ctrl+O", ":/menu/menu_open.png", "Open parameter file."},
-        {&d_execute_action, "execute_action", "Ctrl+R", ":/gui/gui_play.png", "Execute rules"},
-        {&d_export_action, "export_action", "Ctrl+E", ":/menu/menu_export.png", "Export changes"},
-        {&d_quit_action, "quit_action", "Ctrl+Q", ":/menu/menu_quit.png", "Close vantrel utility."},
-        {&d_edit_rules_action, "edit_rules_action", nullptr, ":/gui/gui_edit.png", "Edit rules"},
+        {&d_new_action, "new_action", "Ctrl+N", ":/menu/menu_new.png", QT_TR_NOOP("Clear parameter list.")},
+        {&d_open_action, "open_action", "Ctrl+O", ":/menu/menu_open.png", QT_TR_NOOP("Open parameter file.")},
+        {&d_execute_action, "execute_action", "Ctrl+R", ":/gui/gui_play.png", QT_TR_NOOP("Execute rules")},
+        {&d_export_action, "export_action", "Ctrl+E", ":/menu/menu_export.png", QT_TR_NOOP("Export changes")},
+        {&d_quit_action, "quit_action", "Ctrl+Q", ":/menu/menu_quit.png",
+         QT_TR_NOOP("Close vantrel utility.")},
+        {&d_edit_rules_action, "edit_rules_action", nullptr, ":/gui/gui_edit.png", QT_TR_NOOP("Edit rules")},
         {&d_import_rules_action, "import_rules_action", nullptr, ":/menu/menu_open.png",
-         "Add the rule groups of a rules file"},
+         QT_TR_NOOP("Add the rule groups of a rules file")},
         {&d_export_rule_group_action, "export_rule_group_action", nullptr, ":/menu/menu_export.png",
-         "Write the selected rule group alone as a rules file"},
+         QT_TR_NOOP("Write the selected rule group alone as a rules file")},
         {&d_save_report_action, "save_report_action", nullptr, ":/gui/gui_report.png",
-         "Save the last run as PDF, HTML or text"},
+         QT_TR_NOOP("Save the last run as PDF, HTML or text")},
     };
 
     for (const TActionSetup& setup : setups)
     {
         QAction* action = new QAction(this);
         action->setObjectName(QLatin1String(setup.object_name));
-        action->setToolTip(QLatin1String(setup.tool_tip));
+        action->setToolTip(tr(setup.tool_tip));
         if (setup.shortcut)
         {
             action->setShortcut(QKeySequence(QLatin1String(setup.shortcut), QKeySequence::NativeText));
@@ -146,27 +147,27 @@ void TVantrel::Create_Actions()
 
     Create_Menus();
 
-    d_new_action->setText(QStringLiteral("New"));
-    d_open_action->setText(QStringLiteral("Open"));
-    d_execute_action->setText(QStringLiteral("Execute Rules"));
-    d_export_action->setText(QStringLiteral("Export Changes"));
-    d_quit_action->setText(QStringLiteral("Quit"));
-    d_edit_rules_action->setText(QStringLiteral("Edit Rules"));
-    d_import_rules_action->setText(QStringLiteral("Import Rules\u2026"));
-    d_export_rule_group_action->setText(QStringLiteral("Export Rule Group\u2026"));
-    d_save_report_action->setText(QStringLiteral("Save Report\u2026"));
+    d_new_action->setText(tr("New"));
+    d_open_action->setText(tr("Open"));
+    d_execute_action->setText(tr("Execute Rules"));
+    d_export_action->setText(tr("Export Changes"));
+    d_quit_action->setText(tr("Quit"));
+    d_edit_rules_action->setText(tr("Edit Rules"));
+    d_import_rules_action->setText(tr("Import Rules\u2026"));
+    d_export_rule_group_action->setText(tr("Export Rule Group\u2026"));
+    d_save_report_action->setText(tr("Save Report\u2026"));
 }
 
 // The File and Edit menus; the recent files, the edit history and the comparison own the actions they
 // add, so they are made here, where their menus are.
 void TVantrel::Create_Menus()
 {
-    QMenu* file_menu = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file_menu = menuBar()->addMenu(tr("&File"));
     file_menu->setObjectName(QStringLiteral("file_menu"));
     file_menu->addAction(d_new_action);
     file_menu->addSeparator();
     file_menu->addAction(d_open_action);
-    QMenu* recent_menu = file_menu->addMenu(QStringLiteral("Open &Recent"));
+    QMenu* recent_menu = file_menu->addMenu(tr("Open &Recent"));
     recent_menu->setObjectName(QStringLiteral("recent_menu"));
     d_recent_files = new TRecentFiles(recent_menu);
     d_recent_files->Set_Files(d_window_settings.recent_files);
@@ -182,7 +183,7 @@ void TVantrel::Create_Menus()
     file_menu->addSeparator();
     file_menu->addAction(d_quit_action);
 
-    QMenu* edit_menu = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit_menu = menuBar()->addMenu(tr("&Edit"));
     edit_menu->setObjectName(QStringLiteral("edit_menu"));
     edit_menu->addAction(d_edit_history->Undo_Action());
     edit_menu->addAction(d_edit_history->Redo_Action());
@@ -195,7 +196,7 @@ void TVantrel::Create_Menus()
     edit_menu->addAction(d_import_rules_action);
     edit_menu->addAction(d_export_rule_group_action);
 
-    QMenu* help_menu = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help_menu = menuBar()->addMenu(tr("&Help"));
     help_menu->setObjectName(QStringLiteral("help_menu"));
     d_help_menu = new THelpMenu(this, help_menu, d_data_path);
 }
@@ -205,7 +206,7 @@ void TVantrel::Create_Tool_Bar()
     d_tool_bar = new QToolBar(this);
     d_tool_bar->setObjectName(QStringLiteral("tool_bar"));
     // The title labels the tool bar in the context menu of the tool and dock areas.
-    d_tool_bar->setWindowTitle(QStringLiteral("Tool Bar"));
+    d_tool_bar->setWindowTitle(tr("Tool Bar"));
     addToolBar(Qt::TopToolBarArea, d_tool_bar);
     d_tool_bar->addAction(d_new_action);
     d_tool_bar->addAction(d_open_action);
@@ -263,9 +264,9 @@ void TVantrel::Create_List_Side()
     d_search_edit->setObjectName(QStringLiteral("search_edit"));
     list_layout->addWidget(d_search_edit, 0, 1);
 
-    d_changed_only_check = new QCheckBox(QStringLiteral("Changed only"), list_side);
+    d_changed_only_check = new QCheckBox(tr("Changed only"), list_side);
     d_changed_only_check->setObjectName(QStringLiteral("changed_only_check"));
-    d_changed_only_check->setToolTip(QStringLiteral("List only the parameters changed since loading"));
+    d_changed_only_check->setToolTip(tr("List only the parameters changed since loading"));
     // The check boxes do not widen the list side: on a narrow list their texts are cut rather than
     // pushing the detail side or running into the counts beside them.
     d_changed_only_check->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
@@ -363,9 +364,9 @@ void TVantrel::Restore_Splitter_Sizes()
 
 void TVantrel::Set_Texts()
 {
-    setWindowTitle(QStringLiteral("Vantrel Version 1.0"));
+    setWindowTitle(tr("Vantrel Version 1.0"));
     d_notice_label->setText(
-        QStringLiteral("Changes stay in this program until exported; nothing is sent to the controller."));
+        tr("Changes stay in this program until exported; nothing is sent to the controller."));
 }
 
 void TVantrel::Make_Connections()

@@ -87,7 +87,7 @@ void TVantrel::Save_Rules_At_Close()
         return;
     }
 
-    d_message_box->Show_Error(QStringLiteral("The rules could not be saved to %1: %2")
+    d_message_box->Show_Error(tr("The rules could not be saved to %1: %2")
                                   .arg(QDir::toNativeSeparators(d_rules.Rule_File_Name()).toHtmlEscaped(),
                                        d_rules.Last_Error().toHtmlEscaped()),
                               QString(), QMessageBox::Critical);
