@@ -51,7 +51,18 @@ TEditHistory::TEditHistory(TParameterDocument* document, TMessageBox* message_bo
     // reverts.
     connect(d_document, &TParameterDocument::List_Replaced, this, &TEditHistory::Clear);
     connect(d_document, &TParameterDocument::Keys_Changed, this, &TEditHistory::Update_Actions);
+    connect(d_undo_stack, &QUndoStack::cleanChanged, this, &TEditHistory::Clean_Changed);
     Update_Actions();
+}
+
+bool TEditHistory::Is_Clean() const
+{
+    return d_undo_stack->isClean();
+}
+
+void TEditHistory::Set_Clean()
+{
+    d_undo_stack->setClean();
 }
 
 QAction* TEditHistory::Undo_Action() const

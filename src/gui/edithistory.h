@@ -34,6 +34,13 @@ public:
     void Edit(const std::vector<TParameters::TParameter>& edited, const QString& text);
     // The parameter Revert Parameter applies to; empty for none.
     void Set_Selected(const QString& key);
+    // Whether the values are those of the last save (or of the load, before any save): undoing back
+    // to that point makes the history clean again, redoing past it not.
+    bool Is_Clean() const;
+    void Set_Clean();
+
+signals:
+    void Clean_Changed(bool clean);
 
 public slots:
     void Revert_Parameter();

@@ -61,3 +61,8 @@ bool TParameterDocument::Edit(const TParameters::TParameter& edited)
 {
     return Edit(std::vector<TParameters::TParameter>{edited});
 }
+
+bool TParameterDocument::Save(const QString& file_name, bool keep_backup, QString* backup_file_name)
+{
+    return d_parameters.Save_Parameter_File(file_name, keep_backup, backup_file_name);
+}

@@ -31,6 +31,9 @@ public:
     // change; a key the list does not hold is passed over. False when none was held.
     bool Edit(const std::vector<TParameters::TParameter>& edited);
     bool Edit(const TParameters::TParameter& edited);
+    // Writes the list back over file_name exactly and verified (TParameters::Save_Parameter_File);
+    // the values, their changed marks and the views stay as they are.
+    bool Save(const QString& file_name, bool keep_backup, QString* backup_file_name);
 
 signals:
     // The values (and so the changed marks) of these keys changed, in list order of the edit.
