@@ -277,6 +277,101 @@
     </message>
 </context>
 <context>
+    <name>TFileState</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>Write the changed values back into the parameter file</source>
+        <translation>Die geänderten Werte in die Parameterdatei zurückschreiben</translation>
+    </message>
+    <message>
+        <source>Write the parameter file with its changed values to another file</source>
+        <translation>Die Parameterdatei mit ihren geänderten Werten in eine andere Datei schreiben</translation>
+    </message>
+    <message>
+        <source>Machine Constants Files (*.asc)</source>
+        <translation>Maschinenkonstantendateien (*.asc)</translation>
+    </message>
+    <message>
+        <source>Parameter Settings Files (*.xml)</source>
+        <translation>Parametereinstellungsdateien (*.xml)</translation>
+    </message>
+    <message>
+        <source>Save Parameter File As</source>
+        <translation>Parameterdatei speichern unter</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>The values changed since the file was last saved are lost otherwise.</source>
+        <translation>Sonst gehen die seit dem letzten Speichern geänderten Werte verloren.</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 has changed on disk since it was read.</source>
+        <translation>%1 wurde auf der Festplatte geändert, seit es gelesen wurde.</translation>
+    </message>
+    <message>
+        <source>Overwrite replaces what is there now with the loaded values and yours; Save As… keeps it.</source>
+        <translation>Überschreiben ersetzt den jetzigen Inhalt durch die geladenen und Ihre Werte; Speichern unter… behält ihn.</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Speichern unter…</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists.</source>
+        <translation>%1 existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>It was moved or deleted since it was read. Write Anew writes the loaded values and yours there again.</source>
+        <translation>Die Datei wurde seit dem Lesen verschoben oder gelöscht. Neu schreiben schreibt die geladenen und Ihre Werte wieder dorthin.</translation>
+    </message>
+    <message>
+        <source>Write Anew</source>
+        <translation>Neu schreiben</translation>
+    </message>
+    <message>
+        <source>ERR:  %1</source>
+        <translation>FEHLER:  %1</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Saved %1; the file as it was is kept as %2</source>
+        <translation>%1 gespeichert; die Datei, wie sie war, liegt als %2 vor</translation>
+    </message>
+    <message>
+        <source>The parameter file was not saved.</source>
+        <translation>Die Parameterdatei wurde nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
     <name>THelpMenu</name>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
@@ -305,6 +400,25 @@
     <message>
         <source>The user guide is not installed. It is part of the program&apos;s documentation, in the file user-guide.html.</source>
         <translation>Das Benutzerhandbuch ist nicht installiert. Es gehört zur Dokumentation des Programms, in der Datei user-guide.html.</translation>
+    </message>
+</context>
+<context>
+    <name>TLoadWarningsDialog</name>
+    <message>
+        <source>Load Warnings</source>
+        <translation>Ladewarnungen</translation>
+    </message>
+    <message>
+        <source>Load warnings</source>
+        <translation>Ladewarnungen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <translation>Alles &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Reading %1 cut or left out these places; the list holds what was read:</source>
+        <translation>Beim Lesen von %1 wurden diese Stellen gekürzt oder ausgelassen; die Liste enthält, was gelesen wurde:</translation>
     </message>
 </context>
 <context>
@@ -829,12 +943,32 @@
         <translation>Vantrel Version 1.0</translation>
     </message>
     <message>
-        <source>Changes stay in this program until exported; nothing is sent to the controller.</source>
-        <translation>Änderungen bleiben in diesem Programm, bis sie exportiert werden; an die Steuerung wird nichts gesendet.</translation>
-    </message>
-    <message>
         <source>The rules could not be saved to %1: %2</source>
         <translation>Die Regeln konnten nicht unter %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not opened.</source>
+        <translation>%1 wurde nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>%1 loaded with 1 warning</source>
+        <translation>%1 mit 1 Warnung geladen</translation>
+    </message>
+    <message>
+        <source>%1 loaded with %2 warnings</source>
+        <translation>%1 mit %2 Warnungen geladen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Load Warnings…</source>
+        <translation>&amp;Ladewarnungen anzeigen…</translation>
+    </message>
+    <message>
+        <source>List what the read of the loaded file cut or left out</source>
+        <translation>Auflisten, was beim Lesen der geladenen Datei gekürzt oder ausgelassen wurde</translation>
+    </message>
+    <message>
+        <source>Save writes only the changed values; nothing is sent to the controller.</source>
+        <translation>Speichern schreibt nur die geänderten Werte; nichts wird an die Steuerung gesendet.</translation>
     </message>
 </context>
 <context>

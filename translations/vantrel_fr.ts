@@ -277,6 +277,101 @@
     </message>
 </context>
 <context>
+    <name>TFileState</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Enregistrer &amp;sous…</translation>
+    </message>
+    <message>
+        <source>Write the changed values back into the parameter file</source>
+        <translation>Réécrire les valeurs modifiées dans le fichier de paramètres</translation>
+    </message>
+    <message>
+        <source>Write the parameter file with its changed values to another file</source>
+        <translation>Écrire le fichier de paramètres avec ses valeurs modifiées dans un autre fichier</translation>
+    </message>
+    <message>
+        <source>Machine Constants Files (*.asc)</source>
+        <translation>Fichiers de constantes machine (*.asc)</translation>
+    </message>
+    <message>
+        <source>Parameter Settings Files (*.xml)</source>
+        <translation>Fichiers de réglages de paramètres (*.xml)</translation>
+    </message>
+    <message>
+        <source>Save Parameter File As</source>
+        <translation>Enregistrer le fichier de paramètres sous</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Enregistrer les modifications de %1 ?</translation>
+    </message>
+    <message>
+        <source>The values changed since the file was last saved are lost otherwise.</source>
+        <translation>Sinon, les valeurs modifiées depuis le dernier enregistrement sont perdues.</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%1 has changed on disk since it was read.</source>
+        <translation>%1 a été modifié sur le disque depuis sa lecture.</translation>
+    </message>
+    <message>
+        <source>Overwrite replaces what is there now with the loaded values and yours; Save As… keeps it.</source>
+        <translation>Écraser remplace le contenu actuel par les valeurs chargées et les vôtres ; Enregistrer sous… le conserve.</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Enregistrer sous…</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Écraser</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists.</source>
+        <translation>%1 n’existe plus.</translation>
+    </message>
+    <message>
+        <source>It was moved or deleted since it was read. Write Anew writes the loaded values and yours there again.</source>
+        <translation>Le fichier a été déplacé ou supprimé depuis sa lecture. Réécrire y écrit à nouveau les valeurs chargées et les vôtres.</translation>
+    </message>
+    <message>
+        <source>Write Anew</source>
+        <translation>Réécrire</translation>
+    </message>
+    <message>
+        <source>ERR:  %1</source>
+        <translation>ERR :  %1</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 enregistré</translation>
+    </message>
+    <message>
+        <source>Saved %1; the file as it was is kept as %2</source>
+        <translation>%1 enregistré ; le fichier tel qu’il était est conservé sous %2</translation>
+    </message>
+    <message>
+        <source>The parameter file was not saved.</source>
+        <translation>Le fichier de paramètres n’a pas été enregistré.</translation>
+    </message>
+</context>
+<context>
     <name>THelpMenu</name>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
@@ -305,6 +400,25 @@
     <message>
         <source>The user guide is not installed. It is part of the program&apos;s documentation, in the file user-guide.html.</source>
         <translation>Le guide de l&apos;utilisateur n&apos;est pas installé. Il fait partie de la documentation du programme, dans le fichier user-guide.html.</translation>
+    </message>
+</context>
+<context>
+    <name>TLoadWarningsDialog</name>
+    <message>
+        <source>Load Warnings</source>
+        <translation>Avertissements de chargement</translation>
+    </message>
+    <message>
+        <source>Load warnings</source>
+        <translation>Avertissements de chargement</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <translation>&amp;Tout copier</translation>
+    </message>
+    <message>
+        <source>Reading %1 cut or left out these places; the list holds what was read:</source>
+        <translation>La lecture de %1 a tronqué ou omis ces endroits ; la liste contient ce qui a été lu :</translation>
     </message>
 </context>
 <context>
@@ -829,12 +943,32 @@
         <translation>Vantrel version 1.0</translation>
     </message>
     <message>
-        <source>Changes stay in this program until exported; nothing is sent to the controller.</source>
-        <translation>Les modifications restent dans ce programme jusqu&apos;à leur exportation ; rien n&apos;est envoyé à la commande.</translation>
-    </message>
-    <message>
         <source>The rules could not be saved to %1: %2</source>
         <translation>Les règles n&apos;ont pas pu être enregistrées dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 was not opened.</source>
+        <translation>%1 n’a pas été ouvert.</translation>
+    </message>
+    <message>
+        <source>%1 loaded with 1 warning</source>
+        <translation>%1 chargé avec 1 avertissement</translation>
+    </message>
+    <message>
+        <source>%1 loaded with %2 warnings</source>
+        <translation>%1 chargé avec %2 avertissements</translation>
+    </message>
+    <message>
+        <source>Show &amp;Load Warnings…</source>
+        <translation>Afficher les avertissements de &amp;chargement…</translation>
+    </message>
+    <message>
+        <source>List what the read of the loaded file cut or left out</source>
+        <translation>Lister ce que la lecture du fichier chargé a tronqué ou omis</translation>
+    </message>
+    <message>
+        <source>Save writes only the changed values; nothing is sent to the controller.</source>
+        <translation>Enregistrer n’écrit que les valeurs modifiées ; rien n’est envoyé à la commande.</translation>
     </message>
 </context>
 <context>

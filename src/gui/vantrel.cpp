@@ -4,6 +4,8 @@
 #include "comparisonview.h"
 #include "edithistory.h"
 #include "exportoptionsdialog.h"
+#include "filestate.h"
+#include "loadwarningsdialog.h"
 #include "messagebox.h"
 #include "parameterdocument.h"
 #include "parameterlist.h"
@@ -16,6 +18,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
@@ -102,12 +105,17 @@ QString TVantrel::Ask_File_Name(const QString& caption, const QString& filter, b
 void TVantrel::File_New()
 {
     Finish_Edit_In_Progress();
-    if (!d_message_box->Ask_Question(tr("Warning"), tr("Clear loaded parameter file?")))
+    // With unsaved edits the one question is whether to save them; otherwise the list is only cleared
+    // on a yes.
+    if (d_file_state->Is_Modified()
+            ? !d_file_state->Ask_To_Keep_Edits()
+            : !d_message_box->Ask_Question(tr("Warning"), tr("Clear loaded parameter file?")))
     {
         return;
     }
 
     d_document->Replace_List(TParameters());
+    d_file_state->Set_Loaded(QString());
     Reset_View();
 }
 
@@ -124,24 +132,39 @@ void TVantrel::File_Load_Parameters()
 
 void TVantrel::Open_Parameter_File(const QString& path)
 {
-    // The file is read into a list of its own and handed to the document whole.
+    Finish_Edit_In_Progress();
+    // The file is read into a list of its own first: a file that does not read leaves the loaded list,
+    // its edits and their history as they are, and only a list that read is worth the question.
     TParameters loaded;
     if (!loaded.Load_Parameter_File(path))
     {
-        d_status_bar->showMessage(tr("ERR:  %1").arg(loaded.Last_Error()));
-        // Whatever a reader took in before it gave up is no list to show or check; the reason stays.
-        loaded.Reset();
-        d_document->Replace_List(std::move(loaded));
-        Reset_View();
+        const QString reason = loaded.Last_Error();
+        d_status_bar->showMessage(tr("ERR:  %1").arg(reason));
+        d_message_box->Show_Error(
+            tr("%1 was not opened.").arg(QDir::toNativeSeparators(path).toHtmlEscaped()), reason);
+        return;
+    }
+    if (!d_file_state->Ask_To_Keep_Edits())
+    {
         return;
     }
 
-    d_status_bar->showMessage(QDir::toNativeSeparators(path));
-    d_recent_files->Add(path);
-    d_rules_pane->Set_Parameter_File(path);
+    const int warnings = loaded.Load_Warnings().size();
+    const QString shown_path = QDir::toNativeSeparators(path);
+    if (warnings == 0)
+    {
+        d_status_bar->showMessage(shown_path);
+    }
+    else
+    {
+        d_status_bar->showMessage(warnings == 1
+                                      ? tr("%1 loaded with 1 warning").arg(shown_path)
+                                      : tr("%1 loaded with %2 warnings").arg(shown_path).arg(warnings));
+    }
     // The new list is shown whole: the search starts empty.
     Clear_Search();
     d_document->Replace_List(std::move(loaded));
+    d_file_state->Set_Loaded(path);
     d_rules_pane->Clear_Report();
 
     d_new_action->setEnabled(true);
@@ -154,6 +177,49 @@ void TVantrel::List_Replaced()
     {
         Update_Changed_Count();
     }
+    d_load_warnings_action->setEnabled(!d_document->Parameters().Load_Warnings().isEmpty());
+    if (d_load_warnings_dialog)
+    {
+        d_load_warnings_dialog->hide();
+    }
+}
+
+void TVantrel::Show_Load_Warnings()
+{
+    if (!d_load_warnings_dialog)
+    {
+        d_load_warnings_dialog = new TLoadWarningsDialog(this);
+    }
+    d_load_warnings_dialog->Show_Warnings(d_file_state->Path(), d_document->Parameters().Load_Warnings());
+    d_load_warnings_dialog->show();
+    d_load_warnings_dialog->raise();
+}
+
+// Saving under another name moves the window to that file: the title, the recent files and the rules
+// report name it from then on.
+void TVantrel::Loaded_File_Changed(const QString& path)
+{
+    Update_Title();
+    d_rules_pane->Set_Parameter_File(path);
+    if (!path.isEmpty())
+    {
+        d_recent_files->Add(path);
+    }
+}
+
+void TVantrel::Update_Title()
+{
+    const QString title = tr("Vantrel Version 1.0");
+    const QString path = d_file_state->Path();
+    if (path.isEmpty())
+    {
+        // No file, no edits to mark (and Qt warns of a mark without its place in the title).
+        setWindowModified(false);
+        setWindowTitle(title);
+        return;
+    }
+    setWindowTitle(QFileInfo(path).fileName() + QStringLiteral("[*] - ") + title);
+    setWindowModified(d_file_state->Is_Modified());
 }
 
 void TVantrel::Clear_Search()
@@ -172,7 +238,6 @@ void TVantrel::Reset_View()
 {
     Clear_Search();
     d_rules_pane->Clear_Report();
-    d_rules_pane->Set_Parameter_File(QString());
     d_changed_count_label->clear();
 
     d_new_action->setEnabled(false);

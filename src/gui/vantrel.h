@@ -29,6 +29,8 @@ class QToolBar;
 class TBitfieldWidget;
 class TComparisonView;
 class TExportOptionsDialog;
+class TFileState;
+class TLoadWarningsDialog;
 class THelpMenu;
 class TMessageBox;
 class TParameterDocument;
@@ -86,6 +88,7 @@ private slots:
     void Export_Rule_Group();
     void Save_Report();
     void Recent_File_Vanished(const QString& path);
+    void Show_Load_Warnings();
 
 private:
     void Create_Fonts();
@@ -120,6 +123,9 @@ private:
     void Clear_Search();
     void Reset_View();
     void Save_Rules_At_Close();
+    // The title names the file on show, with the mark of unsaved edits.
+    void Update_Title();
+    void Loaded_File_Changed(const QString& path);
 
     QAction* d_new_action = nullptr;
     QAction* d_open_action = nullptr;
@@ -130,6 +136,7 @@ private:
     QAction* d_import_rules_action = nullptr;
     QAction* d_export_rule_group_action = nullptr;
     QAction* d_save_report_action = nullptr;
+    QAction* d_load_warnings_action = nullptr;
     QLabel* d_description_label = nullptr;
     QLabel* d_title_label = nullptr;
     QLineEdit* d_search_edit = nullptr;
@@ -146,6 +153,9 @@ private:
     TBitfieldWidget* d_bitfield_widget = nullptr;
     TValuesWidget* d_values_widget = nullptr;
     TExportOptionsDialog* d_export_options_dialog = nullptr;
+    TLoadWarningsDialog* d_load_warnings_dialog = nullptr;
+    // The path of the loaded file, its save and the unsaved-edits question.
+    TFileState* d_file_state = nullptr;
     TMessageBox* d_message_box = nullptr;
     TRecentFiles* d_recent_files = nullptr;
     THelpMenu* d_help_menu = nullptr;

@@ -4,6 +4,7 @@
 #include "bitfieldwidget.h"
 #include "comparisonview.h"
 #include "edithistory.h"
+#include "filestate.h"
 #include "helpmenu.h"
 #include "messagebox.h"
 #include "parameterdocument.h"
@@ -31,6 +32,7 @@
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QToolBar>
 
 void TVantrel::Create_Fonts()
@@ -172,6 +174,15 @@ void TVantrel::Create_Menus()
     d_recent_files = new TRecentFiles(recent_menu);
     d_recent_files->Set_Files(d_window_settings.recent_files);
     d_edit_history = new TEditHistory(d_document, d_message_box, this);
+    d_file_state = new TFileState(d_document, d_edit_history, d_message_box, this);
+    d_file_state->Set_Path_Asker([this](const QString& caption, const QString& filter)
+                                 { return Ask_File_Name(caption, filter, true); });
+    file_menu->addAction(d_file_state->Save_Action());
+    file_menu->addAction(d_file_state->Save_As_Action());
+    d_load_warnings_action = file_menu->addAction(tr("Show &Load Warnings…"));
+    d_load_warnings_action->setObjectName(QStringLiteral("load_warnings_action"));
+    d_load_warnings_action->setToolTip(tr("List what the read of the loaded file cut or left out"));
+    d_load_warnings_action->setEnabled(false);
     // The comparison follows the document before the list does: the list's decisions read its standings.
     d_comparison = new TComparisonView(d_document, d_edit_history, this);
     file_menu->addAction(d_comparison->Compare_Action());
@@ -210,6 +221,7 @@ void TVantrel::Create_Tool_Bar()
     addToolBar(Qt::TopToolBarArea, d_tool_bar);
     d_tool_bar->addAction(d_new_action);
     d_tool_bar->addAction(d_open_action);
+    d_tool_bar->addAction(d_file_state->Save_Action());
     d_tool_bar->addAction(d_export_action);
     d_tool_bar->addAction(d_quit_action);
     d_tool_bar->addSeparator();
@@ -364,9 +376,8 @@ void TVantrel::Restore_Splitter_Sizes()
 
 void TVantrel::Set_Texts()
 {
-    setWindowTitle(tr("Vantrel Version 1.0"));
-    d_notice_label->setText(
-        tr("Changes stay in this program until exported; nothing is sent to the controller."));
+    Update_Title();
+    d_notice_label->setText(tr("Save writes only the changed values; nothing is sent to the controller."));
 }
 
 void TVantrel::Make_Connections()
@@ -400,5 +411,22 @@ void TVantrel::Make_Connections()
     }
     connect(d_rules_pane, &TRulesPane::Execute_Requested, this, &TVantrel::Execute_Rules);
     connect(d_recent_files, &TRecentFiles::Open_Requested, this, &TVantrel::Open_Parameter_File);
+    connect(d_file_state, &TFileState::Path_Changed, this, &TVantrel::Loaded_File_Changed);
+    connect(d_file_state, &TFileState::Modified_Changed, this, &TVantrel::Update_Title);
+    connect(d_file_state, &TFileState::Status, d_status_bar,
+            [this](const QString& text) { d_status_bar->showMessage(text); });
+    connect(d_file_state->Save_Action(), &QAction::triggered, this,
+            [this]()
+            {
+                Finish_Edit_In_Progress();
+                d_file_state->Save();
+            });
+    connect(d_file_state->Save_As_Action(), &QAction::triggered, this,
+            [this]()
+            {
+                Finish_Edit_In_Progress();
+                d_file_state->Save_As();
+            });
+    connect(d_load_warnings_action, &QAction::triggered, this, &TVantrel::Show_Load_Warnings);
     connect(d_recent_files, &TRecentFiles::File_Vanished, this, &TVantrel::Recent_File_Vanished);
 }

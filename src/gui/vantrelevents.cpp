@@ -2,6 +2,7 @@
 #include "vantrel.h"
 
 #include "exportoptionsdialog.h"
+#include "filestate.h"
 #include "messagebox.h"
 #include "recentfiles.h"
 #include "rulespane.h"
@@ -30,7 +31,8 @@ bool TVantrel::eventFilter(QObject* watched, QEvent* event)
             (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
         const QKeySequence pressed(static_cast<int>(modifiers) | key_event->key());
         for (const QAction* action :
-             {d_new_action, d_open_action, d_execute_action, d_export_action, d_quit_action})
+             {d_new_action, d_open_action, d_file_state->Save_Action(), d_file_state->Save_As_Action(),
+              d_execute_action, d_export_action, d_quit_action})
         {
             if (!action->shortcut().isEmpty() && action->shortcut() == pressed)
             {
@@ -56,6 +58,11 @@ bool TVantrel::event(QEvent* event)
 void TVantrel::closeEvent(QCloseEvent* event)
 {
     Finish_Edit_In_Progress();
+    if (!d_file_state->Ask_To_Keep_Edits())
+    {
+        event->ignore();
+        return;
+    }
     Save_Rules_At_Close();
 
     if (d_export_options_dialog)
@@ -121,6 +128,5 @@ void TVantrel::dropEvent(QDropEvent* event)
     }
 
     event->acceptProposedAction();
-    Finish_Edit_In_Progress();
     Open_Parameter_File(path);
 }

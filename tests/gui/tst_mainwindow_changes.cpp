@@ -142,9 +142,11 @@ private slots:
         QCOMPARE(Field(*window, 0)->text(), QStringLiteral("3"));
         QCOMPARE(undo->text(), QStringLiteral("Undo revert of WIDE_NUM"));
 
-        // Opening a file starts a new history.
+        // Opening a file starts a new history (the edits not saved are discarded when asked).
         window->open_answers << Write_In(d_files, QStringLiteral("again.asc"), Constants_File());
+        TMessageBox::Queue_Answer(QMessageBox::Discard);
         window->findChild<QAction*>(QStringLiteral("open_action"))->trigger();
+        QCOMPARE(TMessageBox::Pending_Answers(), 0);
         QVERIFY(!undo->isEnabled());
         QCOMPARE(Label(*window), QStringLiteral("0 changed"));
     }

@@ -1,5 +1,6 @@
 #include "windowtesting.h"
 
+#include "loadwarningsdialog.h"
 #include "variablespane.h"
 
 #include <QAction>
@@ -29,8 +30,8 @@ private slots:
     void Cancelled_Open_Changes_Nothing();
     void Open_Fills_The_Window_data();
     void Open_Fills_The_Window();
-    void Failed_Open_Empties_The_Window_data();
-    void Failed_Open_Empties_The_Window();
+    void Failed_Open_Keeps_The_Window_data();
+    void Failed_Open_Keeps_The_Window();
     void Variable_Pane_Pads_Names();
     void Search_Filters_Keys_data();
     void Search_Filters_Keys();
@@ -46,6 +47,10 @@ private slots:
     void Recent_Files();
     void Recent_File_Chosen_data();
     void Recent_File_Chosen();
+    void Modified_Mark_Follows_History();
+    void Unsaved_Edits_Question_data();
+    void Unsaved_Edits_Question();
+    void Load_Warnings_Shown();
 
 private:
     struct TWidgets
@@ -168,7 +173,7 @@ void TMainWindowFilesTest::Open_Fills_The_Window()
     QCOMPARE(widgets.stack->currentWidget()->objectName(), QStringLiteral("empty_page"));
 }
 
-void TMainWindowFilesTest::Failed_Open_Empties_The_Window_data()
+void TMainWindowFilesTest::Failed_Open_Keeps_The_Window_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("expected_error");
@@ -179,7 +184,7 @@ void TMainWindowFilesTest::Failed_Open_Empties_The_Window_data()
     QTest::newRow("missing file") << QByteArray() << QStringLiteral("Cannot open file");
 }
 
-void TMainWindowFilesTest::Failed_Open_Empties_The_Window()
+void TMainWindowFilesTest::Failed_Open_Keeps_The_Window()
 {
     QFETCH(QByteArray, content);
     QFETCH(QString, expected_error);
@@ -193,19 +198,35 @@ void TMainWindowFilesTest::Failed_Open_Empties_The_Window()
     window.open_answers << good << bad;
     widgets.open_action->trigger();
     QVERIFY(Select_Key(widgets.list, QStringLiteral("DEA_TAPS")));
-    QVERIFY(!widgets.title->text().isEmpty());
+    QLineEdit* field = window.findChild<QLineEdit*>(QStringLiteral("value_edit_0"));
+    field->setText(QStringLiteral("12"));
+    emit field->editingFinished();
+    const QString title = widgets.title->text();
+    const QString variables = widgets.variables->Text();
 
+    // A file that does not read is reported in the status bar and a box; the loaded list, its edit
+    // and the edit's history stay, and no question about them is asked.
+    TMessageBox::Queue_Answer(QMessageBox::Ok);
     widgets.open_action->trigger();
+    QCOMPARE(TMessageBox::Pending_Answers(), 0);
+    TMessageBox* box =
+        window.findChild<TMessageBox*>(QStringLiteral("message_box"), Qt::FindDirectChildrenOnly);
+    QVERIFY2(box->informativeText().contains(QStringLiteral("was not opened.")),
+             qPrintable(box->informativeText()));
+    QVERIFY(box->detailedText().contains(expected_error));
     const QString message = widgets.status->currentMessage();
-    QCOMPARE(message, QStringLiteral("ERR:  %1").arg(TVantrelTestAccess::Parameters(window).Last_Error()));
-    QVERIFY2(message.contains(expected_error), qPrintable(message));
-    QCOMPARE(widgets.list->Count(), 0);
-    QVERIFY(widgets.variables->Text().isEmpty());
-    QVERIFY(widgets.title->text().isEmpty());
-    QCOMPARE(widgets.stack->currentWidget()->objectName(), QStringLiteral("empty_page"));
-    QVERIFY(!widgets.new_action->isEnabled());
-    QVERIFY(!widgets.export_action->isEnabled());
-    QCOMPARE(TVantrelTestAccess::Parameters(window).Parameter_Count(), 0);
+    QVERIFY2(message.startsWith(QStringLiteral("ERR:  ")) && message.contains(expected_error),
+             qPrintable(message));
+    QCOMPARE(List_Texts(widgets.list), Constants_Keys());
+    QCOMPARE(widgets.title->text(), title);
+    QCOMPARE(widgets.variables->Text(), variables);
+    QVERIFY(variables.contains(QStringLiteral(" = 12.000000")));
+    QCOMPARE(TVantrelTestAccess::Parameters(window).Get_Parameter(QStringLiteral("DEA_TAPS")).integer_values,
+             QVector<qint32>{12});
+    QVERIFY(window.findChild<QAction*>(QStringLiteral("undo_action"))->isEnabled());
+    QVERIFY(window.isWindowModified());
+    QVERIFY(widgets.new_action->isEnabled());
+    QVERIFY(widgets.export_action->isEnabled());
 
     // The error stays in the status bar until the next message: no time-out, and hovering menu
     // entries and tool bar buttons, none of which has a status tip, does not wipe it.
@@ -470,6 +491,10 @@ void TMainWindowFilesTest::Drop()
         data.setUrls({QUrl::fromLocalFile(directory)});
     }
 
+    if (kind == QLatin1String("directory"))
+    {
+        TMessageBox::Queue_Answer(QMessageBox::Ok);
+    }
     // As from a file manager: the drag enters the window, then the data is dropped.
     QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&window, &enter);
@@ -487,8 +512,9 @@ void TMainWindowFilesTest::Drop()
     else if (kind == QLatin1String("directory"))
     {
         QVERIFY2(message.startsWith(QStringLiteral("ERR:  ")), qPrintable(message));
-        QCOMPARE(widgets.list->Count(), 0);
-        QVERIFY(!widgets.export_action->isEnabled());
+        QCOMPARE(TMessageBox::Pending_Answers(), 0);
+        QCOMPARE(List_Texts(widgets.list), Constants_Keys());
+        QCOMPARE(widgets.title->text(), title);
     }
     else
     {
@@ -533,8 +559,12 @@ void TMainWindowFilesTest::Recent_Files()
         TTestWindow window;
         for (const QString& name : opened)
         {
-            window.open_answers << Write_Fixture(
-                name, name.startsWith(QLatin1String("broken")) ? QByteArray(300, 'x') : Constants_File());
+            const bool broken = name.startsWith(QLatin1String("broken"));
+            window.open_answers << Write_Fixture(name, broken ? QByteArray(300, 'x') : Constants_File());
+            if (broken)
+            {
+                TMessageBox::Queue_Answer(QMessageBox::Ok);
+            }
             Widgets(window).open_action->trigger();
         }
         QCOMPARE(Recent_Entries(window), expected_paths);
@@ -592,6 +622,183 @@ void TMainWindowFilesTest::Recent_File_Chosen()
              !remaining.isEmpty());
     // Choosing a vanished file is not an open: the loaded list stays.
     QVERIFY(widgets.list->Count() > 0);
+}
+
+namespace
+{
+void Edit_Taps(TVantrel& window, const QString& text)
+{
+    QVERIFY(Select_Key(Parameter_List(&window), QStringLiteral("DEA_TAPS")));
+    QLineEdit* field = window.findChild<QLineEdit*>(QStringLiteral("value_edit_0"));
+    field->setText(text);
+    emit field->editingFinished();
+}
+
+qint32 Taps_In(const QString& path)
+{
+    TParameters read;
+    return read.Load_Parameter_File(path)
+               ? read.Get_Parameter(QStringLiteral("DEA_TAPS")).integer_values.value(0)
+               : -1;
+}
+} // namespace
+
+void TMainWindowFilesTest::Modified_Mark_Follows_History()
+{
+    const QString path = Write_Fixture(QStringLiteral("machine.asc"), Constants_File());
+    TTestWindow window;
+    QCOMPARE(window.windowTitle(), QStringLiteral("Vantrel Version 1.0"));
+    window.open_answers << path;
+    Widgets(window).open_action->trigger();
+    QCOMPARE(window.windowTitle(), QStringLiteral("machine.asc[*] - Vantrel Version 1.0"));
+    QAction* save = window.findChild<QAction*>(QStringLiteral("save_action"));
+    QAction* undo = window.findChild<QAction*>(QStringLiteral("undo_action"));
+    QAction* redo = window.findChild<QAction*>(QStringLiteral("redo_action"));
+    QVERIFY(!window.isWindowModified() && !save->isEnabled());
+    QVERIFY(window.findChild<QAction*>(QStringLiteral("save_as_action"))->isEnabled());
+
+    Edit_Taps(window, QStringLiteral("12"));
+    QVERIFY(window.isWindowModified() && save->isEnabled());
+    undo->trigger();
+    QVERIFY(!window.isWindowModified() && !save->isEnabled());
+    redo->trigger();
+    QVERIFY(window.isWindowModified());
+
+    save->trigger();
+    QVERIFY(!window.isWindowModified() && !save->isEnabled());
+    QCOMPARE(Taps_In(path), 12);
+    QCOMPARE(
+        Widgets(window).status->currentMessage(),
+        QStringLiteral("Saved %1; the file as it was is kept as %1.bak").arg(QDir::toNativeSeparators(path)));
+    // The change marks still count from the values the file was opened with.
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("changed_count_label"))->text(),
+             QStringLiteral("1 changed"));
+    // Undone past the save, the values differ from the file again.
+    undo->trigger();
+    QVERIFY(window.isWindowModified());
+}
+
+void TMainWindowFilesTest::Unsaved_Edits_Question_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("answer");
+
+    for (const char* command : {"close", "new", "open", "drop", "recent"})
+    {
+        QTest::addRow("%s, save", command) << command << int(QMessageBox::Save);
+        QTest::addRow("%s, discard", command) << command << int(QMessageBox::Discard);
+        QTest::addRow("%s, cancel", command) << command << int(QMessageBox::Cancel);
+    }
+}
+
+void TMainWindowFilesTest::Unsaved_Edits_Question()
+{
+    QFETCH(QString, command);
+    QFETCH(int, answer);
+
+    const QString other = Write_Fixture(QStringLiteral("other.xml"), Settings_File_Content());
+    const QString machine = Write_Fixture(QStringLiteral("machine.asc"), Constants_File());
+    TTestWindow window;
+    TWidgets widgets = Widgets(window);
+    window.open_answers << other << machine;
+    widgets.open_action->trigger();
+    widgets.open_action->trigger();
+    Edit_Taps(window, QStringLiteral("12"));
+
+    TMessageBox::Queue_Answer(static_cast<QMessageBox::StandardButton>(answer));
+    bool closed = false;
+    QMimeData data;
+    if (command == QLatin1String("close"))
+    {
+        closed = window.close();
+    }
+    else if (command == QLatin1String("new"))
+    {
+        widgets.new_action->trigger();
+    }
+    else if (command == QLatin1String("open"))
+    {
+        window.open_answers << other;
+        widgets.open_action->trigger();
+    }
+    else if (command == QLatin1String("drop"))
+    {
+        data.setUrls({QUrl::fromLocalFile(other)});
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &enter);
+        QDropEvent event(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &event);
+    }
+    else
+    {
+        window.findChild<QAction*>(QStringLiteral("recent_file_1"))->trigger();
+    }
+    QCOMPARE(TMessageBox::Pending_Answers(), 0);
+    TMessageBox* box =
+        window.findChild<TMessageBox*>(QStringLiteral("message_box"), Qt::FindDirectChildrenOnly);
+    QVERIFY(box->text().contains(QStringLiteral("Save changes to machine.asc?")));
+
+    QCOMPARE(Taps_In(machine), answer == QMessageBox::Save ? 12 : 8);
+    if (answer == QMessageBox::Cancel)
+    {
+        // Nothing changed: the same file, its edit, its history and its mark.
+        QVERIFY(!closed);
+        QCOMPARE(window.windowTitle(), QStringLiteral("machine.asc[*] - Vantrel Version 1.0"));
+        QVERIFY(window.isWindowModified());
+        QCOMPARE(
+            TVantrelTestAccess::Parameters(window).Get_Parameter(QStringLiteral("DEA_TAPS")).integer_values,
+            QVector<qint32>{12});
+        QVERIFY(window.findChild<QAction*>(QStringLiteral("undo_action"))->isEnabled());
+        return;
+    }
+    if (command == QLatin1String("close"))
+    {
+        QVERIFY(closed);
+        return;
+    }
+    QVERIFY(!window.isWindowModified());
+    if (command == QLatin1String("new"))
+    {
+        QCOMPARE(widgets.list->Count(), 0);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Vantrel Version 1.0"));
+    }
+    else
+    {
+        QCOMPARE(window.windowTitle(), QStringLiteral("other.xml[*] - Vantrel Version 1.0"));
+    }
+}
+
+void TMainWindowFilesTest::Load_Warnings_Shown()
+{
+    // A second entry of a key: the first is kept, the second is reported.
+    QByteArray content = Constants_File();
+    content.append("\n#95 DEA filter taps     : Longint                               DEA_TAPS\n  9\n");
+    const QString doubled = Write_Fixture(QStringLiteral("doubled.asc"), content);
+    const QString clean = Write_Fixture(QStringLiteral("clean.asc"), Constants_File());
+
+    TTestWindow window;
+    TWidgets widgets = Widgets(window);
+    QAction* show = window.findChild<QAction*>(QStringLiteral("load_warnings_action"));
+    QVERIFY(!show->isEnabled());
+    window.open_answers << doubled << clean;
+    widgets.open_action->trigger();
+    const QStringList warnings = TVantrelTestAccess::Parameters(window).Load_Warnings();
+    QCOMPARE(warnings.size(), 1);
+    QCOMPARE(widgets.status->currentMessage(),
+             QStringLiteral("%1 loaded with 1 warning").arg(QDir::toNativeSeparators(doubled)));
+    QVERIFY(show->isEnabled());
+    show->trigger();
+    TLoadWarningsDialog* dialog =
+        window.findChild<TLoadWarningsDialog*>(QStringLiteral("load_warnings_dialog"));
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->Text(), warnings.first());
+    QVERIFY2(warnings.first().contains(QStringLiteral("DEA_TAPS")), qPrintable(warnings.first()));
+
+    // A file that reads whole has nothing to show: the command is off and the dialog gone.
+    widgets.open_action->trigger();
+    QCOMPARE(widgets.status->currentMessage(), QDir::toNativeSeparators(clean));
+    QVERIFY(!show->isEnabled());
+    QVERIFY(!dialog->isVisible());
 }
 
 QTEST_MAIN(TMainWindowFilesTest)

@@ -161,8 +161,8 @@ void TMainWindowStartupTest::Start_Up_State()
         tool_bar_entries << (action->isSeparator() ? QStringLiteral("|") : action->objectName());
     }
     QCOMPARE(tool_bar_entries, QStringList({QStringLiteral("new_action"), QStringLiteral("open_action"),
-                                            QStringLiteral("export_action"), QStringLiteral("quit_action"),
-                                            QStringLiteral("|")}));
+                                            QStringLiteral("save_action"), QStringLiteral("export_action"),
+                                            QStringLiteral("quit_action"), QStringLiteral("|")}));
 }
 
 void TMainWindowStartupTest::Actions_data()

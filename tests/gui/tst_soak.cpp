@@ -334,7 +334,12 @@ void TSoakTest::Close_Window()
     const bool driving = d_driving;
     d_driving = true;
     QTimer::singleShot(0, this, &TSoakTest::Drive_Dialogs);
-    d_window->close();
+    // The day's edits are not saved into the fixture files: the next session starts from the same ones.
+    if (d_window->isWindowModified())
+    {
+        TMessageBox::Queue_Answer(QMessageBox::Discard);
+    }
+    QVERIFY(d_window->close());
     d_window.reset();
     d_driving = driving;
 }
