@@ -347,6 +347,88 @@ void Settings(const uint8_t* data, size_t size)
     Check_Export(parameters);
 }
 
+void Save(const uint8_t* data, size_t size)
+{
+    const QString path = Write_Scratch_File(QStringLiteral("saved"), data, size);
+    TParameters parameters;
+    if (!parameters.Load_Parameter_File(path))
+    {
+        return;
+    }
+    const QByteArray original(reinterpret_cast<const char*>(data), static_cast<int>(size));
+    QByteArray unchanged;
+    if (!parameters.Save_Content(&unchanged))
+    {
+        Check(!parameters.Last_Error().isEmpty(), "save refused without a reason");
+        return;
+    }
+    Check(unchanged == original, "unchanged save changed bytes");
+
+    // One value of every third record, as the editors change them, through the one edit path.
+    int edited_values = 0;
+    const std::vector<TParameters::TParameter> loaded = parameters.Parameters();
+    for (std::size_t index = 0; index < loaded.size(); index += 3)
+    {
+        TParameters::TParameter edit = loaded[index];
+        if (!edit.integer_values.isEmpty())
+        {
+            edit.integer_values.last() ^= 1;
+        }
+        else if (!edit.double_values.isEmpty())
+        {
+            edit.double_values.last() = edit.double_values.last() * 2.0 + 1.0;
+        }
+        else if (!edit.text_values.isEmpty())
+        {
+            edit.text_values.last().append(QStringLiteral("x<&"));
+        }
+        else
+        {
+            continue;
+        }
+        parameters.Edit_Parameter(edit);
+        ++edited_values;
+    }
+
+    QByteArray saved;
+    if (!parameters.Save_Content(&saved))
+    {
+        Check(!parameters.Last_Error().isEmpty(), "edited save refused without a reason");
+        return;
+    }
+    const QString saved_path =
+        Write_Scratch_File(QStringLiteral("saved_again"), reinterpret_cast<const uint8_t*>(saved.constData()),
+                           static_cast<size_t>(saved.size()));
+    TParameters read_back;
+    Check(read_back.Load_Parameter_File(saved_path), "saved file does not read", read_back.Last_Error());
+    for (const TParameters::TParameter& wanted : parameters.Parameters())
+    {
+        const TParameters::TParameter* found = read_back.Find_Parameter(wanted.key);
+        Check(found && found->type == wanted.type, "saved record lost or retyped", wanted.key);
+        Check(found->integer_values == wanted.integer_values && found->text_values == wanted.text_values &&
+                  found->double_values.size() == wanted.double_values.size(),
+              "saved values differ", wanted.key);
+        for (int i = 0; i < wanted.double_values.size(); ++i)
+        {
+            const double a = found->double_values.at(i);
+            const double b = wanted.double_values.at(i);
+            Check(std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b)),
+                  "saved real differs", wanted.key);
+        }
+    }
+
+    // The edited texts replace their own and nothing else: every other line stays as it was.
+    const QList<QByteArray> before = original.split('\n');
+    const QList<QByteArray> after = saved.split('\n');
+    Check(before.size() == after.size(), "save changed the number of lines");
+    int differing = 0;
+    for (int line = 0; line < before.size(); ++line)
+    {
+        differing += before.at(line) != after.at(line) ? 1 : 0;
+    }
+    Check(differing <= edited_values, "save changed lines it did not edit");
+}
+
 void Rules(const uint8_t* data, size_t size)
 {
     const QString directory = Scratch_Directory() + QStringLiteral("/rules");

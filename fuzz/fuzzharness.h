@@ -16,6 +16,9 @@ void Settings(const uint8_t* data, size_t size);
 // The two readers alone, for the fuzzer to explore their parsing at full speed.
 void Constants_Reader(const uint8_t* data, size_t size);
 void Settings_Reader(const uint8_t* data, size_t size);
+// A parameter file of either format loaded, a few values edited and saved in memory: the bytes read
+// back hold the edited values, and only the lines of the edited texts differ from the file's.
+void Save(const uint8_t* data, size_t size);
 // A rules.xml: loaded, changed, saved and loaded again; the second load must equal the store.
 void Rules(const uint8_t* data, size_t size);
 // Any XML file opened by the XML layer and walked node by node.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for SECONDS seconds.
 #   bash tools/fuzz.sh SECONDS [TARGET...]
-#   TARGET: constants constants_reader settings settings_reader rules xmlfile expression
+#   TARGET: constants constants_reader settings settings_reader save rules xmlfile expression
 # The checked-in seeds in fuzz/corpus/<target>/ are copied to a scratch corpus, so what the fuzzer
 # learns stays out of the repository. Crashes land in build-fuzz/findings/<target>/.
 set -euo pipefail
@@ -15,7 +15,7 @@ seconds=$1
 shift
 targets=("$@")
 if [[ ${#targets[@]} -eq 0 ]]; then
-    targets=(constants constants_reader settings settings_reader rules xmlfile expression)
+    targets=(constants constants_reader settings settings_reader save rules xmlfile expression)
 fi
 
 build=${VANTREL_FUZZ_BUILD:-build-fuzz}

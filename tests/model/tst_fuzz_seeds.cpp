@@ -58,6 +58,10 @@ void TFuzzSeedsTest::Seed_Keeps_Its_Promises()
     {
         Fuzz::Settings(data, size);
     }
+    else if (target == QLatin1String("save"))
+    {
+        Fuzz::Save(data, size);
+    }
     else if (target == QLatin1String("rules"))
     {
         Fuzz::Rules(data, size);
