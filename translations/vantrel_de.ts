@@ -706,6 +706,18 @@
         <source>The report could not be saved to %1: %2</source>
         <translation>Der Bericht konnte nicht unter %1 gespeichert werden: %2</translation>
     </message>
+    <message>
+        <source>Rule group</source>
+        <translation>Regelgruppe</translation>
+    </message>
+    <message>
+        <source>Rule report</source>
+        <translation>Regelbericht</translation>
+    </message>
+    <message>
+        <source>The outcome of the last run of the rule group</source>
+        <translation>Das Ergebnis des letzten Laufs der Regelgruppe</translation>
+    </message>
 </context>
 <context>
     <name>TShortcutsDialog</name>
@@ -746,6 +758,10 @@
     <message>
         <source>Index:</source>
         <translation>Index:</translation>
+    </message>
+    <message>
+        <source>Value %1</source>
+        <translation>Wert %1</translation>
     </message>
 </context>
 <context>
@@ -969,6 +985,30 @@
     <message>
         <source>Save writes only the changed values; nothing is sent to the controller.</source>
         <translation>Speichern schreibt nur die geänderten Werte; nichts wird an die Steuerung gesendet.</translation>
+    </message>
+    <message>
+        <source>Search parameters</source>
+        <translation>Parameter suchen</translation>
+    </message>
+    <message>
+        <source>Lists the parameters whose key contains this text</source>
+        <translation>Listet die Parameter, deren Schlüssel diesen Text enthält</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Rule variables</source>
+        <translation>Regelvariablen</translation>
+    </message>
+    <message>
+        <source>The names rule expressions can use, with their values</source>
+        <translation>Die Namen, die Regelausdrücke verwenden können, mit ihren Werten</translation>
+    </message>
+    <message>
+        <source>Parameter description</source>
+        <translation>Parameterbeschreibung</translation>
     </message>
 </context>
 <context>

@@ -706,6 +706,18 @@
         <source>The report could not be saved to %1: %2</source>
         <translation>Le rapport n&apos;a pas pu être enregistré dans %1 : %2</translation>
     </message>
+    <message>
+        <source>Rule group</source>
+        <translation>Groupe de règles</translation>
+    </message>
+    <message>
+        <source>Rule report</source>
+        <translation>Rapport des règles</translation>
+    </message>
+    <message>
+        <source>The outcome of the last run of the rule group</source>
+        <translation>Le résultat de la dernière exécution du groupe de règles</translation>
+    </message>
 </context>
 <context>
     <name>TShortcutsDialog</name>
@@ -746,6 +758,10 @@
     <message>
         <source>Index:</source>
         <translation>Indice :</translation>
+    </message>
+    <message>
+        <source>Value %1</source>
+        <translation>Valeur %1</translation>
     </message>
 </context>
 <context>
@@ -969,6 +985,30 @@
     <message>
         <source>Save writes only the changed values; nothing is sent to the controller.</source>
         <translation>Enregistrer n’écrit que les valeurs modifiées ; rien n’est envoyé à la commande.</translation>
+    </message>
+    <message>
+        <source>Search parameters</source>
+        <translation>Rechercher des paramètres</translation>
+    </message>
+    <message>
+        <source>Lists the parameters whose key contains this text</source>
+        <translation>Liste les paramètres dont la clé contient ce texte</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Rule variables</source>
+        <translation>Variables des règles</translation>
+    </message>
+    <message>
+        <source>The names rule expressions can use, with their values</source>
+        <translation>Les noms que les expressions des règles peuvent utiliser, avec leurs valeurs</translation>
+    </message>
+    <message>
+        <source>Parameter description</source>
+        <translation>Description du paramètre</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,7 @@ TRulesPane::TRulesPane(TRules* rules, const TParameters* parameters, TMessageBox
 
     d_rule_group_combo = new TElidingComboBox(this);
     d_rule_group_combo->setObjectName(QStringLiteral("rule_group_combo"));
+    d_rule_group_combo->setAccessibleName(tr("Rule group"));
     rules_layout->addWidget(d_rule_group_combo, 0, 1);
 
     // The totals sit on a line of their own under the selector: beside it they would either widen the
@@ -95,6 +96,8 @@ TRulesPane::TRulesPane(TRules* rules, const TParameters* parameters, TMessageBox
 
     d_rules_text = new QPlainTextEdit(this);
     d_rules_text->setObjectName(QStringLiteral("rules_text"));
+    d_rules_text->setAccessibleName(tr("Rule report"));
+    d_rules_text->setAccessibleDescription(tr("The outcome of the last run of the rule group"));
     d_rules_text->setFont(fixed_font);
     d_rules_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     d_rules_text->setReadOnly(true);

@@ -98,6 +98,7 @@ void TValuesWidget::Reset(int values_count)
         value_widget.label->setObjectName(QStringLiteral("value_label_%1").arg(row));
         value_widget.line_edit = new QLineEdit(d_rows);
         value_widget.line_edit->setObjectName(QStringLiteral("value_edit_%1").arg(row));
+        value_widget.line_edit->setAccessibleName(tr("Value %1").arg(row + 1));
         value_widget.line_edit->setAlignment(Qt::AlignCenter);
         value_widget.index = row;
 

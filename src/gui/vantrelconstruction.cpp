@@ -274,6 +274,8 @@ void TVantrel::Create_List_Side()
 
     d_search_edit = new QLineEdit(list_side);
     d_search_edit->setObjectName(QStringLiteral("search_edit"));
+    d_search_edit->setAccessibleName(tr("Search parameters"));
+    d_search_edit->setAccessibleDescription(tr("Lists the parameters whose key contains this text"));
     list_layout->addWidget(d_search_edit, 0, 1);
 
     d_changed_only_check = new QCheckBox(tr("Changed only"), list_side);
@@ -300,6 +302,7 @@ void TVantrel::Create_List_Side()
 
     d_parameter_list = new TParameterList(d_document, list_side);
     d_parameter_list->setObjectName(QStringLiteral("parameter_list"));
+    d_parameter_list->setAccessibleName(tr("Parameters"));
     d_parameter_list->setSelectionMode(QAbstractItemView::SingleSelection);
     d_parameter_list->Set_Marker([this](const QString& key) { return Entry_Marks(key); });
     d_comparison->Join_Listing(&d_parameter_list->Filter());
@@ -307,6 +310,8 @@ void TVantrel::Create_List_Side()
 
     d_variables_text = new TVariablesPane(d_document, list_side);
     d_variables_text->setObjectName(QStringLiteral("variables_text"));
+    d_variables_text->setAccessibleName(tr("Rule variables"));
+    d_variables_text->setAccessibleDescription(tr("The names rule expressions can use, with their values"));
     d_variables_text->setFont(d_fixed_font);
     list_layout->addWidget(d_variables_text, 4, 0, 1, 2);
 
@@ -336,6 +341,7 @@ void TVantrel::Create_Detail_Side()
     // A long description scrolls in its frame instead of making the window taller than the screen.
     QScrollArea* description_area = new QScrollArea(detail_side);
     description_area->setObjectName(QStringLiteral("description_scroll_area"));
+    description_area->setAccessibleName(tr("Parameter description"));
     description_area->setFrameShape(QFrame::StyledPanel);
     description_area->setWidgetResizable(true);
     description_area->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::MinimumExpanding);

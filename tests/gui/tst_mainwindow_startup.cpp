@@ -5,6 +5,8 @@
 #include "variablespane.h"
 #include "windowtesting.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDockWidget>
@@ -103,10 +105,14 @@ private slots:
     void About_Names_Version_And_Folder();
     void User_Guide_data();
     void User_Guide();
+    void Every_Control_Is_Named_For_A_Screen_Reader();
     void Window_Language_data();
     void Window_Language();
     void Window_Language_Of_Environment_data();
     void Window_Language_Of_Environment();
+
+private:
+    QTemporaryDir d_files;
 };
 
 void TMainWindowStartupTest::init()
@@ -667,6 +673,49 @@ void TMainWindowStartupTest::Window_Language_Of_Environment()
 
 // With VANTREL_PRINT_WINDOW_TEXTS set the test program is the window started as main starts it, in
 // the language of the environment, and prints what it shows instead of running the tests.
+// What a screen reader announces for each control of the window, with a file loaded and both value
+// editors shown: a control without a name is announced by its class alone.
+void TMainWindowStartupTest::Every_Control_Is_Named_For_A_Screen_Reader()
+{
+    TTestWindow window;
+    window.open_answers << Write_In(d_files, QStringLiteral("named.asc"), Constants_File());
+    window.findChild<QAction*>(QStringLiteral("open_action"))->trigger();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QStringList unnamed;
+    for (const char* key : {"CMMCONFG", "TTP_DECL"})
+    {
+        QVERIFY(Select_Key(Parameter_List(&window), QLatin1String(key)));
+        for (QWidget* widget : window.findChildren<QWidget*>())
+        {
+            const bool interactive =
+                widget->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractButton*>(widget);
+            if (!interactive || !widget->isVisibleTo(&window))
+            {
+                continue;
+            }
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+            if (!accessible || accessible->text(QAccessible::Name).trimmed().isEmpty())
+            {
+                const QString name = QStringLiteral("%1 %2").arg(
+                    QLatin1String(widget->metaObject()->className()), widget->objectName());
+                if (!unnamed.contains(name))
+                {
+                    unnamed << name;
+                }
+            }
+        }
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+
+    // Every menu opens from the keyboard by its mnemonic.
+    for (QAction* menu : window.menuBar()->actions())
+    {
+        QVERIFY2(menu->text().contains(QLatin1Char('&')), qPrintable(menu->text()));
+    }
+}
+
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
