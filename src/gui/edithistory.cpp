@@ -36,7 +36,8 @@ TEditHistory::TEditHistory(TParameterDocument* document, TMessageBox* message_bo
     d_undo_action->setShortcut(QKeySequence::Undo);
     d_redo_action = d_undo_stack->createRedoAction(this, tr("Redo"));
     d_redo_action->setObjectName(QStringLiteral("redo_action"));
-    d_redo_action->setShortcut(QKeySequence::Redo);
+    // Every redo key of the platform: on Linux both Ctrl+Shift+Z and Ctrl+Y.
+    d_redo_action->setShortcuts(QKeySequence::Redo);
 
     d_revert_parameter_action = new QAction(tr("Revert Parameter"), this);
     d_revert_parameter_action->setObjectName(QStringLiteral("revert_parameter_action"));

@@ -23,13 +23,17 @@ TFileState::TFileState(TParameterDocument* document, TEditHistory* history, TMes
                        QWidget* window)
     : QObject(window), d_document(document), d_history(history), d_message_box(message_box),
       d_save_action(new QAction(QIcon(QStringLiteral(":/menu/menu_save.png")), tr("&Save"), this)),
-      d_save_as_action(new QAction(tr("Save &As\u2026"), this))
+      d_save_as_action(new QAction(QIcon(QStringLiteral(":/menu/menu_save.png")), tr("Save &As\u2026"), this))
 {
     d_save_action->setObjectName(QStringLiteral("save_action"));
     d_save_action->setShortcut(QKeySequence::Save);
     d_save_action->setToolTip(tr("Write the changed values back into the parameter file"));
     d_save_as_action->setObjectName(QStringLiteral("save_as_action"));
-    d_save_as_action->setShortcut(QKeySequence::SaveAs);
+    // Desktops without a key of their own for Save As (no KDE or GNOME theme) get the common one.
+    const QList<QKeySequence> save_as_keys = QKeySequence::keyBindings(QKeySequence::SaveAs);
+    d_save_as_action->setShortcuts(save_as_keys.isEmpty()
+                                       ? QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}
+                                       : save_as_keys);
     d_save_as_action->setToolTip(tr("Write the parameter file with its changed values to another file"));
 
     connect(d_history, &TEditHistory::Clean_Changed, this,

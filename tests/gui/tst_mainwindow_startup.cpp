@@ -188,6 +188,16 @@ void TMainWindowStartupTest::Actions_data()
                           << "Open"
                           << "Ctrl+O"
                           << "Open parameter file." << true << "file_menu";
+    QTest::newRow("save, off until there are edits")
+        << "save_action"
+        << "&Save"
+        << "Ctrl+S"
+        << "Write the changed values back into the parameter file" << false << "file_menu";
+    QTest::newRow("save as, off until a file is loaded")
+        << "save_as_action"
+        << "Save &As\u2026"
+        << "Ctrl+Shift+S"
+        << "Write the parameter file with its changed values to another file" << false << "file_menu";
     QTest::newRow("export, off until a file is loaded") << "export_action"
                                                         << "Export Changes"
                                                         << "Ctrl+E"
@@ -541,6 +551,10 @@ void TMainWindowStartupTest::Shortcuts_Dialog_Lists_Every_Shortcut()
     listed.sort();
     QCOMPARE(listed, expected);
     QVERIFY(listed.contains(QStringLiteral("Open\tCtrl+O")));
+    // Redo answers every redo key of the platform, not only the first.
+    const QAction* redo = window.findChild<QAction*>(QStringLiteral("redo_action"));
+    QVERIFY(redo->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Shift+Z"))));
+    QVERIFY(redo->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Y"))));
 }
 
 void TMainWindowStartupTest::About_Names_Version_And_Folder()
