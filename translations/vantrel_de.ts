@@ -1010,6 +1010,14 @@
         <source>Parameter description</source>
         <translation>Parameterbeschreibung</translation>
     </message>
+    <message>
+        <source>1 parameter exported to %1</source>
+        <translation>1 Parameter nach %1 exportiert</translation>
+    </message>
+    <message>
+        <source>%1 parameters exported to %2</source>
+        <translation>%1 Parameter nach %2 exportiert</translation>
+    </message>
 </context>
 <context>
     <name>TVariablesPane</name>

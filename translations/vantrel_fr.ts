@@ -1010,6 +1010,14 @@
         <source>Parameter description</source>
         <translation>Description du paramètre</translation>
     </message>
+    <message>
+        <source>1 parameter exported to %1</source>
+        <translation>1 paramètre exporté vers %1</translation>
+    </message>
+    <message>
+        <source>%1 parameters exported to %2</source>
+        <translation>%1 paramètres exportés vers %2</translation>
+    </message>
 </context>
 <context>
     <name>TVariablesPane</name>

@@ -269,7 +269,12 @@ void TVantrel::File_Export()
     if (!parameters.Write_Parameter_Data(path, options))
     {
         d_status_bar->showMessage(tr("ERR:  %1").arg(parameters.Last_Error()));
+        return;
     }
+    const int written = options.changed_only ? parameters.Changed_Count() : parameters.Parameter_Count();
+    const QString shown_path = QDir::toNativeSeparators(path);
+    d_status_bar->showMessage(written == 1 ? tr("1 parameter exported to %1").arg(shown_path)
+                                           : tr("%1 parameters exported to %2").arg(written).arg(shown_path));
 }
 
 void TVantrel::File_Compare()
@@ -394,11 +399,18 @@ void TVantrel::Value_Changed(int index)
         if (!refusal.isEmpty())
         {
             editor->Mark_Refused(index, refusal);
-            d_status_bar->showMessage(tr("ERR:  %1").arg(refusal));
+            d_refusal_message = tr("ERR:  %1").arg(refusal);
+            d_status_bar->showMessage(d_refusal_message);
         }
         return;
     }
     editor->Mark_Refused(index, QString());
+    // A refusal still on show is answered now: the file on show is named again instead.
+    if (!d_refusal_message.isEmpty() && d_status_bar->currentMessage() == d_refusal_message)
+    {
+        d_status_bar->showMessage(QDir::toNativeSeparators(d_file_state->Path()));
+    }
+    d_refusal_message.clear();
     d_edit_history->Edit(parameter);
 }
 

@@ -167,6 +167,8 @@ private:
     // The loaded parameter list and its one edit path; the views follow its signals.
     TParameterDocument* d_document = nullptr;
     QString d_selected_parameter;
+    // Why the last entry in a value field was refused, as the status bar shows it.
+    QString d_refusal_message;
 
     QFont d_bold_font;
     QFont d_fixed_font;

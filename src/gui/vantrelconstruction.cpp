@@ -411,6 +411,8 @@ void TVantrel::Make_Connections()
     connect(d_comparison->Compare_Action(), &QAction::triggered, this, &TVantrel::File_Compare);
     connect(d_comparison->Use_Reference_Action(), &QAction::triggered, this, &TVantrel::Use_Reference_Value);
     connect(d_comparison, &TComparisonView::Comparison_Changed, d_parameter_list, &TParameterList::Refill);
+    connect(d_comparison->Clear_Action(), &QAction::triggered, this,
+            [this]() { d_status_bar->showMessage(QDir::toNativeSeparators(d_file_state->Path())); });
     for (TValueEditor* editor : Value_Editors())
     {
         connect(editor, &TValueEditor::Value_Changed, this, &TVantrel::Value_Changed);

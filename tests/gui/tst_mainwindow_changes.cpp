@@ -333,6 +333,9 @@ private slots:
         QVERIFY(Tool_Tips(*window).join(QString()).isEmpty());
         QVERIFY(!differences_only->isChecked() && differences_only->isHidden());
         QVERIFY(!clear->isEnabled());
+        // The status bar names the loaded file again instead of the reference.
+        QCOMPARE(window->findChild<QStatusBar*>()->currentMessage(),
+                 QDir::toNativeSeparators(d_files.filePath(QStringLiteral("again.asc"))));
     }
 
 private:

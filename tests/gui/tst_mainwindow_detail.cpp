@@ -405,6 +405,9 @@ void TMainWindowDetailTest::Refused_Text()
              12.0);
     QVERIFY2(field->toolTip().isEmpty() || field->toolTip() == field->text(), qPrintable(field->toolTip()));
     QVERIFY(field->styleSheet().isEmpty());
+    // The reason leaves the status bar too, which names the file again.
+    QCOMPARE(window->findChild<QStatusBar*>(QStringLiteral("status_bar"))->currentMessage(),
+             QDir::toNativeSeparators(d_files.filePath(QStringLiteral("refuse.asc"))));
 }
 
 void TMainWindowDetailTest::Unaltered_Field_Is_No_Change_data()

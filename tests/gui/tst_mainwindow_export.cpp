@@ -21,7 +21,7 @@ private slots:
     void First_Dialog_Follows_Settings();
     void Cancelled_Options_Ask_No_File_Name();
     void Cancelled_File_Name_Writes_Nothing();
-    void Successful_Export_Keeps_The_Path();
+    void Successful_Export_Says_What_It_Wrote();
     void Failed_Export_Shows_The_Error();
     void Options_Kept_And_Stored_At_Close();
 
@@ -168,11 +168,10 @@ void TMainWindowExportTest::Cancelled_File_Name_Writes_Nothing()
     QCOMPARE(window->statusBar()->currentMessage(), message);
 }
 
-void TMainWindowExportTest::Successful_Export_Keeps_The_Path()
+void TMainWindowExportTest::Successful_Export_Says_What_It_Wrote()
 {
     auto window = Open_Window();
     QVERIFY(window);
-    const QString message = window->statusBar()->currentMessage();
     const QString target = d_files.filePath(QStringLiteral("report.txt"));
     window->save_answers << target;
 
@@ -187,7 +186,10 @@ void TMainWindowExportTest::Successful_Export_Keeps_The_Path()
 
     QCOMPARE(window->save_asks, 1);
     QVERIFY(QFileInfo(target).size() > 0);
-    QCOMPARE(window->statusBar()->currentMessage(), message);
+    QCOMPARE(window->statusBar()->currentMessage(),
+             QStringLiteral("%1 parameters exported to %2")
+                 .arg(TVantrelTestAccess::Parameters(*window).Parameter_Count())
+                 .arg(QDir::toNativeSeparators(target)));
 }
 
 void TMainWindowExportTest::Failed_Export_Shows_The_Error()
