@@ -451,6 +451,20 @@ int TParameters::Parameter_Index(const QString& key) const
     return d_key_index.value(key, -1);
 }
 
+QByteArray TParameters::Format_Test_Head(const QByteArray& content)
+{
+    QByteArray head;
+    head.reserve(FORMAT_TEST_LENGTH);
+    for (int index = 0; index < content.size() && head.size() < FORMAT_TEST_LENGTH; ++index)
+    {
+        if (content.at(index) != '\r')
+        {
+            head.append(content.at(index));
+        }
+    }
+    return head;
+}
+
 TParameters::TFileFormat TParameters::Format_Of_Content(const QByteArray& content)
 {
     if (content.size() < FORMAT_TEST_LENGTH)
@@ -503,16 +517,7 @@ bool TParameters::Load_Parameter_File(const QString& file_name)
         return false;
     }
 
-    // The size and the head are judged as a read in text mode gives them, without carriage returns.
-    QByteArray head;
-    head.reserve(FORMAT_TEST_LENGTH);
-    for (int index = 0; index < content.size() && head.size() < FORMAT_TEST_LENGTH; ++index)
-    {
-        if (content.at(index) != '\r')
-        {
-            head.append(content.at(index));
-        }
-    }
+    const QByteArray head = Format_Test_Head(content);
     if (head.size() < FORMAT_TEST_LENGTH)
     {
         d_last_error = QStringLiteral("File %1 is too small to be a parameter file.").arg(file_name);

@@ -120,6 +120,9 @@ public:
     // The format a file's first bytes announce, as Open tells the two apart: FORMAT_NOT_SET for a file
     // too short to tell or of another kind. Format_Of_File reads only those first bytes.
     static TFileFormat Format_Of_Content(const QByteArray& content);
+    // The first bytes a file's format is told by, as a read in text mode gives them (without carriage
+    // returns); shorter than the test needs for a file too small to be a parameter file.
+    static QByteArray Format_Test_Head(const QByteArray& content);
     static TFileFormat Format_Of_File(const QString& file_name);
     int Parameter_Count() const;
     // The records in list order, for readers of the whole list (export, listings, comparisons).

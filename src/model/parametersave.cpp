@@ -72,6 +72,18 @@ bool TParameters::Verified_Content(QByteArray* content, TSourceFile* saved, QStr
     {
         return false;
     }
+    // A shorter value can take a small file below the size Open tells a parameter file by: saved so,
+    // the file would never open again. (A file Open could not tell, one read by the XML layer alone, is
+    // written as it came.)
+    if (Format_Of_Content(Format_Test_Head(d_source.bytes)) == d_source.format &&
+        Format_Of_Content(Format_Test_Head(*content)) != d_source.format)
+    {
+        *reason =
+            QStringLiteral("the file would no longer open as a parameter file (%1 bytes, too few to tell "
+                           "its format)")
+                .arg(content->size());
+        return false;
+    }
 
     // The bytes about to be written, read back by the same reader.
     ParameterFormat::TReading reading;

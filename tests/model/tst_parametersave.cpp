@@ -268,6 +268,13 @@ void TParameterSaveTest::Refused_Saves_data()
         << Settings("<T><Value>x</Value><?pi data?></T>") << "T"
         << "y"
         << "Cannot save the parameter file: T: value 2 is a processing instruction, which holds no text";
+    const QByteArray small_start = "<?xml version=\"1.0\"?>\n<ZIDParameterSettings>\n<T><Value>";
+    const QByteArray small_end = "</Value></T>\n</ZIDParameterSettings>\n";
+    QTest::newRow("a shorter text that leaves too few bytes to open")
+        << small_start + QByteArray(160 - small_start.size() - small_end.size(), 'a') + small_end << "T"
+        << "b"
+        << "Cannot save the parameter file: the file would no longer open as a parameter file (93 bytes, "
+           "too few to tell its format)";
     QTest::newRow("UTF-16 constants")
         << Utf16(QString::fromLatin1(Constants(Header(1, "A", "Integer", "A") + "\n1\n"))) << ""
         << ""
