@@ -90,6 +90,14 @@ bool Read_Real(const QString& text, double* value, QString* reason)
     if (!ok || !std::isfinite(read))
     {
         *reason = QStringLiteral("Not a finite number: %1").arg(text);
+        // A decimal comma, typed by the habit of many countries, is the commonest cause: say how to
+        // write the number instead.
+        QString with_point = text.trimmed();
+        with_point.replace(QLatin1Char(','), QLatin1Char('.'));
+        if (text.contains(QLatin1Char(',')) && std::isfinite(c_locale.toDouble(with_point, &ok)) && ok)
+        {
+            *reason += QStringLiteral("; use a point as the decimal separator: %1").arg(with_point);
+        }
         return false;
     }
     *value = read;

@@ -343,6 +343,9 @@ void TParametersTest::Set_Value_Text_data()
     QTest::newRow("integer beyond 32 bits refused") << integers << 0 << "3000000000"
                                                     << "Outside the 32-bit integer range: 3000000000"
                                                     << "1" << QVector<int>{1, 2};
+    QTest::newRow("two commas are no decimal comma") << integers << 0 << "1,5,0"
+                                                     << "Not a finite number: 1,5,0"
+                                                     << "1" << QVector<int>{1, 2};
     QTest::newRow("integer from letters refused") << integers << 0 << "9/tmp"
                                                   << "Not a finite number: 9/tmp"
                                                   << "1" << QVector<int>{1, 2};
@@ -364,9 +367,10 @@ void TParametersTest::Set_Value_Text_data()
     QTest::newRow("real out of range refused") << real << 0 << "1.5e400"
                                                << "Not a finite number: 1.5e400"
                                                << "0.5" << QVector<int>{};
-    QTest::newRow("real with a comma refused") << real << 0 << "1,5"
-                                               << "?"
-                                               << "0.5" << QVector<int>{};
+    QTest::newRow("real with a comma refused, saying how to write it")
+        << real << 0 << "1,5"
+        << "Not a finite number: 1,5; use a point as the decimal separator: 1.5"
+        << "0.5" << QVector<int>{};
     QTest::newRow("text takes any text") << text << 0 << "7.99 y"
                                          << ""
                                          << "7.99 y" << QVector<int>{1};
