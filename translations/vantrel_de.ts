@@ -53,6 +53,14 @@
         <source>Value:</source>
         <translation>Wert:</translation>
     </message>
+    <message>
+        <source>A decimal number, or hexadecimal after 0x</source>
+        <translation>Eine Dezimalzahl, oder hexadezimal nach 0x</translation>
+    </message>
+    <message>
+        <source>Not a hexadecimal pattern of at most 32 bits: %1</source>
+        <translation>Kein hexadezimales Muster von höchstens 32 Bit: %1</translation>
+    </message>
 </context>
 <context>
     <name>TComparisonView</name>

@@ -53,6 +53,14 @@
         <source>Value:</source>
         <translation>Valeur :</translation>
     </message>
+    <message>
+        <source>A decimal number, or hexadecimal after 0x</source>
+        <translation>Un nombre décimal, ou hexadécimal après 0x</translation>
+    </message>
+    <message>
+        <source>Not a hexadecimal pattern of at most 32 bits: %1</source>
+        <translation>Pas un motif hexadécimal d’au plus 32 bits : %1</translation>
+    </message>
 </context>
 <context>
     <name>TComparisonView</name>

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSpacerItem>
 
 TBitfieldWidget::TBitfieldWidget(QWidget* parent, Qt::WindowFlags flags) : TValueEditor(parent, flags)
@@ -25,7 +26,12 @@ TBitfieldWidget::TBitfieldWidget(QWidget* parent, Qt::WindowFlags flags) : TValu
     d_value_edit->setAlignment(Qt::AlignCenter);
     value_label->setBuddy(d_value_edit);
     value_layout->addWidget(d_value_edit);
+    d_value_edit->setToolTip(tr("A decimal number, or hexadecimal after 0x"));
     connect(d_value_edit, &QLineEdit::editingFinished, this, &TBitfieldWidget::Apply_Typed_Value);
+    d_hex_label = new QLabel(this);
+    d_hex_label->setObjectName(QStringLiteral("hex_label"));
+    d_hex_label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    value_layout->addWidget(d_hex_label);
     value_layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
     outer_layout->addLayout(value_layout, 0, 0);
 
@@ -63,6 +69,7 @@ void TBitfieldWidget::Set_Integer(int value)
 
     // Work on the unsigned pattern: bit 31 is the sign, and shifting a signed value into it is undefined.
     const quint32 pattern = static_cast<quint32>(value);
+    Show_Hexadecimal(pattern);
     d_updating = true;
     for (int bit = 0; bit < 32; ++bit)
     {
@@ -111,6 +118,7 @@ void TBitfieldWidget::Show_Values(const TParameters::TParameter& parameter)
 {
     Reset();
     Set_Integer(parameter.integer_values.value(0));
+    Show_Bit_Meanings(parameter.description);
 }
 
 bool TBitfieldWidget::Read_Value(int, TParameters::TParameter* parameter, QString* refusal) const
@@ -119,7 +127,49 @@ bool TBitfieldWidget::Read_Value(int, TParameters::TParameter* parameter, QStrin
     {
         return false;
     }
+    // Controller manuals list bit patterns in hexadecimal: "0x10" is the pattern with B4 set.
+    const QString typed = Text().trimmed();
+    if (typed.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
+    {
+        bool ok = false;
+        const qulonglong pattern = typed.mid(2).toULongLong(&ok, 16);
+        if (!ok || pattern > 0xFFFFFFFFull)
+        {
+            if (refusal)
+            {
+                *refusal = tr("Not a hexadecimal pattern of at most 32 bits: %1").arg(typed);
+            }
+            return false;
+        }
+        parameter->integer_values[0] = static_cast<qint32>(static_cast<quint32>(pattern));
+        return true;
+    }
     return TParameters::Set_Value_Text(parameter, 0, Text(), refusal);
+}
+
+void TBitfieldWidget::Show_Hexadecimal(quint32 pattern)
+{
+    d_hex_label->setText(QStringLiteral("0x") +
+                         QString::number(pattern, 16).toUpper().rightJustified(8, QLatin1Char('0')));
+}
+
+void TBitfieldWidget::Show_Bit_Meanings(const QString& description)
+{
+    for (QCheckBox* check : d_bit_checks)
+    {
+        check->setToolTip(QString());
+    }
+    static const QRegularExpression bit_line(QStringLiteral("^\\s*B(\\d{1,2})(?!\\d)"));
+    const QStringList lines = description.split(QLatin1Char('\n'));
+    for (const QString& line : lines)
+    {
+        const QRegularExpressionMatch match = bit_line.match(line);
+        const int bit = match.hasMatch() ? match.captured(1).toInt() : -1;
+        if (bit >= 0 && bit < 32 && d_bit_checks[bit]->toolTip().isEmpty())
+        {
+            d_bit_checks[bit]->setToolTip(line.trimmed());
+        }
+    }
 }
 
 void TBitfieldWidget::Mark_Refused(int, const QString& reason)
@@ -154,6 +204,7 @@ void TBitfieldWidget::Apply_Typed_Value()
 void TBitfieldWidget::Update_Integer()
 {
     d_value_edit->setText(QString::number(static_cast<qint32>(Pattern())));
+    Show_Hexadecimal(Pattern());
 
     if (!d_updating)
     {

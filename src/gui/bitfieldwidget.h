@@ -5,9 +5,11 @@
 #include <array>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 
-// A 32-bit bit pattern as a signed decimal number and 32 boxes B0 to B31 (B31 is the sign bit).
+// A 32-bit bit pattern as a signed decimal number, its hexadecimal form, and 32 boxes B0 to B31 (B31
+// is the sign bit), each with the meaning the parameter's description gives that bit.
 class TBitfieldWidget : public TValueEditor
 {
     Q_OBJECT
@@ -36,8 +38,12 @@ private slots:
 
 private:
     quint32 Pattern() const;
+    void Show_Hexadecimal(quint32 pattern);
+    // Each box's tool tip: the description's line for its bit ("B0  - Rotary table fitted").
+    void Show_Bit_Meanings(const QString& description);
 
     std::array<QCheckBox*, 32> d_bit_checks{};
     QLineEdit* d_value_edit = nullptr;
+    QLabel* d_hex_label = nullptr;
     bool d_updating = false;
 };

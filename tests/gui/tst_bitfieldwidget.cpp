@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -21,6 +22,7 @@ private slots:
     void Clearing_By_Hand_Emits_Once();
     void Reset_Clears_Silently();
     void Reset_With_Nothing_Ticked_Keeps_Text();
+    void Bit_Meanings_From_The_Description();
     void Typed_Text_data();
     void Typed_Text();
 
@@ -124,6 +126,29 @@ void TBitfieldWidgetTest::Set_Integer_Ticks_Bits()
     QCOMPARE(Value_Edit(widget)->text(), shown);
     QCOMPARE(widget.Integer(), value);
     QCOMPARE(spy.count(), 0);
+    QCOMPARE(widget.findChild<QLabel*>(QStringLiteral("hex_label"))->text(),
+             QStringLiteral("0x%1").arg(
+                 QString::number(ticked, 16).toUpper().rightJustified(8, QLatin1Char('0'))));
+}
+
+void TBitfieldWidgetTest::Bit_Meanings_From_The_Description()
+{
+    TBitfieldWidget widget;
+    TParameters::TParameter record;
+    record.type = TParameters::TYPE_INTEGER_BIT_PATTERN;
+    record.integer_values = {1};
+    record.description = QStringLiteral("Machine options.\nB0  - Rotary table fitted\n  B12 - Laser scanner\n"
+                                        "B120 is no bit\nB0 - a second meaning of B0 is left out");
+    widget.Show_Values(record);
+    QCOMPARE(Box(widget, 0)->toolTip(), QStringLiteral("B0  - Rotary table fitted"));
+    QCOMPARE(Box(widget, 12)->toolTip(), QStringLiteral("B12 - Laser scanner"));
+    QCOMPARE(Box(widget, 1)->toolTip(), QString());
+
+    // Another parameter's meanings replace these.
+    record.description = QStringLiteral("B1 - Air bearings");
+    widget.Show_Values(record);
+    QCOMPARE(Box(widget, 0)->toolTip(), QString());
+    QCOMPARE(Box(widget, 1)->toolTip(), QStringLiteral("B1 - Air bearings"));
 }
 
 void TBitfieldWidgetTest::Ticking_By_Hand_data()

@@ -76,6 +76,13 @@ private slots:
                                            << "";
         QTest::newRow("bit pattern, whatever index told") << bits << 3 << "7" << true << "7"
                                                           << "";
+        QTest::newRow("hexadecimal bit pattern") << bits << 0 << "0x10" << true << "16"
+                                                 << "";
+        QTest::newRow("hexadecimal sign bit") << bits << 0 << "0XFFFFFFFF" << true << "-1"
+                                              << "";
+        QTest::newRow("hexadecimal beyond 32 bits")
+            << bits << 0 << "0x100000000" << false << "2048"
+            << "Not a hexadecimal pattern of at most 32 bits: 0x100000000";
         QTest::newRow("fraction in a bit pattern") << bits << 0 << "1.5" << false << "2048"
                                                    << "Not a whole number: 1.5";
         QTest::newRow("bit pattern without a value")
