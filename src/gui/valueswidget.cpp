@@ -138,7 +138,7 @@ void TValuesWidget::Set_Float(int index, const double& value)
     Q_ASSERT_X(static_cast<unsigned int>(index) < d_value_widgets.size(), "valueswidget.cpp",
                "static_cast<unsigned int>(index) < d_value_widgets.size()");
 
-    Show_Text(index, Utilities::Real_Text(value));
+    Show_Text(index, Utilities::Shown_Real_Text(value));
 }
 
 void TValuesWidget::Set_Text(int index, const QString& text)

@@ -1,5 +1,7 @@
 #include "variablespane.h"
 
+#include "utilities.h"
+
 #include "parameterdocument.h"
 #include "parameters.h"
 
@@ -74,8 +76,11 @@ public:
             return QString();
         }
         const TExpression::TVariable& variable = variables[position];
+        // A value too small for six decimals would read as zero; it is shown as the value field shows it.
+        const bool reads_as_zero = variable.value != 0.0 && std::fabs(variable.value) < 0.0000005;
         return variable.name.leftJustified(d_name_width) + QLatin1String(" = ") +
-               QString::number(variable.value, 'f', 6);
+               (reads_as_zero ? Utilities::Shown_Real_Text(variable.value)
+                              : QString::number(variable.value, 'f', 6));
     }
 
     // Places every record's lines anew: a new list, or an edit that changed a record's number of

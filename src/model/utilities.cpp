@@ -80,6 +80,15 @@ QString Real_Text(double value)
     return text + QString(decimals - given, QLatin1Char('0'));
 }
 
+QString Shown_Real_Text(double value)
+{
+    if (std::isfinite(value) && std::fabs(value) >= 1e15)
+    {
+        return QString::number(value, 'g', QLocale::FloatingPointShortest);
+    }
+    return Real_Text(value);
+}
+
 bool Read_Real(const QString& text, double* value, QString* reason)
 {
     // A comma is never a thousands separator here: "1,5" typed by habit must not become 15.

@@ -39,6 +39,10 @@ bool Use_High_Precision_Display(const double& value);
 // (125.123456789 is 125.123456789000000), or the shortest text that reads back where no text with that
 // many decimals does (1e-16 is not 0.000000000000000).
 QString Real_Text(double value);
+// A real as the value field shows it: as Real_Text, but in the shortest exponent form where fixed point
+// would write more than 15 digits before the point (-1.5e300 would fill the field with 300 digits, all
+// but the first two the binary form's noise).
+QString Shown_Real_Text(double value);
 
 // Text typed for a value, read the way the window accepts it: a finite number in the locale-independent
 // form, and for the integer kinds a whole number within 32 bits (1e3 is 1000, 7.99 is refused). On

@@ -31,6 +31,10 @@ private slots:
         QTest::newRow("a text no longer a number: the lines below move up")
             << "T=four"
             << QStringList{heading, "A      = 1.000000", "ARR.1  = 2.000000", "ARR.2  = 3.500000"};
+        QTest::newRow("a value too small for six decimals, with the field's")
+            << "ARR=1.2345e-9"
+            << QStringList{heading, "A      = 1.000000", "ARR.1  = 0.000000001234500", "ARR.2  = 3.500000",
+                           "T      = 4.000000"};
         QTest::newRow("New") << "new" << QStringList{};
     }
 

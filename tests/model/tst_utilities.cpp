@@ -13,6 +13,8 @@ private slots:
     void High_Precision_Display();
     void Real_Text_data();
     void Real_Text();
+    void Shown_Real_Text_data();
+    void Shown_Real_Text();
 };
 
 void TUtilitiesTest::High_Precision_Display_data()
@@ -93,6 +95,25 @@ void TUtilitiesTest::Real_Text()
     {
         QCOMPARE(QLocale::c().toDouble(text), value);
     }
+}
+
+void TUtilitiesTest::Shown_Real_Text_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("fixed point below 15 digits") << 123456789012345.0 << "123456789012345.000000000000000";
+    QTest::newRow("exponent form from 15 digits on") << 1e15 << "1e+15";
+    QTest::newRow("a huge negative value") << -1.5e300 << "-1.5e+300";
+    QTest::newRow("a tiny value as Real_Text") << 1.2345e-09 << "0.000000001234500";
+}
+
+void TUtilitiesTest::Shown_Real_Text()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(Utilities::Shown_Real_Text(value), text);
+    QCOMPARE(QLocale::c().toDouble(text), value);
 }
 
 QTEST_APPLESS_MAIN(TUtilitiesTest)
