@@ -30,6 +30,7 @@ int main(int argc, char* argv[])
 
     TVantrel* window = new TVantrel();
     window->show();
+    window->Offer_Recovery();
     if (!command_line.File_Name().isEmpty())
     {
         window->Open_Parameter_File(command_line.File_Name());

@@ -1026,6 +1026,30 @@
         <source>%1 parameters exported to %2</source>
         <translation>%1 Parameter nach %2 exportiert</translation>
     </message>
+    <message>
+        <source>The unsaved edits of %1 were not restored: the file has changed since. They are kept in %2</source>
+        <translation>Die nicht gespeicherten Änderungen an %1 wurden nicht wiederhergestellt: die Datei wurde seitdem geändert. Sie liegen in %2</translation>
+    </message>
+    <message>
+        <source>Restore 1 unsaved edit of %1?</source>
+        <translation>1 nicht gespeicherte Änderung an %1 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Restore %1 unsaved edits of %2?</source>
+        <translation>%1 nicht gespeicherte Änderungen an %2 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>A session that ended without saving left them. They are taken as one step that Undo takes back.</source>
+        <translation>Eine Sitzung, die ohne Speichern endete, hat sie hinterlassen. Sie werden als ein Schritt übernommen, den Rückgängig zurücknimmt.</translation>
+    </message>
+    <message>
+        <source>restored edits</source>
+        <translation>wiederhergestellte Änderungen</translation>
+    </message>
+    <message>
+        <source>Unsaved edits of %1 restored</source>
+        <translation>Nicht gespeicherte Änderungen an %1 wiederhergestellt</translation>
+    </message>
 </context>
 <context>
     <name>TVariablesPane</name>

@@ -1026,6 +1026,30 @@
         <source>%1 parameters exported to %2</source>
         <translation>%1 paramètres exportés vers %2</translation>
     </message>
+    <message>
+        <source>The unsaved edits of %1 were not restored: the file has changed since. They are kept in %2</source>
+        <translation>Les modifications non enregistrées de %1 n’ont pas été restaurées : le fichier a changé depuis. Elles sont conservées dans %2</translation>
+    </message>
+    <message>
+        <source>Restore 1 unsaved edit of %1?</source>
+        <translation>Restaurer 1 modification non enregistrée de %1 ?</translation>
+    </message>
+    <message>
+        <source>Restore %1 unsaved edits of %2?</source>
+        <translation>Restaurer %1 modifications non enregistrées de %2 ?</translation>
+    </message>
+    <message>
+        <source>A session that ended without saving left them. They are taken as one step that Undo takes back.</source>
+        <translation>Une session terminée sans enregistrer les a laissées. Elles sont reprises en une étape qu’Annuler défait.</translation>
+    </message>
+    <message>
+        <source>restored edits</source>
+        <translation>modifications restaurées</translation>
+    </message>
+    <message>
+        <source>Unsaved edits of %1 restored</source>
+        <translation>Modifications non enregistrées de %1 restaurées</translation>
+    </message>
 </context>
 <context>
     <name>TVariablesPane</name>

@@ -186,6 +186,7 @@ bool TFileState::Save_To(const QString& path)
     }
     d_backed_up.insert(absolute);
     d_history->Set_Clean();
+    emit Saved();
     if (path != d_path)
     {
         d_path = path;

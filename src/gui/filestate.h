@@ -49,6 +49,8 @@ signals:
     // A line for the status bar: where a save went, or why it failed ("ERR:  ...").
     void Status(const QString& text);
     void Path_Changed(const QString& path);
+    // The file holds the values now.
+    void Saved();
     void Modified_Changed(bool modified);
 
 private:

@@ -35,6 +35,7 @@ class THelpMenu;
 class TMessageBox;
 class TParameterDocument;
 class TRecentFiles;
+class TRecoveryJournal;
 class TRulesPane;
 class TValueEditor;
 class TValuesWidget;
@@ -56,6 +57,9 @@ public:
     // Opens a parameter file as the Open command does: the program's argument and the recent files
     // come here as well as the file dialog and a drop.
     void Open_Parameter_File(const QString& path);
+    // At start: offers to restore the unsaved edits a session that ended without saving left in the
+    // recovery journal, for a file that still holds the bytes they were made on.
+    void Offer_Recovery();
 
 protected:
     bool event(QEvent* event) override;
@@ -156,6 +160,7 @@ private:
     TLoadWarningsDialog* d_load_warnings_dialog = nullptr;
     // The path of the loaded file, its save and the unsaved-edits question.
     TFileState* d_file_state = nullptr;
+    TRecoveryJournal* d_recovery = nullptr;
     TMessageBox* d_message_box = nullptr;
     TRecentFiles* d_recent_files = nullptr;
     THelpMenu* d_help_menu = nullptr;

@@ -10,6 +10,7 @@
 #include "parameterdocument.h"
 #include "parameterlist.h"
 #include "recentfiles.h"
+#include "recoveryjournal.h"
 #include "rulespane.h"
 #include "utilities.h"
 #include "valueswidget.h"
@@ -175,6 +176,7 @@ void TVantrel::Create_Menus()
     d_recent_files->Set_Files(d_window_settings.recent_files);
     d_edit_history = new TEditHistory(d_document, d_message_box, this);
     d_file_state = new TFileState(d_document, d_edit_history, d_message_box, this);
+    d_recovery = new TRecoveryJournal(d_document, d_data_path + QStringLiteral("/recovery"), this);
     d_file_state->Set_Path_Asker([this](const QString& caption, const QString& filter)
                                  { return Ask_File_Name(caption, filter, true); });
     file_menu->addAction(d_file_state->Save_Action());
@@ -420,6 +422,8 @@ void TVantrel::Make_Connections()
     connect(d_rules_pane, &TRulesPane::Execute_Requested, this, &TVantrel::Execute_Rules);
     connect(d_recent_files, &TRecentFiles::Open_Requested, this, &TVantrel::Open_Parameter_File);
     connect(d_file_state, &TFileState::Path_Changed, this, &TVantrel::Loaded_File_Changed);
+    connect(d_file_state, &TFileState::Path_Changed, d_recovery, &TRecoveryJournal::Set_File);
+    connect(d_file_state, &TFileState::Saved, d_recovery, &TRecoveryJournal::Forget);
     connect(d_file_state, &TFileState::Modified_Changed, this, &TVantrel::Update_Title);
     connect(d_file_state, &TFileState::Status, d_status_bar,
             [this](const QString& text) { d_status_bar->showMessage(text); });

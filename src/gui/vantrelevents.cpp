@@ -5,6 +5,7 @@
 #include "filestate.h"
 #include "messagebox.h"
 #include "recentfiles.h"
+#include "recoveryjournal.h"
 #include "rulespane.h"
 
 #include <QAction>
@@ -63,6 +64,8 @@ void TVantrel::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // Saved or let go: nothing is left to recover at the next start.
+    d_recovery->Forget();
     Save_Rules_At_Close();
 
     if (d_export_options_dialog)

@@ -51,6 +51,8 @@ private slots:
     void Unsaved_Edits_Question_data();
     void Unsaved_Edits_Question();
     void Load_Warnings_Shown();
+    void Unsaved_Edits_Recovered_data();
+    void Unsaved_Edits_Recovered();
 
 private:
     struct TWidgets
@@ -799,6 +801,81 @@ void TMainWindowFilesTest::Load_Warnings_Shown()
     QCOMPARE(widgets.status->currentMessage(), QDir::toNativeSeparators(clean));
     QVERIFY(!show->isEnabled());
     QVERIFY(!dialog->isVisible());
+}
+
+void TMainWindowFilesTest::Unsaved_Edits_Recovered_data()
+{
+    QTest::addColumn<QString>("end");     // how the first session ends: "crash", "save", "discard"
+    QTest::addColumn<bool>("changed");    // another program wrote the file before the next start
+    QTest::addColumn<int>("answer");      // to the offer; NoButton: no offer is made
+    QTest::addColumn<qint32>("restored"); // DEA_TAPS in the next session's window; 0: nothing loaded
+
+    QTest::newRow("crash, restored") << "crash" << false << int(QMessageBox::Yes) << 12;
+    QTest::newRow("crash, declined") << "crash" << false << int(QMessageBox::No) << 0;
+    QTest::newRow("crash, file changed since: kept aside")
+        << "crash" << true << int(QMessageBox::NoButton) << 0;
+    QTest::newRow("saved: nothing to recover") << "save" << false << int(QMessageBox::NoButton) << 0;
+    QTest::newRow("discarded at close: nothing to recover")
+        << "discard" << false << int(QMessageBox::NoButton) << 0;
+}
+
+void TMainWindowFilesTest::Unsaved_Edits_Recovered()
+{
+    QFETCH(QString, end);
+    QFETCH(bool, changed);
+    QFETCH(int, answer);
+    QFETCH(qint32, restored);
+
+    const QString machine = Write_Fixture(QStringLiteral("machine.asc"), Constants_File());
+    const QDir recovery(Vantrel_Directory() + QStringLiteral("/recovery"));
+    {
+        auto first = std::make_unique<TTestWindow>();
+        first->open_answers << machine;
+        Widgets(*first).open_action->trigger();
+        Edit_Taps(*first, QStringLiteral("12"));
+        QCOMPARE(recovery.entryList({QStringLiteral("*.journal")}, QDir::Files).size(), 1);
+        if (end == QLatin1String("save"))
+        {
+            first->findChild<QAction*>(QStringLiteral("save_action"))->trigger();
+        }
+        else if (end == QLatin1String("discard"))
+        {
+            TMessageBox::Queue_Answer(QMessageBox::Discard);
+            QVERIFY(first->close());
+        }
+        // A crash: the window goes without a close.
+    }
+    if (changed)
+    {
+        QVERIFY(Write_File(machine, Constants_File().replace("  8\n", "  9\n")));
+    }
+    const qint32 on_disk = Taps_In(machine);
+
+    TTestWindow next;
+    if (answer != QMessageBox::NoButton)
+    {
+        TMessageBox::Queue_Answer(static_cast<QMessageBox::StandardButton>(answer));
+    }
+    next.Offer_Recovery();
+    QCOMPARE(TMessageBox::Pending_Answers(), 0);
+    TParameters& parameters = TVantrelTestAccess::Parameters(next);
+    if (restored == 0)
+    {
+        QCOMPARE(parameters.Parameter_Count(), 0);
+        QCOMPARE(recovery.entryList({QStringLiteral("*.journal")}, QDir::Files).size(), 0);
+        QCOMPARE(recovery.entryList({QStringLiteral("*.kept")}, QDir::Files).size(), changed ? 1 : 0);
+        QCOMPARE(Taps_In(machine), on_disk);
+        return;
+    }
+    // Restored as one step on the file as it was read: Undo takes it back to the file's values.
+    QCOMPARE(parameters.Get_Parameter(QStringLiteral("DEA_TAPS")).integer_values, QVector<qint32>{restored});
+    QVERIFY(next.isWindowModified());
+    QAction* undo = next.findChild<QAction*>(QStringLiteral("undo_action"));
+    QCOMPARE(undo->text(), QStringLiteral("Undo restored edits"));
+    undo->trigger();
+    QCOMPARE(parameters.Get_Parameter(QStringLiteral("DEA_TAPS")).integer_values, QVector<qint32>{8});
+    QVERIFY(!next.isWindowModified());
+    QCOMPARE(recovery.entryList({QStringLiteral("*.journal")}, QDir::Files).size(), 0);
 }
 
 QTEST_MAIN(TMainWindowFilesTest)
