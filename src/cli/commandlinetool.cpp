@@ -55,7 +55,8 @@ struct TCommandLineTool::TCommandLine
         QStringLiteral("Rules file (check, rules); default: the window's own, ~/.vantrel/rules.xml."),
         QStringLiteral("PATH")};
     const QCommandLineOption json_option{
-        QStringLiteral("json"), QStringLiteral("Print one JSON document (check, list, compare, rules).")};
+        QStringLiteral("json"),
+        QStringLiteral("Print one JSON document (check, list, compare, rules, apply).")};
     const QCommandLineOption summary_option{
         QStringLiteral("summary"), QStringLiteral("Print only one line per file and the totals (check).")};
     const QCommandLineOption junit_option{QStringLiteral("junit"),
@@ -73,7 +74,17 @@ struct TCommandLineTool::TCommandLine
                                            QStringLiteral("PATH")};
     const QCommandLineOption in_place_option{
         QStringLiteral("in-place"),
-        QStringLiteral("Write the changed file over FILE, kept as FILE.bak (set).")};
+        QStringLiteral("Write each changed file over itself, kept as FILE.bak (set, apply).")};
+    const QCommandLineOption output_directory_option{
+        QStringLiteral("output-dir"),
+        QStringLiteral(
+            "Write the changed files below DIR, as they are named or stand in their folders (apply)."),
+        QStringLiteral("DIR")};
+    const QCommandLineOption keys_option{QStringLiteral("keys"),
+                                         QStringLiteral("Take only these parameters of SOURCE (apply)."),
+                                         QStringLiteral("KEY,...")};
+    const QCommandLineOption dry_run_option{
+        QStringLiteral("dry-run"), QStringLiteral("Print what would change, write nothing (apply).")};
 
     QString command;
     QStringList files;
@@ -93,10 +104,14 @@ TCommandLineTool::TCommandLine::TCommandLine()
         "                                            show what differs between two files\n"
         "  set FILE KEY=VALUE... (--output PATH | --in-place)\n"
         "                                            set values (KEY.N=VALUE: the Nth of an\n"
-        "                                            array) and save the file exactly\n\n"
-        "Exit status: 0 all rules passed / files the same / values set, 1 a rule failed or was\n"
-        "invalid / files differ, 2 a file, the rules file, the group or a value could not be\n"
-        "used (check: the other files are still checked). What a reader cut or left out of a\n"
+        "                                            array) and save the file exactly\n"
+        "  apply SOURCE FILE... (--output-dir DIR | --in-place) [--keys KEY,...] [--dry-run]\n"
+        "        [--json]                            take the values of SOURCE into files and\n"
+        "                                            the parameter files below folders\n\n"
+        "Exit status: 0 all rules passed / files the same / values set or taken, 1 a rule\n"
+        "failed or was invalid / files differ / a value was missing or did not fit, 2 a file,\n"
+        "the rules file, the group or a value could not be used (check, apply: the other files\n"
+        "are still done). What a reader cut or left out of a\n"
         "file is said on standard error; with --strict such a warning is exit status 2."));
     parser.addOption(help_option);
     parser.addOption(version_option);
@@ -109,8 +124,11 @@ TCommandLineTool::TCommandLine::TCommandLine()
     parser.addOption(strict_option);
     parser.addOption(output_option);
     parser.addOption(in_place_option);
+    parser.addOption(output_directory_option);
+    parser.addOption(keys_option);
+    parser.addOption(dry_run_option);
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("check, rules, list, compare or set"));
+                                 QStringLiteral("check, rules, list, compare, set or apply"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("The parameter file(s)."),
                                  QStringLiteral("FILE..."));
 }
@@ -193,6 +211,10 @@ int TCommandLineTool::Run(const QStringList& arguments)
     {
         return Run_Set(command_line);
     }
+    if (command_line.command == QLatin1String("apply"))
+    {
+        return Run_Apply(command_line);
+    }
     if (command_line.command == QLatin1String("rules"))
     {
         return Run_Rules(command_line);
@@ -208,14 +230,18 @@ int TCommandLineTool::Run(const QStringList& arguments)
 bool TCommandLineTool::Takes_File_Options(const TCommandLine& command_line)
 {
     // --strict belongs to the commands that read files to report on them, --output and --in-place to
-    // the one that writes a file.
+    // the ones that write files, and the options of apply to apply alone.
     const QString& command = command_line.command;
     const bool reports = command == QLatin1String("check") || command == QLatin1String("list") ||
                          command == QLatin1String("compare");
-    const bool writes = command == QLatin1String("set");
+    const bool sets = command == QLatin1String("set");
+    const bool applies = command == QLatin1String("apply");
     return !(!reports && command_line.Refuses(command_line.strict_option, d_err)) &&
-           !(!writes && command_line.Refuses(command_line.output_option, d_err)) &&
-           !(!writes && command_line.Refuses(command_line.in_place_option, d_err));
+           !(!sets && command_line.Refuses(command_line.output_option, d_err)) &&
+           !(!sets && !applies && command_line.Refuses(command_line.in_place_option, d_err)) &&
+           !(!applies && command_line.Refuses(command_line.output_directory_option, d_err)) &&
+           !(!applies && command_line.Refuses(command_line.keys_option, d_err)) &&
+           !(!applies && command_line.Refuses(command_line.dry_run_option, d_err));
 }
 
 void TCommandLineTool::Print_Warnings(const QString& file_name, const QStringList& warnings)
@@ -332,6 +358,58 @@ int TCommandLineTool::Run_Set(const TCommandLine& command_line)
     }
     return Set(command_line.files.first(), command_line.files.mid(1),
                output ? parser.value(command_line.output_option) : QString());
+}
+
+int TCommandLineTool::Run_Apply(const TCommandLine& command_line)
+{
+    const QCommandLineParser& parser = command_line.parser;
+    if (command_line.Refuses(command_line.group_option, d_err) ||
+        command_line.Refuses(command_line.rules_option, d_err) ||
+        command_line.Refuses(command_line.summary_option, d_err) ||
+        command_line.Refuses(command_line.junit_option, d_err) ||
+        command_line.Refuses(command_line.tolerance_option, d_err))
+    {
+        return EXIT_UNUSABLE;
+    }
+    if (command_line.files.size() < 2)
+    {
+        *d_err << "'apply' takes the file the values come from and at least one file or folder. "
+                  "Try 'vantrel-cli --help'.\n";
+        return EXIT_UNUSABLE;
+    }
+    const bool output = parser.isSet(command_line.output_directory_option);
+    const bool in_place = parser.isSet(command_line.in_place_option);
+    if (output == in_place)
+    {
+        *d_err << (output ? "'apply' writes either --output-dir DIR or --in-place, not both.\n"
+                          : "'apply' needs --output-dir DIR or --in-place.\n");
+        return EXIT_UNUSABLE;
+    }
+    TApplyOutput options;
+    options.output_directory = output ? parser.value(command_line.output_directory_option) : QString();
+    if (output && options.output_directory.isEmpty())
+    {
+        *d_err << "--output-dir takes a folder, not an empty name.\n";
+        return EXIT_UNUSABLE;
+    }
+    if (parser.isSet(command_line.keys_option))
+    {
+        for (const QString& key : parser.value(command_line.keys_option).split(QLatin1Char(',')))
+        {
+            if (!key.trimmed().isEmpty())
+            {
+                options.keys.append(key.trimmed());
+            }
+        }
+        if (options.keys.isEmpty())
+        {
+            *d_err << "--keys takes one or more keys, separated by commas.\n";
+            return EXIT_UNUSABLE;
+        }
+    }
+    options.dry_run = parser.isSet(command_line.dry_run_option);
+    options.json = parser.isSet(command_line.json_option);
+    return Apply(command_line.files.first(), command_line.files.mid(1), options);
 }
 
 TJsonWriter::TSink TCommandLineTool::Json_Sink()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fleetapply.h"
 #include "fleetcheck.h"
 #include "jsonwriter.h"
 #include "parameters.h"
@@ -44,6 +45,14 @@ public:
     // Sets values of one file and saves it to output_file_name, or over itself (kept as FILE.bak) when
     // that is empty: all values or none, and nothing written when one is refused.
     int Set(const QString& file_name, const QStringList& assignments, const QString& output_file_name);
+    // How apply takes values: the choices of a fleet apply, and whether it prints JSON.
+    struct TApplyOutput : TFleetApply::TOptions
+    {
+        bool json = false;
+    };
+    // Takes the values of the source file into files and the parameter files below folders; 0 when every
+    // value was taken, 1 when one was missing or did not fit, 2 when a file could not be read or written.
+    int Apply(const QString& source_file_name, const QStringList& paths, const TApplyOutput& options);
 
     // The rules file the window uses: "rules.xml" in the per-user directory.
     static QString Default_Rules_File_Name();
@@ -57,6 +66,7 @@ private:
     int Run_Compare(const TCommandLine& command_line);
     int Run_Rules(const TCommandLine& command_line);
     int Run_Set(const TCommandLine& command_line);
+    int Run_Apply(const TCommandLine& command_line);
     // Refuses the options that belong to file reports or to writing files where they do not apply.
     bool Takes_File_Options(const TCommandLine& command_line);
 

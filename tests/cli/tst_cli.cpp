@@ -1,12 +1,15 @@
+#include "parameters.h"
 #include "testsupport.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -232,6 +235,7 @@ private slots:
         QCOMPARE(help.status, 0);
         QVERIFY(help.out.contains(QLatin1String("compare FILE_A FILE_B")));
         QVERIFY(help.out.contains(QLatin1String("set FILE KEY=VALUE... (--output PATH | --in-place)")));
+        QVERIFY(help.out.contains(QLatin1String("apply SOURCE FILE... (--output-dir DIR | --in-place)")));
         const TResult version = Run(QStringList{"--version"});
         QCOMPARE(version.status, 0);
         QVERIFY(version.out.startsWith(QLatin1String("vantrel-cli 1.")));
@@ -599,6 +603,181 @@ private slots:
         QCOMPARE(Testing::Read_File(target), before);
         QVERIFY(!QFileInfo::exists(target + QStringLiteral(".bak")));
         QVERIFY(!QFileInfo::exists(d_dir.filePath(QStringLiteral("out.asc"))));
+    }
+
+    // A fleet to take values into, made anew for each row: both formats, a file lacking a parameter, one
+    // whose array is shorter than the source's and one that does not read.
+    QString Make_Apply_Fleet(const QString& name)
+    {
+        QDir(d_dir.filePath(name)).removeRecursively();
+        QDir(d_dir.path()).mkpath(name + QStringLiteral("/line 2"));
+        const QByteArray constants = Testing::Data_File(QStringLiteral("short_constants.asc"));
+        Write(name + QStringLiteral("/a.xml"), Testing::Data_File(QStringLiteral("short_settings.xml")));
+        Write(name + QStringLiteral("/b.asc"), constants);
+        Write(name + QStringLiteral("/line 2/c.asc"),
+              QByteArray(constants).replace("#94 DEA filter taps     : Longint                               "
+                                            "DEA_TAPS\n  8\n",
+                                            ""));
+        Write(name + QStringLiteral("/d.asc"),
+              QByteArray(constants).replace("Double[3]", "Double[2]").replace("  1.2500000000000E+02\n", ""));
+        Write(name + QStringLiteral("/e.asc"), QByteArray(400, 'x'));
+        return d_dir.filePath(name);
+    }
+
+    void apply_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // after "apply SOURCE"; @ is the fleet folder
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");         // @ is the fleet folder, # the output folder
+        QTest::addColumn<QStringList>("changed"); // files of the fleet that are written over, with a backup
+
+        const QString b_changes =
+            QStringLiteral("  DEA_TAPS: 8 -> 12\n  TTP_DECL: 250, 250, 125 -> 300, 250, 125\n");
+        const QString fleet_out =
+            QStringLiteral("File: @/a.xml\n") + b_changes + "%1a.xml\n\n" + "File: @/b.asc\n" + b_changes +
+            "%1b.asc\n\n"
+            "File: @/d.asc\n  DEA_TAPS: 8 -> 12\n  Did not fit: TTP_DECL: 3 values instead of 2.\n%1d.asc\n\n"
+            "File: @/e.asc\n  ERR:  Unable to determine type of parameter file\n\n"
+            "File: @/line 2/c.asc\n  TTP_DECL: 250, 250, 125 -> 300, 250, 125\n"
+            "  Missing: DEA_TAPS: Not in this file.\n%1line 2/c.asc\n\n"
+            "5 files: 4 changed, 0 unchanged, 1 failed; values: 6 taken, 4 same, 1 missing, 1 did not "
+            "fit%2\n";
+        QTest::newRow("a folder, in place")
+            << QStringList{"@", "--in-place"} << 2
+            << fleet_out.arg("  Saved; the file as it was is kept as @/", "")
+                   .replace(QRegularExpression("(kept as [^\n]*)\n"), "\\1.bak\n")
+            << QStringList{"a.xml", "b.asc", "d.asc", "line 2/c.asc"};
+        QTest::newRow("a folder, dry run")
+            << QStringList{"@", "--in-place", "--dry-run"} << 2
+            << QString(fleet_out)
+                   .replace(QRegularExpression("%1[^\n]*\n"), "  Nothing written (dry run)\n")
+                   .arg("; dry run, nothing written")
+            << QStringList{};
+        QTest::newRow("files to another folder, every value taken")
+            << QStringList{"@/b.asc", "@/a.xml", "--output-dir", "#"} << 0
+            << QStringLiteral("File: @/a.xml\n") + b_changes + "  Written to #/a.xml\n\n" +
+                   "File: @/b.asc\n" + b_changes + "  Written to #/b.asc\n\n" +
+                   "2 files: 2 changed, 0 unchanged, 0 failed; values: 4 taken, 2 same, 0 missing, 0 did not "
+                   "fit\n"
+            << QStringList{};
+        QTest::newRow("some keys, one missing")
+            << QStringList{"@/line 2/c.asc", "@/a.xml", "--keys", "DEA_TAPS", "--in-place"} << 1
+            << QStringLiteral(
+                   "File: @/a.xml\n  DEA_TAPS: 8 -> 12\n  Saved; the file as it was is kept as "
+                   "@/a.xml.bak\n\nFile: @/line 2/c.asc\n  Missing: DEA_TAPS: Not in this file.\n"
+                   "  Holds every value already; left as it is\n\n2 files: 1 changed, 1 unchanged, 0 "
+                   "failed; values: 1 taken, 0 same, 1 missing, 0 did not fit\n")
+            << QStringList{"a.xml"};
+        QTest::newRow("the same file twice, and over itself")
+            << QStringList{"@/b.asc", "@", "--keys", "CMMCONFG", "--output-dir", "@"} << 2
+            << QStringLiteral("b.asc would be written over itself") << QStringList{};
+    }
+
+    void apply()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QStringList, changed);
+
+        // The values come from a partial file of one format: three of its parameters, one the same.
+        const QString source = Write(
+            QStringLiteral("values.xml"),
+            "<?xml version=\"1.0\"?>\n<ZIDParameterSettings>\n"
+            "  <DEA_TAPS><Value>12</Value></DEA_TAPS>\n  <CMMCONFG><Value>2048</Value></CMMCONFG>\n"
+            "  <TTP_DECL><Value_1>300</Value_1><Value_2>250</Value_2><Value_3>125</Value_3></TTP_DECL>\n"
+            "</ZIDParameterSettings>\n");
+        const QString fleet = Make_Apply_Fleet(QStringLiteral("apply fleet"));
+        const QString output = d_dir.filePath(QStringLiteral("apply out"));
+        QDir(output).removeRecursively();
+        QHash<QString, QByteArray> before;
+        for (const QString& name : QStringList{"a.xml", "b.asc", "line 2/c.asc", "d.asc", "e.asc"})
+        {
+            before.insert(name, Testing::Read_File(fleet + QLatin1Char('/') + name));
+        }
+        for (QString& argument : arguments)
+        {
+            argument.replace(QLatin1String("@"), fleet).replace(QLatin1String("#"), output);
+        }
+        const TResult result = Run(QStringList{"apply", source} + arguments);
+        out.replace(QLatin1String("@"), fleet).replace(QLatin1String("#"), output);
+        QVERIFY2(result.out.contains(out), qPrintable(result.out + result.err));
+        QCOMPARE(result.status, status);
+
+        for (auto file = before.cbegin(); file != before.cend(); ++file)
+        {
+            const QString path = fleet + QLatin1Char('/') + file.key();
+            const bool written = changed.contains(file.key());
+            QCOMPARE(Testing::Read_File(path) != file.value(), written);
+            QCOMPARE(QFileInfo::exists(path + QStringLiteral(".bak")), written);
+            if (written)
+            {
+                QCOMPARE(Testing::Read_File(path + QStringLiteral(".bak")), file.value());
+            }
+            if (QFileInfo::exists(output + QLatin1Char('/') + file.key()))
+            {
+                // Written elsewhere, the file reads back with the values taken.
+                TParameters parameters;
+                QVERIFY(parameters.Load_Parameter_File(output + QLatin1Char('/') + file.key()));
+                QCOMPARE(parameters.Get_Parameter(QStringLiteral("DEA_TAPS")).integer_values,
+                         QVector<int>{12});
+            }
+        }
+    }
+
+    void apply_refused_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // after "apply"; @ is the folder of the tests
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("neither option") << QStringList{"@/machine.asc", "@/settings.xml"}
+                                        << "'apply' needs --output-dir DIR or --in-place.\n";
+        QTest::newRow("both options")
+            << QStringList{"@/machine.asc", "@/settings.xml", "--in-place", "--output-dir", "@/x"}
+            << "'apply' writes either --output-dir DIR or --in-place, not both.\n";
+        QTest::newRow("no file to take into")
+            << QStringList{"@/machine.asc", "--in-place"} << "'apply' takes the file the values come from";
+        QTest::newRow("a source that does not read")
+            << QStringList{"@/not-parameters.asc", "@/settings.xml", "--in-place"} << "ERR:  ";
+        QTest::newRow("no keys") << QStringList{"@/machine.asc", "@/settings.xml", "--in-place", "--keys",
+                                                ","}
+                                 << "--keys takes one or more keys";
+        QTest::newRow("an option of set") << QStringList{"@/machine.asc", "@/settings.xml", "--output", "@/x"}
+                                          << "Option --output does not apply to 'apply'.\n";
+    }
+
+    void apply_refused()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+
+        const QByteArray before = Testing::Read_File(d_dir.filePath(QStringLiteral("settings.xml")));
+        for (QString& argument : arguments)
+        {
+            argument.replace(QLatin1String("@"), d_dir.path());
+        }
+        const TResult result = Run(QStringList{"apply"} + arguments);
+        QCOMPARE(result.status, 2);
+        QVERIFY2(result.err.startsWith(message), qPrintable(result.err));
+        QVERIFY(result.out.isEmpty());
+        QCOMPARE(Testing::Read_File(d_dir.filePath(QStringLiteral("settings.xml"))), before);
+        QVERIFY(!QFileInfo::exists(d_dir.filePath(QStringLiteral("settings.xml.bak"))));
+    }
+
+    void apply_json()
+    {
+        const QString fleet = Make_Apply_Fleet(QStringLiteral("json fleet"));
+        const TResult result = Run(QStringList{"apply", d_dir.filePath("settings.xml"), fleet + "/line 2",
+                                               "--in-place", "--dry-run", "--json"});
+        QCOMPARE(result.status, 1);
+        const QJsonObject document = QJsonDocument::fromJson(result.out.toUtf8()).object();
+        QCOMPARE(document.value("dry_run").toBool(), true);
+        const QJsonObject file = document.value("files").toArray().at(0).toObject();
+        QCOMPARE(file.value("missing").toArray().at(0).toObject().value("key").toString(),
+                 QStringLiteral("DEA_TAPS"));
+        QCOMPARE(file.value("same").toInt(), 2);
+        QVERIFY(file.value("written").isNull());
+        QCOMPARE(document.value("totals").toObject().value("missing").toInt(), 1);
     }
 
     void load_warnings_data()
