@@ -143,6 +143,11 @@ public:
     // replacing an older one, and backup_file_name names it (empty when there was no file to keep).
     bool Save_Parameter_File(const QString& file_name, bool keep_backup, QString* backup_file_name = nullptr);
     bool Save_Parameter_File(QIODevice* device);
+    // A file of the list's format that holds only the parameters of `keys` (in list order) with their
+    // current values, so that a set of changes can travel to other machines: the file's opening lines
+    // and, for each parameter, its entry as the save would write it, comments and blanks within it
+    // included. Read back like a save before it is given; false with the reason in Last_Error.
+    bool Partial_Content(const QStringList& keys, QByteArray* content) const;
     // After a save the bytes kept are those saved: the list is then what the file on disk holds, while
     // the originals, the changed marks and Changed_Count still refer to the values it was opened with.
 

@@ -75,6 +75,8 @@ private slots:
     void One_Change_Changes_Only_Its_Text();
     void Refused_Saves_data();
     void Refused_Saves();
+    void Partial_File_data();
+    void Partial_File();
 
     void Save_Over_File_data();
     void Save_Over_File();
@@ -307,6 +309,82 @@ void TParameterSaveTest::Refused_Saves()
     QByteArray saved("untouched");
     QVERIFY(!parameters.Save_Content(&saved));
     QCOMPARE(parameters.Last_Error(), reason);
+}
+
+void TParameterSaveTest::Partial_File_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("edit");       // KEY=VALUE set before the partial file is written
+    QTest::addColumn<QStringList>("keys");   // the parameters it holds
+    QTest::addColumn<QByteArray>("partial"); // empty: refused
+
+    const QByteArray taps = Header(94, "DEA filter taps", "Longint", "DEA_TAPS");
+    const QByteArray decel = Header(98, "Probe decel", "Double[2]", "TTP_DECL");
+    const QByteArray config = Header(39, "Config word", "Integer | bit pattern", "CMMCONFG");
+    const QByteArray entries = config + "\n  2048\n\n" + taps + "\n  8\n; a comment after the taps\n" +
+                               decel + "\n  2.5E+02\n  1.5\n";
+    QTest::newRow("constants: the opening lines and the entries named, in list order")
+        << Constants(entries) << "DEA_TAPS=12" << QStringList{"TTP_DECL", "DEA_TAPS"}
+        << Constants(taps + "\n  12\n" + decel + "\n  2.5E+02\n  1.5\n");
+    QTest::newRow("constants with CRLF")
+        << QByteArray(Constants(entries)).replace("\n", "\r\n") << "CMMCONFG=4096" << QStringList{"CMMCONFG"}
+        << QByteArray(Constants(config + "\n  4096\n")).replace("\n", "\r\n");
+    const QByteArray short_file =
+        "Machine Constants File\n" + taps + "\n  8\n" + decel + "\n  1\n  2\n" + QByteArray(100, '\n');
+    QTest::newRow("constants padded to a size the format test takes")
+        << short_file << "DEA_TAPS=9" << QStringList{"DEA_TAPS"}
+        << QByteArray("Machine Constants File\n" + taps + "\n  9\n").leftJustified(160, '\n');
+    const QByteArray settings_entries = "  <TTP_DECL>\n    <!-- deceleration -->\n    "
+                                        "<Value_1>2.5E+02</Value_1>\n    <Value_2>1.0</Value_2>\n"
+                                        "  </TTP_DECL>\n  <DEA_TAPS><Value>8</Value></DEA_TAPS>\n  <NOTE "
+                                        "a=\"1\"><Value>Caf\xe9 &amp; bar</Value>"
+                                        "</NOTE>";
+    const QByteArray latin1 = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>";
+    QTest::newRow("settings: declaration, comments, attributes and references kept")
+        << Settings(settings_entries, latin1) << "TTP_DECL.2=3" << QStringList{"NOTE", "TTP_DECL"}
+        << QByteArray(latin1 +
+                      "\n<ZIDParameterSettings>\n  <TTP_DECL>\n    <!-- deceleration -->\n"
+                      "    <Value_1>2.5E+02</Value_1>\n    <Value_2>3.0</Value_2>\n  </TTP_DECL>\n"
+                      "  <NOTE a=\"1\"><Value>Caf\xe9 &amp; bar</Value></NOTE>\n</ZIDParameterSettings>\n");
+    QTest::newRow("settings in UTF-16 are refused")
+        << Utf16(QString::fromLatin1(Settings("<T><Value>x</Value></T>"))) << "T=y" << QStringList{"T"}
+        << QByteArray();
+}
+
+void TParameterSaveTest::Partial_File()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, edit);
+    QFETCH(QStringList, keys);
+    QFETCH(QByteArray, partial);
+
+    TParameters parameters;
+    QVERIFY2(Load(Write(content), &parameters), qPrintable(parameters.Last_Error()));
+    const QString key = edit.section(QLatin1Char('='), 0, 0);
+    QVERIFY(Set(&parameters, key.section(QLatin1Char('.'), 0, 0),
+                key.contains(QLatin1Char('.')) ? key.section(QLatin1Char('.'), 1).toInt() - 1 : 0,
+                edit.section(QLatin1Char('='), 1)));
+    QByteArray written;
+    QCOMPARE(parameters.Partial_Content(keys, &written), !partial.isEmpty());
+    if (partial.isEmpty())
+    {
+        QVERIFY(parameters.Last_Error().startsWith(QLatin1String("Cannot write the parameters: ")));
+        return;
+    }
+    QCOMPARE(written, partial);
+
+    // Open reads it as a file of the same format holding those parameters with their values.
+    TParameters reread;
+    QVERIFY2(reread.Load_Parameter_File(Write(written, QStringLiteral("partial"))),
+             qPrintable(reread.Last_Error()));
+    QCOMPARE(reread.File_Format(), parameters.File_Format());
+    QCOMPARE(reread.Parameter_Count(), keys.size());
+    for (const QString& name : keys)
+    {
+        QCOMPARE(reread.Get_Parameter(name).type, parameters.Get_Parameter(name).type);
+        QCOMPARE(TParameters::Value_Text(reread.Get_Parameter(name), 0),
+                 TParameters::Value_Text(parameters.Get_Parameter(name), 0));
+    }
 }
 
 void TParameterSaveTest::Save_Over_File_data()
