@@ -339,6 +339,11 @@ const TParameters* TComparisonView::Reference() const
     return d_active ? &d_reference : nullptr;
 }
 
+QString TComparisonView::Reference_Path() const
+{
+    return d_active ? d_reference_path : QString();
+}
+
 const TParameters::TParameter* TComparisonView::Reference_Parameter(const QString& key) const
 {
     return d_active ? d_reference.Find_Parameter(key) : nullptr;

@@ -57,6 +57,8 @@ public:
 
     // The reference list while a comparison runs, else null.
     const TParameters* Reference() const;
+    // The file the reference was read from; empty while no comparison runs.
+    QString Reference_Path() const;
     // The reference's record of a key, or null: a key only the reference holds is shown from it.
     const TParameters::TParameter* Reference_Parameter(const QString& key) const;
     // Shows the reference's values of the selected key beside the loaded ones; empty for none.

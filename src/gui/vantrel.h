@@ -38,6 +38,7 @@ class TRecentFiles;
 class TRecoveryJournal;
 class TRulesPane;
 class TValueEditor;
+class TValueTaking;
 class TValuesWidget;
 class TVariablesPane;
 
@@ -148,6 +149,7 @@ private:
     QLabel* d_changed_count_label = nullptr;
     TEditHistory* d_edit_history = nullptr;
     TComparisonView* d_comparison = nullptr;
+    TValueTaking* d_value_taking = nullptr;
     TParameterList* d_parameter_list = nullptr;
     TVariablesPane* d_variables_text = nullptr;
     QStackedWidget* d_editor_stack = nullptr;

@@ -14,6 +14,7 @@
 #include "rulespane.h"
 #include "utilities.h"
 #include "valueswidget.h"
+#include "valuetaking.h"
 #include "variablespane.h"
 #include "windowsettings.h"
 
@@ -187,6 +188,12 @@ void TVantrel::Create_Menus()
     d_load_warnings_action->setEnabled(false);
     // The comparison follows the document before the list does: the list's decisions read its standings.
     d_comparison = new TComparisonView(d_document, d_edit_history, this);
+    d_value_taking = new TValueTaking(d_document, d_edit_history, d_comparison, d_message_box, d_status_bar,
+                                      {[this]() { Finish_Edit_In_Progress(); },
+                                       [this](const QString& caption, const QString& filter, bool for_writing)
+                                       { return Ask_File_Name(caption, filter, for_writing); }},
+                                      this);
+    file_menu->insertAction(d_load_warnings_action, d_value_taking->Save_Changed_Action());
     file_menu->addAction(d_comparison->Compare_Action());
     file_menu->addAction(d_comparison->Clear_Action());
     file_menu->addSeparator();
@@ -204,6 +211,8 @@ void TVantrel::Create_Menus()
     edit_menu->addAction(d_edit_history->Revert_Parameter_Action());
     edit_menu->addAction(d_edit_history->Revert_All_Action());
     edit_menu->addAction(d_comparison->Use_Reference_Action());
+    edit_menu->addAction(d_value_taking->Use_All_Reference_Action());
+    edit_menu->addAction(d_value_taking->Take_Values_Action());
     edit_menu->addSeparator();
     edit_menu->addAction(d_edit_rules_action);
     edit_menu->addAction(d_import_rules_action);

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QStackedWidget>
+#include <QTableWidget>
 #include <QtTest>
 
 using namespace Testing;
@@ -336,6 +337,164 @@ private slots:
         // The status bar names the loaded file again instead of the reference.
         QCOMPARE(window->findChild<QStatusBar*>()->currentMessage(),
                  QDir::toNativeSeparators(d_files.filePath(QStringLiteral("again.asc"))));
+    }
+
+    // The preview of values taken from a file or from the reference, and the one step that takes the
+    // ticked ones: the last row is unticked, so that it stays as it is.
+    void Take_Values_Preview_data()
+    {
+        QTest::addColumn<QString>("source"); // "reference": Use All Reference Values; else a file
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QStringList>("refused");
+        QTest::addColumn<QString>("same");
+
+        const QStringList rows{"DEA_TAPS: 8 -> 9", "TTP_DECL: 250, 250, 125 -> 250, 250, 0.5",
+                               "CMMCONFG: 2048 -> 2049"};
+        const QStringList refused{"AX_LIMIT: Does not fit: 2 values instead of 5.",
+                                  "WIDE_NUM: Does not fit: Not a whole number: 2.5",
+                                  "EXTRA_KEY: Not in the loaded file."};
+        QTest::newRow("a file of the other format, with missing keys and misfits")
+            << "reference.xml" << rows << refused << "1 are the same already.";
+        QTest::newRow("the reference") << "reference" << rows << refused << "1 are the same already.";
+        QTest::newRow("a partial file of the same format")
+            << "partial.asc" << QStringList{"DEA_TAPS: 8 -> 12", "MAXSPEED: 1.5 -> 2.5"} << QStringList{}
+            << "0 are the same already.";
+    }
+
+    void Take_Values_Preview()
+    {
+        QFETCH(QString, source);
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, refused);
+        QFETCH(QString, same);
+
+        auto window = Open();
+        Compare(*window);
+        Write_In(
+            d_files, QStringLiteral("partial.asc"),
+            QByteArray("Machine Constants File\n\n#94 DEA filter taps     : Longint                       "
+                       "        DEA_TAPS\n  12\n#120 Max speed           : Double                        "
+                       "       MAXSPEED\n  2.5\n")
+                .leftJustified(200, '\n'));
+        const QString loaded = Values(*window, rows.last().section(QLatin1Char(':'), 0, 0));
+        QStringList shown_rows;
+        QStringList shown_refused;
+        QString shown_same;
+        QString button;
+        auto answered = Answer_Next_Dialog(
+            [&](QDialog* dialog)
+            {
+                QTableWidget* table = dialog->findChild<QTableWidget*>(QStringLiteral("take_values_table"));
+                for (int row = 0; row < table->rowCount(); ++row)
+                {
+                    QCOMPARE(table->item(row, 0)->checkState(), Qt::Checked);
+                    shown_rows << table->item(row, 0)->text() + ": " + table->item(row, 1)->text() + " -> " +
+                                      table->item(row, 2)->text();
+                }
+                QTableWidget* apart =
+                    dialog->findChild<QTableWidget*>(QStringLiteral("take_values_refused_table"));
+                for (int row = 0; row < apart->rowCount(); ++row)
+                {
+                    QVERIFY(!(apart->item(row, 0)->flags() & Qt::ItemIsUserCheckable));
+                    shown_refused << apart->item(row, 0)->text() + ": " + apart->item(row, 1)->text();
+                }
+                shown_same = dialog->findChild<QLabel*>(QStringLiteral("take_values_same_label"))->text();
+                QPushButton* take = dialog->findChild<QPushButton*>(QStringLiteral("take_values_button"));
+                button = take->text();
+                table->item(table->rowCount() - 1, 0)->setCheckState(Qt::Unchecked);
+                take->click();
+            },
+            QStringLiteral("take_values_dialog"));
+        if (source == QLatin1String("reference"))
+        {
+            window->findChild<QAction*>(QStringLiteral("use_all_reference_action"))->trigger();
+        }
+        else
+        {
+            window->open_answers << d_files.filePath(source);
+            window->findChild<QAction*>(QStringLiteral("take_values_action"))->trigger();
+        }
+        QVERIFY(*answered);
+        QCOMPARE(shown_rows, rows);
+        QCOMPARE(shown_refused, refused);
+        QCOMPARE(shown_same, same);
+        QCOMPARE(button, QStringLiteral("Take %1 Values").arg(rows.size()));
+
+        // The ticked values are taken as one step, the unticked one is left; undo and redo take them all.
+        // Whether the ticked rows hold their values before (side 0) or after (side 1) the arrow.
+        const auto taken = [&rows, &window](int side)
+        {
+            for (int row = 0; row < rows.size() - 1; ++row)
+            {
+                const QString key = rows.at(row).section(QLatin1Char(':'), 0, 0);
+                if (Values(*window, key) != rows.at(row)
+                                                .section(QStringLiteral(" -> "), side, side)
+                                                .section(QStringLiteral(": "), -1))
+                {
+                    return false;
+                }
+            }
+            return true;
+        };
+        QVERIFY(taken(1));
+        QCOMPARE(Values(*window, rows.last().section(QLatin1Char(':'), 0, 0)), loaded);
+        QCOMPARE(Label(*window), QStringLiteral("%1 changed").arg(rows.size() - 1));
+        QAction* undo = window->findChild<QAction*>(QStringLiteral("undo_action"));
+        QCOMPARE(undo->text(),
+                 QStringLiteral("Undo values from %1")
+                     .arg(source == QLatin1String("reference") ? QStringLiteral("reference.xml") : source));
+        undo->trigger();
+        QVERIFY(taken(0));
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(Label(*window), QStringLiteral("0 changed"));
+        window->findChild<QAction*>(QStringLiteral("redo_action"))->trigger();
+        QVERIFY(taken(1));
+    }
+
+    // A file that does not read is shown as Open shows it, and nothing changes.
+    void Take_Values_From_Unreadable_File()
+    {
+        auto window = Open();
+        Edit_Field(*window, QStringLiteral("WIDE_NUM"), QStringLiteral("4"));
+        window->open_answers << Write_In(d_files, QStringLiteral("notes.txt"), QByteArray(300, 'x'));
+        TMessageBox::Queue_Answer(QMessageBox::Ok);
+        window->findChild<QAction*>(QStringLiteral("take_values_action"))->trigger();
+        QCOMPARE(TMessageBox::Pending_Answers(), 0);
+        QVERIFY(window->findChild<QStatusBar*>()->currentMessage().startsWith(QLatin1String("ERR:  ")));
+        QCOMPARE(TVantrelTestAccess::Parameters(*window).Changed_Count(), 1);
+        QCOMPARE(window->findChild<QAction*>(QStringLiteral("undo_action"))->text(),
+                 QStringLiteral("Undo edit of WIDE_NUM"));
+    }
+
+    // The changed parameters saved as a partial file travel back through Take Values From File.
+    void Saved_Change_Set_Taken_Back()
+    {
+        auto window = Open();
+        QAction* save_changed = window->findChild<QAction*>(QStringLiteral("save_changed_action"));
+        QVERIFY(!save_changed->isEnabled());
+        Edit_Field(*window, QStringLiteral("DEA_TAPS"), QStringLiteral("12"));
+        Edit_Field(*window, QStringLiteral("MAXSPEED"), QStringLiteral("0.25"));
+        QVERIFY(save_changed->isEnabled());
+        const QString path = d_files.filePath(QStringLiteral("changes-only.asc"));
+        window->save_answers << path;
+        save_changed->trigger();
+        TParameters saved;
+        QVERIFY2(saved.Load_Parameter_File(path), qPrintable(saved.Last_Error()));
+        QCOMPARE(saved.Parameter_Count(), 2);
+
+        TMessageBox::Queue_Answer(QMessageBox::Yes);
+        window->findChild<QAction*>(QStringLiteral("revert_all_action"))->trigger();
+        QCOMPARE(Label(*window), QStringLiteral("0 changed"));
+        auto answered = Answer_Next_Dialog(
+            [](QDialog* dialog)
+            { dialog->findChild<QPushButton*>(QStringLiteral("take_values_button"))->click(); },
+            QStringLiteral("take_values_dialog"));
+        window->open_answers << path;
+        window->findChild<QAction*>(QStringLiteral("take_values_action"))->trigger();
+        QVERIFY(*answered);
+        QCOMPARE(Values(*window, QStringLiteral("DEA_TAPS")), QStringLiteral("12"));
+        QCOMPARE(Values(*window, QStringLiteral("MAXSPEED")), QStringLiteral("0.25"));
+        QCOMPARE(Label(*window), QStringLiteral("2 changed"));
     }
 
 private:
