@@ -747,6 +747,61 @@
     </message>
 </context>
 <context>
+    <name>TTakeValuesDialog</name>
+    <message>
+        <source>Take Values</source>
+        <translation>Werte übernehmen</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>Current Values</source>
+        <translation>Aktuelle Werte</translation>
+    </message>
+    <message>
+        <source>New Values</source>
+        <translation>Neue Werte</translation>
+    </message>
+    <message>
+        <source>These cannot be taken:</source>
+        <translation>Diese können nicht übernommen werden:</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Values from %1</source>
+        <translation>Werte aus %1</translation>
+    </message>
+    <message>
+        <source>Does not fit: %1</source>
+        <translation>Passt nicht: %1</translation>
+    </message>
+    <message>
+        <source>Not in the file the values come from.</source>
+        <translation>Nicht in der Datei, aus der die Werte stammen.</translation>
+    </message>
+    <message>
+        <source>Not in the loaded file.</source>
+        <translation>Nicht in der geladenen Datei.</translation>
+    </message>
+    <message>
+        <source>%1 are the same already.</source>
+        <translation>%1 sind bereits gleich.</translation>
+    </message>
+    <message>
+        <source>Take %1 Values</source>
+        <translation>%1 Werte übernehmen</translation>
+    </message>
+</context>
+<context>
     <name>TUserGuideDialog</name>
     <message>
         <source>User Guide</source>
@@ -755,6 +810,77 @@
     <message>
         <source>User guide</source>
         <translation>Benutzerhandbuch</translation>
+    </message>
+</context>
+<context>
+    <name>TValueTaking</name>
+    <message>
+        <source>Take Values From File…</source>
+        <translation>Werte aus Datei übernehmen…</translation>
+    </message>
+    <message>
+        <source>Take values of another parameter file, whole or partial</source>
+        <translation>Werte einer anderen Parameterdatei übernehmen, ganz oder teilweise</translation>
+    </message>
+    <message>
+        <source>Use All Reference Values</source>
+        <translation>Alle Referenzwerte verwenden</translation>
+    </message>
+    <message>
+        <source>Take every differing value of the reference</source>
+        <translation>Jeden abweichenden Wert der Referenz übernehmen</translation>
+    </message>
+    <message>
+        <source>Save Changed Parameters As…</source>
+        <translation>Geänderte Parameter speichern unter…</translation>
+    </message>
+    <message>
+        <source>Write the changed parameters as a partial file that other machines can take</source>
+        <translation>Die geänderten Parameter als Teildatei schreiben, die andere Maschinen übernehmen können</translation>
+    </message>
+    <message>
+        <source>Take Values From File</source>
+        <translation>Werte aus Datei übernehmen</translation>
+    </message>
+    <message>
+        <source>Parameter Files (*.asc *.xml)</source>
+        <translation>Parameterdateien (*.asc *.xml)</translation>
+    </message>
+    <message>
+        <source>Values were not taken from %1.</source>
+        <translation>Aus %1 wurden keine Werte übernommen.</translation>
+    </message>
+    <message>
+        <source>values from %1</source>
+        <translation>Werte aus %1</translation>
+    </message>
+    <message>
+        <source>%1 values taken from %2</source>
+        <translation>%1 Werte aus %2 übernommen</translation>
+    </message>
+    <message>
+        <source>Save Changed Parameters As</source>
+        <translation>Geänderte Parameter speichern unter</translation>
+    </message>
+    <message>
+        <source>Machine Constants Files (*.asc)</source>
+        <translation>Maschinenkonstantendateien (*.asc)</translation>
+    </message>
+    <message>
+        <source>Parameter Settings Files (*.xml)</source>
+        <translation>Parametereinstellungsdateien (*.xml)</translation>
+    </message>
+    <message>
+        <source>Cannot save the changed parameters.</source>
+        <translation>Die geänderten Parameter können nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>%1 changed parameters saved to %2</source>
+        <translation>%1 geänderte Parameter in %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>ERR:  %1</source>
+        <translation>ERR:  %1</translation>
     </message>
 </context>
 <context>

@@ -747,6 +747,61 @@
     </message>
 </context>
 <context>
+    <name>TTakeValuesDialog</name>
+    <message>
+        <source>Take Values</source>
+        <translation>Reprendre des valeurs</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Clé</translation>
+    </message>
+    <message>
+        <source>Current Values</source>
+        <translation>Valeurs actuelles</translation>
+    </message>
+    <message>
+        <source>New Values</source>
+        <translation>Nouvelles valeurs</translation>
+    </message>
+    <message>
+        <source>These cannot be taken:</source>
+        <translation>Celles-ci ne peuvent pas être reprises :</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Raison</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Values from %1</source>
+        <translation>Valeurs de %1</translation>
+    </message>
+    <message>
+        <source>Does not fit: %1</source>
+        <translation>Ne convient pas : %1</translation>
+    </message>
+    <message>
+        <source>Not in the file the values come from.</source>
+        <translation>Absent du fichier dont viennent les valeurs.</translation>
+    </message>
+    <message>
+        <source>Not in the loaded file.</source>
+        <translation>Absent du fichier chargé.</translation>
+    </message>
+    <message>
+        <source>%1 are the same already.</source>
+        <translation>%1 sont déjà identiques.</translation>
+    </message>
+    <message>
+        <source>Take %1 Values</source>
+        <translation>Reprendre %1 valeurs</translation>
+    </message>
+</context>
+<context>
     <name>TUserGuideDialog</name>
     <message>
         <source>User Guide</source>
@@ -755,6 +810,77 @@
     <message>
         <source>User guide</source>
         <translation>Guide de l&apos;utilisateur</translation>
+    </message>
+</context>
+<context>
+    <name>TValueTaking</name>
+    <message>
+        <source>Take Values From File…</source>
+        <translation>Reprendre les valeurs d’un fichier…</translation>
+    </message>
+    <message>
+        <source>Take values of another parameter file, whole or partial</source>
+        <translation>Reprendre les valeurs d’un autre fichier de paramètres, complet ou partiel</translation>
+    </message>
+    <message>
+        <source>Use All Reference Values</source>
+        <translation>Utiliser toutes les valeurs de référence</translation>
+    </message>
+    <message>
+        <source>Take every differing value of the reference</source>
+        <translation>Reprendre chaque valeur différente de la référence</translation>
+    </message>
+    <message>
+        <source>Save Changed Parameters As…</source>
+        <translation>Enregistrer les paramètres modifiés sous…</translation>
+    </message>
+    <message>
+        <source>Write the changed parameters as a partial file that other machines can take</source>
+        <translation>Écrire les paramètres modifiés dans un fichier partiel que d’autres machines peuvent reprendre</translation>
+    </message>
+    <message>
+        <source>Take Values From File</source>
+        <translation>Reprendre les valeurs d’un fichier</translation>
+    </message>
+    <message>
+        <source>Parameter Files (*.asc *.xml)</source>
+        <translation>Fichiers de paramètres (*.asc *.xml)</translation>
+    </message>
+    <message>
+        <source>Values were not taken from %1.</source>
+        <translation>Aucune valeur n’a été reprise de %1.</translation>
+    </message>
+    <message>
+        <source>values from %1</source>
+        <translation>valeurs de %1</translation>
+    </message>
+    <message>
+        <source>%1 values taken from %2</source>
+        <translation>%1 valeurs reprises de %2</translation>
+    </message>
+    <message>
+        <source>Save Changed Parameters As</source>
+        <translation>Enregistrer les paramètres modifiés sous</translation>
+    </message>
+    <message>
+        <source>Machine Constants Files (*.asc)</source>
+        <translation>Fichiers de constantes machine (*.asc)</translation>
+    </message>
+    <message>
+        <source>Parameter Settings Files (*.xml)</source>
+        <translation>Fichiers de réglages de paramètres (*.xml)</translation>
+    </message>
+    <message>
+        <source>Cannot save the changed parameters.</source>
+        <translation>Impossible d’enregistrer les paramètres modifiés.</translation>
+    </message>
+    <message>
+        <source>%1 changed parameters saved to %2</source>
+        <translation>%1 paramètres modifiés enregistrés dans %2</translation>
+    </message>
+    <message>
+        <source>ERR:  %1</source>
+        <translation>ERR:  %1</translation>
     </message>
 </context>
 <context>
