@@ -4,6 +4,7 @@
 #include "parameters.h"
 
 #include <QAbstractListModel>
+#include <QBrush>
 #include <QFont>
 #include <QItemSelectionModel>
 
@@ -46,6 +47,11 @@ public:
             font.setItalic(marks.italic);
             return font;
         }
+        case Qt::ForegroundRole:
+        {
+            const QColor colour = Marks(key).foreground;
+            return colour.isValid() ? QVariant(QBrush(colour)) : QVariant();
+        }
         case Qt::DecorationRole:
         {
             const QIcon icon = Marks(key).icon;
@@ -85,7 +91,8 @@ public:
     void Key_Changed(int row)
     {
         const QModelIndex changed = index(row);
-        emit dataChanged(changed, changed, {Qt::FontRole, Qt::DecorationRole, Qt::ToolTipRole});
+        emit dataChanged(changed, changed,
+                         {Qt::FontRole, Qt::ForegroundRole, Qt::DecorationRole, Qt::ToolTipRole});
     }
 
     const QStringList& Keys() const { return d_keys; }
@@ -145,6 +152,11 @@ void TParameterList::List_Replaced()
 }
 
 void TParameterList::Keys_Changed(const QStringList& keys)
+{
+    Update_Keys(keys);
+}
+
+void TParameterList::Update_Keys(const QStringList& keys)
 {
     // An edit, an undo or a revert can move a key into or out of what the filter lets through.
     QStringList entering;

@@ -2,6 +2,7 @@
 
 #include "parameterfilter.h"
 
+#include <QColor>
 #include <QIcon>
 #include <QListView>
 #include <QString>
@@ -28,6 +29,8 @@ public:
     {
         bool bold = false;
         bool italic = false;
+        // The text's colour; invalid for the view's own.
+        QColor foreground;
         QIcon icon;
         QString tool_tip;
     };
@@ -45,6 +48,9 @@ public:
     // Lists these keys, in this order, with nothing selected.
     void Set_Keys(QStringList keys);
     void Clear();
+    // Decides again whether these keys are listed, and draws anew those that stay: their marks changed
+    // by something other than their values.
+    void Update_Keys(const QStringList& keys);
 
     int Count() const;
     QString Key(int row) const;

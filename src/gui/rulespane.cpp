@@ -2,31 +2,33 @@
 
 #include "creategroupdialog.h"
 #include "elidingcombobox.h"
+#include "livecheck.h"
 #include "messagebox.h"
 #include "parameters.h"
 #include "reportfile.h"
 #include "ruleeditordialog.h"
+#include "ruleitemdialog.h"
 #include "rulerun.h"
+#include "ruletable.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
-#include <QElapsedTimer>
+#include <QFutureWatcher>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QSplitter>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QToolButton>
+#include <QtConcurrent>
+
+#include <memory>
 
 namespace
 {
-// How long a run goes on before the report so far is shown and the window answers input.
-const int REPORT_BATCH_MS = 100;
-
 QToolButton* Make_Rules_Button(QWidget* parent, const QString& name, const QString& icon,
                                const QString& tool_tip)
 {
@@ -46,9 +48,10 @@ QString Native_Name(const QString& file_name)
 }
 } // namespace
 
-TRulesPane::TRulesPane(TRules* rules, const TParameters* parameters, TMessageBox* message_box,
-                       const QFont& fixed_font, QWidget* parent)
-    : QWidget(parent), d_rules(rules), d_parameters(parameters), d_message_box(message_box)
+TRulesPane::TRulesPane(TRules* rules, const TParameters* parameters, TLiveCheck* live_check,
+                       TMessageBox* message_box, const QFont& fixed_font, QWidget* parent)
+    : QWidget(parent), d_rules(rules), d_parameters(parameters), d_live_check(live_check),
+      d_message_box(message_box)
 {
     setObjectName(QStringLiteral("rules_pane"));
     QGridLayout* rules_layout = new QGridLayout(this);
@@ -63,8 +66,8 @@ TRulesPane::TRulesPane(TRules* rules, const TParameters* parameters, TMessageBox
     rules_layout->addWidget(d_rule_group_combo, 0, 1);
 
     // The totals sit on a line of their own under the selector: beside it they would either widen the
-    // pane at the parameter list's cost or be cut off at the pane's usual width. Without a run they
-    // take no room at all.
+    // pane at the parameter list's cost or be cut off at the pane's usual width. Without rules to count
+    // they take no room at all.
     d_totals_label = new QLabel(this);
     d_totals_label->setObjectName(QStringLiteral("rule_totals_label"));
     d_totals_label->setTextFormat(Qt::PlainText);
@@ -94,22 +97,43 @@ TRulesPane::TRulesPane(TRules* rules, const TParameters* parameters, TMessageBox
     }
     rules_layout->addLayout(button_layout, 0, 2, 1, 2);
 
-    d_rules_text = new QPlainTextEdit(this);
+    // The outcomes as the values stand above, the report of the last run below; the user shares the
+    // height out between them.
+    d_rules_splitter = new QSplitter(Qt::Vertical, this);
+    d_rules_splitter->setObjectName(QStringLiteral("rules_splitter"));
+    d_rules_splitter->setChildrenCollapsible(false);
+    rules_layout->addWidget(d_rules_splitter, 2, 0, 1, 4);
+
+    d_rule_table = new TRuleTable(d_live_check, d_rules_splitter);
+    d_rule_table->setObjectName(QStringLiteral("rule_table"));
+    d_rules_splitter->addWidget(d_rule_table);
+
+    d_rules_text = new QPlainTextEdit(d_rules_splitter);
     d_rules_text->setObjectName(QStringLiteral("rules_text"));
     d_rules_text->setAccessibleName(tr("Rule report"));
     d_rules_text->setAccessibleDescription(tr("The outcome of the last run of the rule group"));
     d_rules_text->setFont(fixed_font);
     d_rules_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     d_rules_text->setReadOnly(true);
-    rules_layout->addWidget(d_rules_text, 2, 0, 1, 4);
+    d_rules_splitter->addWidget(d_rules_text);
 
     connect(d_add_group_button, &QToolButton::clicked, this, &TRulesPane::Add_Group);
     connect(d_remove_group_button, &QToolButton::clicked, this, &TRulesPane::Remove_Group);
     connect(d_edit_rules_button, &QToolButton::clicked, this, &TRulesPane::Edit_Rules);
     connect(d_execute_button, &QToolButton::clicked, this, &TRulesPane::Execute_Requested);
-    // The totals belong to the group that ran; another group on show has not run.
     connect(d_rule_group_combo, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            [this]() { Show_Totals(QString()); });
+            &TRulesPane::Follow_Group);
+    connect(d_rule_table, &TRuleTable::Rule_Activated, this, &TRulesPane::Edit_Rule);
+    connect(d_live_check, &TLiveCheck::Check_Started, this, &TRulesPane::Show_Totals);
+    connect(d_live_check, &TLiveCheck::Results_Replaced, this, &TRulesPane::Show_Totals);
+    connect(d_live_check, &TLiveCheck::Results_Changed, this, &TRulesPane::Show_Totals);
+    Show_Totals();
+}
+
+void TRulesPane::Follow_Group()
+{
+    const QString group = Current_Group();
+    d_live_check->Set_Group(group, d_rules->Rules(group));
 }
 
 void TRulesPane::Set_Parameter_File(const QString& file_name)
@@ -129,8 +153,11 @@ void TRulesPane::Set_Save_Report_Action(QAction* action)
     action->setEnabled(d_last_run.has_value());
 }
 
-void TRulesPane::Show_Totals(const QString& text)
+void TRulesPane::Show_Totals()
 {
+    // The totals count the table's outcomes; while a whole check runs the table says so instead.
+    const TLiveRules* results = d_live_check->Results();
+    const QString text = results && results->Rule_Count() > 0 ? results->Totals().Text() : QString();
     d_totals_label->setText(text);
     // Cut short in a narrow pane, the whole text is still at hand.
     d_totals_label->setToolTip(text);
@@ -140,7 +167,6 @@ void TRulesPane::Show_Totals(const QString& text)
 void TRulesPane::Set_Last_Run(const std::optional<TRunReport>& run)
 {
     d_last_run = run;
-    Show_Totals(d_last_run ? d_last_run->Totals().Text() : QString());
     if (d_save_report_action)
     {
         d_save_report_action->setEnabled(d_last_run.has_value());
@@ -162,6 +188,7 @@ void TRulesPane::Load(const QString& default_group)
             d_rule_group_combo->setCurrentIndex(index);
         }
     }
+    Follow_Group();
 }
 
 QString TRulesPane::Current_Group() const
@@ -209,58 +236,71 @@ void TRulesPane::Execute_Rules()
         return;
     }
 
-    QTextCursor cursor = d_rules_text->textCursor();
     d_rules_text->clear();
     Set_Last_Run(std::nullopt);
 
-    const QString group = d_rule_group_combo->currentText();
-    const std::vector<TRules::TRuleItem> rules = d_rules->Rules(group);
-    const bool was_blocked = d_rules_text->blockSignals(true);
-
-    if (!rules.empty())
+    TRunStart start;
+    start.group = d_rule_group_combo->currentText();
+    start.rules = d_rules->Rules(start.group);
+    if (start.rules.empty())
     {
-        d_rules_running = true;
-        d_report_cleared = false;
-        const QDateTime time = QDateTime::currentDateTime();
-        const std::vector<TRunReport::TEditedValue> edited =
-            d_edited_values_source ? d_edited_values_source() : std::vector<TRunReport::TEditedValue>();
-        // The report grows in batches, with a turn of the event loop between them, so that a long run
-        // shows its progress and the window keeps answering.
-        std::vector<TRuleRun::TReportLine> batch{{TRuleRun::Header_Line(), false}};
-        QElapsedTimer batch_time;
-        batch_time.start();
-        const TRuleRun::TGroupResult run =
-            TRuleRun(d_parameters->Get_Variables())
-                .Run_Group(rules,
-                           [this, &batch, &batch_time](const TRuleRun::TRuleResult& result)
-                           {
-                               batch.insert(batch.end(), result.lines.begin(), result.lines.end());
-                               if (batch_time.elapsed() >= REPORT_BATCH_MS)
-                               {
-                                   // A report cleared meanwhile (another file opened) gets no more lines.
-                                   if (!d_report_cleared)
-                                   {
-                                       Add_Report_Lines(batch);
-                                   }
-                                   batch.clear();
-                                   QCoreApplication::processEvents();
-                                   batch_time.restart();
-                               }
-                           });
-        if (!d_report_cleared)
-        {
-            Add_Report_Lines(batch);
-        }
-        d_rules_running = false;
-        if (!d_report_cleared)
-        {
-            Set_Last_Run(TRunReport(d_parameter_file, group, time, rules, run, edited));
-        }
+        return;
     }
 
+    d_rules_running = true;
+    d_report_cleared = false;
+    start.time = QDateTime::currentDateTime();
+    start.edited =
+        d_edited_values_source ? d_edited_values_source() : std::vector<TRunReport::TEditedValue>();
+
+    // The run reads copies of the records and the rules: the user may edit either while it runs. The
+    // records hold implicitly shared values, so the copy costs a reference each.
+    const std::vector<TParameters::TParameter>& records = d_parameters->Parameters();
+    auto copy = std::make_shared<std::vector<TParameters::TParameter>>(records);
+    auto run = [copy, rules = start.rules]()
+    {
+        std::vector<TExpression::TVariable> variables;
+        for (const TParameters::TParameter& record : *copy)
+        {
+            TParameters::Add_Variables(record, &variables);
+        }
+        return TRuleRun(variables).Run_Group(rules);
+    };
+
+    // A run as small as the checks the live check makes at once is made at once too; a larger one goes
+    // to another core, and the window answers input until its report is written whole.
+    const qint64 work = static_cast<qint64>(records.size()) + 100 * static_cast<qint64>(start.rules.size());
+    if (work <= d_live_check->Largest_Check_In_Place())
+    {
+        Run_Finished(start, run());
+        return;
+    }
+    auto* watcher = new QFutureWatcher<TRuleRun::TGroupResult>(this);
+    connect(watcher, &QFutureWatcher<TRuleRun::TGroupResult>::finished, this,
+            [this, watcher, start]()
+            {
+                watcher->deleteLater();
+                Run_Finished(start, watcher->result());
+            });
+    watcher->setFuture(QtConcurrent::run(run));
+}
+
+void TRulesPane::Run_Finished(const TRunStart& start, const TRuleRun::TGroupResult& run)
+{
+    d_rules_running = false;
+    // A report cleared meanwhile (another file opened) belongs to values no longer loaded.
+    if (d_report_cleared)
+    {
+        return;
+    }
+    const bool was_blocked = d_rules_text->blockSignals(true);
+    Add_Report_Lines(run.Report_Lines());
     d_rules_text->blockSignals(was_blocked);
+    // The report is shown from its top.
+    QTextCursor cursor = d_rules_text->textCursor();
     cursor.movePosition(QTextCursor::Start);
     d_rules_text->setTextCursor(cursor);
+    Set_Last_Run(TRunReport(d_parameter_file, start.group, start.time, start.rules, run, start.edited));
 }
 
 void TRulesPane::Add_Group()
@@ -288,6 +328,7 @@ void TRulesPane::Add_Group()
     {
         d_rule_group_combo->setCurrentIndex(index);
     }
+    Follow_Group();
 }
 
 void TRulesPane::Remove_Group()
@@ -301,6 +342,7 @@ void TRulesPane::Remove_Group()
     const int index = d_rule_group_combo->currentIndex();
     d_rules->Remove_Group(name);
     d_rule_group_combo->removeItem(index);
+    Follow_Group();
 }
 
 void TRulesPane::Edit_Rules()
@@ -313,6 +355,37 @@ void TRulesPane::Edit_Rules()
 
     d_rule_editor_dialog->Reset(d_rule_group_combo->currentText(), d_rules);
     d_rule_editor_dialog->exec();
+    Follow_Group();
+}
+
+void TRulesPane::Edit_Rule(int rule)
+{
+    const std::vector<TRules::TRuleItem>& rules = d_live_check->Rules();
+    if (rule < 0 || rule >= static_cast<int>(rules.size()))
+    {
+        return;
+    }
+    // The dialog edits a copy: the table is filled anew from the store once it closes.
+    const QString group = d_live_check->Group();
+    const TRules::TRuleItem old_rule = rules[static_cast<std::size_t>(rule)];
+    if (!d_rule_item_dialog)
+    {
+        d_rule_item_dialog = new TRuleItemDialog(this);
+        d_rule_item_dialog->Set_Parameters(d_parameters);
+    }
+    d_rule_item_dialog->Reset(TRuleItemDialog::MODE_EDIT, old_rule, d_rules->Rule_List(group));
+    if (d_rule_item_dialog->exec() != QDialog::Accepted)
+    {
+        return;
+    }
+    if (!d_rules->Replace_Rule(group, old_rule.name, d_rule_item_dialog->Rule_Item()))
+    {
+        d_message_box->Show_Error(
+            tr("The rule \"%1\" could not be changed.").arg(old_rule.name.toHtmlEscaped()),
+            d_rules->Last_Error());
+        return;
+    }
+    Follow_Group();
 }
 
 QMessageBox::StandardButton TRulesPane::Clash_Button(TRules::TClashAnswer answer)
@@ -378,6 +451,8 @@ bool TRulesPane::Import_Rules(const QString& file_name)
     {
         Fill_Group_Combo(imported.first());
     }
+    // A group replaced by the import may be the one on show.
+    Follow_Group();
     return true;
 }
 

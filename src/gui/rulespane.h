@@ -3,6 +3,7 @@
 #include "rules.h"
 #include "runreport.h"
 
+#include <QDateTime>
 #include <QMessageBox>
 #include <QWidget>
 #include <functional>
@@ -13,19 +14,25 @@ class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QToolButton;
+class QSplitter;
 class TCreateGroupDialog;
+class TLiveCheck;
 class TMessageBox;
 class TParameters;
 class TRuleEditorDialog;
+class TRuleItemDialog;
+class TRuleTable;
 
-// The rules pane: the rule group on show, the buttons that add, remove, edit and run groups, and the
-// report and totals of the last run. The rule store and the parameter list belong to the window.
+// The rules pane: the rule group on show, the buttons that add, remove, edit and run groups, the table
+// of the group's rules with their outcomes as the values stand, the totals of those outcomes, and the
+// report of the last run. The rule store, the parameter list and its live check belong to the window;
+// the pane tells the live check which group and rules are on show.
 class TRulesPane : public QWidget
 {
     Q_OBJECT
 
 public:
-    TRulesPane(TRules* rules, const TParameters* parameters, TMessageBox* message_box,
+    TRulesPane(TRules* rules, const TParameters* parameters, TLiveCheck* live_check, TMessageBox* message_box,
                const QFont& fixed_font, QWidget* parent = nullptr);
 
     // Loads the rule store and shows the group the user had on show last time, if it still exists.
@@ -65,16 +72,30 @@ public slots:
     void Remove_Group();
     void Edit_Rules();
     void Execute_Rules();
+    // Opens the rule at this position of the group on show in the rule item dialog.
+    void Edit_Rule(int rule);
 
 private:
+    struct TRunStart
+    {
+        QString group;
+        QDateTime time;
+        std::vector<TRules::TRuleItem> rules;
+        std::vector<TRunReport::TEditedValue> edited;
+    };
+
     void Add_Report_Lines(const std::vector<TRuleRun::TReportLine>& lines);
-    void Show_Totals(const QString& text);
+    void Run_Finished(const TRunStart& start, const TRuleRun::TGroupResult& run);
+    // The live check follows the group on show and its rules as the store holds them.
+    void Follow_Group();
+    void Show_Totals();
     void Set_Last_Run(const std::optional<TRunReport>& run);
     TRules::TClashAnswer Ask_Clash(const QString& name, const QString& kept_name);
     void Fill_Group_Combo(const QString& current);
 
     TRules* d_rules;
     const TParameters* d_parameters;
+    TLiveCheck* d_live_check;
     TMessageBox* d_message_box;
     QLabel* d_rules_label = nullptr;
     QComboBox* d_rule_group_combo = nullptr;
@@ -86,10 +107,13 @@ private:
     QLabel* d_totals_label = nullptr;
     QAction* d_save_report_action = nullptr;
     QPlainTextEdit* d_rules_text = nullptr;
+    QSplitter* d_rules_splitter = nullptr;
+    TRuleTable* d_rule_table = nullptr;
     TRuleEditorDialog* d_rule_editor_dialog = nullptr;
     TCreateGroupDialog* d_create_group_dialog = nullptr;
-    // A run hands control to the event loop between two rules; a second run started from there
-    // would clear the report under the first one and interleave their lines.
+    TRuleItemDialog* d_rule_item_dialog = nullptr;
+    // A large run goes to another core while the window answers input; a second run started meanwhile
+    // would clear the report under the first one.
     bool d_rules_running = false;
     // Set when the report is cleared (a new file loaded) while a run is under way: that run's result
     // belongs to values no longer loaded and is not kept.

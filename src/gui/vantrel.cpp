@@ -10,6 +10,7 @@
 #include "parameterdocument.h"
 #include "parameterlist.h"
 #include "recentfiles.h"
+#include "ruleoutcomes.h"
 #include "rulespane.h"
 #include "utilities.h"
 #include "valueswidget.h"
@@ -309,6 +310,7 @@ void TVantrel::Parameter_Selection_Changed()
         d_selected_parameter.clear();
         d_edit_history->Set_Selected(QString());
         d_comparison->Show_Parameter(QString());
+        d_rule_outcomes->Show_Parameter(QString());
         d_title_label->clear();
         d_title_label->setToolTip(QString());
         d_description_label->clear();
@@ -319,6 +321,7 @@ void TVantrel::Parameter_Selection_Changed()
     d_selected_parameter = selected_key;
     d_edit_history->Set_Selected(d_selected_parameter);
     d_comparison->Show_Parameter(d_selected_parameter);
+    d_rule_outcomes->Show_Parameter(d_selected_parameter);
 
     bool found = false;
     const TParameters::TParameter parameter =
@@ -434,6 +437,7 @@ TParameterList::TEntryMarks TVantrel::Entry_Marks(const QString& key) const
         marks.tool_tip = tr("Changed since loading");
     }
     d_comparison->Mark_Entry(key, &marks);
+    d_rule_outcomes->Mark_Entry(key, &marks);
     return marks;
 }
 

@@ -36,6 +36,7 @@ class TMessageBox;
 class TParameterDocument;
 class TRecentFiles;
 class TRecoveryJournal;
+class TRuleOutcomes;
 class TRulesPane;
 class TValueEditor;
 class TValueTaking;
@@ -150,6 +151,7 @@ private:
     TEditHistory* d_edit_history = nullptr;
     TComparisonView* d_comparison = nullptr;
     TValueTaking* d_value_taking = nullptr;
+    TRuleOutcomes* d_rule_outcomes = nullptr;
     TParameterList* d_parameter_list = nullptr;
     TVariablesPane* d_variables_text = nullptr;
     QStackedWidget* d_editor_stack = nullptr;

@@ -11,6 +11,7 @@
 #include "parameterlist.h"
 #include "recentfiles.h"
 #include "recoveryjournal.h"
+#include "ruleoutcomes.h"
 #include "rulespane.h"
 #include "utilities.h"
 #include "valueswidget.h"
@@ -255,10 +256,12 @@ void TVantrel::Create_Layout()
     d_notice_label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     central_layout->addWidget(d_notice_label, 1, 0);
 
+    // The outcomes follow the document before the list does: the list's decisions read them.
+    d_rule_outcomes = new TRuleOutcomes(d_document, centralWidget());
     Create_List_Side();
     Create_Detail_Side();
-    d_rules_pane =
-        new TRulesPane(&d_rules, &d_document->Parameters(), d_message_box, d_fixed_font, d_rules_dock);
+    d_rules_pane = new TRulesPane(&d_rules, &d_document->Parameters(), d_rule_outcomes->Live_Check(),
+                                  d_message_box, d_fixed_font, d_rules_dock);
     d_rules_dock->setWidget(d_rules_pane);
     d_rules_pane->Set_Save_Report_Action(d_save_report_action);
     d_rules_pane->Set_Edited_Values_Source([this]()
@@ -306,6 +309,10 @@ void TVantrel::Create_List_Side()
     {
         QHBoxLayout* row_layout = new QHBoxLayout();
         row_layout->addWidget(rows[row].first, 1);
+        if (row == 0)
+        {
+            row_layout->addWidget(d_rule_outcomes->Failing_Only_Check(), 1);
+        }
         rows[row].second->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         row_layout->addWidget(rows[row].second);
         list_layout->addLayout(row_layout, 1 + row, 0, 1, 2);
@@ -317,6 +324,7 @@ void TVantrel::Create_List_Side()
     d_parameter_list->setSelectionMode(QAbstractItemView::SingleSelection);
     d_parameter_list->Set_Marker([this](const QString& key) { return Entry_Marks(key); });
     d_comparison->Join_Listing(&d_parameter_list->Filter());
+    d_rule_outcomes->Join_Listing(&d_parameter_list->Filter());
     list_layout->addWidget(d_parameter_list, 3, 0, 1, 2);
 
     d_variables_text = new TVariablesPane(d_document, list_side);
@@ -382,6 +390,7 @@ void TVantrel::Create_Detail_Side()
     d_editor_stack->setCurrentWidget(d_empty_page);
     detail_layout->addWidget(d_editor_stack, 2, 0);
     detail_layout->addWidget(d_comparison->Detail_Box(), 3, 0);
+    detail_layout->addWidget(d_rule_outcomes->Detail_Box(), 4, 0);
 
     d_splitter->addWidget(detail_side);
 }
@@ -424,6 +433,11 @@ void TVantrel::Make_Connections()
     connect(d_comparison, &TComparisonView::Comparison_Changed, d_parameter_list, &TParameterList::Refill);
     connect(d_comparison->Clear_Action(), &QAction::triggered, this,
             [this]() { d_status_bar->showMessage(QDir::toNativeSeparators(d_file_state->Path())); });
+    connect(d_rule_outcomes, &TRuleOutcomes::Listing_Changed, d_parameter_list, &TParameterList::Refill);
+    connect(d_rule_outcomes, &TRuleOutcomes::Marks_Changed, d_parameter_list,
+            [this](const QStringList& keys) {
+                keys.isEmpty() ? d_parameter_list->viewport()->update() : d_parameter_list->Update_Keys(keys);
+            });
     for (TValueEditor* editor : Value_Editors())
     {
         connect(editor, &TValueEditor::Value_Changed, this, &TVantrel::Value_Changed);

@@ -58,6 +58,11 @@ void TLiveCheck::Set_Largest_Check_In_Place(int work)
     d_largest_in_place = work;
 }
 
+int TLiveCheck::Largest_Check_In_Place() const
+{
+    return d_largest_in_place;
+}
+
 bool TLiveCheck::Is_Checking() const
 {
     return d_checking;

@@ -35,6 +35,7 @@ public:
     // A whole check of at most this much work (parameters, and each rule counted as 100) is made at once;
     // a larger one goes to another core so that the window keeps answering.
     void Set_Largest_Check_In_Place(int work);
+    int Largest_Check_In_Place() const;
     static const int LARGEST_CHECK_IN_PLACE = 50000;
 
     // True while a whole check runs on another core; there are no results meanwhile.
