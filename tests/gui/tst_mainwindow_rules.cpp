@@ -1,11 +1,15 @@
 #include "reportfile.h"
+#include "ruledisplay.h"
 #include "rulespane.h"
+#include "ruletable.h"
 #include "windowtesting.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDockWidget>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -28,6 +32,52 @@ QList<TGroupFixture> Outcome_Groups()
               {QStringLiteral("Broken"), QStringLiteral("NO_SUCH_KEY"), QStringLiteral("1"),
                QStringLiteral("OPEATOR_EQUAL")}}},
             {QStringLiteral("Other"), {}}};
+}
+
+// Rules that read several keys of the constants file, loaded sorted: Broken is invalid (it reads
+// WIDE_NUM), Decel fails (TTP_DECL.3 125 against MAXSPEED 1.5 * 100), Speed passes (1.5 against
+// SpAx_Gain -4 + 10), Taps fails (DEA_TAPS 8).
+QList<TGroupFixture> Reading_Groups()
+{
+    return {{QStringLiteral("Reading"),
+             {{QStringLiteral("Taps"), QStringLiteral("DEA_TAPS"), QStringLiteral("4"),
+               QStringLiteral("OPERATOR_LESS_THAN")},
+              {QStringLiteral("Decel"), QStringLiteral("TTP_DECL.3"), QStringLiteral("MAXSPEED * 100"),
+               QStringLiteral("OPERATOR_GREATER_THAN")},
+              {QStringLiteral("Speed"), QStringLiteral("MAXSPEED"), QStringLiteral("SpAx_Gain + 10"),
+               QStringLiteral("OPERATOR_LESS_THAN")},
+              {QStringLiteral("Broken"), QStringLiteral("WIDE_NUM"), QStringLiteral("NO_SUCH_KEY"),
+               QStringLiteral("OPEATOR_EQUAL")}}}};
+}
+
+TRuleTable* Rule_Table(const QWidget* window)
+{
+    return window->findChild<TRuleTable*>(QStringLiteral("rule_table"));
+}
+
+QStringList Table_Column(const QWidget* window, int column, int role = Qt::DisplayRole)
+{
+    const QAbstractItemModel* model = Rule_Table(window)->model();
+    QStringList texts;
+    for (int row = 0; row < model->rowCount(); ++row)
+    {
+        texts << model->index(row, column).data(role).toString();
+    }
+    return texts;
+}
+
+// Types a value into the field of the parameter's first value and leaves the field.
+bool Edit_Value(TVantrel& window, const QString& key, const QString& text)
+{
+    if (!Select_Key(Parameter_List(&window), key))
+    {
+        return false;
+    }
+    QLineEdit* field = window.findChild<QWidget*>(QStringLiteral("values_widget"))
+                           ->findChild<QLineEdit*>(QStringLiteral("value_edit_0"));
+    field->setText(text);
+    emit field->editingFinished();
+    return true;
 }
 
 QStringList Combo_Texts(const QComboBox* combo)
@@ -72,6 +122,16 @@ private slots:
     void Long_Group_Name_Keeps_The_Pane_Narrow();
     void Totals_After_A_Run_data();
     void Totals_After_A_Run();
+    void Rule_Table_Follows_The_Values_data();
+    void Rule_Table_Follows_The_Values();
+    void Rule_Table_Row();
+    void Whole_Check_On_Another_Core();
+    void Run_On_Another_Core_data();
+    void Run_On_Another_Core();
+    void Failing_Rules_Only_data();
+    void Failing_Rules_Only();
+    void Rules_Of_The_Shown_Parameter_data();
+    void Rules_Of_The_Shown_Parameter();
     void Save_Report_data();
     void Save_Report();
     void Save_Report_Failure_Is_Shown();
@@ -83,6 +143,9 @@ private slots:
 private:
     std::unique_ptr<TTestWindow> Open_Window(bool load_parameters);
     static QString Report_Text(TVantrel& window);
+    // Carries out the steps of a table row: "edit KEY VALUE", "undo", "redo", "revert", "open", "new",
+    // "group N", "search TEXT", "changed only", "failing on|off", "double-click ROW RIGHT".
+    bool Take_Steps(TTestWindow& window, const QStringList& steps);
 
     QTemporaryDir d_files;
 };
@@ -447,26 +510,30 @@ void TMainWindowRulesTest::Totals_After_A_Run_data()
 {
     QTest::addColumn<QString>("step");
     QTest::addColumn<bool>("save_enabled");
+    QTest::addColumn<QString>("totals");
 
-    // Another group on show has not run, but the last run can still be saved.
-    QTest::newRow("group changed") << "group" << true;
-    QTest::newRow("file opened") << "open" << false;
-    QTest::newRow("list cleared") << "new" << false;
+    // The totals count the outcomes of the group on show as the values stand; another group on show
+    // has not run, but the last run can still be saved.
+    QTest::newRow("group changed") << "group" << true << "";
+    QTest::newRow("file opened") << "open" << false << "1 passed, 1 failed, 1 invalid";
+    QTest::newRow("list cleared") << "new" << false << "1 passed, 0 failed, 2 invalid";
 }
 
 void TMainWindowRulesTest::Totals_After_A_Run()
 {
     QFETCH(QString, step);
     QFETCH(bool, save_enabled);
+    QFETCH(QString, totals);
+    const QString expected_totals = totals;
 
     QVERIFY(Write_Rules(Outcome_Groups()));
     auto window = Open_Window(true);
     QVERIFY(window);
-    QLabel* totals = window->findChild<QLabel*>(QStringLiteral("rule_totals_label"));
+    QLabel* totals_label = window->findChild<QLabel*>(QStringLiteral("rule_totals_label"));
     QAction* save = window->findChild<QAction*>(QStringLiteral("save_report_action"));
     QToolButton* save_button = window->findChild<QToolButton*>(QStringLiteral("save_report_button"));
     QCOMPARE(save_button->defaultAction(), save);
-    QVERIFY(totals->text().isEmpty());
+    QCOMPARE(totals_label->text(), QStringLiteral("1 passed, 1 failed, 1 invalid"));
     QVERIFY(!save->isEnabled());
 
     // The totals never widen the rules dock at the parameter list's cost.
@@ -475,7 +542,7 @@ void TMainWindowRulesTest::Totals_After_A_Run()
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     const int dock_width = dock->width();
     window->findChild<QToolButton*>(QStringLiteral("execute_button"))->click();
-    QCOMPARE(totals->text(), QStringLiteral("1 passed, 1 failed, 1 invalid"));
+    QCOMPARE(totals_label->text(), QStringLiteral("1 passed, 1 failed, 1 invalid"));
     QTest::qWait(50);
     QCOMPARE(dock->width(), dock_width);
     QVERIFY(save_button->isEnabled());
@@ -495,8 +562,340 @@ void TMainWindowRulesTest::Totals_After_A_Run()
         TMessageBox::Queue_Answer(QMessageBox::Yes);
         window->findChild<QAction*>(QStringLiteral("new_action"))->trigger();
     }
-    QVERIFY(totals->text().isEmpty());
+    QCOMPARE(totals_label->text(), expected_totals);
+    QCOMPARE(totals_label->isVisibleTo(window.get()), !expected_totals.isEmpty());
     QCOMPARE(save->isEnabled(), save_enabled);
+}
+
+bool TMainWindowRulesTest::Take_Steps(TTestWindow& window, const QStringList& steps)
+{
+    for (const QString& step : steps)
+    {
+        const QStringList words = step.split(QLatin1Char(' '));
+        const QString& command = words.first();
+        if (command == QLatin1String("edit"))
+        {
+            if (!Edit_Value(window, words.at(1), words.at(2)))
+            {
+                return false;
+            }
+        }
+        else if (command == QLatin1String("undo") || command == QLatin1String("redo"))
+        {
+            window.findChild<QAction*>(command + QStringLiteral("_action"))->trigger();
+        }
+        else if (command == QLatin1String("revert"))
+        {
+            window.findChild<QAction*>(QStringLiteral("revert_parameter_action"))->trigger();
+        }
+        else if (command == QLatin1String("open"))
+        {
+            window.open_answers << d_files.filePath(QStringLiteral("rules source.asc"));
+            window.findChild<QAction*>(QStringLiteral("open_action"))->trigger();
+        }
+        else if (command == QLatin1String("new"))
+        {
+            TMessageBox::Queue_Answer(QMessageBox::Yes);
+            window.findChild<QAction*>(QStringLiteral("new_action"))->trigger();
+        }
+        else if (command == QLatin1String("group"))
+        {
+            window.findChild<QComboBox*>(QStringLiteral("rule_group_combo"))
+                ->setCurrentIndex(words.at(1).toInt());
+        }
+        else if (command == QLatin1String("search"))
+        {
+            QLineEdit* search = window.findChild<QLineEdit*>(QStringLiteral("search_edit"));
+            search->setText(words.at(1));
+            emit search->textEdited(words.at(1));
+        }
+        else if (command == QLatin1String("failing"))
+        {
+            window.findChild<QCheckBox*>(QStringLiteral("failing_only_check"))
+                ->setChecked(words.at(1) == QLatin1String("on"));
+        }
+        else if (command == QLatin1String("changed"))
+        {
+            window.findChild<QCheckBox*>(QStringLiteral("changed_only_check"))->setChecked(true);
+        }
+        else if (command == QLatin1String("double-click"))
+        {
+            const QString right = words.at(2);
+            const auto answered = Answer_Next_Dialog(
+                [right](QDialog* dialog)
+                {
+                    QLineEdit* field = dialog->findChild<QLineEdit*>(QStringLiteral("right_expression_edit"));
+                    field->selectAll();
+                    QTest::keyClicks(field, right);
+                    QPushButton* apply = dialog->findChild<QPushButton*>(QStringLiteral("apply_button"));
+                    apply->isEnabled() ? apply->click() : dialog->reject();
+                },
+                QStringLiteral("rule_item_dialog"));
+            TRuleTable* table = Rule_Table(&window);
+            emit table->doubleClicked(table->model()->index(words.at(1).toInt(), TRuleTable::COLUMN_OUTCOME));
+            if (!*answered)
+            {
+                return false;
+            }
+        }
+        else
+        {
+            return false;
+        }
+    }
+    return true;
+}
+
+void TMainWindowRulesTest::Rule_Table_Follows_The_Values_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("outcomes"); // Broken, Fails, Passes
+    QTest::addColumn<QString>("totals");
+
+    const QStringList loaded = {QStringLiteral("invalid"), QStringLiteral("FAIL"), QStringLiteral("PASS")};
+    const QStringList edited = {QStringLiteral("invalid"), QStringLiteral("PASS"), QStringLiteral("PASS")};
+    const QString loaded_totals = QStringLiteral("1 passed, 1 failed, 1 invalid");
+    const QString edited_totals = QStringLiteral("2 passed, 0 failed, 1 invalid");
+    QTest::newRow("as loaded") << QStringList() << loaded << loaded_totals;
+    QTest::newRow("edit") << QStringList{"edit DEA_TAPS 3"} << edited << edited_totals;
+    QTest::newRow("undo") << QStringList{"edit DEA_TAPS 3", "undo"} << loaded << loaded_totals;
+    QTest::newRow("redo") << QStringList{"edit DEA_TAPS 3", "undo", "redo"} << edited << edited_totals;
+    QTest::newRow("revert") << QStringList{"edit DEA_TAPS 3", "revert"} << loaded << loaded_totals;
+    QTest::newRow("edited list reloaded")
+        << QStringList{"edit DEA_TAPS 3", "open"} << loaded << loaded_totals;
+    QTest::newRow("list cleared") << QStringList{"new"} << QStringList{"invalid", "invalid", "PASS"}
+                                  << "1 passed, 0 failed, 2 invalid";
+    QTest::newRow("group without rules") << QStringList{"group 1"} << QStringList() << "";
+    QTest::newRow("back to the group")
+        << QStringList{"group 1", "edit DEA_TAPS 3", "group 0"} << edited << edited_totals;
+    // Fails becomes DEA_TAPS < 10 in the rule item dialog.
+    QTest::newRow("rule changed by double-click")
+        << QStringList{"double-click 1 10"} << edited << edited_totals;
+}
+
+void TMainWindowRulesTest::Rule_Table_Follows_The_Values()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, outcomes);
+    QFETCH(QString, totals);
+
+    QVERIFY(Write_Rules(Outcome_Groups()));
+    auto window = Open_Window(true);
+    QVERIFY(window);
+    const QString report = QStringLiteral("an old report");
+    window->findChild<QPlainTextEdit*>(QStringLiteral("rules_text"))->setPlainText(report);
+    QVERIFY(Take_Steps(*window, steps));
+
+    QCOMPARE(Table_Column(window.get(), TRuleTable::COLUMN_OUTCOME), outcomes);
+    for (int row = 0; row < outcomes.size(); ++row)
+    {
+        const QModelIndex outcome = Rule_Table(window.get())->model()->index(row, TRuleTable::COLUMN_OUTCOME);
+        const bool passed = outcomes.at(row) == QLatin1String("PASS");
+        QCOMPARE(outcome.data(Qt::ForegroundRole).value<QBrush>().color(),
+                 RuleDisplay::Outcome_Colour(passed ? TRuleRun::OUTCOME_PASS : TRuleRun::OUTCOME_FAIL));
+    }
+    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("rule_totals_label"))->text(), totals);
+    // The report is written by Execute Rules alone (a load clears it).
+    if (!steps.contains(QStringLiteral("open")) && !steps.contains(QStringLiteral("new")))
+    {
+        QCOMPARE(Report_Text(*window), report);
+    }
+}
+
+void TMainWindowRulesTest::Rule_Table_Row()
+{
+    QVERIFY(Write_Rules(Outcome_Groups()));
+    auto window = Open_Window(true);
+    QVERIFY(window);
+    const QAbstractItemModel* model = Rule_Table(window.get())->model();
+    QCOMPARE(model->columnCount(), int(TRuleTable::COLUMN_COUNT));
+
+    QStringList fails;
+    for (int column = 0; column < TRuleTable::COLUMN_COUNT; ++column)
+    {
+        fails << model->index(1, column).data().toString();
+    }
+    QCOMPARE(fails, (QStringList{"Fails", "8", "Less Than", "4", "FAIL"}));
+    // An invalid rule gives the evaluator's reason on its row and no values it does not know.
+    QCOMPARE(model->index(0, TRuleTable::COLUMN_LEFT).data().toString(), QStringLiteral("-"));
+    const QString reason = model->index(0, TRuleTable::COLUMN_OUTCOME).data(Qt::ToolTipRole).toString();
+    QVERIFY2(reason.contains(QStringLiteral("NO_SUCH_KEY")), qPrintable(reason));
+    QVERIFY(model->index(1, TRuleTable::COLUMN_OUTCOME).data(Qt::ToolTipRole).toString().isEmpty());
+}
+
+void TMainWindowRulesTest::Whole_Check_On_Another_Core()
+{
+    QVERIFY(Write_Rules(Outcome_Groups()));
+    auto window = Open_Window(false);
+    TLiveCheck* check = TVantrelTestAccess::Live_Check(*window);
+    check->Set_Largest_Check_In_Place(0);
+    const QString first = d_files.filePath(QStringLiteral("first.asc"));
+    const QString second = d_files.filePath(QStringLiteral("second.asc"));
+    QByteArray fixed = Constants_File();
+    QVERIFY(fixed.contains("DEA_TAPS\n  8\n"));
+    fixed.replace("DEA_TAPS\n  8\n", "DEA_TAPS\n  3\n");
+    QVERIFY(Write_File(first, Constants_File()) && Write_File(second, fixed));
+    QSignalSpy replaced(check, &TLiveCheck::Results_Replaced);
+
+    window->open_answers << first << second;
+    window->findChild<QAction*>(QStringLiteral("open_action"))->trigger();
+    TRuleTable* table = Rule_Table(window.get());
+    QCOMPARE(table->Notice(), RuleDisplay::Checking_Text());
+    QCOMPARE(table->model()->rowCount(), 0);
+    QVERIFY(!window->findChild<QLabel*>(QStringLiteral("rule_totals_label"))->isVisibleTo(window.get()));
+
+    // The first file's check is still running when the second file replaces it: its result is dropped.
+    window->findChild<QAction*>(QStringLiteral("open_action"))->trigger();
+    QTRY_VERIFY(!check->Is_Checking());
+    QTest::qWait(100);
+    QCOMPARE(replaced.count(), 1);
+    QVERIFY(table->Notice().isEmpty());
+    QCOMPARE(Table_Column(window.get(), TRuleTable::COLUMN_OUTCOME),
+             (QStringList{"invalid", "PASS", "PASS"}));
+}
+
+void TMainWindowRulesTest::Run_On_Another_Core_data()
+{
+    QTest::addColumn<bool>("reload");
+
+    QTest::newRow("report written when the run ends") << false;
+    QTest::newRow("run dropped by a reload") << true;
+}
+
+void TMainWindowRulesTest::Run_On_Another_Core()
+{
+    QFETCH(bool, reload);
+
+    QVERIFY(Write_Rules(Outcome_Groups()));
+    auto window = Open_Window(true);
+    QVERIFY(window);
+    QAction* execute = window->findChild<QAction*>(QStringLiteral("execute_action"));
+    execute->trigger();
+    const QString in_place = Report_Text(*window);
+    QVERIFY(in_place.startsWith(QStringLiteral("Evaluating Rules...")));
+
+    TVantrelTestAccess::Live_Check(*window)->Set_Largest_Check_In_Place(0);
+    execute->trigger();
+    QVERIFY(Report_Text(*window).isEmpty());
+    // A second run asked for meanwhile is not started.
+    execute->trigger();
+    if (reload)
+    {
+        Take_Steps(*window, {QStringLiteral("open")});
+    }
+    QAction* save = window->findChild<QAction*>(QStringLiteral("save_report_action"));
+    if (reload)
+    {
+        QTest::qWait(200);
+        QVERIFY(Report_Text(*window).isEmpty());
+        QVERIFY(!save->isEnabled());
+        return;
+    }
+    QTRY_COMPARE(Report_Text(*window), in_place);
+    QCOMPARE(window->findChild<QPlainTextEdit*>(QStringLiteral("rules_text"))->textCursor().position(), 0);
+    QVERIFY(save->isEnabled());
+    QTest::qWait(100);
+    QCOMPARE(Report_Text(*window), in_place);
+}
+
+void TMainWindowRulesTest::Failing_Rules_Only_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QString>("speed_tip"); // MAXSPEED's tool tip
+
+    const QString decel = QStringLiteral("Read by failing or invalid rules: Decel");
+    QTest::newRow("failing rules only")
+        << QStringList() << QStringList{"DEA_TAPS", "TTP_DECL", "WIDE_NUM", "MAXSPEED"} << decel;
+    QTest::newRow("with a search") << QStringList{"search a"} << QStringList{"DEA_TAPS", "MAXSPEED"} << decel;
+    QTest::newRow("with changed only")
+        << QStringList{"failing off", "edit DEA_TAPS 9", "edit AX_LIMIT 7", "failing on", "changed only"}
+        << QStringList{"DEA_TAPS"} << decel;
+    QTest::newRow("a fixed value leaves")
+        << QStringList{"edit DEA_TAPS 3"} << QStringList{"TTP_DECL", "WIDE_NUM", "MAXSPEED"} << decel;
+    // Speed now fails: the other key it reads enters the list.
+    QTest::newRow("a rule that fails brings in its keys")
+        << QStringList{"edit MAXSPEED 20"}
+        << QStringList{"DEA_TAPS", "TTP_DECL", "WIDE_NUM", "MAXSPEED", "SpAx_Gain"}
+        << "Changed since loading\nRead by failing or invalid rules: Decel, Speed";
+    QTest::newRow("undone") << QStringList{"edit MAXSPEED 20", "undo"}
+                            << QStringList{"DEA_TAPS", "TTP_DECL", "WIDE_NUM", "MAXSPEED"} << decel;
+}
+
+void TMainWindowRulesTest::Failing_Rules_Only()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, listed);
+    QFETCH(QString, speed_tip);
+
+    QVERIFY(Write_Rules(Reading_Groups()));
+    auto window = Open_Window(true);
+    QVERIFY(window);
+    TParameterList* list = Parameter_List(window.get());
+    QCheckBox* failing_only = window->findChild<QCheckBox*>(QStringLiteral("failing_only_check"));
+    failing_only->setChecked(true);
+    QVERIFY(Take_Steps(*window, steps));
+
+    QCOMPARE(List_Texts(list), listed);
+    const QColor failing = RuleDisplay::Outcome_Colour(TRuleRun::OUTCOME_FAIL);
+    for (const QString& key : listed)
+    {
+        QCOMPARE(Entry_Data(list, key, Qt::ForegroundRole).value<QBrush>().color(), failing);
+    }
+    if (listed.contains(QStringLiteral("MAXSPEED")))
+    {
+        QCOMPARE(Entry_Tool_Tip(list, QStringLiteral("MAXSPEED")), speed_tip);
+    }
+
+    // Without the filter the other keys are listed again, unmarked.
+    failing_only->setChecked(false);
+    QVERIFY(List_Texts(list).size() > listed.size());
+    const QString passing = List_Texts(list).contains(QStringLiteral("CMMCONFG")) ? QStringLiteral("CMMCONFG")
+                                                                                  : List_Texts(list).last();
+    QVERIFY(!Entry_Data(list, passing, Qt::ForegroundRole).isValid());
+}
+
+void TMainWindowRulesTest::Rules_Of_The_Shown_Parameter_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QStringList>("rules"); // "name outcome"
+
+    QTest::newRow("read by two rules")
+        << QStringList() << "MAXSPEED" << QStringList{"Decel FAIL", "Speed PASS"};
+    QTest::newRow("after an edit of it")
+        << QStringList{"edit MAXSPEED 20"} << "MAXSPEED" << QStringList{"Decel FAIL", "Speed FAIL"};
+    QTest::newRow("after an edit of another key")
+        << QStringList{"edit SpAx_Gain -9"} << "MAXSPEED" << QStringList{"Decel FAIL", "Speed FAIL"};
+    QTest::newRow("read by none") << QStringList() << "CMMCONFG" << QStringList();
+}
+
+void TMainWindowRulesTest::Rules_Of_The_Shown_Parameter()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, key);
+    QFETCH(QStringList, rules);
+
+    QVERIFY(Write_Rules(Reading_Groups()));
+    auto window = Open_Window(true);
+    QVERIFY(window);
+    QVERIFY(Select_Key(Parameter_List(window.get()), key));
+    QVERIFY(Take_Steps(*window, steps));
+    QVERIFY(Select_Key(Parameter_List(window.get()), key));
+
+    const QTableWidget* view = window->findChild<QTableWidget*>(QStringLiteral("parameter_rules_view"));
+    QVERIFY(view->isVisibleTo(window.get()));
+    QStringList shown;
+    for (int row = 0; row < view->rowCount(); ++row)
+    {
+        shown << view->item(row, 0)->text() + QLatin1Char(' ') + view->item(row, 1)->text();
+        const bool passed = view->item(row, 1)->text() == QLatin1String("PASS");
+        QCOMPARE(view->item(row, 1)->foreground().color(),
+                 RuleDisplay::Outcome_Colour(passed ? TRuleRun::OUTCOME_PASS : TRuleRun::OUTCOME_FAIL));
+    }
+    QCOMPARE(shown, rules);
+    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("parameter_rules_label"))->isVisibleTo(window.get()),
+             rules.isEmpty());
 }
 
 void TMainWindowRulesTest::Save_Report_data()

@@ -5,9 +5,11 @@
 
 #include "comparisonview.h"
 #include "dialogtesting.h"
+#include "livecheck.h"
 #include "messagebox.h"
 #include "parameterdocument.h"
 #include "parameterlist.h"
+#include "ruleoutcomes.h"
 #include "testsupport.h"
 #include "vantrel.h"
 
@@ -31,6 +33,7 @@ public:
     static TParameters& Parameters(TVantrel& window) { return window.d_document->d_parameters; }
     static TRules& Rules(TVantrel& window) { return window.d_rules; }
     static const TParameters* Reference(TVantrel& window) { return window.d_comparison->Reference(); }
+    static TLiveCheck* Live_Check(TVantrel& window) { return window.d_rule_outcomes->Live_Check(); }
 };
 
 class TTestWindow : public TVantrel
