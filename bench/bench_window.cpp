@@ -1,6 +1,8 @@
 // What a user waits for in the real window (offscreen): opening a generated machine constants file in a
-// new window and over a loaded list (and, apart, what the reader alone takes of it), one value edit finished
-// with Return, undo and redo, "Changed only" on and off, one keystroke in the search field, Execute Rules,
+// new window and over a loaded list (and, apart, what the reader alone takes of it, and the wait until the
+// rules table shows the group's outcomes), one value edit finished with Return with the rules table shown,
+// undo and redo, "Changed only" and "Failing rules only" on and off, one keystroke in the search field,
+// choosing the rule group (until its outcomes are shown), Execute Rules (until its report is written),
 // and selecting a parameter; once with 100,000 parameters and once with 150, the size of a real controller's
 // list. Each figure is the median of several runs and includes the events the action leaves behind (layout
 // and painting), as the user sees them. "bench_window --memory N" gives the peak memory of a window that
@@ -9,6 +11,7 @@
 #include "parameterlist.h"
 #include "parameters.h"
 #include "rules.h"
+#include "ruletable.h"
 #include "vantrel.h"
 
 #include <QAbstractButton>
@@ -109,6 +112,8 @@ bool Write_Rules(const QString& data_path, const QString& parameter_file, int ru
     TRules rules;
     rules.Set_Rule_Path(data_path);
     rules.Create_Group(GROUP_NAME);
+    // A group without rules to switch to and back.
+    rules.Create_Group(QStringLiteral("Other"));
     for (const TRules::TRuleItem& rule : Random_Rules(random, names, rule_count, 5, 6, true))
     {
         rules.Add_Rule(GROUP_NAME, rule);
@@ -155,6 +160,19 @@ void Choose_Bench_Group(const TVantrel& window)
     groups->setCurrentIndex(groups->findText(GROUP_NAME));
 }
 
+// True once the rules table shows outcomes rather than "checking…".
+bool Outcomes_Shown(const TVantrel& window)
+{
+    const TRuleTable* table = window.findChild<TRuleTable*>(QStringLiteral("rule_table"));
+    return table->Notice().isEmpty() && table->model()->rowCount() > 0;
+}
+
+// True once Execute Rules has written its report: the report can be saved again.
+bool Run_Written(const TVantrel& window)
+{
+    return window.findChild<QAction*>(QStringLiteral("save_report_action"))->isEnabled();
+}
+
 // What the memory figure is taken of, in a process of its own: the window opens the file, one value is
 // edited and the rules are executed.
 int Open_Edit_Check(const QString& path, int entry_count)
@@ -164,7 +182,10 @@ int Open_Edit_Check(const QString& path, int entry_count)
     QApplication::processEvents();
     Choose_Bench_Group(window);
     window.Open_Parameter_File(path);
-    QApplication::processEvents();
+    while (!Outcomes_Shown(window))
+    {
+        QApplication::processEvents();
+    }
     Select(window.findChild<TParameterList*>(QStringLiteral("parameter_list")), Middle_Key(entry_count));
     QApplication::processEvents();
     QLineEdit* field = Value_Field(window);
@@ -173,7 +194,10 @@ int Open_Edit_Check(const QString& path, int entry_count)
     QTest::keyClicks(field, QStringLiteral("1234"));
     QTest::keyClick(field, Qt::Key_Return);
     window.findChild<QAbstractButton*>(QStringLiteral("execute_button"))->click();
-    QApplication::processEvents();
+    while (!Run_Written(window))
+    {
+        QApplication::processEvents();
+    }
     return 0;
 }
 
@@ -249,6 +273,7 @@ bool Measure(const QString& directory, int entry_count, int rule_count)
     const QAbstractItemModel* variables =
         window.findChild<QAbstractItemView*>(QStringLiteral("variables_text"))->model();
     TSeries open;
+    TSeries open_checked;
     for (int round = 0; round < ROUNDS; ++round)
     {
         open.Time([&]() { window.Open_Parameter_File(path); });
@@ -258,6 +283,25 @@ bool Measure(const QString& directory, int entry_count, int rule_count)
                          variable_count + 1);
             return false;
         }
+        while (!Outcomes_Shown(window))
+        {
+            QApplication::processEvents();
+        }
+        open_checked.Time([&]() { window.Open_Parameter_File(path); },
+                          [&]() { return Outcomes_Shown(window); });
+    }
+
+    // Another group and back: each time the group on show is checked whole.
+    QComboBox* groups = window.findChild<QComboBox*>(QStringLiteral("rule_group_combo"));
+    const int bench_group = groups->findText(GROUP_NAME);
+    const int other_group = bench_group == 0 ? 1 : 0;
+    TSeries group_change;
+    for (int round = 0; round < ROUNDS; ++round)
+    {
+        groups->setCurrentIndex(other_group);
+        QApplication::processEvents();
+        group_change.Time([&]() { groups->setCurrentIndex(bench_group); },
+                          [&]() { return Outcomes_Shown(window); });
     }
 
     // An integer parameter half way down the list, and a longint before it.
@@ -297,6 +341,13 @@ bool Measure(const QString& directory, int entry_count, int rule_count)
         narrowing.Time([&]() { changed_only->setChecked(true); });
         narrowing.Time([&]() { changed_only->setChecked(false); });
     }
+    QCheckBox* failing_only = window.findChild<QCheckBox*>(QStringLiteral("failing_only_check"));
+    TSeries failing_narrowing;
+    for (int round = 0; round < ROUNDS; ++round)
+    {
+        failing_narrowing.Time([&]() { failing_only->setChecked(true); });
+        failing_narrowing.Time([&]() { failing_only->setChecked(false); });
+    }
 
     // Typing a key that narrows the list step by step, then deleting it again.
     TSeries keystroke;
@@ -316,17 +367,20 @@ bool Measure(const QString& directory, int entry_count, int rule_count)
     TSeries rules;
     for (int round = 0; round < ROUNDS; ++round)
     {
-        rules.Time([&]() { execute->click(); });
+        rules.Time([&]() { execute->click(); }, [&]() { return Run_Written(window); });
     }
 
     std::printf("%d parameters (%d variables), medians of %d:\n", entry_count, variable_count, ROUNDS);
     first_open.Print(QStringLiteral("open in a new window"));
     open.Print(QStringLiteral("open over a loaded list"));
+    open_checked.Print(QStringLiteral("open until outcomes shown"));
+    group_change.Print(QStringLiteral("choose group until shown"));
     read.Print(QStringLiteral("the reader alone"));
     select.Print(QStringLiteral("select a parameter"));
     edit.Print(QStringLiteral("one value edit"));
     undo_redo.Print(QStringLiteral("undo or redo"));
     narrowing.Print(QStringLiteral("changed only on or off"));
+    failing_narrowing.Print(QStringLiteral("failing only on or off"));
     keystroke.Print(QStringLiteral("search keystroke"));
     rules.Print(QStringLiteral("execute %1 rules").arg(rule_count));
     return true;
