@@ -726,6 +726,14 @@
         <source>The outcome of the last run of the rule group</source>
         <translation>Das Ergebnis des letzten Laufs der Regelgruppe</translation>
     </message>
+    <message>
+        <source>Rule outcomes</source>
+        <translation>Regelergebnisse</translation>
+    </message>
+    <message>
+        <source>The rules of the group with their outcomes as the values stand</source>
+        <translation>Die Regeln der Gruppe mit ihren Ergebnissen für die aktuellen Werte</translation>
+    </message>
 </context>
 <context>
     <name>TShortcutsDialog</name>

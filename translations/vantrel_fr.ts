@@ -726,6 +726,14 @@
         <source>The outcome of the last run of the rule group</source>
         <translation>Le résultat de la dernière exécution du groupe de règles</translation>
     </message>
+    <message>
+        <source>Rule outcomes</source>
+        <translation>Résultats des règles</translation>
+    </message>
+    <message>
+        <source>The rules of the group with their outcomes as the values stand</source>
+        <translation>Les règles du groupe avec leurs résultats pour les valeurs actuelles</translation>
+    </message>
 </context>
 <context>
     <name>TShortcutsDialog</name>

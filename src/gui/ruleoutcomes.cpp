@@ -58,6 +58,7 @@ void TRuleOutcomes::Create_Detail_Box(QWidget* parent)
 
     d_rules_view = new QTableWidget(0, 2, d_detail_box);
     d_rules_view->setObjectName(QStringLiteral("parameter_rules_view"));
+    d_rules_view->setAccessibleName(tr("Rules using this parameter"));
     d_rules_view->setHorizontalHeaderLabels({tr("Rule"), tr("Outcome")});
     d_rules_view->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     d_rules_view->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);

@@ -106,6 +106,9 @@ TRulesPane::TRulesPane(TRules* rules, const TParameters* parameters, TLiveCheck*
 
     d_rule_table = new TRuleTable(d_live_check, d_rules_splitter);
     d_rule_table->setObjectName(QStringLiteral("rule_table"));
+    d_rule_table->setAccessibleName(tr("Rule outcomes"));
+    d_rule_table->setAccessibleDescription(
+        tr("The rules of the group with their outcomes as the values stand"));
     d_rules_splitter->addWidget(d_rule_table);
 
     d_rules_text = new QPlainTextEdit(d_rules_splitter);
