@@ -77,8 +77,8 @@ bool Big_File_Run(int entry_count, int rule_count, int rounds)
         step(&steps.freed);
         steps.whole.push_back(timer.nsecsElapsed() / 1e6);
     }
-    std::printf("%d parameters (%d variables), %d rules, medians of %d:\n", entry_count, names.size(),
-                rule_count, rounds);
+    std::printf("%d parameters (%d variables), %d rules, medians of %d:\n", entry_count,
+                static_cast<int>(names.size()), rule_count, rounds);
     std::printf("  variables listed:   %7.1f ms\n", Median(steps.variables));
     std::printf("  evaluator filled:   %7.1f ms\n", Median(steps.evaluator));
     std::printf("  rules evaluated:    %7.1f ms\n", Median(steps.rules));
