@@ -653,6 +653,67 @@
     </message>
 </context>
 <context>
+    <name>TRuleOutcomes</name>
+    <message>
+        <source>Failing rules only</source>
+        <translation>Nur verletzte Regeln</translation>
+    </message>
+    <message>
+        <source>List only the parameters read by a failing or invalid rule of the group on show</source>
+        <translation>Nur die Parameter auflisten, die eine verletzte oder ungültige Regel der angezeigten Gruppe liest</translation>
+    </message>
+    <message>
+        <source>Rules using this parameter</source>
+        <translation>Regeln mit diesem Parameter</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Regel</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weitere</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Read by failing or invalid rules: %1</source>
+        <translation>Gelesen von verletzten oder ungültigen Regeln: %1</translation>
+    </message>
+    <message>
+        <source>No rule of the group reads this parameter.</source>
+        <translation>Keine Regel der Gruppe liest diesen Parameter.</translation>
+    </message>
+</context>
+<context>
+    <name>TRuleTable</name>
+    <message>
+        <source>Rule</source>
+        <translation>Regel</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+</context>
+<context>
     <name>TRulesPane</name>
     <message>
         <source>Rules:</source>
@@ -733,6 +794,10 @@
     <message>
         <source>The rules of the group with their outcomes as the values stand</source>
         <translation>Die Regeln der Gruppe mit ihren Ergebnissen für die aktuellen Werte</translation>
+    </message>
+    <message>
+        <source>The rule &quot;%1&quot; could not be changed.</source>
+        <translation>Die Regel „%1“ konnte nicht geändert werden.</translation>
     </message>
 </context>
 <context>

@@ -653,6 +653,67 @@
     </message>
 </context>
 <context>
+    <name>TRuleOutcomes</name>
+    <message>
+        <source>Failing rules only</source>
+        <translation>Règles en échec seulement</translation>
+    </message>
+    <message>
+        <source>List only the parameters read by a failing or invalid rule of the group on show</source>
+        <translation>N’afficher que les paramètres lus par une règle en échec ou invalide du groupe affiché</translation>
+    </message>
+    <message>
+        <source>Rules using this parameter</source>
+        <translation>Règles utilisant ce paramètre</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Règle</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Résultat</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Read by failing or invalid rules: %1</source>
+        <translation>Lu par des règles en échec ou invalides : %1</translation>
+    </message>
+    <message>
+        <source>No rule of the group reads this parameter.</source>
+        <translation>Aucune règle du groupe ne lit ce paramètre.</translation>
+    </message>
+</context>
+<context>
+    <name>TRuleTable</name>
+    <message>
+        <source>Rule</source>
+        <translation>Règle</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Opérateur</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Résultat</translation>
+    </message>
+</context>
+<context>
     <name>TRulesPane</name>
     <message>
         <source>Rules:</source>
@@ -733,6 +794,10 @@
     <message>
         <source>The rules of the group with their outcomes as the values stand</source>
         <translation>Les règles du groupe avec leurs résultats pour les valeurs actuelles</translation>
+    </message>
+    <message>
+        <source>The rule &quot;%1&quot; could not be changed.</source>
+        <translation>La règle « %1 » n’a pas pu être modifiée.</translation>
     </message>
 </context>
 <context>
