@@ -591,11 +591,16 @@ bool TMainWindowRulesTest::Take_Steps(TTestWindow& window, const QStringList& st
         else if (command == QLatin1String("open"))
         {
             window.open_answers << d_files.filePath(QStringLiteral("rules source.asc"));
+            // Unsaved edits are let go when asked.
+            if (window.isWindowModified())
+            {
+                TMessageBox::Queue_Answer(QMessageBox::Discard);
+            }
             window.findChild<QAction*>(QStringLiteral("open_action"))->trigger();
         }
         else if (command == QLatin1String("new"))
         {
-            TMessageBox::Queue_Answer(QMessageBox::Yes);
+            TMessageBox::Queue_Answer(window.isWindowModified() ? QMessageBox::Discard : QMessageBox::Yes);
             window.findChild<QAction*>(QStringLiteral("new_action"))->trigger();
         }
         else if (command == QLatin1String("group"))
