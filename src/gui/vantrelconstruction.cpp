@@ -301,20 +301,21 @@ void TVantrel::Create_List_Side()
     d_changed_count_label = new QLabel(list_side);
     d_changed_count_label->setObjectName(QStringLiteral("changed_count_label"));
     d_changed_count_label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // The comparison's filter and count have a row of their own that shows while a reference is open.
+    // Each filter has a row of its own, so that none is cut on a narrow list side; the comparison's
+    // filter and count show while a reference is open.
     const QPair<QWidget*, QLabel*> rows[] = {
         {d_changed_only_check, d_changed_count_label},
+        {d_rule_outcomes->Failing_Only_Check(), nullptr},
         {d_comparison->Differences_Only_Check(), d_comparison->Difference_Count_Label()}};
-    for (int row = 0; row < 2; ++row)
+    for (int row = 0; row < 3; ++row)
     {
         QHBoxLayout* row_layout = new QHBoxLayout();
         row_layout->addWidget(rows[row].first, 1);
-        if (row == 0)
+        if (rows[row].second)
         {
-            row_layout->addWidget(d_rule_outcomes->Failing_Only_Check(), 1);
+            rows[row].second->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+            row_layout->addWidget(rows[row].second);
         }
-        rows[row].second->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-        row_layout->addWidget(rows[row].second);
         list_layout->addLayout(row_layout, 1 + row, 0, 1, 2);
     }
 
@@ -325,14 +326,14 @@ void TVantrel::Create_List_Side()
     d_parameter_list->Set_Marker([this](const QString& key) { return Entry_Marks(key); });
     d_comparison->Join_Listing(&d_parameter_list->Filter());
     d_rule_outcomes->Join_Listing(&d_parameter_list->Filter());
-    list_layout->addWidget(d_parameter_list, 3, 0, 1, 2);
+    list_layout->addWidget(d_parameter_list, 4, 0, 1, 2);
 
     d_variables_text = new TVariablesPane(d_document, list_side);
     d_variables_text->setObjectName(QStringLiteral("variables_text"));
     d_variables_text->setAccessibleName(tr("Rule variables"));
     d_variables_text->setAccessibleDescription(tr("The names rule expressions can use, with their values"));
     d_variables_text->setFont(d_fixed_font);
-    list_layout->addWidget(d_variables_text, 4, 0, 1, 2);
+    list_layout->addWidget(d_variables_text, 5, 0, 1, 2);
 
     d_splitter->addWidget(list_side);
 }
