@@ -132,6 +132,10 @@ public:
     // are as the reader always gave them; these say where the file did not read as it was meant.
     QStringList Load_Warnings() const;
 
+    // Whether two records hold the same values bit for bit, as a file written from one reads back as
+    // the other (0 and -0 differ, a not-a-number equals the same not-a-number).
+    static bool Same_Stored_Values(const TParameter& a, const TParameter& b);
+
     // Saving the file the list was read from. Every byte stays as read but the texts of the values
     // that differ from what their texts read as; each of those is written in the form of the text it
     // replaces. The bytes are read back with the same reader before anything is written, and every

@@ -30,12 +30,6 @@ bool Same_Reals(const QVector<double>& a, const QVector<double>& b)
     return true;
 }
 
-bool Same_Values(const TParameters::TParameter& a, const TParameters::TParameter& b)
-{
-    return a.integer_values == b.integer_values && Same_Reals(a.double_values, b.double_values) &&
-           a.text_values == b.text_values;
-}
-
 // A record's values as a refusal names them: numbers as listings write them, texts in quotation marks.
 QString Shown_Values(const TParameters::TParameter& record)
 {
@@ -52,6 +46,12 @@ QString Shown_Values(const TParameters::TParameter& record)
 }
 
 } // namespace
+
+bool TParameters::Same_Stored_Values(const TParameter& a, const TParameter& b)
+{
+    return a.integer_values == b.integer_values && Same_Reals(a.double_values, b.double_values) &&
+           a.text_values == b.text_values;
+}
 
 bool TParameters::Verified_Content(QByteArray* content, TSourceFile* saved, QString* reason) const
 {
@@ -129,7 +129,7 @@ bool TParameters::Verified_Content(QByteArray* content, TSourceFile* saved, QStr
                                    TParameterComparison::Type_Name(wanted.type));
                 return false;
             }
-            if (!Same_Values(found, wanted))
+            if (!Same_Stored_Values(found, wanted))
             {
                 *reason = QStringLiteral("read back, %1 would hold %2 instead of %3")
                               .arg(wanted.key, Shown_Values(found), Shown_Values(wanted));

@@ -1,7 +1,6 @@
 // A partial parameter file: the entries of some parameters cut from the file the list would be saved
 // as, so that a change set reads with the same readers as the whole file.
 #include "constantsformat.h"
-#include "numberform.h"
 #include "parameterformat.h"
 #include "parameters.h"
 #include "settingsformat.h"
@@ -15,23 +14,6 @@ namespace
 {
 // The readers look at this many bytes to tell the formats apart: a shorter file is no parameter file.
 const int SMALLEST_FILE = 160;
-
-bool Same_Values(const TParameters::TParameter& a, const TParameters::TParameter& b)
-{
-    if (a.integer_values != b.integer_values || a.text_values != b.text_values ||
-        a.double_values.size() != b.double_values.size())
-    {
-        return false;
-    }
-    for (int index = 0; index < a.double_values.size(); ++index)
-    {
-        if (!NumberForm::Same_Bits(a.double_values.at(index), b.double_values.at(index)))
-        {
-            return false;
-        }
-    }
-    return true;
-}
 
 // The offset where the line holding `offset` starts, and where the next one starts.
 int Line_Start(const QByteArray& bytes, int offset)
@@ -242,7 +224,7 @@ bool TParameters::Partial_Content(const QStringList& keys, QByteArray* content) 
             return refuse(QStringLiteral("read back, %1 would be in the file").arg(entry.record.key));
         }
         const TParameter& record = d_parameter_records[indexes[next]];
-        if (entry.record.type != record.type || !Same_Values(entry.record, record))
+        if (entry.record.type != record.type || !TParameters::Same_Stored_Values(entry.record, record))
         {
             return refuse(QStringLiteral("read back, %1 would not hold its values").arg(record.key));
         }

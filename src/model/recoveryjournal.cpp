@@ -1,7 +1,6 @@
 #include "recoveryjournal.h"
 
 #include "filebytes.h"
-#include "numberform.h"
 #include "parameterdocument.h"
 
 #include <QCryptographicHash>
@@ -18,23 +17,6 @@
 namespace
 {
 const QLatin1String JOURNAL_SUFFIX(".journal");
-
-bool Same_Values(const TParameters::TParameter& a, const TParameters::TParameter& b)
-{
-    if (a.integer_values != b.integer_values || a.text_values != b.text_values ||
-        a.double_values.size() != b.double_values.size())
-    {
-        return false;
-    }
-    for (int index = 0; index < a.double_values.size(); ++index)
-    {
-        if (!NumberForm::Same_Bits(a.double_values.at(index), b.double_values.at(index)))
-        {
-            return false;
-        }
-    }
-    return true;
-}
 
 QJsonObject Record_Object(const TParameters::TParameter& record)
 {
@@ -124,7 +106,7 @@ void TRecoveryJournal::Keys_Changed(const QStringList& keys)
     for (const QString& key : keys)
     {
         const TParameters::TParameter* record = parameters.Find_Parameter(key);
-        if (record && !Same_Values(*record, parameters.File_Parameter(key)))
+        if (record && !TParameters::Same_Stored_Values(*record, parameters.File_Parameter(key)))
         {
             d_unsaved.insert(key, *record);
         }
