@@ -679,8 +679,8 @@ void TScanner::Finish_Entry()
     entry.line = d_header_line;
     entry.first_place = d_first_place;
     entry.place_count = d_values;
-    entry.record = std::move(d_record);
-    d_reading->entries.push_back(std::move(entry));
+    d_reading->records.push_back(std::move(d_record));
+    d_reading->entries.push_back(entry);
     d_record = TParameters::TParameter();
 }
 } // namespace
@@ -713,8 +713,9 @@ ParameterFormat::TReading TConstantsFormat::Read(const QByteArray& content, cons
     {
         ++headers;
     }
-    reading.entries.reserve(
-        static_cast<std::size_t>(std::min(headers, static_cast<int>(content.size() / 32))) + 1);
+    const auto room = static_cast<std::size_t>(std::min(headers, static_cast<int>(content.size() / 32))) + 1;
+    reading.records.reserve(room);
+    reading.entries.reserve(room);
     scanner.Scan(content, content.startsWith("\xEF\xBB\xBF") ? 3 : 0);
     return reading;
 }

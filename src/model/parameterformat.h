@@ -13,9 +13,10 @@
 // was cut or left out, and a new version of the bytes with only the texts of changed values replaced.
 namespace ParameterFormat
 {
+// Where a record of the reading stands in the file: its line and its places. Kept beside the records
+// rather than with them, so that the list can take the records whole instead of a copy of each.
 struct TEntry
 {
-    TParameters::TParameter record;
     int line = 0;
     int first_place = 0;
     int place_count = 0;
@@ -29,7 +30,8 @@ struct TWarning
 
 struct TReading
 {
-    std::vector<TEntry> entries;
+    std::vector<TParameters::TParameter> records;
+    std::vector<TEntry> entries; // one per record
     std::vector<TValuePlace> places;
     QStringList element_names;
     std::vector<TWarning> warnings;

@@ -152,6 +152,32 @@ bool TParameters::Add_Parameter(TParameter&& parameter)
     return true;
 }
 
+bool TParameters::Keep_In_Place(std::size_t index, std::size_t* kept)
+{
+    // Add_Parameter's refusals, for a record that already stands in the list at `index`, behind the
+    // `*kept` records taken before it.
+    TParameter& record = d_parameter_records[index];
+    if (Is_Separator_Key(record.key))
+    {
+        return false;
+    }
+    const auto size_before = d_key_index.size();
+    int& position = d_key_index[record.key];
+    if (d_key_index.size() == size_before)
+    {
+        return false;
+    }
+    position = static_cast<int>(*kept);
+    d_changed_count += record.changed ? 1 : 0;
+    if (*kept != index)
+    {
+        d_parameter_records[*kept] = std::move(record);
+    }
+    ++*kept;
+    d_source.records.emplace_back();
+    return true;
+}
+
 TParameters::TParameter* TParameters::Stored_Parameter(const QString& key)
 {
     const auto position = d_key_index.constFind(key);
@@ -591,15 +617,30 @@ void TParameters::Take_Reading(ParameterFormat::TReading&& reading, const QByteA
     d_source.places = std::move(reading.places);
     d_source.element_names = reading.element_names;
     d_source.unwritable = reading.unwritable;
-    d_parameter_records.reserve(d_parameter_records.size() + reading.entries.size());
-    d_source.records.reserve(d_parameter_records.capacity());
+    // The usual load is into an empty list: then the reading's records become the list where they
+    // stand, so that a big file's records are never held twice, and only the refused ones are closed up.
+    const bool in_place = d_parameter_records.empty();
+    if (in_place)
+    {
+        d_parameter_records = std::move(reading.records);
+        d_key_index.reserve(static_cast<int>(d_parameter_records.size()));
+        d_source.records.reserve(d_parameter_records.size());
+    }
+    else
+    {
+        d_parameter_records.reserve(d_parameter_records.size() + reading.records.size());
+        d_source.records.reserve(d_parameter_records.capacity());
+    }
 
     std::vector<ParameterFormat::TWarning> warnings = std::move(reading.warnings);
-    for (ParameterFormat::TEntry& entry : reading.entries)
+    std::size_t kept = 0; // in place: the records of the reading kept so far, closed up at the front
+    for (std::size_t index = 0; index < reading.entries.size(); ++index)
     {
-        if (Add_Parameter(std::move(entry.record)))
+        const ParameterFormat::TEntry& entry = reading.entries[index];
+        TParameter& incoming = in_place ? d_parameter_records[index] : reading.records[index];
+        if (in_place ? Keep_In_Place(index, &kept) : Add_Parameter(std::move(incoming)))
         {
-            const TParameter& stored = d_parameter_records.back();
+            const TParameter& stored = in_place ? d_parameter_records[kept - 1] : d_parameter_records.back();
             TSourceFile::TRecord& file = d_source.records.back();
             file.in_file = true;
             file.line = entry.line;
@@ -610,8 +651,8 @@ void TParameters::Take_Reading(ParameterFormat::TReading&& reading, const QByteA
             file.text_values = stored.text_values;
             continue;
         }
-        // A refused record was moved from only when it was taken; its key is still there.
-        const QString& key = entry.record.key;
+        // A refused record was neither moved from nor moved over; its key is still there.
+        const QString& key = incoming.key;
         if (Is_Separator_Key(key))
         {
             continue;
@@ -624,6 +665,11 @@ void TParameters::Take_Reading(ParameterFormat::TReading&& reading, const QByteA
                 (first.in_file
                      ? QStringLiteral(": the key is also on line %1; the first is kept").arg(first.line)
                      : QStringLiteral(": the key is in the list already; the first is kept"))});
+    }
+    if (in_place)
+    {
+        d_parameter_records.erase(d_parameter_records.begin() + static_cast<std::ptrdiff_t>(kept),
+                                  d_parameter_records.end());
     }
 
     std::stable_sort(warnings.begin(), warnings.end(),

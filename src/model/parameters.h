@@ -175,6 +175,7 @@ public:
 
 private:
     TParameter* Stored_Parameter(const QString& key);
+    bool Keep_In_Place(std::size_t index, std::size_t* kept);
     static void Replace_Values(TParameter* stored, const TParameter& incoming);
     bool Report_Layout_Known(const Utilities::TExportOptions& options) const;
     QString Report_Text(const Utilities::TExportOptions& options) const;

@@ -112,9 +112,10 @@ bool TParameters::Verified_Content(QByteArray* content, TSourceFile* saved, QStr
     saved->element_names = reading.element_names;
     saved->records.assign(d_parameter_records.size(), TSourceFile::TRecord());
     std::size_t next = 0;
-    for (ParameterFormat::TEntry& entry : reading.entries)
+    for (std::size_t index = 0; index < reading.records.size(); ++index)
     {
-        const TParameter& found = entry.record;
+        TParameter& found = reading.records[index];
+        const ParameterFormat::TEntry& entry = reading.entries[index];
         if (Is_Separator_Key(found.key))
         {
             continue;
@@ -140,9 +141,9 @@ bool TParameters::Verified_Content(QByteArray* content, TSourceFile* saved, QStr
             file.line = entry.line;
             file.first_place = entry.first_place;
             file.place_count = entry.place_count;
-            file.integer_values = std::move(entry.record.integer_values);
-            file.double_values = std::move(entry.record.double_values);
-            file.text_values = std::move(entry.record.text_values);
+            file.integer_values = std::move(found.integer_values);
+            file.double_values = std::move(found.double_values);
+            file.text_values = std::move(found.text_values);
             ++next;
             continue;
         }

@@ -213,18 +213,18 @@ bool TParameters::Partial_Content(const QStringList& keys, QByteArray* content) 
         return refuse(QStringLiteral("read back, the file would not read: %1").arg(exception.ErrorText()));
     }
     std::size_t next = 0;
-    for (const ParameterFormat::TEntry& entry : reading.entries)
+    for (const TParameters::TParameter& read : reading.records)
     {
-        if (Is_Separator_Key(entry.record.key))
+        if (Is_Separator_Key(read.key))
         {
             continue;
         }
-        if (next >= indexes.size() || entry.record.key != d_parameter_records[indexes[next]].key)
+        if (next >= indexes.size() || read.key != d_parameter_records[indexes[next]].key)
         {
-            return refuse(QStringLiteral("read back, %1 would be in the file").arg(entry.record.key));
+            return refuse(QStringLiteral("read back, %1 would be in the file").arg(read.key));
         }
         const TParameter& record = d_parameter_records[indexes[next]];
-        if (entry.record.type != record.type || !TParameters::Same_Stored_Values(entry.record, record))
+        if (read.type != record.type || !TParameters::Same_Stored_Values(read, record))
         {
             return refuse(QStringLiteral("read back, %1 would not hold its values").arg(record.key));
         }

@@ -375,9 +375,8 @@ ParameterFormat::TReading TSettingsFormat::Read(const QByteArray& content, const
         {
             record.text_values = values;
             record.number = running_number++;
-            ParameterFormat::TEntry entry;
-            entry.record = model.Convert_From_Text(record);
-            reading.entries.push_back(std::move(entry));
+            reading.records.push_back(model.Convert_From_Text(record));
+            reading.entries.emplace_back();
             texts.push_back(values);
             elements.push_back(element);
         }
@@ -403,20 +402,21 @@ ParameterFormat::TReading TSettingsFormat::Read(const QByteArray& content, const
     for (std::size_t index = 0; index < reading.entries.size(); ++index)
     {
         ParameterFormat::TEntry& entry = reading.entries[index];
+        const TParameters::TParameter& read = reading.records[index];
         const auto position = static_cast<std::size_t>(elements[index]);
         const QStringList& values = texts[index];
-        if (position >= parameters.size() || parameters[position].name != entry.record.key ||
+        if (position >= parameters.size() || parameters[position].name != read.key ||
             parameters[position].values.size() != static_cast<std::size_t>(values.size()))
         {
             reading.unwritable =
-                QStringLiteral("the places of the values of %1 could not be found").arg(entry.record.key);
+                QStringLiteral("the places of the values of %1 could not be found").arg(read.key);
             return reading;
         }
         TParameterSpot& parameter = parameters[position];
         entry.line = parameter.line;
         entry.first_place = static_cast<int>(reading.places.size());
         entry.place_count = values.size();
-        const bool number = TParameters::Value_Kind(entry.record.type) != TParameters::KIND_TEXT;
+        const bool number = TParameters::Value_Kind(read.type) != TParameters::KIND_TEXT;
         for (int value = 0; value < values.size(); ++value)
         {
             TValueSpot& spot = parameter.values[static_cast<std::size_t>(value)];
@@ -427,7 +427,7 @@ ParameterFormat::TReading TSettingsFormat::Read(const QByteArray& content, const
             {
                 reading.unwritable = QStringLiteral("the place of value %1 of %2 could not be found")
                                          .arg(value + 1)
-                                         .arg(entry.record.key);
+                                         .arg(read.key);
                 return reading;
             }
             if (number && spot.place.kind == TValuePlace::PLACE_TEXT)
