@@ -10,6 +10,7 @@
 #include "ruleitemdialog.h"
 #include "rulerun.h"
 #include "ruletable.h"
+#include "rulevariables.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -262,12 +263,8 @@ void TRulesPane::Execute_Rules()
     auto copy = std::make_shared<std::vector<TParameters::TParameter>>(records);
     auto run = [copy, rules = start.rules]()
     {
-        std::vector<TExpression::TVariable> variables;
-        for (const TParameters::TParameter& record : *copy)
-        {
-            TParameters::Add_Variables(record, &variables);
-        }
-        return TRuleRun(variables).Run_Group(rules);
+        // The evaluator holds only the variables the rules can read: the report is the same.
+        return TRuleRun(TRuleVariables(rules).Variables(*copy)).Run_Group(rules);
     };
 
     // A run as small as the checks the live check makes at once is made at once too; a larger one goes

@@ -1,5 +1,7 @@
 #include "liverules.h"
 
+#include "rulevariables.h"
+
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -37,33 +39,32 @@ TLiveRules::TLiveRules(const std::vector<TParameters::TParameter>& records,
                        std::vector<TRules::TRuleItem> rules)
     : d_rules(std::move(rules))
 {
-    // The variables as TParameters::Get_Variables gives them.
-    std::vector<TExpression::TVariable> variables;
-    for (const TParameters::TParameter& record : records)
-    {
-        TParameters::Add_Variables(record, &variables);
-    }
+    // Only the variables the group's rules can read go into the evaluator, as a check of a file on
+    // the command line does: the outcomes are the same, and a list of 100,000 parameters is not held
+    // a second time as hundreds of thousands of variables.
+    std::vector<std::pair<int, int>> origins;
+    const std::vector<TExpression::TVariable> variables =
+        TRuleVariables(d_rules).Variables(records, &origins);
     d_run = std::make_unique<TRuleRun>(variables);
 
     // Each name is a variable of its own unless two records give the same name; only then is a
     // variable's number looked up by its name.
     const bool distinct = d_run->Variable_Count() == static_cast<int>(variables.size());
     d_sources.resize(static_cast<std::size_t>(d_run->Variable_Count()));
-    d_record_variables.reserve(records.size());
-    std::size_t position = 0;
-    for (std::size_t record = 0; record < records.size(); ++record)
+    for (std::size_t position = 0; position < variables.size(); ++position)
     {
-        const int count = TParameters::Variable_Count(records[record]);
-        d_record_variables.push_back(count);
-        for (int value = 0; value < count; ++value, ++position)
+        const int sequence =
+            distinct ? static_cast<int>(position) : d_run->Variable_Sequence(variables[position].name);
+        if (sequence >= 0)
         {
-            const int sequence =
-                distinct ? static_cast<int>(position) : d_run->Variable_Sequence(variables[position].name);
-            if (sequence >= 0)
-            {
-                d_sources[static_cast<std::size_t>(sequence)] = {static_cast<int>(record), value};
-            }
+            d_sources[static_cast<std::size_t>(sequence)] = {origins[position].first,
+                                                             origins[position].second};
         }
+    }
+    d_record_variables.reserve(records.size());
+    for (const TParameters::TParameter& record : records)
+    {
+        d_record_variables.push_back(TParameters::Variable_Count(record));
     }
 
     const std::size_t rule_count = d_rules.size();

@@ -68,17 +68,28 @@ bool TRuleVariables::Could_Read(const QString& name) const
 
 std::vector<TExpression::TVariable> TRuleVariables::Variables(const TParameters& parameters) const
 {
+    return Variables(parameters.Parameters());
+}
+
+std::vector<TExpression::TVariable>
+TRuleVariables::Variables(const std::vector<TParameters::TParameter>& records,
+                          std::vector<std::pair<int, int>>* sources) const
+{
     std::vector<TExpression::TVariable> variables;
     std::vector<TExpression::TVariable> record_variables;
-    for (const TParameters::TParameter& parameter : parameters.Parameters())
+    for (std::size_t record = 0; record < records.size(); ++record)
     {
         record_variables.clear();
-        TParameters::Add_Variables(parameter, &record_variables);
-        for (TExpression::TVariable& variable : record_variables)
+        TParameters::Add_Variables(records[record], &record_variables);
+        for (std::size_t value = 0; value < record_variables.size(); ++value)
         {
-            if (Could_Read(variable.name))
+            if (Could_Read(record_variables[value].name))
             {
-                variables.push_back(std::move(variable));
+                variables.push_back(std::move(record_variables[value]));
+                if (sources)
+                {
+                    sources->emplace_back(static_cast<int>(record), static_cast<int>(value));
+                }
             }
         }
     }

@@ -6,6 +6,7 @@
 
 #include <QSet>
 #include <QString>
+#include <utility>
 #include <vector>
 
 // The variables of a parameter list that a group of rules can read, so that a check of a file of
@@ -23,6 +24,10 @@ public:
     bool Could_Read(const QString& name) const;
     // The variables of the list that Could_Read, in the order TParameters::Get_Variables gives them.
     std::vector<TExpression::TVariable> Variables(const TParameters& parameters) const;
+    // The same of records in list order; `sources` (if given) receives for each variable the position
+    // of its record and which of the record's values it is.
+    std::vector<TExpression::TVariable> Variables(const std::vector<TParameters::TParameter>& records,
+                                                  std::vector<std::pair<int, int>>* sources = nullptr) const;
 
 private:
     void Add_Words(const QString& expression);
