@@ -257,6 +257,14 @@ void TRulesPane::Execute_Rules()
     start.edited =
         d_edited_values_source ? d_edited_values_source() : std::vector<TRunReport::TEditedValue>();
 
+    // The live check keeps the group on show evaluated through every edit: its results are the run.
+    TRuleRun::TGroupResult current;
+    if (d_live_check->Current_Run(start.group, start.rules, &current))
+    {
+        Run_Finished(start, current);
+        return;
+    }
+
     // The run reads copies of the records and the rules: the user may edit either while it runs. The
     // records hold implicitly shared values, so the copy costs a reference each.
     const std::vector<TParameters::TParameter>& records = d_parameters->Parameters();

@@ -166,6 +166,24 @@ void TLiveCheck::Keys_Changed(const QStringList& keys)
     emit Results_Changed(changed_rules, changed_keys);
 }
 
+bool TLiveCheck::Current_Run(const QString& group, const std::vector<TRules::TRuleItem>& rules,
+                             TRuleRun::TGroupResult* run) const
+{
+    if (d_checking || !d_results || group != d_group || !Same_Rules(rules, d_rules) ||
+        d_results->Rule_Count() != static_cast<int>(rules.size()))
+    {
+        return false;
+    }
+    run->results.clear();
+    run->results.reserve(rules.size());
+    for (int index = 0; index < d_results->Rule_Count(); ++index)
+    {
+        run->results.push_back(d_results->Result(index));
+    }
+    run->totals = d_results->Totals();
+    return true;
+}
+
 std::vector<int> TLiveCheck::Rules_Reading(const QString& key) const
 {
     const int record = d_document->Parameters().Parameter_Index(key);

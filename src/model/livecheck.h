@@ -43,6 +43,12 @@ public:
     // The results for the list as it stands; null while checking.
     const TLiveRules* Results() const;
 
+    // The whole run of `rules` as group `group` against the list as it stands, when the results hold
+    // exactly that: the outcomes, values and report lines a new run would give, without building a
+    // second evaluator of the list. False while checking, or for another group or other rules.
+    bool Current_Run(const QString& group, const std::vector<TRules::TRuleItem>& rules,
+                     TRuleRun::TGroupResult* run) const;
+
     // By key, from the results; none while checking.
     std::vector<int> Rules_Reading(const QString& key) const;
     bool Read_By_Failing_Rule(const QString& key) const;
