@@ -76,6 +76,7 @@ void TParameters::Reset()
     d_changed_count = 0;
     d_file_format = FORMAT_NOT_SET;
     d_source = TSourceFile();
+    d_fingerprint.clear();
     d_load_warnings.clear();
 }
 
@@ -612,6 +613,7 @@ void TParameters::Take_Reading(ParameterFormat::TReading&& reading, const QByteA
         record = TSourceFile::TRecord();
     }
     d_source.bytes = content;
+    d_fingerprint.clear();
     d_source.format = format;
     d_source.encoding = reading.encoding;
     d_source.places = std::move(reading.places);

@@ -194,5 +194,8 @@ private:
     mutable QString d_last_error;
     // The file the list was read from, as a save needs it, and what its read left out.
     TSourceFile d_source;
+    // The fingerprint of d_source.bytes, made when first asked for: the recovery journal names it on
+    // every edit, and hashing a big file each time cost more than the edit. Emptied with the bytes.
+    mutable QByteArray d_fingerprint;
     QStringList d_load_warnings;
 };

@@ -194,6 +194,7 @@ bool TParameters::Save_Parameter_File(QIODevice* device)
     }
     // The file now holds the list: the kept bytes, places and file values are those just written.
     d_source = std::move(saved);
+    d_fingerprint.clear();
     return true;
 }
 
@@ -239,6 +240,7 @@ bool TParameters::Save_Parameter_File(const QString& file_name, bool keep_backup
         return false;
     }
     d_source = std::move(saved);
+    d_fingerprint.clear();
     return true;
 }
 
@@ -259,7 +261,11 @@ TParameters::TFileState TParameters::Check_File(const QString& file_name) const
 
 QByteArray TParameters::Fingerprint() const
 {
-    return Fingerprint_Of(d_source.bytes);
+    if (d_fingerprint.isEmpty())
+    {
+        d_fingerprint = Fingerprint_Of(d_source.bytes);
+    }
+    return d_fingerprint;
 }
 
 QByteArray TParameters::Fingerprint_Of(const QByteArray& bytes)
