@@ -460,6 +460,8 @@ bool TCommandLineTool::Load(const QString& file_name, TParameters* parameters)
         return false;
     }
     Print_Warnings(file_name, parameters->Load_Warnings());
+    // Listings and comparisons never save.
+    parameters->Let_Go_Of_Source();
     return true;
 }
 

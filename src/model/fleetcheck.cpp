@@ -140,6 +140,7 @@ std::vector<TFleetCheck::TFileResult> TFleetCheck::Check_Files(const QStringList
                                       result.error = parameters.Last_Error();
                                       return;
                                   }
+                                  parameters.Let_Go_Of_Source();
                                   result.run = TRuleRun(readable.Variables(parameters)).Run_Group(rules);
                               });
     return results;

@@ -167,6 +167,11 @@ public:
     QByteArray Fingerprint() const;
     static QByteArray Fingerprint_Of(const QByteArray& bytes);
 
+    // For a caller that only reads the list (a check, a listing, a comparison): lets go of the bytes
+    // and value places that a save needs, a third of the memory a big file takes. A save after this
+    // is refused with the reason.
+    void Let_Go_Of_Source();
+
     // Whether values differ from those the file on disk holds (edits not saved), which keys, and a
     // record with the values its file holds.
     bool Differs_From_File() const;

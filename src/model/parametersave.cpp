@@ -259,6 +259,16 @@ TParameters::TFileState TParameters::Check_File(const QString& file_name) const
     return FILE_SAME;
 }
 
+void TParameters::Let_Go_Of_Source()
+{
+    const int format = d_source.format;
+    d_source = TSourceFile();
+    d_source.format = format;
+    d_source.records.resize(d_parameter_records.size());
+    d_source.unwritable = QStringLiteral("the bytes of its file were let go after reading");
+    d_fingerprint.clear();
+}
+
 QByteArray TParameters::Fingerprint() const
 {
     if (d_fingerprint.isEmpty())

@@ -282,6 +282,11 @@ void TParameterSaveTest::Refused_Saves_data()
         << ""
         << "Cannot save the parameter file: its text is in UTF-16 or UTF-32, which is "
            "read but not written";
+    // A listing or a check lets go of what a save needs; no save may then write a file from nothing.
+    QTest::newRow("bytes let go after reading")
+        << text << ""
+        << "let go"
+        << "Cannot save the parameter file: the bytes of its file were let go after reading";
 }
 
 void TParameterSaveTest::Refused_Saves()
@@ -305,6 +310,10 @@ void TParameterSaveTest::Refused_Saves()
         TParameters::TParameter record = parameters.Get_Parameter(key);
         record.text_values.last() = value;
         QVERIFY(parameters.Edit_Parameter(record));
+    }
+    if (key.isEmpty() && value == QLatin1String("let go"))
+    {
+        parameters.Let_Go_Of_Source();
     }
     QByteArray saved("untouched");
     QVERIFY(!parameters.Save_Content(&saved));
