@@ -134,47 +134,46 @@ bool TParameters::Add_Parameter(const TParameter& parameter)
 
 bool TParameters::Add_Parameter(TParameter&& parameter)
 {
-    if (Is_Separator_Key(parameter.key))
+    if (!File_Record(parameter, d_parameter_records.size()))
     {
         return false;
     }
-    // One look into the index for both the check and the entry: a reader adds every key of a file.
-    const auto size_before = d_key_index.size();
-    int& position = d_key_index[parameter.key];
-    if (d_key_index.size() == size_before)
-    {
-        return false;
-    }
-    position = static_cast<int>(d_parameter_records.size());
-    d_changed_count += parameter.changed ? 1 : 0;
     d_parameter_records.push_back(std::move(parameter));
-    // Not in the file until a reader says it is.
-    d_source.records.emplace_back();
     return true;
 }
 
 bool TParameters::Keep_In_Place(std::size_t index, std::size_t* kept)
 {
-    // Add_Parameter's refusals, for a record that already stands in the list at `index`, behind the
-    // `*kept` records taken before it.
+    // The record already stands in the list at `index`, behind the `*kept` records taken before it.
     TParameter& record = d_parameter_records[index];
-    if (Is_Separator_Key(record.key))
+    if (!File_Record(record, *kept))
     {
         return false;
     }
-    const auto size_before = d_key_index.size();
-    int& position = d_key_index[record.key];
-    if (d_key_index.size() == size_before)
-    {
-        return false;
-    }
-    position = static_cast<int>(*kept);
-    d_changed_count += record.changed ? 1 : 0;
     if (*kept != index)
     {
         d_parameter_records[*kept] = std::move(record);
     }
     ++*kept;
+    return true;
+}
+
+bool TParameters::File_Record(const TParameter& record, std::size_t position)
+{
+    if (Is_Separator_Key(record.key))
+    {
+        return false;
+    }
+    // One look into the index for both the check and the entry: a reader adds every key of a file.
+    const auto size_before = d_key_index.size();
+    int& filed = d_key_index[record.key];
+    if (d_key_index.size() == size_before)
+    {
+        return false;
+    }
+    filed = static_cast<int>(position);
+    d_changed_count += record.changed ? 1 : 0;
+    // Not in the file until a reader says it is.
     d_source.records.emplace_back();
     return true;
 }

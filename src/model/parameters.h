@@ -180,6 +180,9 @@ public:
 
 private:
     TParameter* Stored_Parameter(const QString& key);
+    // Files a record that is to stand at `position` under its key, unless it is a separator row or
+    // its key is taken; Add_Parameter and a load in place then put it there.
+    bool File_Record(const TParameter& record, std::size_t position);
     bool Keep_In_Place(std::size_t index, std::size_t* kept);
     static void Replace_Values(TParameter* stored, const TParameter& incoming);
     bool Report_Layout_Known(const Utilities::TExportOptions& options) const;
