@@ -638,8 +638,7 @@ void TParameters::Take_Reading(ParameterFormat::TReading&& reading, const QByteA
     for (std::size_t index = 0; index < reading.entries.size(); ++index)
     {
         const ParameterFormat::TEntry& entry = reading.entries[index];
-        TParameter& incoming = in_place ? d_parameter_records[index] : reading.records[index];
-        if (in_place ? Keep_In_Place(index, &kept) : Add_Parameter(std::move(incoming)))
+        if (in_place ? Keep_In_Place(index, &kept) : Add_Parameter(std::move(reading.records[index])))
         {
             const TParameter& stored = in_place ? d_parameter_records[kept - 1] : d_parameter_records.back();
             TSourceFile::TRecord& file = d_source.records.back();
@@ -653,7 +652,7 @@ void TParameters::Take_Reading(ParameterFormat::TReading&& reading, const QByteA
             continue;
         }
         // A refused record was neither moved from nor moved over; its key is still there.
-        const QString& key = incoming.key;
+        const QString& key = (in_place ? d_parameter_records[index] : reading.records[index]).key;
         if (Is_Separator_Key(key))
         {
             continue;
