@@ -8,6 +8,7 @@
 #include <QBrush>
 #include <QHeaderView>
 #include <QPainter>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -165,6 +166,31 @@ TRuleTable::TRuleTable(const TLiveCheck* check, QWidget* parent)
         horizontalHeader()->setSectionResizeMode(column, QHeaderView::Interactive);
     }
     horizontalHeader()->setStretchLastSection(false);
+    // The values, the operator and the outcome start as wide as their longest texts (or their titles),
+    // so that the names get the rest of the width, not what four sections of the default width leave.
+    const auto fit = [this](int column, QStringList texts)
+    {
+        texts.append(d_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+        int width = 0;
+        for (const QString& text : texts)
+        {
+            width = std::max(width, fontMetrics().horizontalAdvance(text));
+        }
+        horizontalHeader()->resizeSection(column, width + 2 * style()->pixelMetric(QStyle::PM_HeaderMargin) +
+                                                      fontMetrics().averageCharWidth());
+    };
+    QStringList operators;
+    for (const TRuleOperator& rule_operator : TRuleOperator::All())
+    {
+        operators.append(TRuleOperator::Shown(rule_operator.report_name));
+    }
+    const QStringList values{QStringLiteral("-0000.000")};
+    fit(COLUMN_LEFT, values);
+    fit(COLUMN_RIGHT, values);
+    fit(COLUMN_OPERATOR, operators);
+    fit(COLUMN_OUTCOME,
+        {RuleDisplay::Outcome_Text(TRuleRun::OUTCOME_PASS), RuleDisplay::Outcome_Text(TRuleRun::OUTCOME_FAIL),
+         RuleDisplay::Outcome_Text(TRuleRun::OUTCOME_INVALID)});
     connect(this, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& index) { emit Rule_Activated(index.row()); });
     connect(check, &TLiveCheck::Check_Started, viewport(), qOverload<>(&QWidget::update));
