@@ -61,6 +61,14 @@
         <source>Not a hexadecimal pattern of at most 32 bits: %1</source>
         <translation>Kein hexadezimales Muster von höchstens 32 Bit: %1</translation>
     </message>
+    <message>
+        <source>Bit pattern value</source>
+        <translation>Wert des Bitmusters</translation>
+    </message>
+    <message>
+        <source>Bit %1</source>
+        <translation>Bit %1</translation>
+    </message>
 </context>
 <context>
     <name>TComparisonView</name>
@@ -156,6 +164,14 @@
         <source>reference value of %1</source>
         <translation>Referenzwert von %1</translation>
     </message>
+    <message>
+        <source>Reference values</source>
+        <translation>Referenzwerte</translation>
+    </message>
+    <message>
+        <source>The selected parameter&apos;s values in the loaded list and in the reference</source>
+        <translation>Die Werte des gewählten Parameters in der geladenen Liste und in der Referenz</translation>
+    </message>
 </context>
 <context>
     <name>TCopyRulesDialog</name>
@@ -175,6 +191,14 @@
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
+    <message>
+        <source>Target group</source>
+        <translation>Zielgruppe</translation>
+    </message>
+    <message>
+        <source>The rule group the selected rules are copied into</source>
+        <translation>Die Regelgruppe, in die die gewählten Regeln kopiert werden</translation>
+    </message>
 </context>
 <context>
     <name>TCreateGroupDialog</name>
@@ -193,6 +217,10 @@
     <message>
         <source>Create</source>
         <translation>Anlegen</translation>
+    </message>
+    <message>
+        <source>Group name</source>
+        <translation>Gruppenname</translation>
     </message>
 </context>
 <context>
@@ -497,6 +525,10 @@
         <source>Do you want to overwrite existing rules in target group (if they exist)?</source>
         <translation>Vorhandene Regeln in der Zielgruppe (falls vorhanden) überschreiben?</translation>
     </message>
+    <message>
+        <source>Rules of the group</source>
+        <translation>Regeln der Gruppe</translation>
+    </message>
 </context>
 <context>
     <name>TRuleItemDialog</name>
@@ -575,6 +607,10 @@
     <message>
         <source>Enter the right expression.</source>
         <translation>Geben Sie den rechten Ausdruck ein.</translation>
+    </message>
+    <message>
+        <source>Rule name</source>
+        <translation>Regelname</translation>
     </message>
 </context>
 <context>
@@ -872,6 +908,18 @@
     <message>
         <source>Take %1 Values</source>
         <translation>%1 Werte übernehmen</translation>
+    </message>
+    <message>
+        <source>Values to take</source>
+        <translation>Zu übernehmende Werte</translation>
+    </message>
+    <message>
+        <source>Only the ticked parameters take the new values</source>
+        <translation>Nur die angehakten Parameter übernehmen die neuen Werte</translation>
+    </message>
+    <message>
+        <source>Values that cannot be taken</source>
+        <translation>Werte, die nicht übernommen werden können</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,14 @@
         <source>Not a hexadecimal pattern of at most 32 bits: %1</source>
         <translation>Pas un motif hexadécimal d’au plus 32 bits : %1</translation>
     </message>
+    <message>
+        <source>Bit pattern value</source>
+        <translation>Valeur du motif binaire</translation>
+    </message>
+    <message>
+        <source>Bit %1</source>
+        <translation>Bit %1</translation>
+    </message>
 </context>
 <context>
     <name>TComparisonView</name>
@@ -156,6 +164,14 @@
         <source>reference value of %1</source>
         <translation>valeur de référence de %1</translation>
     </message>
+    <message>
+        <source>Reference values</source>
+        <translation>Valeurs de référence</translation>
+    </message>
+    <message>
+        <source>The selected parameter&apos;s values in the loaded list and in the reference</source>
+        <translation>Les valeurs du paramètre sélectionné dans la liste chargée et dans la référence</translation>
+    </message>
 </context>
 <context>
     <name>TCopyRulesDialog</name>
@@ -175,6 +191,14 @@
         <source>Copy</source>
         <translation>Copier</translation>
     </message>
+    <message>
+        <source>Target group</source>
+        <translation>Groupe cible</translation>
+    </message>
+    <message>
+        <source>The rule group the selected rules are copied into</source>
+        <translation>Le groupe de règles dans lequel les règles sélectionnées sont copiées</translation>
+    </message>
 </context>
 <context>
     <name>TCreateGroupDialog</name>
@@ -193,6 +217,10 @@
     <message>
         <source>Create</source>
         <translation>Créer</translation>
+    </message>
+    <message>
+        <source>Group name</source>
+        <translation>Nom du groupe</translation>
     </message>
 </context>
 <context>
@@ -497,6 +525,10 @@
         <source>Do you want to overwrite existing rules in target group (if they exist)?</source>
         <translation>Voulez-vous écraser les règles existantes du groupe cible (s&apos;il y en a) ?</translation>
     </message>
+    <message>
+        <source>Rules of the group</source>
+        <translation>Règles du groupe</translation>
+    </message>
 </context>
 <context>
     <name>TRuleItemDialog</name>
@@ -575,6 +607,10 @@
     <message>
         <source>Enter the right expression.</source>
         <translation>Saisissez l&apos;expression de droite.</translation>
+    </message>
+    <message>
+        <source>Rule name</source>
+        <translation>Nom de la règle</translation>
     </message>
 </context>
 <context>
@@ -872,6 +908,18 @@
     <message>
         <source>Take %1 Values</source>
         <translation>Reprendre %1 valeurs</translation>
+    </message>
+    <message>
+        <source>Values to take</source>
+        <translation>Valeurs à reprendre</translation>
+    </message>
+    <message>
+        <source>Only the ticked parameters take the new values</source>
+        <translation>Seuls les paramètres cochés reprennent les nouvelles valeurs</translation>
+    </message>
+    <message>
+        <source>Values that cannot be taken</source>
+        <translation>Valeurs qui ne peuvent pas être reprises</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,7 @@ TBitfieldWidget::TBitfieldWidget(QWidget* parent, Qt::WindowFlags flags) : TValu
     value_layout->addWidget(value_label);
     d_value_edit = new QLineEdit(this);
     d_value_edit->setObjectName(QStringLiteral("value_edit"));
+    d_value_edit->setAccessibleName(tr("Bit pattern value"));
     d_value_edit->setAlignment(Qt::AlignCenter);
     value_label->setBuddy(d_value_edit);
     value_layout->addWidget(d_value_edit);
@@ -42,6 +43,9 @@ TBitfieldWidget::TBitfieldWidget(QWidget* parent, Qt::WindowFlags flags) : TValu
     {
         QCheckBox* check = new QCheckBox(QStringLiteral("B%1").arg(bit), this);
         check->setObjectName(QStringLiteral("bit_check_%1").arg(bit));
+        // A reader says "Bit 5" where the box shows "B5"; the bit's meaning, when the description
+        // names it, is the box's tool tip and so its accessible description.
+        check->setAccessibleName(tr("Bit %1").arg(bit));
         bits_layout->addWidget(check, bit % 8, bit / 8);
         d_bit_checks[bit] = check;
         connect(check, &QCheckBox::toggled, this, &TBitfieldWidget::Update_Integer);

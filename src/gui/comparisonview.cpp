@@ -136,6 +136,9 @@ void TComparisonView::Create_Detail_Box(QWidget* parent)
 
     d_reference_table = new QTableWidget(0, 2, d_detail_box);
     d_reference_table->setObjectName(QStringLiteral("reference_table"));
+    d_reference_table->setAccessibleName(tr("Reference values"));
+    d_reference_table->setAccessibleDescription(
+        tr("The selected parameter's values in the loaded list and in the reference"));
     d_reference_table->setHorizontalHeaderLabels({tr("Loaded"), tr("Reference")});
     d_reference_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     d_reference_table->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -22,6 +22,8 @@ TCopyRulesDialog::TCopyRulesDialog(QWidget* parent, Qt::WindowFlags flags) : QDi
     layout->addWidget(new QLabel(tr("Target Group:"), this), 0, 0);
     d_target_group_combo = new QComboBox(this);
     d_target_group_combo->setObjectName(QStringLiteral("target_group_combo"));
+    d_target_group_combo->setAccessibleName(tr("Target group"));
+    d_target_group_combo->setAccessibleDescription(tr("The rule group the selected rules are copied into"));
     d_target_group_combo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     layout->addWidget(d_target_group_combo, 0, 1);
 

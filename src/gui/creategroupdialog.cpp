@@ -22,6 +22,7 @@ TCreateGroupDialog::TCreateGroupDialog(QWidget* parent, Qt::WindowFlags flags) :
     layout->addWidget(new QLabel(tr("Group Name:"), this), 0, 0);
     d_group_name_edit = new QLineEdit(this);
     d_group_name_edit->setObjectName(QStringLiteral("group_name_edit"));
+    d_group_name_edit->setAccessibleName(tr("Group name"));
     layout->addWidget(d_group_name_edit, 0, 1);
 
     layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), 1, 0, 1, 2);

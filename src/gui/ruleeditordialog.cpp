@@ -51,6 +51,7 @@ TRuleEditorDialog::TRuleEditorDialog(QWidget* parent, Qt::WindowFlags flags) : Q
 
     d_rule_list = new QListWidget(this);
     d_rule_list->setObjectName(QStringLiteral("rule_list"));
+    d_rule_list->setAccessibleName(tr("Rules of the group"));
     d_rule_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     d_rule_list->setSortingEnabled(true);
     d_rule_list->sortItems(Qt::AscendingOrder);

@@ -66,6 +66,7 @@ TRuleItemDialog::TRuleItemDialog(QWidget* parent, Qt::WindowFlags flags) : QDial
     layout->addItem(new QSpacerItem(6, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), 0, 1);
     d_rule_name_edit = new QLineEdit(this);
     d_rule_name_edit->setObjectName(QStringLiteral("rule_name_edit"));
+    d_rule_name_edit->setAccessibleName(tr("Rule name"));
     d_name_validator = new TNameLengthValidator(d_rule_name_edit);
     d_rule_name_edit->setValidator(d_name_validator);
     layout->addWidget(d_rule_name_edit, 0, 2);

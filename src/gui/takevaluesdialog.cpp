@@ -49,10 +49,13 @@ TTakeValuesDialog::TTakeValuesDialog(QWidget* parent) : QDialog(parent)
     layout->addWidget(d_source_label);
     d_table =
         Table(QStringLiteral("take_values_table"), {tr("Key"), tr("Current Values"), tr("New Values")}, this);
+    d_table->setAccessibleName(tr("Values to take"));
+    d_table->setAccessibleDescription(tr("Only the ticked parameters take the new values"));
     layout->addWidget(d_table, 3);
     d_refused_label = new QLabel(tr("These cannot be taken:"), this);
     layout->addWidget(d_refused_label);
     d_refused_table = Table(QStringLiteral("take_values_refused_table"), {tr("Key"), tr("Reason")}, this);
+    d_refused_table->setAccessibleName(tr("Values that cannot be taken"));
     layout->addWidget(d_refused_table, 1);
     d_same_label = new QLabel(this);
     d_same_label->setObjectName(QStringLiteral("take_values_same_label"));

@@ -6,21 +6,32 @@
 #include "windowtesting.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDockWidget>
 #include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QSlider>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTableWidget>
 #include <QTextBrowser>
+#include <QTextEdit>
 #include <QToolBar>
 #include <QTranslator>
 #include <QtTest>
@@ -68,6 +79,52 @@ QStringList Window_Texts()
     return texts;
 }
 
+// The controls under top, shown or not, that a screen reader would announce by their class alone: a
+// button or label is announced by its text, every other control (a field, list, table, combo box or
+// anything else the keyboard reaches) needs an accessible name. Qt names its own parts: a scroll bar,
+// the dock's title buttons, a table's headers (its column names), a combo box's list.
+void Add_Unnamed_Controls(const QWidget* top, QStringList* unnamed)
+{
+    for (const QWidget* widget : top->findChildren<QWidget*>())
+    {
+        if (widget->objectName().startsWith(QLatin1String("qt_")) ||
+            qobject_cast<const QScrollBar*>(widget) || qobject_cast<const QMenu*>(widget) ||
+            qobject_cast<const QHeaderView*>(widget) || widget->inherits("QTableCornerButton") ||
+            widget->inherits("QComboBoxListView"))
+        {
+            continue;
+        }
+        const bool interactive =
+            widget->focusPolicy() != Qt::NoFocus || qobject_cast<const QAbstractButton*>(widget) ||
+            qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QComboBox*>(widget) ||
+            qobject_cast<const QAbstractSpinBox*>(widget) || qobject_cast<const QAbstractItemView*>(widget) ||
+            qobject_cast<const QTextEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget) ||
+            qobject_cast<const QSlider*>(widget) || qobject_cast<const QTabBar*>(widget);
+        if (!interactive || !widget->accessibleName().trimmed().isEmpty())
+        {
+            continue;
+        }
+        QString text;
+        if (const QAbstractButton* button = qobject_cast<const QAbstractButton*>(widget))
+        {
+            text = button->text();
+        }
+        else if (const QLabel* label = qobject_cast<const QLabel*>(widget))
+        {
+            text = label->text();
+        }
+        if (text.remove(QLatin1Char('&')).trimmed().isEmpty())
+        {
+            const QString name = QStringLiteral("%1 %2").arg(QLatin1String(widget->metaObject()->className()),
+                                                             widget->objectName());
+            if (!unnamed->contains(name))
+            {
+                *unnamed << name;
+            }
+        }
+    }
+}
+
 void Remove_Translations()
 {
     for (QTranslator* translator : qApp->findChildren<QTranslator*>())
@@ -105,6 +162,7 @@ private slots:
     void About_Names_Version_And_Folder();
     void User_Guide_data();
     void User_Guide();
+    void Every_Control_Is_Named_For_A_Screen_Reader_data();
     void Every_Control_Is_Named_For_A_Screen_Reader();
     void Window_Language_data();
     void Window_Language();
@@ -687,47 +745,139 @@ void TMainWindowStartupTest::Window_Language_Of_Environment()
 
 // With VANTREL_PRINT_WINDOW_TEXTS set the test program is the window started as main starts it, in
 // the language of the environment, and prints what it shows instead of running the tests.
-// What a screen reader announces for each control of the window, with a file loaded and both value
-// editors shown: a control without a name is announced by its class alone.
+// What a screen reader announces for each control of the window, with a file loaded, a reference open
+// and both value editors shown, and of every dialog as the window opens it. A control without a name
+// is announced by its class alone; a button says its text, every other control needs a name.
+void TMainWindowStartupTest::Every_Control_Is_Named_For_A_Screen_Reader_data()
+{
+    QTest::addColumn<QString>("command"); // the action or button that opens the dialog; empty: the window
+    QTest::addColumn<QString>("button");  // the button of the rule editor that opens the dialog
+    QTest::addColumn<QString>("dialog");
+
+    QTest::newRow("main window") << ""
+                                 << ""
+                                 << "";
+    QTest::newRow("load warnings") << "load_warnings_action"
+                                   << ""
+                                   << "load_warnings_dialog";
+    QTest::newRow("export options") << "export_action"
+                                    << ""
+                                    << "export_options_dialog";
+    QTest::newRow("create group") << "add_group_button"
+                                  << ""
+                                  << "create_group_dialog";
+    QTest::newRow("rule editor") << "edit_rules_action"
+                                 << ""
+                                 << "rule_editor_dialog";
+    QTest::newRow("rule item") << "edit_rules_action"
+                               << "add_button"
+                               << "rule_item_dialog";
+    QTest::newRow("copy rules") << "edit_rules_action"
+                                << "copy_button"
+                                << "copy_rules_dialog";
+    QTest::newRow("take values") << "use_all_reference_action"
+                                 << ""
+                                 << "take_values_dialog";
+    QTest::newRow("keyboard shortcuts") << "shortcuts_action"
+                                        << ""
+                                        << "shortcuts_dialog";
+    QTest::newRow("user guide without a browser") << "user_guide_action"
+                                                  << ""
+                                                  << "user_guide_dialog";
+    QTest::newRow("about") << "about_action"
+                           << ""
+                           << "about_dialog";
+}
+
 void TMainWindowStartupTest::Every_Control_Is_Named_For_A_Screen_Reader()
 {
+    QFETCH(QString, command);
+    QFETCH(QString, button);
+    QFETCH(QString, dialog);
+
+    QVERIFY(Write_Rules({{QStringLiteral("Axes"),
+                          {{QStringLiteral("Speed"), QStringLiteral("MAXSPEED"), QStringLiteral("2"),
+                            QStringLiteral("OPERATOR_LESS_THAN")}}},
+                         {QStringLiteral("Probe"), {}}}));
+    // A second entry of a key gives the file a load warning to show.
+    QByteArray content = Constants_File();
+    content.append("\n#95 DEA filter taps     : Longint                               DEA_TAPS\n  9\n");
+    const QByteArray reference = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<ZIDParameterSettings>\n"
+                                 "<DEA_TAPS><Value>7</Value></DEA_TAPS>\n"
+                                 "<MAXSPEED><Value>2.5E+00</Value></MAXSPEED>\n"
+                                 "</ZIDParameterSettings>\n";
     TTestWindow window;
-    window.open_answers << Write_In(d_files, QStringLiteral("named.asc"), Constants_File());
+    window.open_answers << Write_In(d_files, QStringLiteral("named.asc"), content)
+                        << Write_In(d_files, QStringLiteral("reference.xml"), reference);
     window.findChild<QAction*>(QStringLiteral("open_action"))->trigger();
+    window.findChild<QAction*>(QStringLiteral("compare_action"))->trigger();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     QStringList unnamed;
-    for (const char* key : {"CMMCONFG", "TTP_DECL"})
+    if (command.isEmpty())
     {
-        QVERIFY(Select_Key(Parameter_List(&window), QLatin1String(key)));
-        for (QWidget* widget : window.findChildren<QWidget*>())
+        for (const char* key : {"CMMCONFG", "TTP_DECL"})
         {
-            const bool interactive =
-                widget->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractButton*>(widget);
-            if (!interactive || !widget->isVisibleTo(&window))
+            QVERIFY(Select_Key(Parameter_List(&window), QLatin1String(key)));
+            Add_Unnamed_Controls(&window, &unnamed);
+        }
+        // Every menu, and every menu in a menu, opens from the keyboard by its mnemonic.
+        QList<QAction*> menus = window.menuBar()->actions();
+        while (!menus.isEmpty())
+        {
+            const QAction* entry = menus.takeFirst();
+            if (entry->menu())
             {
-                continue;
-            }
-            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-            if (!accessible || accessible->text(QAccessible::Name).trimmed().isEmpty())
-            {
-                const QString name = QStringLiteral("%1 %2").arg(
-                    QLatin1String(widget->metaObject()->className()), widget->objectName());
-                if (!unnamed.contains(name))
-                {
-                    unnamed << name;
-                }
+                QVERIFY2(entry->text().contains(QLatin1Char('&')), qPrintable(entry->text()));
+                menus << entry->menu()->actions();
             }
         }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+        return;
     }
-    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
 
-    // Every menu opens from the keyboard by its mnemonic.
-    for (QAction* menu : window.menuBar()->actions())
+    THelpMenu::Set_Open_Url([](const QUrl&) { return false; });
+    std::shared_ptr<bool> editor_answered;
+    if (!button.isEmpty())
     {
-        QVERIFY2(menu->text().contains(QLatin1Char('&')), qPrintable(menu->text()));
+        editor_answered = Answer_Next_Dialog(
+            [&button](QDialog* editor)
+            {
+                QListWidget* rules = editor->findChild<QListWidget*>(QStringLiteral("rule_list"));
+                rules->setCurrentRow(0);
+                editor->findChild<QPushButton*>(button)->click();
+                editor->reject();
+            },
+            QStringLiteral("rule_editor_dialog"));
     }
+    const auto answered = Answer_Next_Dialog(
+        [&unnamed](QDialog* shown)
+        {
+            Add_Unnamed_Controls(shown, &unnamed);
+            shown->reject();
+        },
+        dialog);
+    QObject* opener = window.findChild<QObject*>(command);
+    QVERIFY(opener);
+    if (QAction* action = qobject_cast<QAction*>(opener))
+    {
+        QVERIFY(action->isEnabled());
+        action->trigger();
+    }
+    else
+    {
+        qobject_cast<QAbstractButton*>(opener)->click();
+    }
+    if (!*answered)
+    {
+        // A dialog that leaves the window usable is shown beside it rather than run.
+        QDialog* shown = window.findChild<QDialog*>(dialog);
+        QVERIFY(shown && shown->isVisible());
+        Add_Unnamed_Controls(shown, &unnamed);
+    }
+    QVERIFY(!editor_answered || *editor_answered);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
 }
 
 int main(int argc, char* argv[])
