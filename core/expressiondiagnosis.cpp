@@ -10,6 +10,7 @@
 
 namespace
 {
+// The reasons are looked up in the window's language; without a translator (vantrel-cli) they stay English.
 QString Text(const char* text)
 {
     return QCoreApplication::translate("TExpression", text);
@@ -121,16 +122,19 @@ QString Bracket_Reason(const QString& normalised)
         }
         else if (character == QLatin1Char(')') && --depth < 0)
         {
-            return Text("A closing bracket has no opening bracket before it.");
+            return Text(
+                QT_TRANSLATE_NOOP("TExpression", "A closing bracket has no opening bracket before it."));
         }
     }
     if (depth > 0)
     {
-        return depth == 1 ? Text("A bracket is not closed.") : Text("%1 brackets are not closed.").arg(depth);
+        return depth == 1 ? Text(QT_TRANSLATE_NOOP("TExpression", "A bracket is not closed."))
+                          : Text(QT_TRANSLATE_NOOP("TExpression", "%1 brackets are not closed.")).arg(depth);
     }
     if (deepest > TExpression::MAXIMUM_NESTING)
     {
-        return Text("Brackets are nested more than %1 deep.").arg(TExpression::MAXIMUM_NESTING);
+        return Text(QT_TRANSLATE_NOOP("TExpression", "Brackets are nested more than %1 deep."))
+            .arg(TExpression::MAXIMUM_NESTING);
     }
     return QString();
 }
@@ -143,7 +147,9 @@ QString Name_Reason(const std::vector<TToken>& tokens)
         const TToken& token = tokens[index];
         if (token.kind == TOKEN_OTHER)
         {
-            return Text("The character \"%1\" has no meaning in an expression.").arg(token.text);
+            return Text(QT_TRANSLATE_NOOP("TExpression",
+                                          "The character \"%1\" has no meaning in an expression."))
+                .arg(token.text);
         }
         if (token.kind != TOKEN_NAME || Is_Function(tokens, index))
         {
@@ -155,7 +161,9 @@ QString Name_Reason(const std::vector<TToken>& tokens)
             if (token.text.startsWith(function) &&
                 std::all_of(token.text.begin() + function.size(), token.text.end(), Is_Digit))
             {
-                return Text("%1 takes its argument in brackets, as in %1(4).").arg(function);
+                return Text(QT_TRANSLATE_NOOP("TExpression",
+                                              "%1 takes its argument in brackets, as in %1(4)."))
+                    .arg(function);
             }
         }
         // The text holds no blanks: a name after a number stands straight after it, as in 1E5.
@@ -163,12 +171,13 @@ QString Name_Reason(const std::vector<TToken>& tokens)
         if (after_number && token.text.startsWith(QLatin1Char('E')) &&
             std::all_of(token.text.begin() + 1, token.text.end(), Is_Digit))
         {
-            return Text("Numbers are written without an exponent: %1%2 cannot be read.")
+            return Text(QT_TRANSLATE_NOOP("TExpression",
+                                          "Numbers are written without an exponent: %1%2 cannot be read."))
                 .arg(tokens[index - 1].text, token.text);
         }
         // A key that starts with digits reads as a number and a name: name it whole.
         const QString name = after_number ? tokens[index - 1].text + token.text : token.text;
-        return Text("Unknown name: %1.").arg(name);
+        return Text(QT_TRANSLATE_NOOP("TExpression", "Unknown name: %1.")).arg(name);
     }
     return QString();
 }
@@ -233,12 +242,13 @@ private:
         {
             if (level.state == STATE_OPERAND)
             {
-                return Text("An operator is missing between two values.");
+                return Text(QT_TRANSLATE_NOOP("TExpression", "An operator is missing between two values."));
             }
             if (token.kind == TOKEN_NUMBER &&
                 (token.text.count(QLatin1Char('.')) > 1 || token.text == QLatin1String(".")))
             {
-                return Text("The number %1 cannot be read.").arg(token.text);
+                return Text(QT_TRANSLATE_NOOP("TExpression", "The number %1 cannot be read."))
+                    .arg(token.text);
             }
             level.state = STATE_OPERAND;
             if (token.kind != TOKEN_NUMBER)
@@ -260,12 +270,16 @@ private:
                     level.last_operator = token.text;
                     return QString();
                 }
-                return Text("Nothing stands before the operator %1.").arg(token.text);
+                return Text(QT_TRANSLATE_NOOP("TExpression", "Nothing stands before the operator %1."))
+                    .arg(token.text);
             }
             if (level.state != STATE_OPERAND)
             {
-                return Text("The operators %1 and %2 stand together; write a negative number in brackets, "
-                            "as in 2*(-3).")
+                return Text(
+                           QT_TRANSLATE_NOOP(
+                               "TExpression",
+                               "The operators %1 and %2 stand together; write a negative number in brackets, "
+                               "as in 2*(-3)."))
                     .arg(level.last_operator, token.text);
             }
             level.state = STATE_OPERATOR;
@@ -283,15 +297,17 @@ private:
         case TOKEN_COMMA:
             if (level.kind != LEVEL_SUMSQ)
             {
-                return Text("A comma separates the values of SUMSQ( ) only.");
+                return Text(
+                    QT_TRANSLATE_NOOP("TExpression", "A comma separates the values of SUMSQ( ) only."));
             }
             if (level.state == STATE_START)
             {
-                return Text("A value of SUMSQ( ) is missing.");
+                return Text(QT_TRANSLATE_NOOP("TExpression", "A value of SUMSQ( ) is missing."));
             }
             if (Inside_Outer_Sumsq())
             {
-                return Text("SUMSQ( ) with several values cannot stand inside SUMSQ( ).");
+                return Text(QT_TRANSLATE_NOOP("TExpression",
+                                              "SUMSQ( ) with several values cannot stand inside SUMSQ( )."));
             }
             {
                 QString reason = End_Of_Piece(level);
@@ -305,7 +321,7 @@ private:
         case TOKEN_OTHER:
             break;
         }
-        return Text("The expression cannot be evaluated.");
+        return Text(QT_TRANSLATE_NOOP("TExpression", "The expression cannot be evaluated."));
     }
 
     // The evaluator splits a SUMSQ argument at every comma, also at those of a SUMSQ inside it.
@@ -319,7 +335,8 @@ private:
     {
         if (level.state == STATE_SIGN || level.state == STATE_OPERATOR)
         {
-            return Text("Nothing follows the operator %1.").arg(level.last_operator);
+            return Text(QT_TRANSLATE_NOOP("TExpression", "Nothing follows the operator %1."))
+                .arg(level.last_operator);
         }
         return QString();
     }
@@ -332,13 +349,13 @@ private:
             switch (level.kind)
             {
             case LEVEL_TEXT:
-                return Text("The expression is empty.");
+                return Text(QT_TRANSLATE_NOOP("TExpression", "The expression is empty."));
             case LEVEL_GROUP:
-                return Text("Empty brackets hold no value.");
+                return Text(QT_TRANSLATE_NOOP("TExpression", "Empty brackets hold no value."));
             case LEVEL_SQRT:
-                return Text("SQRT( ) needs a value in its brackets.");
+                return Text(QT_TRANSLATE_NOOP("TExpression", "SQRT( ) needs a value in its brackets."));
             case LEVEL_SUMSQ:
-                return Text("A value of SUMSQ( ) is missing.");
+                return Text(QT_TRANSLATE_NOOP("TExpression", "A value of SUMSQ( ) is missing."));
             }
         }
         return End_Of_Piece(level);
@@ -361,7 +378,7 @@ QString TExpression::Invalid_Reason(const QString& expression) const
     normalised.remove(QLatin1Char(' '));
     if (normalised.isEmpty())
     {
-        return Text("The expression is empty.");
+        return Text(QT_TRANSLATE_NOOP("TExpression", "The expression is empty."));
     }
     QString brackets = Bracket_Reason(normalised);
     if (!brackets.isEmpty())
@@ -373,7 +390,8 @@ QString TExpression::Invalid_Reason(const QString& expression) const
     const QString substituted = Substitute(normalised, &usage);
     if (substituted.isEmpty())
     {
-        return Text("The names in the expression grow too long when their values are written in.");
+        return Text(QT_TRANSLATE_NOOP(
+            "TExpression", "The names in the expression grow too long when their values are written in."));
     }
     // A value that is no finite number is written in as a word, which no reading takes.
     for (const int sequence : usage.variables)
@@ -381,7 +399,8 @@ QString TExpression::Invalid_Reason(const QString& expression) const
         const TVariable& variable = d_records[static_cast<std::size_t>(sequence)];
         if (!std::isfinite(variable.value))
         {
-            return Text("The value of %1 is not a finite number.").arg(variable.name);
+            return Text(QT_TRANSLATE_NOOP("TExpression", "The value of %1 is not a finite number."))
+                .arg(variable.name);
         }
     }
 
@@ -392,5 +411,6 @@ QString TExpression::Invalid_Reason(const QString& expression) const
         return name;
     }
     const QString structure = TStructure(tokens).Reason();
-    return structure.isEmpty() ? Text("The expression cannot be evaluated.") : structure;
+    return structure.isEmpty() ? Text(QT_TRANSLATE_NOOP("TExpression", "The expression cannot be evaluated."))
+                               : structure;
 }

@@ -1,5 +1,6 @@
 #include "xmlinput.h"
 
+#include <QCoreApplication>
 #include <QDomElement>
 #include <QDomNamedNodeMap>
 #include <QRegularExpression>
@@ -208,7 +209,8 @@ TPrepared Prepare(const QByteArray& content)
             // The decoder put a replacement character where the bytes stop being UTF-8.
             const int broken = prepared.text.indexOf(QChar::ReplacementCharacter);
             const int line_start = prepared.text.lastIndexOf(QLatin1Char('\n'), broken) + 1;
-            prepared.refusal = QStringLiteral("the file declares UTF-8 but holds bytes that are not UTF-8");
+            prepared.refusal = QCoreApplication::translate(
+                "TParameters", "the file declares UTF-8 but holds bytes that are not UTF-8");
             prepared.refusal_line = prepared.text.left(broken).count(QLatin1Char('\n')) + 1;
             prepared.refusal_column = broken - line_start + 1;
             return prepared;

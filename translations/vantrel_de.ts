@@ -306,6 +306,97 @@
     </message>
 </context>
 <context>
+    <name>TExpression</name>
+    <message>
+        <source>A closing bracket has no opening bracket before it.</source>
+        <translation>Vor einer schließenden Klammer steht keine öffnende Klammer.</translation>
+    </message>
+    <message>
+        <source>A bracket is not closed.</source>
+        <translation>Eine Klammer ist nicht geschlossen.</translation>
+    </message>
+    <message>
+        <source>%1 brackets are not closed.</source>
+        <translation>%1 Klammern sind nicht geschlossen.</translation>
+    </message>
+    <message>
+        <source>Brackets are nested more than %1 deep.</source>
+        <translation>Klammern sind mehr als %1 Ebenen tief verschachtelt.</translation>
+    </message>
+    <message>
+        <source>The character &quot;%1&quot; has no meaning in an expression.</source>
+        <translation>Das Zeichen „%1“ hat in einem Ausdruck keine Bedeutung.</translation>
+    </message>
+    <message>
+        <source>%1 takes its argument in brackets, as in %1(4).</source>
+        <translation>%1 nimmt sein Argument in Klammern, wie in %1(4).</translation>
+    </message>
+    <message>
+        <source>Numbers are written without an exponent: %1%2 cannot be read.</source>
+        <translation>Zahlen werden ohne Exponent geschrieben: %1%2 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Unknown name: %1.</source>
+        <translation>Unbekannter Name: %1.</translation>
+    </message>
+    <message>
+        <source>An operator is missing between two values.</source>
+        <translation>Zwischen zwei Werten fehlt ein Operator.</translation>
+    </message>
+    <message>
+        <source>The number %1 cannot be read.</source>
+        <translation>Die Zahl %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Nothing stands before the operator %1.</source>
+        <translation>Vor dem Operator %1 steht nichts.</translation>
+    </message>
+    <message>
+        <source>The operators %1 and %2 stand together; write a negative number in brackets, as in 2*(-3).</source>
+        <translation>Die Operatoren %1 und %2 stehen nebeneinander; schreiben Sie eine negative Zahl in Klammern, wie in 2*(-3).</translation>
+    </message>
+    <message>
+        <source>A comma separates the values of SUMSQ( ) only.</source>
+        <translation>Ein Komma trennt nur die Werte von SUMSQ( ).</translation>
+    </message>
+    <message>
+        <source>A value of SUMSQ( ) is missing.</source>
+        <translation>Ein Wert von SUMSQ( ) fehlt.</translation>
+    </message>
+    <message>
+        <source>SUMSQ( ) with several values cannot stand inside SUMSQ( ).</source>
+        <translation>SUMSQ( ) mit mehreren Werten kann nicht in SUMSQ( ) stehen.</translation>
+    </message>
+    <message>
+        <source>The expression cannot be evaluated.</source>
+        <translation>Der Ausdruck kann nicht ausgewertet werden.</translation>
+    </message>
+    <message>
+        <source>Nothing follows the operator %1.</source>
+        <translation>Nach dem Operator %1 folgt nichts.</translation>
+    </message>
+    <message>
+        <source>The expression is empty.</source>
+        <translation>Der Ausdruck ist leer.</translation>
+    </message>
+    <message>
+        <source>Empty brackets hold no value.</source>
+        <translation>Leere Klammern enthalten keinen Wert.</translation>
+    </message>
+    <message>
+        <source>SQRT( ) needs a value in its brackets.</source>
+        <translation>SQRT( ) braucht einen Wert in seinen Klammern.</translation>
+    </message>
+    <message>
+        <source>The names in the expression grow too long when their values are written in.</source>
+        <translation>Die Namen im Ausdruck werden zu lang, wenn ihre Werte eingesetzt werden.</translation>
+    </message>
+    <message>
+        <source>The value of %1 is not a finite number.</source>
+        <translation>Der Wert von %1 ist keine endliche Zahl.</translation>
+    </message>
+</context>
+<context>
     <name>TExpressionEdit</name>
     <message>
         <source>Names that complete the expression</source>
@@ -462,6 +553,244 @@
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>TParameterComparison</name>
+    <message>
+        <source>%1 values instead of %2.</source>
+        <translation>%1 Werte statt %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TParameters</name>
+    <message>
+        <source>the file declares UTF-8 but holds bytes that are not UTF-8</source>
+        <translation>die Datei gibt UTF-8 an, enthält aber Bytes, die kein UTF-8 sind</translation>
+    </message>
+    <message>
+        <source>no value read</source>
+        <translation>kein Wert gelesen</translation>
+    </message>
+    <message>
+        <source>%1 value read</source>
+        <translation>%1 Wert gelesen</translation>
+    </message>
+    <message>
+        <source>%1 values read</source>
+        <translation>%1 Werte gelesen</translation>
+    </message>
+    <message>
+        <source>the value on line %1 could not be found in its bytes</source>
+        <translation>der Wert in Zeile %1 wurde in ihren Bytes nicht gefunden</translation>
+    </message>
+    <message>
+        <source>the key may have lost its first letter: %1 stands before it where a blank belongs</source>
+        <translation>der Schlüssel hat vielleicht seinen ersten Buchstaben verloren: vor ihm steht %1, wo ein Leerzeichen hingehört</translation>
+    </message>
+    <message>
+        <source>(no key)</source>
+        <translation>(kein Schlüssel)</translation>
+    </message>
+    <message>
+        <source> is no integer; </source>
+        <translation> ist keine ganze Zahl; </translation>
+    </message>
+    <message>
+        <source> is no number; </source>
+        <translation> ist keine Zahl; </translation>
+    </message>
+    <message>
+        <source>, the type word says %1</source>
+        <translation>, das Typwort nennt %1</translation>
+    </message>
+    <message>
+        <source>unknown type word %1; the entry is left out</source>
+        <translation>unbekanntes Typwort %1; der Eintrag wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>no type word; the entry is left out</source>
+        <translation>kein Typwort; der Eintrag wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>the file ends inside this header line</source>
+        <translation>die Datei endet innerhalb dieser Kopfzeile</translation>
+    </message>
+    <message>
+        <source>, the entry is left out</source>
+        <translation>, der Eintrag wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>its text is in UTF-16 or UTF-32, which is read but not written</source>
+        <translation>ihr Text ist in UTF-16 oder UTF-32, das gelesen, aber nicht geschrieben wird</translation>
+    </message>
+    <message>
+        <source>the list does not match the file it was read from</source>
+        <translation>die Liste passt nicht zu der Datei, aus der sie gelesen wurde</translation>
+    </message>
+    <message>
+        <source>%1 is not in the file</source>
+        <translation>%1 ist nicht in der Datei</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 values where the file has %3</source>
+        <translation>%1 hat %2 Werte, wo die Datei %3 hat</translation>
+    </message>
+    <message>
+        <source>the places of two values overlap</source>
+        <translation>die Stellen zweier Werte überlappen sich</translation>
+    </message>
+    <message>
+        <source>%1 has no value %2.</source>
+        <translation>%1 hat keinen Wert %2.</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>File %1 is too small to be a parameter file.</source>
+        <translation>Die Datei %1 ist zu klein für eine Parameterdatei.</translation>
+    </message>
+    <message>
+        <source>Unable to determine type of parameter file</source>
+        <translation>Der Typ der Parameterdatei lässt sich nicht bestimmen</translation>
+    </message>
+    <message>
+        <source>: the key is also on line %1; the first is kept</source>
+        <translation>: der Schlüssel steht auch in Zeile %1; der erste wird behalten</translation>
+    </message>
+    <message>
+        <source>: the key is in the list already; the first is kept</source>
+        <translation>: der Schlüssel ist schon in der Liste; der erste wird behalten</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>no parameter file was read</source>
+        <translation>es wurde keine Parameterdatei gelesen</translation>
+    </message>
+    <message>
+        <source>the file would no longer open as a parameter file (%1 bytes, too few to tell its format)</source>
+        <translation>die Datei ließe sich nicht mehr als Parameterdatei öffnen (%1 Bytes, zu wenige, um ihr Format zu erkennen)</translation>
+    </message>
+    <message>
+        <source>read back, the file would not read: %1</source>
+        <translation>wieder gelesen, ließe sich die Datei nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>read back, %1</source>
+        <translation>wieder gelesen, %1</translation>
+    </message>
+    <message>
+        <source>read back, %1 would be of type %2 instead of %3</source>
+        <translation>wieder gelesen, wäre %1 vom Typ %2 statt %3</translation>
+    </message>
+    <message>
+        <source>read back, %1 would hold %2 instead of %3</source>
+        <translation>wieder gelesen, enthielte %1 %2 statt %3</translation>
+    </message>
+    <message>
+        <source>read back, %1 would stand where %2 does</source>
+        <translation>wieder gelesen, stünde %1 dort, wo %2 steht</translation>
+    </message>
+    <message>
+        <source>the list ends</source>
+        <translation>die Liste endet</translation>
+    </message>
+    <message>
+        <source>read back, the file would not hold %1</source>
+        <translation>wieder gelesen, enthielte die Datei %1 nicht</translation>
+    </message>
+    <message>
+        <source>Cannot save the parameter file: %1</source>
+        <translation>Die Parameterdatei kann nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>%1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot keep the backup %1: %2</source>
+        <translation>Die Sicherung %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the bytes of its file were let go after reading</source>
+        <translation>die Bytes ihrer Datei wurden nach dem Lesen freigegeben</translation>
+    </message>
+    <message>
+        <source>Cannot write the parameters: %1</source>
+        <translation>Die Parameter können nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>none of the parameters is in the list</source>
+        <translation>keiner der Parameter ist in der Liste</translation>
+    </message>
+    <message>
+        <source>the file&apos;s root element was not found</source>
+        <translation>das Wurzelelement der Datei wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>the element of %1 was not found</source>
+        <translation>das Element von %1 wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>read back, %1 would be in the file</source>
+        <translation>wieder gelesen, stünde %1 in der Datei</translation>
+    </message>
+    <message>
+        <source>read back, %1 would not hold its values</source>
+        <translation>wieder gelesen, enthielte %1 seine Werte nicht</translation>
+    </message>
+    <message>
+        <source>Value_%1 stands before Value_%2; the values are taken in file order</source>
+        <translation>Value_%1 steht vor Value_%2; die Werte werden in der Reihenfolge der Datei übernommen</translation>
+    </message>
+    <message>
+        <source>: no value; the entry is left out</source>
+        <translation>: kein Wert; der Eintrag wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>a character XML cannot carry (U+%1)</source>
+        <translation>ein Zeichen, das XML nicht tragen kann (U+%1)</translation>
+    </message>
+    <message>
+        <source>a text the file&apos;s encoding %1 cannot write</source>
+        <translation>einen Text, den die Kodierung %1 der Datei nicht schreiben kann</translation>
+    </message>
+    <message>
+        <source>its encoding %1 is read but not written</source>
+        <translation>ihre Kodierung %1 wird gelesen, aber nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>the places of its values could not be found</source>
+        <translation>die Stellen ihrer Werte wurden nicht gefunden</translation>
+    </message>
+    <message>
+        <source>the places of the values of %1 could not be found</source>
+        <translation>die Stellen der Werte von %1 wurden nicht gefunden</translation>
+    </message>
+    <message>
+        <source>the place of value %1 of %2 could not be found</source>
+        <translation>die Stelle von Wert %1 von %2 wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1: value %2</source>
+        <translation>%1: Wert %2</translation>
+    </message>
+    <message>
+        <source> is a processing instruction, which holds no text</source>
+        <translation> ist eine Verarbeitungsanweisung, die keinen Text enthält</translation>
+    </message>
+    <message>
+        <source> holds </source>
+        <translation> enthält </translation>
     </message>
 </context>
 <context>
@@ -727,6 +1056,67 @@
     </message>
 </context>
 <context>
+    <name>TRuleRun</name>
+    <message>
+        <source>%1 passed, %2 failed, %3 invalid</source>
+        <translation>%1 bestanden, %2 fehlgeschlagen, %3 ungültig</translation>
+    </message>
+    <message>
+        <source>invalid</source>
+        <translation>ungültig</translation>
+    </message>
+    <message>
+        <source>Evaluating Rules...</source>
+        <translation>Regeln werden ausgewertet...</translation>
+    </message>
+    <message>
+        <source>
+Rule: &apos;%1&apos;</source>
+        <translation>
+Regel: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>  ERR:  Left expression invalid.</source>
+        <translation>  FEHLER:  Linker Ausdruck ungültig.</translation>
+    </message>
+    <message>
+        <source>The left expression cannot be evaluated</source>
+        <translation>Der linke Ausdruck kann nicht ausgewertet werden</translation>
+    </message>
+    <message>
+        <source>  Left expression value: %1</source>
+        <translation>  Wert des linken Ausdrucks: %1</translation>
+    </message>
+    <message>
+        <source>The left value is not a finite number (%1)</source>
+        <translation>Der linke Wert ist keine endliche Zahl (%1)</translation>
+    </message>
+    <message>
+        <source>  ERR:  Right expression invalid.</source>
+        <translation>  FEHLER:  Rechter Ausdruck ungültig.</translation>
+    </message>
+    <message>
+        <source>The right expression cannot be evaluated</source>
+        <translation>Der rechte Ausdruck kann nicht ausgewertet werden</translation>
+    </message>
+    <message>
+        <source>  Right expression value: %1</source>
+        <translation>  Wert des rechten Ausdrucks: %1</translation>
+    </message>
+    <message>
+        <source>The right value is not a finite number (%1)</source>
+        <translation>Der rechte Wert ist keine endliche Zahl (%1)</translation>
+    </message>
+    <message>
+        <source>  OPER:  Left %1 Right</source>
+        <translation>  OPER:  Links %1 Rechts</translation>
+    </message>
+    <message>
+        <source>* FAIL *</source>
+        <translation>* FEHLER *</translation>
+    </message>
+</context>
+<context>
     <name>TRuleTable</name>
     <message>
         <source>Rule</source>
@@ -747,6 +1137,69 @@
     <message>
         <source>Outcome</source>
         <translation>Ergebnis</translation>
+    </message>
+</context>
+<context>
+    <name>TRules</name>
+    <message>
+        <source>Rule not found</source>
+        <translation>Regel nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Rule name is empty</source>
+        <translation>Der Regelname ist leer</translation>
+    </message>
+    <message>
+        <source>Rule item holds a character that the rules file cannot store</source>
+        <translation>Die Regel enthält ein Zeichen, das die Regeldatei nicht speichern kann</translation>
+    </message>
+    <message>
+        <source>Operator type not recognized</source>
+        <translation>Operatortyp nicht erkannt</translation>
+    </message>
+    <message>
+        <source>Source rule group not found</source>
+        <translation>Quell-Regelgruppe nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Rule item already exists</source>
+        <translation>Die Regel existiert bereits</translation>
+    </message>
+    <message>
+        <source>Rule group not found</source>
+        <translation>Regelgruppe nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Group name already exists</source>
+        <translation>Der Gruppenname existiert bereits</translation>
+    </message>
+    <message>
+        <source>Group name is empty</source>
+        <translation>Der Gruppenname ist leer</translation>
+    </message>
+    <message>
+        <source>Group name holds a character that the rules file cannot store</source>
+        <translation>Der Gruppenname enthält ein Zeichen, das die Regeldatei nicht speichern kann</translation>
+    </message>
+    <message>
+        <source>ERR:  Rules file &apos;%1&apos; has a file version this program does not read</source>
+        <translation>FEHLER:  Die Regeldatei &apos;%1&apos; hat eine Dateiversion, die dieses Programm nicht liest</translation>
+    </message>
+    <message>
+        <source>No file name is given for the exported rule group</source>
+        <translation>Für die exportierte Regelgruppe ist kein Dateiname angegeben</translation>
+    </message>
+    <message>
+        <source>ERR:  Rules file &apos;%1&apos; holds a character that the rules file cannot store</source>
+        <translation>FEHLER:  Die Regeldatei &apos;%1&apos; enthält ein Zeichen, das die Regeldatei nicht speichern kann</translation>
+    </message>
+    <message>
+        <source>No directory is set for the rules file</source>
+        <translation>Für die Regeldatei ist kein Ordner festgelegt</translation>
+    </message>
+    <message>
+        <source>The rules file &apos;%1&apos; could not be read and was kept; a copy of it could not be made as &apos;%2&apos; (%3), so it was not overwritten</source>
+        <translation>Die Regeldatei &apos;%1&apos; konnte nicht gelesen werden und wurde behalten; eine Kopie als &apos;%2&apos; ließ sich nicht anlegen (%3), daher wurde sie nicht überschrieben</translation>
     </message>
 </context>
 <context>
@@ -834,6 +1287,69 @@
     <message>
         <source>The rule &quot;%1&quot; could not be changed.</source>
         <translation>Die Regel „%1“ konnte nicht geändert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>TRunReport</name>
+    <message>
+        <source>(none loaded)</source>
+        <translation>(keine geladen)</translation>
+    </message>
+    <message>
+        <source>Parameter file</source>
+        <translation>Parameterdatei</translation>
+    </message>
+    <message>
+        <source>Rule group</source>
+        <translation>Regelgruppe</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Parameter file: %1</source>
+        <translation>Parameterdatei: %1</translation>
+    </message>
+    <message>
+        <source>Rule group:     %1</source>
+        <translation>Regelgruppe:    %1</translation>
+    </message>
+    <message>
+        <source>Date and time:  %1</source>
+        <translation>Datum/Uhrzeit:  %1</translation>
+    </message>
+    <message>
+        <source>The values checked are not those of the file on disk.</source>
+        <translation>Die geprüften Werte sind nicht die der Datei auf der Festplatte.</translation>
+    </message>
+    <message>
+        <source>These parameters were edited and not saved (value in the file -&gt; value checked):</source>
+        <translation>Diese Parameter wurden bearbeitet und nicht gespeichert (Wert in der Datei -&gt; geprüfter Wert):</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Regel</translation>
+    </message>
+    <message>
+        <source>Left value</source>
+        <translation>Linker Wert</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Right value</source>
+        <translation>Rechter Wert</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>A PDF report is laid out by the window</source>
+        <translation>Ein PDF-Bericht wird vom Fenster gesetzt</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1819,29 @@
     <message>
         <source>Variable List...</source>
         <translation>Variablenliste...</translation>
+    </message>
+</context>
+<context>
+    <name>Utilities</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Not a finite number: %1</source>
+        <translation>Keine endliche Zahl: %1</translation>
+    </message>
+    <message>
+        <source>; use a point as the decimal separator: %1</source>
+        <translation>; verwenden Sie einen Punkt als Dezimaltrennzeichen: %1</translation>
+    </message>
+    <message>
+        <source>Not a whole number: %1</source>
+        <translation>Keine ganze Zahl: %1</translation>
+    </message>
+    <message>
+        <source>Outside the 32-bit integer range: %1</source>
+        <translation>Außerhalb des 32-Bit-Ganzzahlbereichs: %1</translation>
     </message>
 </context>
 </TS>

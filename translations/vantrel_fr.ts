@@ -306,6 +306,97 @@
     </message>
 </context>
 <context>
+    <name>TExpression</name>
+    <message>
+        <source>A closing bracket has no opening bracket before it.</source>
+        <translation>Une parenthèse fermante n’a pas de parenthèse ouvrante avant elle.</translation>
+    </message>
+    <message>
+        <source>A bracket is not closed.</source>
+        <translation>Une parenthèse n’est pas fermée.</translation>
+    </message>
+    <message>
+        <source>%1 brackets are not closed.</source>
+        <translation>%1 parenthèses ne sont pas fermées.</translation>
+    </message>
+    <message>
+        <source>Brackets are nested more than %1 deep.</source>
+        <translation>Les parenthèses sont imbriquées sur plus de %1 niveaux.</translation>
+    </message>
+    <message>
+        <source>The character &quot;%1&quot; has no meaning in an expression.</source>
+        <translation>Le caractère « %1 » n’a pas de sens dans une expression.</translation>
+    </message>
+    <message>
+        <source>%1 takes its argument in brackets, as in %1(4).</source>
+        <translation>%1 prend son argument entre parenthèses, comme dans %1(4).</translation>
+    </message>
+    <message>
+        <source>Numbers are written without an exponent: %1%2 cannot be read.</source>
+        <translation>Les nombres s’écrivent sans exposant : %1%2 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>Unknown name: %1.</source>
+        <translation>Nom inconnu : %1.</translation>
+    </message>
+    <message>
+        <source>An operator is missing between two values.</source>
+        <translation>Il manque un opérateur entre deux valeurs.</translation>
+    </message>
+    <message>
+        <source>The number %1 cannot be read.</source>
+        <translation>Le nombre %1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>Nothing stands before the operator %1.</source>
+        <translation>Rien ne précède l’opérateur %1.</translation>
+    </message>
+    <message>
+        <source>The operators %1 and %2 stand together; write a negative number in brackets, as in 2*(-3).</source>
+        <translation>Les opérateurs %1 et %2 se suivent ; écrivez un nombre négatif entre parenthèses, comme dans 2*(-3).</translation>
+    </message>
+    <message>
+        <source>A comma separates the values of SUMSQ( ) only.</source>
+        <translation>Une virgule ne sépare que les valeurs de SUMSQ( ).</translation>
+    </message>
+    <message>
+        <source>A value of SUMSQ( ) is missing.</source>
+        <translation>Une valeur de SUMSQ( ) manque.</translation>
+    </message>
+    <message>
+        <source>SUMSQ( ) with several values cannot stand inside SUMSQ( ).</source>
+        <translation>SUMSQ( ) à plusieurs valeurs ne peut pas figurer dans SUMSQ( ).</translation>
+    </message>
+    <message>
+        <source>The expression cannot be evaluated.</source>
+        <translation>L’expression ne peut pas être évaluée.</translation>
+    </message>
+    <message>
+        <source>Nothing follows the operator %1.</source>
+        <translation>Rien ne suit l’opérateur %1.</translation>
+    </message>
+    <message>
+        <source>The expression is empty.</source>
+        <translation>L’expression est vide.</translation>
+    </message>
+    <message>
+        <source>Empty brackets hold no value.</source>
+        <translation>Des parenthèses vides ne contiennent aucune valeur.</translation>
+    </message>
+    <message>
+        <source>SQRT( ) needs a value in its brackets.</source>
+        <translation>SQRT( ) demande une valeur entre ses parenthèses.</translation>
+    </message>
+    <message>
+        <source>The names in the expression grow too long when their values are written in.</source>
+        <translation>Les noms de l’expression deviennent trop longs une fois leurs valeurs substituées.</translation>
+    </message>
+    <message>
+        <source>The value of %1 is not a finite number.</source>
+        <translation>La valeur de %1 n’est pas un nombre fini.</translation>
+    </message>
+</context>
+<context>
     <name>TExpressionEdit</name>
     <message>
         <source>Names that complete the expression</source>
@@ -462,6 +553,244 @@
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>TParameterComparison</name>
+    <message>
+        <source>%1 values instead of %2.</source>
+        <translation>%1 valeurs au lieu de %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TParameters</name>
+    <message>
+        <source>the file declares UTF-8 but holds bytes that are not UTF-8</source>
+        <translation>le fichier déclare UTF-8 mais contient des octets qui ne sont pas de l’UTF-8</translation>
+    </message>
+    <message>
+        <source>no value read</source>
+        <translation>aucune valeur lue</translation>
+    </message>
+    <message>
+        <source>%1 value read</source>
+        <translation>%1 valeur lue</translation>
+    </message>
+    <message>
+        <source>%1 values read</source>
+        <translation>%1 valeurs lues</translation>
+    </message>
+    <message>
+        <source>the value on line %1 could not be found in its bytes</source>
+        <translation>la valeur de la ligne %1 est introuvable dans ses octets</translation>
+    </message>
+    <message>
+        <source>the key may have lost its first letter: %1 stands before it where a blank belongs</source>
+        <translation>la clé a peut-être perdu sa première lettre : %1 la précède là où doit se trouver un espace</translation>
+    </message>
+    <message>
+        <source>(no key)</source>
+        <translation>(sans clé)</translation>
+    </message>
+    <message>
+        <source> is no integer; </source>
+        <translation> n’est pas un entier ; </translation>
+    </message>
+    <message>
+        <source> is no number; </source>
+        <translation> n’est pas un nombre ; </translation>
+    </message>
+    <message>
+        <source>, the type word says %1</source>
+        <translation>, le mot de type indique %1</translation>
+    </message>
+    <message>
+        <source>unknown type word %1; the entry is left out</source>
+        <translation>mot de type %1 inconnu ; l’entrée est ignorée</translation>
+    </message>
+    <message>
+        <source>no type word; the entry is left out</source>
+        <translation>pas de mot de type ; l’entrée est ignorée</translation>
+    </message>
+    <message>
+        <source>the file ends inside this header line</source>
+        <translation>le fichier se termine dans cette ligne d’en-tête</translation>
+    </message>
+    <message>
+        <source>, the entry is left out</source>
+        <translation>, l’entrée est ignorée</translation>
+    </message>
+    <message>
+        <source>its text is in UTF-16 or UTF-32, which is read but not written</source>
+        <translation>son texte est en UTF-16 ou UTF-32, lu mais pas écrit</translation>
+    </message>
+    <message>
+        <source>the list does not match the file it was read from</source>
+        <translation>la liste ne correspond pas au fichier dont elle a été lue</translation>
+    </message>
+    <message>
+        <source>%1 is not in the file</source>
+        <translation>%1 n’est pas dans le fichier</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 values where the file has %3</source>
+        <translation>%1 contient %2 valeurs là où le fichier en a %3</translation>
+    </message>
+    <message>
+        <source>the places of two values overlap</source>
+        <translation>les emplacements de deux valeurs se chevauchent</translation>
+    </message>
+    <message>
+        <source>%1 has no value %2.</source>
+        <translation>%1 n’a pas de valeur %2.</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Impossible d’ouvrir le fichier %1</translation>
+    </message>
+    <message>
+        <source>File %1 is too small to be a parameter file.</source>
+        <translation>Le fichier %1 est trop petit pour être un fichier de paramètres.</translation>
+    </message>
+    <message>
+        <source>Unable to determine type of parameter file</source>
+        <translation>Impossible de déterminer le type du fichier de paramètres</translation>
+    </message>
+    <message>
+        <source>: the key is also on line %1; the first is kept</source>
+        <translation> : la clé figure aussi à la ligne %1 ; la première est conservée</translation>
+    </message>
+    <message>
+        <source>: the key is in the list already; the first is kept</source>
+        <translation> : la clé est déjà dans la liste ; la première est conservée</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>no parameter file was read</source>
+        <translation>aucun fichier de paramètres n’a été lu</translation>
+    </message>
+    <message>
+        <source>the file would no longer open as a parameter file (%1 bytes, too few to tell its format)</source>
+        <translation>le fichier ne s’ouvrirait plus comme fichier de paramètres (%1 octets, trop peu pour en reconnaître le format)</translation>
+    </message>
+    <message>
+        <source>read back, the file would not read: %1</source>
+        <translation>relu, le fichier ne se lirait pas : %1</translation>
+    </message>
+    <message>
+        <source>read back, %1</source>
+        <translation>relu, %1</translation>
+    </message>
+    <message>
+        <source>read back, %1 would be of type %2 instead of %3</source>
+        <translation>relu, %1 serait de type %2 au lieu de %3</translation>
+    </message>
+    <message>
+        <source>read back, %1 would hold %2 instead of %3</source>
+        <translation>relu, %1 contiendrait %2 au lieu de %3</translation>
+    </message>
+    <message>
+        <source>read back, %1 would stand where %2 does</source>
+        <translation>relu, %1 se trouverait à la place de %2</translation>
+    </message>
+    <message>
+        <source>the list ends</source>
+        <translation>la liste se termine</translation>
+    </message>
+    <message>
+        <source>read back, the file would not hold %1</source>
+        <translation>relu, le fichier ne contiendrait pas %1</translation>
+    </message>
+    <message>
+        <source>Cannot save the parameter file: %1</source>
+        <translation>Impossible d’enregistrer le fichier de paramètres : %1</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>Impossible d’enregistrer %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot keep the backup %1: %2</source>
+        <translation>Impossible de conserver la sauvegarde %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>the bytes of its file were let go after reading</source>
+        <translation>les octets de son fichier ont été libérés après la lecture</translation>
+    </message>
+    <message>
+        <source>Cannot write the parameters: %1</source>
+        <translation>Impossible d’écrire les paramètres : %1</translation>
+    </message>
+    <message>
+        <source>none of the parameters is in the list</source>
+        <translation>aucun des paramètres n’est dans la liste</translation>
+    </message>
+    <message>
+        <source>the file&apos;s root element was not found</source>
+        <translation>l’élément racine du fichier est introuvable</translation>
+    </message>
+    <message>
+        <source>the element of %1 was not found</source>
+        <translation>l’élément de %1 est introuvable</translation>
+    </message>
+    <message>
+        <source>read back, %1 would be in the file</source>
+        <translation>relu, %1 serait dans le fichier</translation>
+    </message>
+    <message>
+        <source>read back, %1 would not hold its values</source>
+        <translation>relu, %1 ne contiendrait pas ses valeurs</translation>
+    </message>
+    <message>
+        <source>Value_%1 stands before Value_%2; the values are taken in file order</source>
+        <translation>Value_%1 précède Value_%2 ; les valeurs sont prises dans l’ordre du fichier</translation>
+    </message>
+    <message>
+        <source>: no value; the entry is left out</source>
+        <translation> : aucune valeur ; l’entrée est ignorée</translation>
+    </message>
+    <message>
+        <source>a character XML cannot carry (U+%1)</source>
+        <translation>un caractère que XML ne peut pas porter (U+%1)</translation>
+    </message>
+    <message>
+        <source>a text the file&apos;s encoding %1 cannot write</source>
+        <translation>un texte que l’encodage %1 du fichier ne peut pas écrire</translation>
+    </message>
+    <message>
+        <source>its encoding %1 is read but not written</source>
+        <translation>son encodage %1 est lu mais pas écrit</translation>
+    </message>
+    <message>
+        <source>the places of its values could not be found</source>
+        <translation>les emplacements de ses valeurs sont introuvables</translation>
+    </message>
+    <message>
+        <source>the places of the values of %1 could not be found</source>
+        <translation>les emplacements des valeurs de %1 sont introuvables</translation>
+    </message>
+    <message>
+        <source>the place of value %1 of %2 could not be found</source>
+        <translation>l’emplacement de la valeur %1 de %2 est introuvable</translation>
+    </message>
+    <message>
+        <source>%1: value %2</source>
+        <translation>%1 : valeur %2</translation>
+    </message>
+    <message>
+        <source> is a processing instruction, which holds no text</source>
+        <translation> est une instruction de traitement, qui ne contient pas de texte</translation>
+    </message>
+    <message>
+        <source> holds </source>
+        <translation> contient </translation>
     </message>
 </context>
 <context>
@@ -727,6 +1056,67 @@
     </message>
 </context>
 <context>
+    <name>TRuleRun</name>
+    <message>
+        <source>%1 passed, %2 failed, %3 invalid</source>
+        <translation>%1 réussies, %2 en échec, %3 invalides</translation>
+    </message>
+    <message>
+        <source>invalid</source>
+        <translation>invalide</translation>
+    </message>
+    <message>
+        <source>Evaluating Rules...</source>
+        <translation>Évaluation des règles...</translation>
+    </message>
+    <message>
+        <source>
+Rule: &apos;%1&apos;</source>
+        <translation>
+Règle : &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>  ERR:  Left expression invalid.</source>
+        <translation>  ERR :  Expression de gauche invalide.</translation>
+    </message>
+    <message>
+        <source>The left expression cannot be evaluated</source>
+        <translation>L’expression de gauche ne peut pas être évaluée</translation>
+    </message>
+    <message>
+        <source>  Left expression value: %1</source>
+        <translation>  Valeur de l’expression de gauche : %1</translation>
+    </message>
+    <message>
+        <source>The left value is not a finite number (%1)</source>
+        <translation>La valeur de gauche n’est pas un nombre fini (%1)</translation>
+    </message>
+    <message>
+        <source>  ERR:  Right expression invalid.</source>
+        <translation>  ERR :  Expression de droite invalide.</translation>
+    </message>
+    <message>
+        <source>The right expression cannot be evaluated</source>
+        <translation>L’expression de droite ne peut pas être évaluée</translation>
+    </message>
+    <message>
+        <source>  Right expression value: %1</source>
+        <translation>  Valeur de l’expression de droite : %1</translation>
+    </message>
+    <message>
+        <source>The right value is not a finite number (%1)</source>
+        <translation>La valeur de droite n’est pas un nombre fini (%1)</translation>
+    </message>
+    <message>
+        <source>  OPER:  Left %1 Right</source>
+        <translation>  OPER :  Gauche %1 Droite</translation>
+    </message>
+    <message>
+        <source>* FAIL *</source>
+        <translation>* ÉCHEC *</translation>
+    </message>
+</context>
+<context>
     <name>TRuleTable</name>
     <message>
         <source>Rule</source>
@@ -747,6 +1137,69 @@
     <message>
         <source>Outcome</source>
         <translation>Résultat</translation>
+    </message>
+</context>
+<context>
+    <name>TRules</name>
+    <message>
+        <source>Rule not found</source>
+        <translation>Règle introuvable</translation>
+    </message>
+    <message>
+        <source>Rule name is empty</source>
+        <translation>Le nom de la règle est vide</translation>
+    </message>
+    <message>
+        <source>Rule item holds a character that the rules file cannot store</source>
+        <translation>La règle contient un caractère que le fichier de règles ne peut pas stocker</translation>
+    </message>
+    <message>
+        <source>Operator type not recognized</source>
+        <translation>Type d’opérateur non reconnu</translation>
+    </message>
+    <message>
+        <source>Source rule group not found</source>
+        <translation>Groupe de règles source introuvable</translation>
+    </message>
+    <message>
+        <source>Rule item already exists</source>
+        <translation>La règle existe déjà</translation>
+    </message>
+    <message>
+        <source>Rule group not found</source>
+        <translation>Groupe de règles introuvable</translation>
+    </message>
+    <message>
+        <source>Group name already exists</source>
+        <translation>Le nom de groupe existe déjà</translation>
+    </message>
+    <message>
+        <source>Group name is empty</source>
+        <translation>Le nom de groupe est vide</translation>
+    </message>
+    <message>
+        <source>Group name holds a character that the rules file cannot store</source>
+        <translation>Le nom de groupe contient un caractère que le fichier de règles ne peut pas stocker</translation>
+    </message>
+    <message>
+        <source>ERR:  Rules file &apos;%1&apos; has a file version this program does not read</source>
+        <translation>ERR :  Le fichier de règles &apos;%1&apos; a une version que ce programme ne lit pas</translation>
+    </message>
+    <message>
+        <source>No file name is given for the exported rule group</source>
+        <translation>Aucun nom de fichier n’est donné pour le groupe de règles exporté</translation>
+    </message>
+    <message>
+        <source>ERR:  Rules file &apos;%1&apos; holds a character that the rules file cannot store</source>
+        <translation>ERR :  Le fichier de règles &apos;%1&apos; contient un caractère que le fichier de règles ne peut pas stocker</translation>
+    </message>
+    <message>
+        <source>No directory is set for the rules file</source>
+        <translation>Aucun dossier n’est défini pour le fichier de règles</translation>
+    </message>
+    <message>
+        <source>The rules file &apos;%1&apos; could not be read and was kept; a copy of it could not be made as &apos;%2&apos; (%3), so it was not overwritten</source>
+        <translation>Le fichier de règles &apos;%1&apos; n’a pas pu être lu et a été conservé ; sa copie &apos;%2&apos; n’a pas pu être faite (%3), il n’a donc pas été écrasé</translation>
     </message>
 </context>
 <context>
@@ -834,6 +1287,69 @@
     <message>
         <source>The rule &quot;%1&quot; could not be changed.</source>
         <translation>La règle « %1 » n’a pas pu être modifiée.</translation>
+    </message>
+</context>
+<context>
+    <name>TRunReport</name>
+    <message>
+        <source>(none loaded)</source>
+        <translation>(aucun chargé)</translation>
+    </message>
+    <message>
+        <source>Parameter file</source>
+        <translation>Fichier de paramètres</translation>
+    </message>
+    <message>
+        <source>Rule group</source>
+        <translation>Groupe de règles</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <source>Parameter file: %1</source>
+        <translation>Fichier de paramètres : %1</translation>
+    </message>
+    <message>
+        <source>Rule group:     %1</source>
+        <translation>Groupe de règles :     %1</translation>
+    </message>
+    <message>
+        <source>Date and time:  %1</source>
+        <translation>Date et heure :  %1</translation>
+    </message>
+    <message>
+        <source>The values checked are not those of the file on disk.</source>
+        <translation>Les valeurs vérifiées ne sont pas celles du fichier sur le disque.</translation>
+    </message>
+    <message>
+        <source>These parameters were edited and not saved (value in the file -&gt; value checked):</source>
+        <translation>Ces paramètres ont été modifiés et non enregistrés (valeur dans le fichier -&gt; valeur vérifiée) :</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Règle</translation>
+    </message>
+    <message>
+        <source>Left value</source>
+        <translation>Valeur de gauche</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Opérateur</translation>
+    </message>
+    <message>
+        <source>Right value</source>
+        <translation>Valeur de droite</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>A PDF report is laid out by the window</source>
+        <translation>Un rapport PDF est mis en page par la fenêtre</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1819,29 @@
     <message>
         <source>Variable List...</source>
         <translation>Liste des variables...</translation>
+    </message>
+</context>
+<context>
+    <name>Utilities</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Not a finite number: %1</source>
+        <translation>Pas un nombre fini : %1</translation>
+    </message>
+    <message>
+        <source>; use a point as the decimal separator: %1</source>
+        <translation> ; utilisez un point comme séparateur décimal : %1</translation>
+    </message>
+    <message>
+        <source>Not a whole number: %1</source>
+        <translation>Pas un nombre entier : %1</translation>
+    </message>
+    <message>
+        <source>Outside the 32-bit integer range: %1</source>
+        <translation>Hors de la plage des entiers 32 bits : %1</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "numberform.h"
 #include "utilities.h"
 
+#include <QCoreApplication>
 #include <QLatin1String>
 #include <QLocale>
 #include <QStringView>
@@ -359,10 +360,13 @@ QString Decode_Line(const char* data, int size)
 
 QString Values_Read(int count)
 {
-    return count == 0 ? QStringLiteral("no value read")
-                      : QStringLiteral("%1 %2 read")
-                            .arg(count)
-                            .arg(count == 1 ? QStringLiteral("value") : QStringLiteral("values"));
+    if (count == 0)
+    {
+        return QCoreApplication::translate("TParameters", "no value read");
+    }
+    return (count == 1 ? QCoreApplication::translate("TParameters", "%1 value read")
+                       : QCoreApplication::translate("TParameters", "%1 values read"))
+        .arg(count);
 }
 
 // One pass over a file's lines: a header starts an entry, the value lines after it add its values
@@ -535,7 +539,8 @@ void TScanner::Read_Line(int number, const TLine& line, bool last_without_end)
     else if (valid)
     {
         d_reading->unwritable =
-            QStringLiteral("the value on line %1 could not be found in its bytes").arg(number);
+            QCoreApplication::translate("TParameters", "the value on line %1 could not be found in its bytes")
+                .arg(number);
         Add_Value(integer, real, line, 0, 0);
     }
     else
@@ -576,8 +581,9 @@ void TScanner::Start_Entry(int number, THeader&& header, bool cut)
 
     if (!d_header.before_key.isNull() && d_header.before_key != QLatin1Char(' '))
     {
-        Warn(number, QStringLiteral("the key may have lost its first letter: %1 stands before it where a "
-                                    "blank belongs")
+        Warn(number, QCoreApplication::translate(
+                         "TParameters", "the key may have lost its first letter: %1 stands before it where a "
+                                        "blank belongs")
                          .arg(ParameterFormat::Quoted(QString(d_header.before_key))));
     }
 }
@@ -610,7 +616,8 @@ void TScanner::Warn(int line, const QString& text)
 {
     if (!d_record.key.startsWith(QLatin1String("--------")))
     {
-        const QString key = d_record.key.isEmpty() ? QStringLiteral("(no key)") : d_record.key;
+        const QString key =
+            d_record.key.isEmpty() ? QCoreApplication::translate("TParameters", "(no key)") : d_record.key;
         d_reading->warnings.push_back(TWarning{line, key + QStringLiteral(": ") + text});
     }
 }
@@ -631,24 +638,29 @@ void TScanner::Warn_Of_Cuts()
     const bool integers = TParameters::Value_Kind(d_record.type) == TParameters::KIND_INTEGER;
     const QString ended_by =
         !ended_by_text ? QString()
-                       : ParameterFormat::Quoted(d_end_text) + (integers ? QStringLiteral(" is no integer; ")
-                                                                         : QStringLiteral(" is no number; "));
-    const QString announced = QStringLiteral(", the type word says %1").arg(declared);
+                       : ParameterFormat::Quoted(d_end_text) +
+                             (integers ? QCoreApplication::translate("TParameters", " is no integer; ")
+                                       : QCoreApplication::translate("TParameters", " is no number; "));
+    const QString announced =
+        QCoreApplication::translate("TParameters", ", the type word says %1").arg(declared);
     if (unknown)
     {
-        Warn(d_header_line, d_header.has_separator
-                                ? QStringLiteral("unknown type word %1; the entry is left out")
-                                      .arg(ParameterFormat::Quoted(d_header.type_word))
-                                : QStringLiteral("no type word; the entry is left out"));
+        Warn(d_header_line,
+             d_header.has_separator
+                 ? QCoreApplication::translate("TParameters", "unknown type word %1; the entry is left out")
+                       .arg(ParameterFormat::Quoted(d_header.type_word))
+                 : QCoreApplication::translate("TParameters", "no type word; the entry is left out"));
     }
     else if (d_cut && d_values == 0)
     {
-        Warn(d_header_line, QStringLiteral("the file ends inside this header line"));
+        Warn(d_header_line,
+             QCoreApplication::translate("TParameters", "the file ends inside this header line"));
     }
     else if (d_values == 0)
     {
         Warn(ended_by_text ? d_end_line : d_header_line,
-             ended_by + Values_Read(0) + QStringLiteral(", the entry is left out"));
+             ended_by + Values_Read(0) +
+                 QCoreApplication::translate("TParameters", ", the entry is left out"));
     }
     else if (cut_early)
     {
@@ -700,7 +712,8 @@ ParameterFormat::TReading TConstantsFormat::Read(const QByteArray& content, cons
         Utilities::Use_Utf8(&stream);
         scanner.Scan(stream.readAll().toUtf8(), 0);
         reading.places.clear();
-        reading.unwritable = QStringLiteral("its text is in UTF-16 or UTF-32, which is read but not written");
+        reading.unwritable = QCoreApplication::translate(
+            "TParameters", "its text is in UTF-16 or UTF-32, which is read but not written");
         return reading;
     }
     // Room for an entry for every "#" (a header line takes some 70 bytes), so that the records are not

@@ -1,5 +1,6 @@
 #include "parametercomparison.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -103,7 +104,9 @@ bool TParameterComparison::Take_Values(const TParameters::TParameter& reference,
     const int reference_count = TParameters::Value_Count(reference);
     if (count != reference_count)
     {
-        *refusal = QStringLiteral("%1 values instead of %2.").arg(reference_count).arg(count);
+        *refusal = QCoreApplication::translate("TParameterComparison", "%1 values instead of %2.")
+                       .arg(reference_count)
+                       .arg(count);
         return false;
     }
     TParameters::TParameter taken = *target;

@@ -2,6 +2,8 @@
 // another user's store beside the groups held there.
 #include "rules.h"
 
+#include <QCoreApplication>
+
 namespace
 {
 bool Same_Without_Case(const QString& first, const QString& second)
@@ -44,7 +46,8 @@ bool TRules::Read_Rules_File(const QString& file_name)
     }
     if (d_file_state != FILE_LOADED)
     {
-        d_last_error = QStringLiteral("ERR:  Rules file '%1' has a file version this program does not read")
+        d_last_error = QCoreApplication::translate(
+                           "TRules", "ERR:  Rules file '%1' has a file version this program does not read")
                            .arg(file_name);
         return false;
     }
@@ -108,12 +111,13 @@ bool TRules::Export_Group(const QString& group, const QString& file_name) const
     const TRule* found = Find_Group(group);
     if (!found)
     {
-        d_last_error = QStringLiteral("Rule group not found");
+        d_last_error = QCoreApplication::translate("TRules", "Rule group not found");
         return false;
     }
     if (file_name.isEmpty())
     {
-        d_last_error = QStringLiteral("No file name is given for the exported rule group");
+        d_last_error =
+            QCoreApplication::translate("TRules", "No file name is given for the exported rule group");
         return false;
     }
 

@@ -4,6 +4,7 @@
 
 #include "xmlfile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -76,7 +77,8 @@ void TRules::Check_Loaded_Texts(const QString& file_name)
         {
             d_rule_groups.clear();
             throw TXmlFileException(
-                QStringLiteral("ERR:  Rules file '%1' holds a character that the rules file cannot store")
+                QCoreApplication::translate(
+                    "TRules", "ERR:  Rules file '%1' holds a character that the rules file cannot store")
                     .arg(file_name),
                 TXmlFileException::XML_ERROR);
         }
@@ -123,7 +125,7 @@ void TRules::Read_Version_1(TXmlFile* xml_file)
             const bool recognised = Operator_From_Keyword(keyword, &item.operator_type);
             if (!recognised)
             {
-                throw TXmlFileException(QStringLiteral("Operator type not recognized"),
+                throw TXmlFileException(QCoreApplication::translate("TRules", "Operator type not recognized"),
                                         TXmlFileException::XML_ERROR);
             }
 
@@ -155,7 +157,7 @@ bool TRules::Write() const
     if (d_rule_path.isEmpty() && d_rule_file_name.isEmpty())
     {
         // Without a directory the name would be "/rules.xml": never write there.
-        d_last_error = QStringLiteral("No directory is set for the rules file");
+        d_last_error = QCoreApplication::translate("TRules", "No directory is set for the rules file");
         return false;
     }
 
@@ -252,8 +254,9 @@ bool TRules::Keep_Unread_File() const
     QFile source(file_name);
     if (!source.copy(copy_name))
     {
-        d_last_error = QStringLiteral("The rules file '%1' could not be read and was kept; a copy of it "
-                                      "could not be made as '%2' (%3), so it was not overwritten")
+        d_last_error = QCoreApplication::translate(
+                           "TRules", "The rules file '%1' could not be read and was kept; a copy of it "
+                                     "could not be made as '%2' (%3), so it was not overwritten")
                            .arg(file_name, copy_name, source.errorString());
         return false;
     }

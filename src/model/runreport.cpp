@@ -4,6 +4,7 @@
 #include "ruleoperator.h"
 #include "utilities.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
@@ -117,7 +118,7 @@ std::vector<TRunReport::TRow> TRunReport::Rows() const
 
 QString TRunReport::Parameter_File_Text() const
 {
-    return d_parameter_file.isEmpty() ? QStringLiteral("(none loaded)")
+    return d_parameter_file.isEmpty() ? QCoreApplication::translate("TRunReport", "(none loaded)")
                                       : QDir::toNativeSeparators(d_parameter_file);
 }
 
@@ -152,9 +153,11 @@ QString TRunReport::Html() const
                        .arg(QLatin1String(TITLE));
     html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">\n");
     const QString heading_row = QStringLiteral("<tr><td><b>%1</b></td>%2</tr>\n");
-    html += heading_row.arg(QStringLiteral("Parameter file"), Html_Cell(Parameter_File_Text()));
-    html += heading_row.arg(QStringLiteral("Rule group"), Html_Cell(d_group));
-    html += heading_row.arg(QStringLiteral("Date and time"), Html_Cell(Time_Text()));
+    html += heading_row.arg(QCoreApplication::translate("TRunReport", "Parameter file"),
+                            Html_Cell(Parameter_File_Text()));
+    html += heading_row.arg(QCoreApplication::translate("TRunReport", "Rule group"), Html_Cell(d_group));
+    html +=
+        heading_row.arg(QCoreApplication::translate("TRunReport", "Date and time"), Html_Cell(Time_Text()));
     html += QStringLiteral("</table>\n<p></p>\n");
     html += Edited_Values_Html();
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n"
@@ -179,14 +182,15 @@ QString TRunReport::Text() const
 {
     QStringList lines;
     lines << QLatin1String(TITLE) << QString();
-    lines << QStringLiteral("Parameter file: %1").arg(Parameter_File_Text());
-    lines << QStringLiteral("Rule group:     %1").arg(d_group);
-    lines << QStringLiteral("Date and time:  %1").arg(Time_Text()) << QString();
+    lines << QCoreApplication::translate("TRunReport", "Parameter file: %1").arg(Parameter_File_Text());
+    lines << QCoreApplication::translate("TRunReport", "Rule group:     %1").arg(d_group);
+    lines << QCoreApplication::translate("TRunReport", "Date and time:  %1").arg(Time_Text()) << QString();
     if (!d_edited.empty())
     {
-        lines << QStringLiteral("The values checked are not those of the file on disk.");
-        lines << QStringLiteral(
-            "These parameters were edited and not saved (value in the file -> value checked):");
+        lines << QCoreApplication::translate("TRunReport",
+                                             "The values checked are not those of the file on disk.");
+        lines << QCoreApplication::translate(
+            "TRunReport", "These parameters were edited and not saved (value in the file -> value checked):");
         for (const TEditedValue& value : d_edited)
         {
             lines << QStringLiteral("  %1: %2 -> %3").arg(value.key, value.file_values, value.checked_values);
@@ -196,8 +200,11 @@ QString TRunReport::Text() const
 
     // Columns as wide as their widest cell, two blanks apart; the values are right-aligned.
     const std::vector<TRow> rows = Rows();
-    QStringList heading = {QStringLiteral("Rule"), QStringLiteral("Left value"), QStringLiteral("Operator"),
-                           QStringLiteral("Right value"), QStringLiteral("Outcome")};
+    QStringList heading = {QCoreApplication::translate("TRunReport", "Rule"),
+                           QCoreApplication::translate("TRunReport", "Left value"),
+                           QCoreApplication::translate("TRunReport", "Operator"),
+                           QCoreApplication::translate("TRunReport", "Right value"),
+                           QCoreApplication::translate("TRunReport", "Outcome")};
     std::vector<QStringList> table{heading};
     for (const TRow& row : rows)
     {
@@ -236,7 +243,7 @@ bool TRunReport::Write(const QString& file_name, TFormat format) const
 {
     if (format == FORMAT_PDF)
     {
-        d_last_error = QStringLiteral("A PDF report is laid out by the window");
+        d_last_error = QCoreApplication::translate("TRunReport", "A PDF report is laid out by the window");
         return false;
     }
     const QByteArray content = (format == FORMAT_HTML ? Html() : Text()).toUtf8();

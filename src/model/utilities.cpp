@@ -2,6 +2,7 @@
 
 #include "filebytes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 #include <QTextStream>
@@ -20,7 +21,8 @@ bool Save_File(const QString& file_name, const std::function<bool(QIODevice*)>& 
     }
     if (error)
     {
-        *error = QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(file_name), reason);
+        *error = QCoreApplication::translate("Utilities", "Cannot write %1: %2")
+                     .arg(QDir::toNativeSeparators(file_name), reason);
     }
     return false;
 }
@@ -98,14 +100,15 @@ bool Read_Real(const QString& text, double* value, QString* reason)
     const double read = c_locale.toDouble(text.trimmed(), &ok);
     if (!ok || !std::isfinite(read))
     {
-        *reason = QStringLiteral("Not a finite number: %1").arg(text);
+        *reason = QCoreApplication::translate("Utilities", "Not a finite number: %1").arg(text);
         // A decimal comma, typed by the habit of many countries, is the commonest cause: say how to
         // write the number instead.
         QString with_point = text.trimmed();
         with_point.replace(QLatin1Char(','), QLatin1Char('.'));
         if (text.contains(QLatin1Char(',')) && std::isfinite(c_locale.toDouble(with_point, &ok)) && ok)
         {
-            *reason += QStringLiteral("; use a point as the decimal separator: %1").arg(with_point);
+            *reason += QCoreApplication::translate("Utilities", "; use a point as the decimal separator: %1")
+                           .arg(with_point);
         }
         return false;
     }
@@ -122,12 +125,12 @@ bool Read_Integer(const QString& text, int* value, QString* reason)
     }
     if (read != std::floor(read))
     {
-        *reason = QStringLiteral("Not a whole number: %1").arg(text);
+        *reason = QCoreApplication::translate("Utilities", "Not a whole number: %1").arg(text);
         return false;
     }
     if (read < -2147483648.0 || read > 2147483647.0)
     {
-        *reason = QStringLiteral("Outside the 32-bit integer range: %1").arg(text);
+        *reason = QCoreApplication::translate("Utilities", "Outside the 32-bit integer range: %1").arg(text);
         return false;
     }
     *value = static_cast<int>(read);
