@@ -41,9 +41,19 @@ private:
         return path;
     }
 
-    TResult Run(const QStringList& arguments)
+    // language, when given, is the desktop's (LANGUAGE and LANG); the tool speaks English in every one.
+    TResult Run(const QStringList& arguments, const QString& language = QString())
     {
         QProcess process;
+        if (!language.isEmpty())
+        {
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("LANGUAGE"), language);
+            environment.insert(QStringLiteral("LANG"),
+                               language + QLatin1Char('_') + language.toUpper() + QStringLiteral(".UTF-8"));
+            environment.remove(QStringLiteral("LC_ALL"));
+            process.setProcessEnvironment(environment);
+        }
         process.setProgram(QStringLiteral(VANTREL_CLI_PATH));
         process.setArguments(arguments);
         process.start();
@@ -92,6 +102,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("language");
 
         QTest::newRow("every rule passes") << QStringList{"--group", "Good"} << 0
                                            << QStringLiteral("Evaluating Rules...\n"
@@ -107,22 +118,28 @@ private slots:
                                                              "  Right expression value: 8.000000\n"
                                                              "  OPER:  Left Equals Right\n"
                                                              "PASS\n"
-                                                             "2 passed, 0 failed, 0 invalid\n");
-        QTest::newRow("a failing and an invalid rule")
-            << QStringList{"--group", "Mixed"} << 1
-            << QStringLiteral("Evaluating Rules...\n"
-                              "\n"
-                              "Rule: 'Broken'\n"
-                              "  ERR:  Left expression invalid.\n"
-                              "\n"
-                              "Rule: 'Fails'\n"
-                              "  Left expression value: 8.000000\n"
-                              "  Right expression value: 9.000000\n"
-                              "  OPER:  Left Not Less Than Right\n"
-                              "* FAIL *\n"
-                              "0 passed, 1 failed, 1 invalid\n");
+                                                             "2 passed, 0 failed, 0 invalid\n")
+                                           << "";
+        const QString mixed = QStringLiteral("Evaluating Rules...\n"
+                                             "\n"
+                                             "Rule: 'Broken'\n"
+                                             "  ERR:  Left expression invalid.\n"
+                                             "\n"
+                                             "Rule: 'Fails'\n"
+                                             "  Left expression value: 8.000000\n"
+                                             "  Right expression value: 9.000000\n"
+                                             "  OPER:  Left Not Less Than Right\n"
+                                             "* FAIL *\n"
+                                             "0 passed, 1 failed, 1 invalid\n");
+        QTest::newRow("a failing and an invalid rule") << QStringList{"--group", "Mixed"} << 1 << mixed << "";
+        // Scripts read the report: a German or French desktop does not change its words.
+        QTest::newRow("a failing and an invalid rule, LANGUAGE=de")
+            << QStringList{"--group", "Mixed"} << 1 << mixed << "de";
+        QTest::newRow("a failing and an invalid rule, LANGUAGE=fr")
+            << QStringList{"--group", "Mixed"} << 1 << mixed << "fr";
         QTest::newRow("an empty group reports nothing")
-            << QStringList{"--group", "Empty"} << 0 << QStringLiteral("0 passed, 0 failed, 0 invalid\n");
+            << QStringList{"--group", "Empty"} << 0 << QStringLiteral("0 passed, 0 failed, 0 invalid\n")
+            << "";
     }
 
     void check()
@@ -130,9 +147,11 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
         QFETCH(QString, out);
+        QFETCH(QString, language);
 
         const TResult result = Run(QStringList{"check", d_dir.filePath("machine.asc")} + arguments +
-                                   QStringList{"--rules", d_dir.filePath("my-rules.xml")});
+                                       QStringList{"--rules", d_dir.filePath("my-rules.xml")},
+                                   language);
         QCOMPARE(result.out, out);
         QCOMPARE(result.status, status);
         QVERIFY(result.err.isEmpty());
@@ -784,19 +803,24 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments"); // @ is the file with a warning
         QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("language");
 
-        QTest::newRow("list") << QStringList{"list", "@"} << 0;
-        QTest::newRow("list, strict") << QStringList{"list", "@", "--strict"} << 2;
-        QTest::newRow("compare, strict, files differ") << QStringList{"compare", "#", "@", "--strict"} << 2;
+        QTest::newRow("list") << QStringList{"list", "@"} << 0 << "";
+        QTest::newRow("list, LANGUAGE=de") << QStringList{"list", "@"} << 0 << "de";
+        QTest::newRow("list, strict") << QStringList{"list", "@", "--strict"} << 2 << "";
+        QTest::newRow("compare, strict, files differ")
+            << QStringList{"compare", "#", "@", "--strict"} << 2 << "";
         QTest::newRow("check: the cut array fails a rule")
-            << QStringList{"check", "@", "--group", "Good"} << 1;
-        QTest::newRow("check, strict") << QStringList{"check", "#", "@", "--group", "Good", "--strict"} << 2;
+            << QStringList{"check", "@", "--group", "Good"} << 1 << "";
+        QTest::newRow("check, strict")
+            << QStringList{"check", "#", "@", "--group", "Good", "--strict"} << 2 << "";
     }
 
     void load_warnings()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
+        QFETCH(QString, language);
 
         // An array cut short by a value line that does not read.
         const QString warned = Write(QStringLiteral("warned.asc"),
@@ -808,7 +832,8 @@ private slots:
                 .replace(QLatin1String("#"), d_dir.filePath("machine.asc"));
         }
         const TResult result = Run(arguments + QStringList{"--rules", d_dir.filePath("rules.xml")}.mid(
-                                                   arguments.first() == QLatin1String("check") ? 0 : 2));
+                                                   arguments.first() == QLatin1String("check") ? 0 : 2),
+                                   language);
         QCOMPARE(result.err,
                  QStringLiteral("Warning: %1: line 11: TTP_DECL: \"abc\" is no number; 1 value read, "
                                 "the type word says 3\n")
