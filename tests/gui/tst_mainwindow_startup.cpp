@@ -43,11 +43,15 @@ using namespace Testing;
 namespace
 {
 // What a user sees first of the window's language: the menu titles, one command, the About box's
-// title, and a value (MAXSPEED of the constants file), whose number is the same in every language.
+// title, a value (MAXSPEED of the constants file), whose number is the same in every language, and
+// the load warning the reader words for the file.
 QStringList Window_Texts()
 {
+    // A second entry of a key gives the reader a load warning to word.
+    QByteArray content = Constants_File();
+    content.append("\n#95 DEA filter taps     : Longint                               DEA_TAPS\n  9\n");
     const QString path = QDir::home().filePath(QStringLiteral("constants.asc"));
-    if (!Write_File(path, Constants_File()))
+    if (!Write_File(path, content))
     {
         return {QStringLiteral("constants.asc not written")};
     }
@@ -76,6 +80,7 @@ QStringList Window_Texts()
     const QLineEdit* value = window.findChild<QWidget*>(QStringLiteral("values_widget"))
                                  ->findChild<QLineEdit*>(QStringLiteral("value_edit_0"));
     texts << (value ? value->text() : QStringLiteral("no value field"));
+    texts << TVantrelTestAccess::Parameters(window).Load_Warnings().value(0);
     return texts;
 }
 
@@ -674,18 +679,30 @@ void TMainWindowStartupTest::Window_Language_data()
     QTest::addColumn<QStringList>("ui_languages");
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("texts");
-    const QStringList german = {QStringLiteral("&Datei"),       QStringLiteral("&Bearbeiten"),
-                                QStringLiteral("&Hilfe"),       QStringLiteral("&Benutzerhandbuch"),
-                                QStringLiteral("Über Vantrel"), QStringLiteral("1.500000")};
-    const QStringList french = {QStringLiteral("&Fichier"),
-                                QStringLiteral("&Édition"),
-                                QStringLiteral("&Aide"),
-                                QStringLiteral("&Guide de l'utilisateur"),
-                                QStringLiteral("À propos de Vantrel"),
-                                QStringLiteral("1.500000")};
-    const QStringList english = {QStringLiteral("&File"),         QStringLiteral("&Edit"),
-                                 QStringLiteral("&Help"),         QStringLiteral("&User Guide"),
-                                 QStringLiteral("About Vantrel"), QStringLiteral("1.500000")};
+    const QStringList german = {
+        QStringLiteral("&Datei"),
+        QStringLiteral("&Bearbeiten"),
+        QStringLiteral("&Hilfe"),
+        QStringLiteral("&Benutzerhandbuch"),
+        QStringLiteral("Über Vantrel"),
+        QStringLiteral("1.500000"),
+        QStringLiteral("Zeile 32: DEA_TAPS: der Schlüssel steht auch in Zeile 8; der erste wird behalten")};
+    const QStringList french = {
+        QStringLiteral("&Fichier"),
+        QStringLiteral("&Édition"),
+        QStringLiteral("&Aide"),
+        QStringLiteral("&Guide de l'utilisateur"),
+        QStringLiteral("À propos de Vantrel"),
+        QStringLiteral("1.500000"),
+        QStringLiteral("ligne 32 : DEA_TAPS : la clé figure aussi à la ligne 8 ; la première est conservée")};
+    const QStringList english = {
+        QStringLiteral("&File"),
+        QStringLiteral("&Edit"),
+        QStringLiteral("&Help"),
+        QStringLiteral("&User Guide"),
+        QStringLiteral("About Vantrel"),
+        QStringLiteral("1.500000"),
+        QStringLiteral("line 32: DEA_TAPS: the key is also on line 8; the first is kept")};
     QTest::newRow("German") << QStringList{QStringLiteral("de-DE"), QStringLiteral("de")} << "de" << german;
     QTest::newRow("French of Switzerland") << QStringList{QStringLiteral("fr-CH")} << "fr" << french;
     QTest::newRow("C: the source texts") << QStringList{QStringLiteral("C")} << "en" << english;
