@@ -1351,6 +1351,26 @@ Regel: &apos;%1&apos;</translation>
         <source>A PDF report is laid out by the window</source>
         <translation>Ein PDF-Bericht wird vom Fenster gesetzt</translation>
     </message>
+    <message>
+        <source>Rule Report</source>
+        <translation>Regelbericht</translation>
+    </message>
+    <message>
+        <source>These parameters were edited and not saved:</source>
+        <translation>Diese Parameter wurden bearbeitet und nicht gespeichert:</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Value in the file</source>
+        <translation>Wert in der Datei</translation>
+    </message>
+    <message>
+        <source>Value checked</source>
+        <translation>Geprüfter Wert</translation>
+    </message>
 </context>
 <context>
     <name>TShortcutsDialog</name>

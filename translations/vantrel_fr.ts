@@ -1351,6 +1351,26 @@ Règle : &apos;%1&apos;</translation>
         <source>A PDF report is laid out by the window</source>
         <translation>Un rapport PDF est mis en page par la fenêtre</translation>
     </message>
+    <message>
+        <source>Rule Report</source>
+        <translation>Rapport des règles</translation>
+    </message>
+    <message>
+        <source>These parameters were edited and not saved:</source>
+        <translation>Ces paramètres ont été modifiés et non enregistrés :</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Paramètre</translation>
+    </message>
+    <message>
+        <source>Value in the file</source>
+        <translation>Valeur dans le fichier</translation>
+    </message>
+    <message>
+        <source>Value checked</source>
+        <translation>Valeur vérifiée</translation>
+    </message>
 </context>
 <context>
     <name>TShortcutsDialog</name>

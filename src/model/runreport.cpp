@@ -12,7 +12,7 @@
 
 namespace
 {
-const char* const TITLE = "Rule Report";
+const char* const TITLE = QT_TRANSLATE_NOOP("TRunReport", "Rule Report");
 const char* const PASS_COLOUR = "#1b7a1b";
 const char* const FAIL_COLOUR = "#c00000";
 
@@ -133,11 +133,17 @@ QString TRunReport::Edited_Values_Html() const
     {
         return QString();
     }
-    QString html = QStringLiteral("<p><b>The values checked are not those of the file on disk.</b> "
-                                  "These parameters were edited and not saved:</p>\n"
-                                  "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n"
-                                  "<tr><th align=\"left\">Parameter</th><th align=\"left\">Value in the "
-                                  "file</th><th align=\"left\">Value checked</th></tr>\n");
+    QString html =
+        QStringLiteral("<p><b>%1</b> %2</p>\n"
+                       "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n"
+                       "<tr><th align=\"left\">%3</th><th align=\"left\">%4</th>"
+                       "<th align=\"left\">%5</th></tr>\n")
+            .arg(QCoreApplication::translate("TRunReport",
+                                             "The values checked are not those of the file on disk."),
+                 QCoreApplication::translate("TRunReport", "These parameters were edited and not saved:"),
+                 QCoreApplication::translate("TRunReport", "Parameter"),
+                 QCoreApplication::translate("TRunReport", "Value in the file"),
+                 QCoreApplication::translate("TRunReport", "Value checked"));
     for (const TEditedValue& value : d_edited)
     {
         html += QStringLiteral("<tr>") + Html_Cell(value.key) + Html_Cell(value.file_values) +
@@ -150,7 +156,7 @@ QString TRunReport::Html() const
 {
     QString html = QStringLiteral("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
                                   "<title>%1</title>\n</head>\n<body>\n<h2>%1</h2>\n")
-                       .arg(QLatin1String(TITLE));
+                       .arg(QCoreApplication::translate("TRunReport", TITLE));
     html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">\n");
     const QString heading_row = QStringLiteral("<tr><td><b>%1</b></td>%2</tr>\n");
     html += heading_row.arg(QCoreApplication::translate("TRunReport", "Parameter file"),
@@ -161,9 +167,14 @@ QString TRunReport::Html() const
     html += QStringLiteral("</table>\n<p></p>\n");
     html += Edited_Values_Html();
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n"
-                           "<tr><th align=\"left\">Rule</th><th align=\"right\">Left value</th>"
-                           "<th align=\"left\">Operator</th><th align=\"right\">Right value</th>"
-                           "<th align=\"left\">Outcome</th></tr>\n");
+                           "<tr><th align=\"left\">%1</th><th align=\"right\">%2</th>"
+                           "<th align=\"left\">%3</th><th align=\"right\">%4</th>"
+                           "<th align=\"left\">%5</th></tr>\n")
+                .arg(QCoreApplication::translate("TRunReport", "Rule"),
+                     QCoreApplication::translate("TRunReport", "Left value"),
+                     QCoreApplication::translate("TRunReport", "Operator"),
+                     QCoreApplication::translate("TRunReport", "Right value"),
+                     QCoreApplication::translate("TRunReport", "Outcome"));
     for (const TRow& row : Rows())
     {
         const char* colour = row.outcome == TRuleRun::OUTCOME_PASS ? PASS_COLOUR : FAIL_COLOUR;
@@ -181,7 +192,7 @@ QString TRunReport::Html() const
 QString TRunReport::Text() const
 {
     QStringList lines;
-    lines << QLatin1String(TITLE) << QString();
+    lines << QCoreApplication::translate("TRunReport", TITLE) << QString();
     lines << QCoreApplication::translate("TRunReport", "Parameter file: %1").arg(Parameter_File_Text());
     lines << QCoreApplication::translate("TRunReport", "Rule group:     %1").arg(d_group);
     lines << QCoreApplication::translate("TRunReport", "Date and time:  %1").arg(Time_Text()) << QString();
