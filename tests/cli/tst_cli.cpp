@@ -33,7 +33,7 @@ private:
 
     QString Write(const QString& name, const QByteArray& content)
     {
-        const QString path = d_dir.filePath(name);
+        QString path = d_dir.filePath(name);
         if (!Testing::Write_File(path, content))
         {
             qFatal("cannot write %s", qPrintable(path));
