@@ -1371,6 +1371,10 @@ Regel: &apos;%1&apos;</translation>
         <source>Value checked</source>
         <translation>Geprüfter Wert</translation>
     </message>
+    <message>
+        <source>Rule Report: %1</source>
+        <translation>Regelbericht: %1</translation>
+    </message>
 </context>
 <context>
     <name>TShortcutsDialog</name>

@@ -1371,6 +1371,10 @@ Règle : &apos;%1&apos;</translation>
         <source>Value checked</source>
         <translation>Valeur vérifiée</translation>
     </message>
+    <message>
+        <source>Rule Report: %1</source>
+        <translation>Rapport des règles : %1</translation>
+    </message>
 </context>
 <context>
     <name>TShortcutsDialog</name>
