@@ -3,6 +3,7 @@
 #include "filebytes.h"
 #include "xmlinput.h"
 
+#include <QCoreApplication>
 #include <QDomImplementation>
 #include <QDomNamedNodeMap>
 #include <QDomProcessingInstruction>
@@ -45,7 +46,8 @@ bool Declares_Entities(const QByteArray& content)
 
 [[noreturn]] void Throw_Parse_Error(int line, int column, const QString& text)
 {
-    Throw_Xml_Error(QStringLiteral("ERR: Reference file XML parse error at line %1 column %2: %3")
+    Throw_Xml_Error(QCoreApplication::translate(
+                        "TXmlFile", "ERR: Reference file XML parse error at line %1 column %2: %3")
                         .arg(line)
                         .arg(column)
                         .arg(text));
@@ -53,7 +55,8 @@ bool Declares_Entities(const QByteArray& content)
 
 [[noreturn]] void Throw_Write_Error(const QString& file_name, const QString& reason)
 {
-    Throw_Xml_Error(QStringLiteral("ERR:  Cannot write file '%1'.  Reason: %2").arg(file_name, reason));
+    Throw_Xml_Error(QCoreApplication::translate("TXmlFile", "ERR:  Cannot write file '%1'.  Reason: %2")
+                        .arg(file_name, reason));
 }
 
 // The reads shared by the element and the node variants, which differ only in the name their
@@ -62,7 +65,7 @@ QString Read_Text(const QDomNode& node, const QString& shown_name, bool optional
 {
     if (node.isNull())
     {
-        Throw_Xml_Error(QStringLiteral("ERR:  Cannot read data from a NULL node"));
+        Throw_Xml_Error(QCoreApplication::translate("TXmlFile", "ERR:  Cannot read data from a NULL node"));
     }
     const QDomNode child = node.firstChild();
     if (child.isText())
@@ -71,7 +74,8 @@ QString Read_Text(const QDomNode& node, const QString& shown_name, bool optional
     }
     if (!optional)
     {
-        Throw_Xml_Error(QStringLiteral("ERR: Node Text for '%1' is not optional.").arg(shown_name));
+        Throw_Xml_Error(QCoreApplication::translate("TXmlFile", "ERR: Node Text for '%1' is not optional.")
+                            .arg(shown_name));
     }
     return QString();
 }
@@ -85,7 +89,8 @@ QString Attribute_Or_Missing(bool found, const QString& value, const QString& at
     if (!optional)
     {
         Throw_Xml_Error(
-            QStringLiteral("ERR: Node attribute '%1' missing and not optional.").arg(attribute_name));
+            QCoreApplication::translate("TXmlFile", "ERR: Node attribute '%1' missing and not optional.")
+                .arg(attribute_name));
     }
     return QString();
 }
@@ -94,12 +99,13 @@ QDomElement Child_Element(const QDomNode& node, const QString& name, const QStri
 {
     if (node.isNull())
     {
-        Throw_Xml_Error(QStringLiteral("ERR:  Cannot get child from a NULL node"));
+        Throw_Xml_Error(QCoreApplication::translate("TXmlFile", "ERR:  Cannot get child from a NULL node"));
     }
     const QDomElement child = node.firstChildElement(name);
     if (child.isNull() && !optional)
     {
-        Throw_Xml_Error(QStringLiteral("ERR: Node '%1' is missing from node '%2' and not optional.")
+        Throw_Xml_Error(QCoreApplication::translate(
+                            "TXmlFile", "ERR: Node '%1' is missing from node '%2' and not optional.")
                             .arg(name, shown_name));
     }
     return child;
@@ -110,7 +116,8 @@ QDomNode First_Child(const QDomNode& parent, const QString& shown_name, bool opt
     const QDomNode child = parent.firstChild();
     if (child.isNull() && !optional)
     {
-        Throw_Xml_Error(QStringLiteral("ERR: Parent '%1' does not have nodes and they are not optional.")
+        Throw_Xml_Error(QCoreApplication::translate(
+                            "TXmlFile", "ERR: Parent '%1' does not have nodes and they are not optional.")
                             .arg(shown_name));
     }
     return child;
@@ -227,15 +234,18 @@ QByteArray TXmlFile::Read_Content() const
     const QFileInfo file_info(d_file_name);
     if (!file_info.isReadable())
     {
-        throw TXmlFileException(QStringLiteral("ERR:  Cannot open file '%1' for reading.").arg(d_file_name),
-                                TXmlFileException::FILE_ERROR);
+        throw TXmlFileException(
+            QCoreApplication::translate("TXmlFile", "ERR:  Cannot open file '%1' for reading.")
+                .arg(d_file_name),
+            TXmlFileException::FILE_ERROR);
     }
     QByteArray content;
     QString reason;
     if (!FileBytes::Read(d_file_name, &content, &reason))
     {
         throw TXmlFileException(
-            QStringLiteral("ERR:  Cannot open file: '%1'.  Reason: %2").arg(d_file_name, reason),
+            QCoreApplication::translate("TXmlFile", "ERR:  Cannot open file: '%1'.  Reason: %2")
+                .arg(d_file_name, reason),
             TXmlFileException::FILE_ERROR);
     }
     return content;
@@ -247,7 +257,8 @@ void TXmlFile::Open_Content(const QByteArray& content, const QString& identifica
     if (Declares_Entities(content))
     {
         throw TXmlFileException(
-            QStringLiteral("ERR:  Cannot read file '%1'.  Reason: its document type declares entities")
+            QCoreApplication::translate(
+                "TXmlFile", "ERR:  Cannot read file '%1'.  Reason: its document type declares entities")
                 .arg(d_file_name),
             TXmlFileException::XML_ERROR);
     }
@@ -257,9 +268,10 @@ void TXmlFile::Open_Content(const QByteArray& content, const QString& identifica
     d_root_node = d_document.documentElement();
     if (d_root_node.tagName() != identification)
     {
-        throw TXmlFileException(QStringLiteral("ERR:  Identification '%1' does not match '%2'")
-                                    .arg(identification, d_root_node.tagName()),
-                                TXmlFileException::XML_ERROR);
+        throw TXmlFileException(
+            QCoreApplication::translate("TXmlFile", "ERR:  Identification '%1' does not match '%2'")
+                .arg(identification, d_root_node.tagName()),
+            TXmlFileException::XML_ERROR);
     }
 
     d_document_type = d_document.doctype().name();
@@ -269,8 +281,9 @@ void TXmlFile::Open_Content(const QByteArray& content, const QString& identifica
     {
         if (!d_root_node.hasAttribute(QStringLiteral("File_Version")))
         {
-            throw TXmlFileException(QStringLiteral("ERR: The 'File_Version' attribute is missing."),
-                                    TXmlFileException::XML_ERROR);
+            throw TXmlFileException(
+                QCoreApplication::translate("TXmlFile", "ERR: The 'File_Version' attribute is missing."),
+                TXmlFileException::XML_ERROR);
         }
         bool ok = false;
         const int value = d_root_node.attribute(QStringLiteral("File_Version")).toInt(&ok, 10);
@@ -293,8 +306,10 @@ void TXmlFile::WriteXmlFile(bool compact)
     const QFileInfo file_info(d_file_name);
     if (file_info.exists() && !file_info.isWritable())
     {
-        throw TXmlFileException(QStringLiteral("ERR:  Cannot open file '%1' for writing").arg(d_file_name),
-                                TXmlFileException::FILE_ERROR);
+        throw TXmlFileException(
+            QCoreApplication::translate("TXmlFile", "ERR:  Cannot open file '%1' for writing")
+                .arg(d_file_name),
+            TXmlFileException::FILE_ERROR);
     }
 
     // The new content replaces the old file only once it is complete: a crash or a full disk halfway
@@ -346,7 +361,8 @@ QString TXmlFile::ReadAttribute(const QDomElement* node, const QString& attribut
     Q_ASSERT_X(node != nullptr, SOURCE_NAME, "Node");
     if (node->isNull())
     {
-        Throw_Xml_Error(QStringLiteral("ERR:  Cannot read attribute from a NULL node"));
+        Throw_Xml_Error(
+            QCoreApplication::translate("TXmlFile", "ERR:  Cannot read attribute from a NULL node"));
     }
     return Attribute_Or_Missing(node->hasAttribute(attribute_name), node->attribute(attribute_name),
                                 attribute_name, optional);
@@ -357,7 +373,8 @@ QString TXmlFile::ReadAttribute(const QDomNode* node, const QString& attribute_n
     Q_ASSERT_X(node != nullptr, SOURCE_NAME, "Node");
     if (node->isNull())
     {
-        Throw_Xml_Error(QStringLiteral("ERR:  Cannot read attribute from a NULL node"));
+        Throw_Xml_Error(
+            QCoreApplication::translate("TXmlFile", "ERR:  Cannot read attribute from a NULL node"));
     }
     const QDomNode attribute = node->attributes().namedItem(attribute_name);
     return Attribute_Or_Missing(!attribute.isNull(), attribute.toAttr().value(), attribute_name, optional);
@@ -381,13 +398,15 @@ QDomElement TXmlFile::GetSiblingNode(const QDomElement* current_node, const QStr
     Q_ASSERT_X(current_node != nullptr, SOURCE_NAME, "CurrentNode");
     if (current_node->isNull())
     {
-        throw TXmlFileException(QStringLiteral("ERR:  Cannot get sibling from a NULL node"),
-                                TXmlFileException::XML_ERROR);
+        throw TXmlFileException(
+            QCoreApplication::translate("TXmlFile", "ERR:  Cannot get sibling from a NULL node"),
+            TXmlFileException::XML_ERROR);
     }
     const QDomElement sibling = current_node->nextSiblingElement(name);
     if (sibling.isNull() && !optional)
     {
-        throw TXmlFileException(QStringLiteral("ERR: Node '%1' is missing from node '%2' and not optional.")
+        throw TXmlFileException(QCoreApplication::translate(
+                                    "TXmlFile", "ERR: Node '%1' is missing from node '%2' and not optional.")
                                     .arg(name, current_node->tagName()),
                                 TXmlFileException::XML_ERROR);
     }
@@ -413,7 +432,8 @@ QDomNode TXmlFile::GetSiblingNode(const QDomNode* current_node, bool optional) c
     if (sibling.isNull() && !optional)
     {
         throw TXmlFileException(
-            QStringLiteral("ERR: Node '%1' does not have siblings and they are not optional.")
+            QCoreApplication::translate("TXmlFile",
+                                        "ERR: Node '%1' does not have siblings and they are not optional.")
                 .arg(current_node->localName()),
             TXmlFileException::XML_ERROR);
     }
@@ -425,13 +445,15 @@ QDomElement TXmlFile::CreateNode(QDomElement* parent, const QString& name)
     Q_ASSERT_X(parent != nullptr, SOURCE_NAME, "Parent");
     if (parent->isNull())
     {
-        throw TXmlFileException(QStringLiteral("ERR:  Cannot create node from a NULL node"),
-                                TXmlFileException::XML_ERROR);
+        throw TXmlFileException(
+            QCoreApplication::translate("TXmlFile", "ERR:  Cannot create node from a NULL node"),
+            TXmlFileException::XML_ERROR);
     }
     if (name.isEmpty())
     {
-        throw TXmlFileException(QStringLiteral("ERR:  Cannot create an unnamed node"),
-                                TXmlFileException::XML_ERROR);
+        throw TXmlFileException(
+            QCoreApplication::translate("TXmlFile", "ERR:  Cannot create an unnamed node"),
+            TXmlFileException::XML_ERROR);
     }
     QDomElement element = d_document.createElement(name);
     parent->appendChild(element);
@@ -443,8 +465,9 @@ void TXmlFile::WriteTextNode(QDomElement* node, const QString& text)
     Q_ASSERT_X(node != nullptr, SOURCE_NAME, "Node");
     if (node->isNull())
     {
-        throw TXmlFileException(QStringLiteral("ERR:  Cannot append data to a NULL node"),
-                                TXmlFileException::XML_ERROR);
+        throw TXmlFileException(
+            QCoreApplication::translate("TXmlFile", "ERR:  Cannot append data to a NULL node"),
+            TXmlFileException::XML_ERROR);
     }
     QDomText text_node = d_document.createTextNode(text);
     if (text_node.isNull() && Is_Xml_Text(text))
@@ -457,7 +480,8 @@ void TXmlFile::WriteTextNode(QDomElement* node, const QString& text)
     if (text_node.isNull())
     {
         throw TXmlFileException(
-            QStringLiteral("ERR:  Cannot write node '%1' with data '%2'").arg(node->tagName(), text),
+            QCoreApplication::translate("TXmlFile", "ERR:  Cannot write node '%1' with data '%2'")
+                .arg(node->tagName(), text),
             TXmlFileException::XML_ERROR);
     }
     node->appendChild(text_node);
@@ -478,8 +502,9 @@ void TXmlFile::WriteAttribute(QDomElement* node, const QString& name, const QStr
     Q_ASSERT_X(node != nullptr, SOURCE_NAME, "Node");
     if (name.isEmpty())
     {
-        throw TXmlFileException(QStringLiteral("ERR:  Cannot create an unnamed attribute"),
-                                TXmlFileException::XML_ERROR);
+        throw TXmlFileException(
+            QCoreApplication::translate("TXmlFile", "ERR:  Cannot create an unnamed attribute"),
+            TXmlFileException::XML_ERROR);
     }
     if (!node->isNull())
     {

@@ -1846,6 +1846,97 @@ Regel: &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
+    <name>TXmlFile</name>
+    <message>
+        <source>ERR: Reference file XML parse error at line %1 column %2: %3</source>
+        <translation>FEHLER: XML-Lesefehler der Referenzdatei in Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot write file &apos;%1&apos;.  Reason: %2</source>
+        <translation>FEHLER:  Die Datei &apos;%1&apos; kann nicht geschrieben werden.  Grund: %2</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot read data from a NULL node</source>
+        <translation>FEHLER:  Aus einem NULL-Knoten können keine Daten gelesen werden</translation>
+    </message>
+    <message>
+        <source>ERR: Node Text for &apos;%1&apos; is not optional.</source>
+        <translation>FEHLER: Der Knotentext für &apos;%1&apos; ist nicht optional.</translation>
+    </message>
+    <message>
+        <source>ERR: Node attribute &apos;%1&apos; missing and not optional.</source>
+        <translation>FEHLER: Das Knotenattribut &apos;%1&apos; fehlt und ist nicht optional.</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot get child from a NULL node</source>
+        <translation>FEHLER:  Ein NULL-Knoten hat keine Kindknoten</translation>
+    </message>
+    <message>
+        <source>ERR: Node &apos;%1&apos; is missing from node &apos;%2&apos; and not optional.</source>
+        <translation>FEHLER: Der Knoten &apos;%1&apos; fehlt im Knoten &apos;%2&apos; und ist nicht optional.</translation>
+    </message>
+    <message>
+        <source>ERR: Parent &apos;%1&apos; does not have nodes and they are not optional.</source>
+        <translation>FEHLER: Der Elternknoten &apos;%1&apos; hat keine Knoten, und sie sind nicht optional.</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot open file &apos;%1&apos; for reading.</source>
+        <translation>FEHLER:  Die Datei &apos;%1&apos; kann nicht zum Lesen geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot open file: &apos;%1&apos;.  Reason: %2</source>
+        <translation>FEHLER:  Die Datei &apos;%1&apos; kann nicht geöffnet werden.  Grund: %2</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot read file &apos;%1&apos;.  Reason: its document type declares entities</source>
+        <translation>FEHLER:  Die Datei &apos;%1&apos; kann nicht gelesen werden.  Grund: ihr Dokumenttyp deklariert Entitäten</translation>
+    </message>
+    <message>
+        <source>ERR:  Identification &apos;%1&apos; does not match &apos;%2&apos;</source>
+        <translation>FEHLER:  Die Kennung &apos;%1&apos; passt nicht zu &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>ERR: The &apos;File_Version&apos; attribute is missing.</source>
+        <translation>FEHLER: Das Attribut &apos;File_Version&apos; fehlt.</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot open file &apos;%1&apos; for writing</source>
+        <translation>FEHLER:  Die Datei &apos;%1&apos; kann nicht zum Schreiben geöffnet werden</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot read attribute from a NULL node</source>
+        <translation>FEHLER:  Aus einem NULL-Knoten kann kein Attribut gelesen werden</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot get sibling from a NULL node</source>
+        <translation>FEHLER:  Ein NULL-Knoten hat keine Geschwisterknoten</translation>
+    </message>
+    <message>
+        <source>ERR: Node &apos;%1&apos; does not have siblings and they are not optional.</source>
+        <translation>FEHLER: Der Knoten &apos;%1&apos; hat keine Geschwisterknoten, und sie sind nicht optional.</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot create node from a NULL node</source>
+        <translation>FEHLER:  Aus einem NULL-Knoten kann kein Knoten angelegt werden</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot create an unnamed node</source>
+        <translation>FEHLER:  Ein Knoten ohne Namen kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot append data to a NULL node</source>
+        <translation>FEHLER:  An einen NULL-Knoten können keine Daten angehängt werden</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot write node &apos;%1&apos; with data &apos;%2&apos;</source>
+        <translation>FEHLER:  Der Knoten &apos;%1&apos; mit den Daten &apos;%2&apos; kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot create an unnamed attribute</source>
+        <translation>FEHLER:  Ein Attribut ohne Namen kann nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
     <name>Utilities</name>
     <message>
         <source>Cannot write %1: %2</source>

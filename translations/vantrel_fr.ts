@@ -1846,6 +1846,97 @@ Règle : &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
+    <name>TXmlFile</name>
+    <message>
+        <source>ERR: Reference file XML parse error at line %1 column %2: %3</source>
+        <translation>ERR : erreur de lecture XML du fichier de référence à la ligne %1, colonne %2 : %3</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot write file &apos;%1&apos;.  Reason: %2</source>
+        <translation>ERR :  Impossible d’écrire le fichier &apos;%1&apos;.  Raison : %2</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot read data from a NULL node</source>
+        <translation>ERR :  Impossible de lire des données d’un nœud NULL</translation>
+    </message>
+    <message>
+        <source>ERR: Node Text for &apos;%1&apos; is not optional.</source>
+        <translation>ERR : Le texte du nœud &apos;%1&apos; n’est pas facultatif.</translation>
+    </message>
+    <message>
+        <source>ERR: Node attribute &apos;%1&apos; missing and not optional.</source>
+        <translation>ERR : L’attribut de nœud &apos;%1&apos; manque et n’est pas facultatif.</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot get child from a NULL node</source>
+        <translation>ERR :  Un nœud NULL n’a pas d’enfant</translation>
+    </message>
+    <message>
+        <source>ERR: Node &apos;%1&apos; is missing from node &apos;%2&apos; and not optional.</source>
+        <translation>ERR : Le nœud &apos;%1&apos; manque dans le nœud &apos;%2&apos; et n’est pas facultatif.</translation>
+    </message>
+    <message>
+        <source>ERR: Parent &apos;%1&apos; does not have nodes and they are not optional.</source>
+        <translation>ERR : Le parent &apos;%1&apos; n’a pas de nœuds, et ils ne sont pas facultatifs.</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot open file &apos;%1&apos; for reading.</source>
+        <translation>ERR :  Impossible d’ouvrir le fichier &apos;%1&apos; en lecture.</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot open file: &apos;%1&apos;.  Reason: %2</source>
+        <translation>ERR :  Impossible d’ouvrir le fichier &apos;%1&apos;.  Raison : %2</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot read file &apos;%1&apos;.  Reason: its document type declares entities</source>
+        <translation>ERR :  Impossible de lire le fichier &apos;%1&apos;.  Raison : son type de document déclare des entités</translation>
+    </message>
+    <message>
+        <source>ERR:  Identification &apos;%1&apos; does not match &apos;%2&apos;</source>
+        <translation>ERR :  L’identification &apos;%1&apos; ne correspond pas à &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>ERR: The &apos;File_Version&apos; attribute is missing.</source>
+        <translation>ERR : L’attribut &apos;File_Version&apos; manque.</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot open file &apos;%1&apos; for writing</source>
+        <translation>ERR :  Impossible d’ouvrir le fichier &apos;%1&apos; en écriture</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot read attribute from a NULL node</source>
+        <translation>ERR :  Impossible de lire un attribut d’un nœud NULL</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot get sibling from a NULL node</source>
+        <translation>ERR :  Un nœud NULL n’a pas de frère</translation>
+    </message>
+    <message>
+        <source>ERR: Node &apos;%1&apos; does not have siblings and they are not optional.</source>
+        <translation>ERR : Le nœud &apos;%1&apos; n’a pas de frères, et ils ne sont pas facultatifs.</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot create node from a NULL node</source>
+        <translation>ERR :  Impossible de créer un nœud à partir d’un nœud NULL</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot create an unnamed node</source>
+        <translation>ERR :  Impossible de créer un nœud sans nom</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot append data to a NULL node</source>
+        <translation>ERR :  Impossible d’ajouter des données à un nœud NULL</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot write node &apos;%1&apos; with data &apos;%2&apos;</source>
+        <translation>ERR :  Impossible d’écrire le nœud &apos;%1&apos; avec les données &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>ERR:  Cannot create an unnamed attribute</source>
+        <translation>ERR :  Impossible de créer un attribut sans nom</translation>
+    </message>
+</context>
+<context>
     <name>Utilities</name>
     <message>
         <source>Cannot write %1: %2</source>
