@@ -1786,10 +1786,6 @@ Regel: &apos;%1&apos;</translation>
         <translation>Parameter suchen</translation>
     </message>
     <message>
-        <source>Lists the parameters whose key contains this text</source>
-        <translation>Listet die Parameter, deren Schlüssel diesen Text enthält</translation>
-    </message>
-    <message>
         <source>Parameters</source>
         <translation>Parameter</translation>
     </message>
@@ -1836,6 +1832,18 @@ Regel: &apos;%1&apos;</translation>
     <message>
         <source>Unsaved edits of %1 restored</source>
         <translation>Nicht gespeicherte Änderungen an %1 wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Lists the parameters whose key contains this text, or whose number it is</source>
+        <translation>Listet die Parameter, deren Schlüssel diesen Text enthält oder deren Nummer er ist</translation>
+    </message>
+    <message>
+        <source>Names and descriptions</source>
+        <translation>Namen und Beschreibungen</translation>
+    </message>
+    <message>
+        <source>Also look for the search text in parameter names and descriptions</source>
+        <translation>Den Suchtext auch in Namen und Beschreibungen der Parameter suchen</translation>
     </message>
 </context>
 <context>

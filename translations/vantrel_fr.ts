@@ -1786,10 +1786,6 @@ Règle : &apos;%1&apos;</translation>
         <translation>Rechercher des paramètres</translation>
     </message>
     <message>
-        <source>Lists the parameters whose key contains this text</source>
-        <translation>Liste les paramètres dont la clé contient ce texte</translation>
-    </message>
-    <message>
         <source>Parameters</source>
         <translation>Paramètres</translation>
     </message>
@@ -1836,6 +1832,18 @@ Règle : &apos;%1&apos;</translation>
     <message>
         <source>Unsaved edits of %1 restored</source>
         <translation>Modifications non enregistrées de %1 restaurées</translation>
+    </message>
+    <message>
+        <source>Lists the parameters whose key contains this text, or whose number it is</source>
+        <translation>Liste les paramètres dont la clé contient ce texte ou dont il est le numéro</translation>
+    </message>
+    <message>
+        <source>Names and descriptions</source>
+        <translation>Noms et descriptions</translation>
+    </message>
+    <message>
+        <source>Also look for the search text in parameter names and descriptions</source>
+        <translation>Chercher aussi le texte dans les noms et les descriptions des paramètres</translation>
     </message>
 </context>
 <context>

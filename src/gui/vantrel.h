@@ -146,6 +146,7 @@ private:
     QLabel* d_description_label = nullptr;
     QLabel* d_title_label = nullptr;
     QLineEdit* d_search_edit = nullptr;
+    QCheckBox* d_search_names_check = nullptr;
     QCheckBox* d_changed_only_check = nullptr;
     QLabel* d_changed_count_label = nullptr;
     TEditHistory* d_edit_history = nullptr;

@@ -289,8 +289,17 @@ void TVantrel::Create_List_Side()
     d_search_edit = new QLineEdit(list_side);
     d_search_edit->setObjectName(QStringLiteral("search_edit"));
     d_search_edit->setAccessibleName(tr("Search parameters"));
-    d_search_edit->setAccessibleDescription(tr("Lists the parameters whose key contains this text"));
+    d_search_edit->setAccessibleDescription(
+        tr("Lists the parameters whose key contains this text, or whose number it is"));
     list_layout->addWidget(d_search_edit, 0, 1);
+
+    // How far the search reaches sits right under its field, in a row of its own like the filters: beside
+    // the field its text would leave the field no room on a narrow list side.
+    d_search_names_check = new QCheckBox(tr("Names and descriptions"), list_side);
+    d_search_names_check->setObjectName(QStringLiteral("search_names_check"));
+    d_search_names_check->setToolTip(tr("Also look for the search text in parameter names and descriptions"));
+    d_search_names_check->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    d_search_names_check->setChecked(d_window_settings.search_names);
 
     d_changed_only_check = new QCheckBox(tr("Changed only"), list_side);
     d_changed_only_check->setObjectName(QStringLiteral("changed_only_check"));
@@ -304,10 +313,11 @@ void TVantrel::Create_List_Side()
     // Each filter has a row of its own, so that none is cut on a narrow list side; the comparison's
     // filter and count show while a reference is open.
     const QPair<QWidget*, QLabel*> rows[] = {
+        {d_search_names_check, nullptr},
         {d_changed_only_check, d_changed_count_label},
         {d_rule_outcomes->Failing_Only_Check(), nullptr},
         {d_comparison->Differences_Only_Check(), d_comparison->Difference_Count_Label()}};
-    for (int row = 0; row < 3; ++row)
+    for (int row = 0; row < 4; ++row)
     {
         QHBoxLayout* row_layout = new QHBoxLayout();
         row_layout->addWidget(rows[row].first, 1);
@@ -326,14 +336,15 @@ void TVantrel::Create_List_Side()
     d_parameter_list->Set_Marker([this](const QString& key) { return Entry_Marks(key); });
     d_comparison->Join_Listing(&d_parameter_list->Filter());
     d_rule_outcomes->Join_Listing(&d_parameter_list->Filter());
-    list_layout->addWidget(d_parameter_list, 4, 0, 1, 2);
+    d_parameter_list->Filter().Set_Search_Names(d_search_names_check->isChecked());
+    list_layout->addWidget(d_parameter_list, 5, 0, 1, 2);
 
     d_variables_text = new TVariablesPane(d_document, list_side);
     d_variables_text->setObjectName(QStringLiteral("variables_text"));
     d_variables_text->setAccessibleName(tr("Rule variables"));
     d_variables_text->setAccessibleDescription(tr("The names rule expressions can use, with their values"));
     d_variables_text->setFont(d_fixed_font);
-    list_layout->addWidget(d_variables_text, 5, 0, 1, 2);
+    list_layout->addWidget(d_variables_text, 6, 0, 1, 2);
 
     d_splitter->addWidget(list_side);
 }
@@ -421,6 +432,12 @@ void TVantrel::Make_Connections()
     connect(d_parameter_list, &TParameterList::Selection_Changed, this,
             &TVantrel::Parameter_Selection_Changed);
     connect(d_search_edit, &QLineEdit::textEdited, this, &TVantrel::Search_Changed);
+    connect(d_search_names_check, &QCheckBox::toggled, this,
+            [this](bool search_names)
+            {
+                d_parameter_list->Filter().Set_Search_Names(search_names);
+                d_parameter_list->Refill();
+            });
     connect(d_changed_only_check, &QCheckBox::toggled, this,
             [this](bool changed_only)
             {

@@ -9,6 +9,7 @@
 #include "rulespane.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -81,6 +82,7 @@ void TVantrel::closeEvent(QCloseEvent* event)
     }
     d_window_settings.position = pos();
     d_window_settings.size = size();
+    d_window_settings.search_names = d_search_names_check->isChecked();
     d_window_settings.default_rule_group = d_rules_pane->Current_Group();
     d_window_settings.recent_files = d_recent_files->Files();
     d_window_settings.Write(*d_settings);

@@ -8,6 +8,7 @@ const QString KEY_POSITION = QStringLiteral("Mainwindow_Position");
 const QString KEY_SIZE = QStringLiteral("Mainwindow_Size");
 const QString KEY_SPLITTER_0 = QStringLiteral("Splitter_Size_0");
 const QString KEY_SPLITTER_1 = QStringLiteral("Splitter_Size_1");
+const QString KEY_SEARCH_NAMES = QStringLiteral("Search_Names_And_Descriptions");
 const QString KEY_DEFAULT_RULE_GROUP = QStringLiteral("Default_Rule_Group");
 const QString KEY_EXPORT_CHANGED_ONLY = QStringLiteral("Export_Changed_Only");
 const QString KEY_EXPORT_ORIGINAL_VALUES = QStringLiteral("Export_Original_Values");
@@ -22,6 +23,7 @@ void TWindowSettings::Read(const QSettings& settings)
     size = settings.value(KEY_SIZE, defaults.size).toSize();
     list_width = settings.value(KEY_SPLITTER_0, defaults.list_width).toInt();
     detail_width = settings.value(KEY_SPLITTER_1, defaults.detail_width).toInt();
+    search_names = settings.value(KEY_SEARCH_NAMES, defaults.search_names).toBool();
     default_rule_group = settings.value(KEY_DEFAULT_RULE_GROUP, QString()).toString();
     export_options.changed_only = settings.value(KEY_EXPORT_CHANGED_ONLY, true).toBool();
     export_options.original_values = settings.value(KEY_EXPORT_ORIGINAL_VALUES, true).toBool();
@@ -42,6 +44,7 @@ void TWindowSettings::Write(QSettings& settings) const
     settings.setValue(KEY_SPLITTER_1, detail_width);
     settings.setValue(KEY_POSITION, position);
     settings.setValue(KEY_SIZE, size);
+    settings.setValue(KEY_SEARCH_NAMES, search_names);
     settings.setValue(KEY_DEFAULT_RULE_GROUP, default_rule_group);
     settings.setValue(KEY_RECENT_FILES, recent_files);
     settings.sync();

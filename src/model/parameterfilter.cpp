@@ -1,11 +1,40 @@
 #include "parameterfilter.h"
 
+#include <algorithm>
 #include <utility>
+
+namespace
+{
+// The parameter number a search text of plain digits names; -1 for any other text: a sign or a blank
+// makes it a search of keys only.
+int Searched_Number(const QString& text)
+{
+    const bool digits_only =
+        !text.isEmpty() && std::all_of(text.cbegin(), text.cend(),
+                                       [](QChar character) {
+                                           return character.unicode() >= u'0' && character.unicode() <= u'9';
+                                       });
+    bool read = false;
+    const int number = digits_only ? text.toInt(&read) : -1;
+    return read ? number : -1;
+}
+} // namespace
 
 void TParameterFilter::Set_Search_Text(const QString& text)
 {
     d_search_text = text;
     d_matcher = QStringMatcher(text, Qt::CaseInsensitive);
+    d_search_number = Searched_Number(text);
+}
+
+void TParameterFilter::Set_Search_Names(bool search_names)
+{
+    d_search_names = search_names;
+}
+
+bool TParameterFilter::Search_Names() const
+{
+    return d_search_names;
 }
 
 QString TParameterFilter::Search_Text() const
@@ -36,7 +65,13 @@ void TParameterFilter::Set_Extra_Keys(const TParameters* source, const QStringLi
 
 bool TParameterFilter::Matches_Search(const TParameters::TParameter& parameter) const
 {
-    return d_search_text.isEmpty() || d_matcher.indexIn(parameter.key) >= 0;
+    if (d_search_text.isEmpty() || d_matcher.indexIn(parameter.key) >= 0 ||
+        (d_search_number >= 0 && parameter.number == d_search_number))
+    {
+        return true;
+    }
+    return d_search_names &&
+           (d_matcher.indexIn(parameter.name) >= 0 || d_matcher.indexIn(parameter.description) >= 0);
 }
 
 bool TParameterFilter::Is_Listed(const TParameters::TParameter& parameter) const

@@ -8,7 +8,8 @@
 #include <array>
 #include <functional>
 
-// Which parameters a list shows: those whose key contains the search text, "Changed only", and the
+// Which parameters a list shows: those whose key contains the search text (or, for a text of digits, whose
+// number it is; with names searched, whose name or description contains it), "Changed only", and the
 // narrowings that other parts of the program decide (the keys that differ from a reference, the keys a
 // failing rule uses); after the loaded list's keys, the keys of another list that only it holds. Filling
 // the whole list and deciding on one edited key ask the same rule.
@@ -23,9 +24,13 @@ public:
     };
     using TKeyTest = std::function<bool(const QString& key)>;
 
-    // Keys that contain the text, in any mix of case; every key for an empty text.
+    // Keys that contain the text, in any mix of case; every key for an empty text. A text of digits
+    // alone also lets through the parameter of exactly that number.
     void Set_Search_Text(const QString& text);
     QString Search_Text() const;
+    // The search text is also looked for in names and descriptions.
+    void Set_Search_Names(bool search_names);
+    bool Search_Names() const;
     // Only the parameters whose values differ from the loaded ones.
     void Set_Changed_Only(bool changed_only);
     bool Changed_Only() const;
@@ -45,6 +50,9 @@ private:
     QString d_search_text;
     // Prepared once per search text: the list is narrowed on every keystroke.
     QStringMatcher d_matcher;
+    // The parameter number a text of digits names; -1 for any other text.
+    int d_search_number = -1;
+    bool d_search_names = false;
     bool d_changed_only = false;
     std::array<TKeyTest, NARROWING_COUNT> d_narrowings;
     const TParameters* d_extra_source = nullptr;

@@ -4,6 +4,8 @@
 #include "variablespane.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLineEdit>
@@ -269,30 +271,53 @@ void TMainWindowFilesTest::Variable_Pane_Pads_Names()
 void TMainWindowFilesTest::Search_Filters_Keys_data()
 {
     QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("names"); // "Names and descriptions" ticked
     QTest::addColumn<QStringList>("expected");
 
     QTest::newRow("lower case finds every case")
-        << "ax"
+        << "ax" << false
         << QStringList({QStringLiteral("AX_LIMIT"), QStringLiteral("MAXSPEED"), QStringLiteral("SpAx_Gain")});
     QTest::newRow("upper case finds every case")
-        << "AX"
+        << "AX" << false
         << QStringList({QStringLiteral("AX_LIMIT"), QStringLiteral("MAXSPEED"), QStringLiteral("SpAx_Gain")});
-    QTest::newRow("no match") << "zz" << QStringList();
-    QTest::newRow("one key") << "taps" << QStringList({QStringLiteral("DEA_TAPS")});
+    QTest::newRow("no match") << "zz" << false << QStringList();
+    QTest::newRow("one key") << "taps" << false << QStringList({QStringLiteral("DEA_TAPS")});
+    // A whole number lists the parameter of exactly that number, never one whose number only holds it.
+    QTest::newRow("number") << "94" << false << QStringList({QStringLiteral("DEA_TAPS")});
+    QTest::newRow("number of one digit") << "7" << false << QStringList({QStringLiteral("AX_LIMIT")});
+    QTest::newRow("number as the title writes it")
+        << "007" << false << QStringList({QStringLiteral("AX_LIMIT")});
+    QTest::newRow("four-digit number") << "1234" << false << QStringList({QStringLiteral("WIDE_NUM")});
+    QTest::newRow("part of a number") << "12" << false << QStringList();
+    QTest::newRow("signed number is a key text") << "+94" << false << QStringList();
+    // Names and descriptions are searched only when ticked.
+    QTest::newRow("name, not ticked") << "probe decel" << false << QStringList();
+    QTest::newRow("name") << "Probe Decel" << true << QStringList({QStringLiteral("TTP_DECL")});
+    QTest::newRow("description") << "ROTARY TABLE" << true << QStringList({QStringLiteral("CMMCONFG")});
+    QTest::newRow("number with names ticked") << "98" << true << QStringList({QStringLiteral("TTP_DECL")});
+    QTest::newRow("name and description") << "filter" << true << QStringList({QStringLiteral("DEA_TAPS")});
 }
 
 void TMainWindowFilesTest::Search_Filters_Keys()
 {
     QFETCH(QString, text);
+    QFETCH(bool, names);
     QFETCH(QStringList, expected);
 
     TTestWindow window;
     TWidgets widgets = Widgets(window);
+    QCheckBox* names_check = window.findChild<QCheckBox*>(QStringLiteral("search_names_check"));
+    QVERIFY(names_check);
+    QVERIFY(!names_check->isChecked());
     window.open_answers << Write_Fixture(QStringLiteral("search.asc"), Constants_File());
     widgets.open_action->trigger();
     const QString variables = widgets.variables->Text();
 
     QTest::keyClicks(widgets.search, text);
+    if (names)
+    {
+        names_check->click();
+    }
     QCOMPARE(List_Texts(widgets.list), expected);
     QCOMPARE(widgets.variables->Text(), variables);
 

@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDockWidget>
 #include <QGuiApplication>
@@ -461,6 +462,9 @@ void TMainWindowStartupTest::Close_Writes_Window_State()
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         sizes = window.findChild<QSplitter*>(QStringLiteral("splitter"))->sizes();
         geometry = QRect(window.pos(), window.size());
+        QCheckBox* names_check = window.findChild<QCheckBox*>(QStringLiteral("search_names_check"));
+        QVERIFY(!names_check->isChecked());
+        names_check->click();
         QVERIFY(window.close());
     }
 
@@ -471,11 +475,13 @@ void TMainWindowStartupTest::Close_Writes_Window_State()
     QCOMPARE(settings.value(QStringLiteral("Splitter_Size_1")).toInt(), sizes.at(1));
     QVERIFY(settings.contains(QStringLiteral("Default_Rule_Group")));
     QCOMPARE(settings.value(QStringLiteral("Default_Rule_Group")).toString(), QString());
+    QCOMPARE(settings.value(QStringLiteral("Search_Names_And_Descriptions")).toBool(), true);
 
     // The next start comes back where the last one ended.
     TTestWindow next;
     QCOMPARE(next.pos(), geometry.topLeft());
     QCOMPARE(next.size(), geometry.size());
+    QVERIFY(next.findChild<QCheckBox*>(QStringLiteral("search_names_check"))->isChecked());
 }
 
 void TMainWindowStartupTest::Close_Without_Export_Keeps_Export_Keys()
