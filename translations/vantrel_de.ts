@@ -1834,6 +1834,14 @@ Regel: &apos;%1&apos;</translation>
         <translation>Nicht gespeicherte Änderungen an %1 wiederhergestellt</translation>
     </message>
     <message>
+        <source>Put the cursor in the search field</source>
+        <translation>Setzt den Cursor in das Suchfeld</translation>
+    </message>
+    <message>
+        <source>Find Parameter</source>
+        <translation>Parameter finden</translation>
+    </message>
+    <message>
         <source>Lists the parameters whose key contains this text, or whose number it is</source>
         <translation>Listet die Parameter, deren Schlüssel diesen Text enthält oder deren Nummer er ist</translation>
     </message>

@@ -1834,6 +1834,14 @@ Règle : &apos;%1&apos;</translation>
         <translation>Modifications non enregistrées de %1 restaurées</translation>
     </message>
     <message>
+        <source>Put the cursor in the search field</source>
+        <translation>Place le curseur dans le champ de recherche</translation>
+    </message>
+    <message>
+        <source>Find Parameter</source>
+        <translation>Rechercher un paramètre</translation>
+    </message>
+    <message>
         <source>Lists the parameters whose key contains this text, or whose number it is</source>
         <translation>Liste les paramètres dont la clé contient ce texte ou dont il est le numéro</translation>
     </message>

@@ -143,6 +143,7 @@ private:
     QAction* d_export_rule_group_action = nullptr;
     QAction* d_save_report_action = nullptr;
     QAction* d_load_warnings_action = nullptr;
+    QAction* d_find_action = nullptr;
     QLabel* d_description_label = nullptr;
     QLabel* d_title_label = nullptr;
     QLineEdit* d_search_edit = nullptr;

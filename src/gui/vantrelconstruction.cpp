@@ -149,6 +149,12 @@ void TVantrel::Create_Actions()
         action->setIcon(QIcon(QLatin1String(setup.icon)));
         *setup.action = action;
     }
+    // The search is reached by the platform's find keys, wherever the focus is in the window.
+    d_find_action = new QAction(this);
+    d_find_action->setObjectName(QStringLiteral("find_action"));
+    d_find_action->setShortcuts(QKeySequence::Find);
+    d_find_action->setIcon(QIcon(QStringLiteral(":/gui/gui_search.png")));
+    d_find_action->setToolTip(tr("Put the cursor in the search field"));
 
     Create_Menus();
 
@@ -161,6 +167,7 @@ void TVantrel::Create_Actions()
     d_import_rules_action->setText(tr("Import Rules\u2026"));
     d_export_rule_group_action->setText(tr("Export Rule Group\u2026"));
     d_save_report_action->setText(tr("Save Report\u2026"));
+    d_find_action->setText(tr("Find Parameter"));
 }
 
 // The File and Edit menus; the recent files, the edit history and the comparison own the actions they
@@ -214,6 +221,8 @@ void TVantrel::Create_Menus()
     edit_menu->addAction(d_comparison->Use_Reference_Action());
     edit_menu->addAction(d_value_taking->Use_All_Reference_Action());
     edit_menu->addAction(d_value_taking->Take_Values_Action());
+    edit_menu->addSeparator();
+    edit_menu->addAction(d_find_action);
     edit_menu->addSeparator();
     edit_menu->addAction(d_edit_rules_action);
     edit_menu->addAction(d_import_rules_action);
@@ -437,6 +446,12 @@ void TVantrel::Make_Connections()
             {
                 d_parameter_list->Filter().Set_Search_Names(search_names);
                 d_parameter_list->Refill();
+            });
+    connect(d_find_action, &QAction::triggered, this,
+            [this]()
+            {
+                d_search_edit->setFocus(Qt::ShortcutFocusReason);
+                d_search_edit->selectAll();
             });
     connect(d_changed_only_check, &QCheckBox::toggled, this,
             [this](bool changed_only)

@@ -34,7 +34,7 @@ bool TVantrel::eventFilter(QObject* watched, QEvent* event)
         const QKeySequence pressed(static_cast<int>(modifiers) | key_event->key());
         for (const QAction* action :
              {d_new_action, d_open_action, d_file_state->Save_Action(), d_file_state->Save_As_Action(),
-              d_execute_action, d_export_action, d_quit_action})
+              d_execute_action, d_export_action, d_quit_action, d_find_action})
         {
             if (!action->shortcut().isEmpty() && action->shortcut() == pressed)
             {

@@ -39,6 +39,7 @@ private slots:
     void Search_Filters_Keys();
     void Search_Keeps_Selection_data();
     void Search_Keeps_Selection();
+    void Find_Selects_Search_Text();
     void New_Answered_No_Keeps_Everything();
     void New_Answered_Yes_Clears_Everything();
     void Drag_Enter_data();
@@ -370,6 +371,27 @@ void TMainWindowFilesTest::Search_Keeps_Selection()
         QTest::keyClick(widgets.search, Qt::Key_Backspace);
         QVERIFY(Selected_Keys(widgets.list).isEmpty());
     }
+}
+
+void TMainWindowFilesTest::Find_Selects_Search_Text()
+{
+    TTestWindow window;
+    TWidgets widgets = Widgets(window);
+    window.open_answers << Write_Fixture(QStringLiteral("find.asc"), Constants_File());
+    widgets.open_action->trigger();
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClicks(widgets.search, QStringLiteral("ax"));
+    widgets.list->setFocus();
+    QVERIFY(Select_Key(widgets.list, QStringLiteral("AX_LIMIT")));
+
+    // The find keys reach the search from the list: its text is selected, so typing replaces it.
+    QTest::keyClick(widgets.list, Qt::Key_F, Qt::ControlModifier);
+    QTRY_VERIFY(widgets.search->hasFocus());
+    QCOMPARE(widgets.search->selectedText(), QStringLiteral("ax"));
+    QTest::keyClicks(widgets.search, QStringLiteral("taps"));
+    QCOMPARE(List_Texts(widgets.list), QStringList{QStringLiteral("DEA_TAPS")});
 }
 
 void TMainWindowFilesTest::New_Answered_No_Keeps_Everything()

@@ -292,6 +292,10 @@ void TMainWindowStartupTest::Actions_data()
         << "Export Rule Group\u2026"
         << ""
         << "Write the selected rule group alone as a rules file" << true << "edit_menu";
+    QTest::newRow("find parameter") << "find_action"
+                                    << "Find Parameter"
+                                    << "Ctrl+F"
+                                    << "Put the cursor in the search field" << true << "edit_menu";
 }
 
 void TMainWindowStartupTest::Actions()
