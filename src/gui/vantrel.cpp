@@ -65,11 +65,12 @@ TVantrel::TVantrel(const QWidget* parent, Qt::WindowFlags flags)
     Create_Actions();
     Create_Tool_Bar();
     Create_Layout();
-    Restore_Geometry();
     Restore_Splitter_Sizes();
     d_rules_pane->Load(d_window_settings.default_rule_group);
     Set_Texts();
     Make_Connections();
+    // Last: the loaded rule groups, the texts and the style all add to the smallest size of the window.
+    Restore_Geometry();
     // Key presses reach the focused field first; the window looks at them on the way (eventFilter).
     qApp->installEventFilter(this);
 }

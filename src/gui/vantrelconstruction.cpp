@@ -28,6 +28,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -89,7 +90,10 @@ void TVantrel::Restore_Geometry()
 
     // The window comes back whole: no larger than the screen, never below the size its layout needs,
     // and moved inside the screen rather than cut at its edge (a window saved in a corner of a larger
-    // screen would otherwise reopen mostly out of reach).
+    // screen would otherwise reopen mostly out of reach). The smallest size is the finished layout's:
+    // the style's sizes come with polishing, and showing would otherwise grow the window past the edge.
+    ensurePolished();
+    layout()->activate();
     const QSize smallest = minimumSizeHint().boundedTo(available.size());
     geometry.setSize(geometry.size().boundedTo(available.size()).expandedTo(smallest));
     geometry.moveLeft(qBound(available.left(), geometry.left(), available.right() + 1 - geometry.width()));
