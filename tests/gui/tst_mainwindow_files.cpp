@@ -117,7 +117,7 @@ QStringList TMainWindowFilesTest::Recent_Entries(TVantrel& window)
 
 QString TMainWindowFilesTest::Write_Fixture(const QString& name, const QByteArray& content)
 {
-    const QString path = d_files.filePath(name);
+    QString path = d_files.filePath(name);
     if (!Write_File(path, content))
     {
         return QString();
