@@ -36,8 +36,15 @@ TEditHistory::TEditHistory(TParameterDocument* document, TMessageBox* message_bo
     d_undo_action->setShortcut(QKeySequence::Undo);
     d_redo_action = d_undo_stack->createRedoAction(this, tr("Redo"));
     d_redo_action->setObjectName(QStringLiteral("redo_action"));
-    // Every redo key of the platform: on Linux both Ctrl+Shift+Z and Ctrl+Y.
-    d_redo_action->setShortcuts(QKeySequence::Redo);
+    // Every redo key of the platform, and Ctrl+Y where the platform's list lacks it (plain X11 and
+    // GNOME give only Ctrl+Shift+Z), since engineers coming from other desktops reach for it.
+    QList<QKeySequence> redo_keys = QKeySequence::keyBindings(QKeySequence::Redo);
+    const QKeySequence ctrl_y(QStringLiteral("Ctrl+Y"));
+    if (!redo_keys.contains(ctrl_y))
+    {
+        redo_keys.append(ctrl_y);
+    }
+    d_redo_action->setShortcuts(redo_keys);
 
     d_revert_parameter_action = new QAction(tr("Revert Parameter"), this);
     d_revert_parameter_action->setObjectName(QStringLiteral("revert_parameter_action"));
