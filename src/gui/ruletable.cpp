@@ -7,6 +7,7 @@
 #include <QAbstractTableModel>
 #include <QBrush>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 
@@ -199,6 +200,18 @@ TRuleTable::TRuleTable(const TLiveCheck* check, QWidget* parent)
 QString TRuleTable::Notice() const
 {
     return d_check->Is_Checking() ? RuleDisplay::Checking_Text() : QString();
+}
+
+void TRuleTable::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !(event->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier)) && currentIndex().isValid())
+    {
+        emit Rule_Activated(currentIndex().row());
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void TRuleTable::paintEvent(QPaintEvent* event)

@@ -35,6 +35,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Return or Enter opens the current rule, as a double-click does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     class TModel;

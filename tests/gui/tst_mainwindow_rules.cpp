@@ -144,7 +144,8 @@ private:
     std::unique_ptr<TTestWindow> Open_Window(bool load_parameters);
     static QString Report_Text(TVantrel& window);
     // Carries out the steps of a table row: "edit KEY VALUE", "undo", "redo", "revert", "open", "new",
-    // "group N", "search TEXT", "changed only", "failing on|off", "double-click ROW RIGHT".
+    // "group N", "search TEXT", "changed only", "failing on|off", "double-click ROW RIGHT", "return ROW
+    // RIGHT".
     bool Take_Steps(TTestWindow& window, const QStringList& steps);
 
     QTemporaryDir d_files;
@@ -623,7 +624,7 @@ bool TMainWindowRulesTest::Take_Steps(TTestWindow& window, const QStringList& st
         {
             window.findChild<QCheckBox*>(QStringLiteral("changed_only_check"))->setChecked(true);
         }
-        else if (command == QLatin1String("double-click"))
+        else if (command == QLatin1String("double-click") || command == QLatin1String("return"))
         {
             const QString right = words.at(2);
             const auto answered = Answer_Next_Dialog(
@@ -637,7 +638,16 @@ bool TMainWindowRulesTest::Take_Steps(TTestWindow& window, const QStringList& st
                 },
                 QStringLiteral("rule_item_dialog"));
             TRuleTable* table = Rule_Table(&window);
-            emit table->doubleClicked(table->model()->index(words.at(1).toInt(), TRuleTable::COLUMN_OUTCOME));
+            const QModelIndex rule = table->model()->index(words.at(1).toInt(), TRuleTable::COLUMN_OUTCOME);
+            if (command == QLatin1String("return"))
+            {
+                table->setCurrentIndex(rule);
+                QTest::keyClick(table, Qt::Key_Return);
+            }
+            else
+            {
+                emit table->doubleClicked(rule);
+            }
             if (!*answered)
             {
                 return false;
@@ -676,6 +686,7 @@ void TMainWindowRulesTest::Rule_Table_Follows_The_Values_data()
     // Fails becomes DEA_TAPS < 10 in the rule item dialog.
     QTest::newRow("rule changed by double-click")
         << QStringList{"double-click 1 10"} << edited << edited_totals;
+    QTest::newRow("rule changed from the keyboard") << QStringList{"return 1 10"} << edited << edited_totals;
 }
 
 void TMainWindowRulesTest::Rule_Table_Follows_The_Values()
