@@ -133,6 +133,7 @@ std::vector<TFleetCheck::TFileResult> TFleetCheck::Check_Files(const QStringList
                               [&rules, &readable](TFileResult& result)
                               {
                                   TParameters parameters;
+                                  parameters.Set_Reading_Names(false);
                                   result.loaded = parameters.Load_Parameter_File(result.file_name);
                                   result.warnings = parameters.Load_Warnings();
                                   if (!result.loaded)

@@ -571,9 +571,14 @@ bool TParameters::Load_Parameter_File(const QString& file_name)
     return false;
 }
 
+void TParameters::Set_Reading_Names(bool read_names)
+{
+    d_read_names = read_names;
+}
+
 bool TParameters::Load_Constants_File(const QByteArray& content)
 {
-    Take_Reading(TConstantsFormat::Read(content, *this), content, FORMAT_MACHINE_CONSTANTS);
+    Take_Reading(TConstantsFormat::Read(content, *this, d_read_names), content, FORMAT_MACHINE_CONSTANTS);
     return true;
 }
 

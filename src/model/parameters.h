@@ -70,6 +70,9 @@ public:
     void Reset();
 
     bool Load_Parameter_File(const QString& file_name);
+    // Whether a machine constants file's names and descriptions are read (the default); a check of
+    // values against rules reads none, and so a big file takes less room while it loads.
+    void Set_Reading_Names(bool read_names);
     bool Load_Constants_File(const QByteArray& content);
     bool Load_XML_File(const QString& file_name);
 
@@ -199,6 +202,7 @@ private:
     // Kept by every change of a record's flag: the window asks after each edit.
     int d_changed_count = 0;
     TFileFormat d_file_format = FORMAT_NOT_SET;
+    bool d_read_names = true;
     mutable QString d_last_error;
     // The file the list was read from, as a save needs it, and what its read left out.
     TSourceFile d_source;
