@@ -3,7 +3,6 @@
 #include "filebytes.h"
 #include "xmlinput.h"
 
-#include <QCoreApplication>
 #include <QDomImplementation>
 #include <QDomNamedNodeMap>
 #include <QDomProcessingInstruction>
@@ -46,8 +45,7 @@ bool Declares_Entities(const QByteArray& content)
 
 [[noreturn]] void Throw_Parse_Error(int line, int column, const QString& text)
 {
-    Throw_Xml_Error(QCoreApplication::translate(
-                        "TXmlFile", "ERR: Reference file XML parse error at line %1 column %2: %3")
+    Throw_Xml_Error(TXmlFile::tr("ERR: Reference file XML parse error at line %1 column %2: %3")
                         .arg(line)
                         .arg(column)
                         .arg(text));
@@ -55,8 +53,7 @@ bool Declares_Entities(const QByteArray& content)
 
 [[noreturn]] void Throw_Write_Error(const QString& file_name, const QString& reason)
 {
-    Throw_Xml_Error(QCoreApplication::translate("TXmlFile", "ERR:  Cannot write file '%1'.  Reason: %2")
-                        .arg(file_name, reason));
+    Throw_Xml_Error(TXmlFile::tr("ERR:  Cannot write file '%1'.  Reason: %2").arg(file_name, reason));
 }
 
 // The reads shared by the element and the node variants, which differ only in the name their
@@ -65,7 +62,7 @@ QString Read_Text(const QDomNode& node, const QString& shown_name, bool optional
 {
     if (node.isNull())
     {
-        Throw_Xml_Error(QCoreApplication::translate("TXmlFile", "ERR:  Cannot read data from a NULL node"));
+        Throw_Xml_Error(TXmlFile::tr("ERR:  Cannot read data from a NULL node"));
     }
     const QDomNode child = node.firstChild();
     if (child.isText())
@@ -74,8 +71,7 @@ QString Read_Text(const QDomNode& node, const QString& shown_name, bool optional
     }
     if (!optional)
     {
-        Throw_Xml_Error(QCoreApplication::translate("TXmlFile", "ERR: Node Text for '%1' is not optional.")
-                            .arg(shown_name));
+        Throw_Xml_Error(TXmlFile::tr("ERR: Node Text for '%1' is not optional.").arg(shown_name));
     }
     return QString();
 }
@@ -89,8 +85,7 @@ QString Attribute_Or_Missing(bool found, const QString& value, const QString& at
     if (!optional)
     {
         Throw_Xml_Error(
-            QCoreApplication::translate("TXmlFile", "ERR: Node attribute '%1' missing and not optional.")
-                .arg(attribute_name));
+            TXmlFile::tr("ERR: Node attribute '%1' missing and not optional.").arg(attribute_name));
     }
     return QString();
 }
@@ -99,14 +94,13 @@ QDomElement Child_Element(const QDomNode& node, const QString& name, const QStri
 {
     if (node.isNull())
     {
-        Throw_Xml_Error(QCoreApplication::translate("TXmlFile", "ERR:  Cannot get child from a NULL node"));
+        Throw_Xml_Error(TXmlFile::tr("ERR:  Cannot get child from a NULL node"));
     }
     const QDomElement child = node.firstChildElement(name);
     if (child.isNull() && !optional)
     {
-        Throw_Xml_Error(QCoreApplication::translate(
-                            "TXmlFile", "ERR: Node '%1' is missing from node '%2' and not optional.")
-                            .arg(name, shown_name));
+        Throw_Xml_Error(
+            TXmlFile::tr("ERR: Node '%1' is missing from node '%2' and not optional.").arg(name, shown_name));
     }
     return child;
 }
@@ -116,9 +110,8 @@ QDomNode First_Child(const QDomNode& parent, const QString& shown_name, bool opt
     const QDomNode child = parent.firstChild();
     if (child.isNull() && !optional)
     {
-        Throw_Xml_Error(QCoreApplication::translate(
-                            "TXmlFile", "ERR: Parent '%1' does not have nodes and they are not optional.")
-                            .arg(shown_name));
+        Throw_Xml_Error(
+            TXmlFile::tr("ERR: Parent '%1' does not have nodes and they are not optional.").arg(shown_name));
     }
     return child;
 }
@@ -234,18 +227,15 @@ QByteArray TXmlFile::Read_Content() const
     const QFileInfo file_info(d_file_name);
     if (!file_info.isReadable())
     {
-        throw TXmlFileException(
-            QCoreApplication::translate("TXmlFile", "ERR:  Cannot open file '%1' for reading.")
-                .arg(d_file_name),
-            TXmlFileException::FILE_ERROR);
+        throw TXmlFileException(TXmlFile::tr("ERR:  Cannot open file '%1' for reading.").arg(d_file_name),
+                                TXmlFileException::FILE_ERROR);
     }
     QByteArray content;
     QString reason;
     if (!FileBytes::Read(d_file_name, &content, &reason))
     {
         throw TXmlFileException(
-            QCoreApplication::translate("TXmlFile", "ERR:  Cannot open file: '%1'.  Reason: %2")
-                .arg(d_file_name, reason),
+            TXmlFile::tr("ERR:  Cannot open file: '%1'.  Reason: %2").arg(d_file_name, reason),
             TXmlFileException::FILE_ERROR);
     }
     return content;
@@ -257,8 +247,7 @@ void TXmlFile::Open_Content(const QByteArray& content, const QString& identifica
     if (Declares_Entities(content))
     {
         throw TXmlFileException(
-            QCoreApplication::translate(
-                "TXmlFile", "ERR:  Cannot read file '%1'.  Reason: its document type declares entities")
+            TXmlFile::tr("ERR:  Cannot read file '%1'.  Reason: its document type declares entities")
                 .arg(d_file_name),
             TXmlFileException::XML_ERROR);
     }
@@ -268,10 +257,9 @@ void TXmlFile::Open_Content(const QByteArray& content, const QString& identifica
     d_root_node = d_document.documentElement();
     if (d_root_node.tagName() != identification)
     {
-        throw TXmlFileException(
-            QCoreApplication::translate("TXmlFile", "ERR:  Identification '%1' does not match '%2'")
-                .arg(identification, d_root_node.tagName()),
-            TXmlFileException::XML_ERROR);
+        throw TXmlFileException(TXmlFile::tr("ERR:  Identification '%1' does not match '%2'")
+                                    .arg(identification, d_root_node.tagName()),
+                                TXmlFileException::XML_ERROR);
     }
 
     d_document_type = d_document.doctype().name();
@@ -281,9 +269,8 @@ void TXmlFile::Open_Content(const QByteArray& content, const QString& identifica
     {
         if (!d_root_node.hasAttribute(QStringLiteral("File_Version")))
         {
-            throw TXmlFileException(
-                QCoreApplication::translate("TXmlFile", "ERR: The 'File_Version' attribute is missing."),
-                TXmlFileException::XML_ERROR);
+            throw TXmlFileException(TXmlFile::tr("ERR: The 'File_Version' attribute is missing."),
+                                    TXmlFileException::XML_ERROR);
         }
         bool ok = false;
         const int value = d_root_node.attribute(QStringLiteral("File_Version")).toInt(&ok, 10);
@@ -306,10 +293,8 @@ void TXmlFile::WriteXmlFile(bool compact)
     const QFileInfo file_info(d_file_name);
     if (file_info.exists() && !file_info.isWritable())
     {
-        throw TXmlFileException(
-            QCoreApplication::translate("TXmlFile", "ERR:  Cannot open file '%1' for writing")
-                .arg(d_file_name),
-            TXmlFileException::FILE_ERROR);
+        throw TXmlFileException(TXmlFile::tr("ERR:  Cannot open file '%1' for writing").arg(d_file_name),
+                                TXmlFileException::FILE_ERROR);
     }
 
     // The new content replaces the old file only once it is complete: a crash or a full disk halfway
@@ -361,8 +346,7 @@ QString TXmlFile::ReadAttribute(const QDomElement* node, const QString& attribut
     Q_ASSERT_X(node != nullptr, SOURCE_NAME, "Node");
     if (node->isNull())
     {
-        Throw_Xml_Error(
-            QCoreApplication::translate("TXmlFile", "ERR:  Cannot read attribute from a NULL node"));
+        Throw_Xml_Error(TXmlFile::tr("ERR:  Cannot read attribute from a NULL node"));
     }
     return Attribute_Or_Missing(node->hasAttribute(attribute_name), node->attribute(attribute_name),
                                 attribute_name, optional);
@@ -373,8 +357,7 @@ QString TXmlFile::ReadAttribute(const QDomNode* node, const QString& attribute_n
     Q_ASSERT_X(node != nullptr, SOURCE_NAME, "Node");
     if (node->isNull())
     {
-        Throw_Xml_Error(
-            QCoreApplication::translate("TXmlFile", "ERR:  Cannot read attribute from a NULL node"));
+        Throw_Xml_Error(TXmlFile::tr("ERR:  Cannot read attribute from a NULL node"));
     }
     const QDomNode attribute = node->attributes().namedItem(attribute_name);
     return Attribute_Or_Missing(!attribute.isNull(), attribute.toAttr().value(), attribute_name, optional);
@@ -398,15 +381,13 @@ QDomElement TXmlFile::GetSiblingNode(const QDomElement* current_node, const QStr
     Q_ASSERT_X(current_node != nullptr, SOURCE_NAME, "CurrentNode");
     if (current_node->isNull())
     {
-        throw TXmlFileException(
-            QCoreApplication::translate("TXmlFile", "ERR:  Cannot get sibling from a NULL node"),
-            TXmlFileException::XML_ERROR);
+        throw TXmlFileException(TXmlFile::tr("ERR:  Cannot get sibling from a NULL node"),
+                                TXmlFileException::XML_ERROR);
     }
     const QDomElement sibling = current_node->nextSiblingElement(name);
     if (sibling.isNull() && !optional)
     {
-        throw TXmlFileException(QCoreApplication::translate(
-                                    "TXmlFile", "ERR: Node '%1' is missing from node '%2' and not optional.")
+        throw TXmlFileException(TXmlFile::tr("ERR: Node '%1' is missing from node '%2' and not optional.")
                                     .arg(name, current_node->tagName()),
                                 TXmlFileException::XML_ERROR);
     }
@@ -432,8 +413,7 @@ QDomNode TXmlFile::GetSiblingNode(const QDomNode* current_node, bool optional) c
     if (sibling.isNull() && !optional)
     {
         throw TXmlFileException(
-            QCoreApplication::translate("TXmlFile",
-                                        "ERR: Node '%1' does not have siblings and they are not optional.")
+            TXmlFile::tr("ERR: Node '%1' does not have siblings and they are not optional.")
                 .arg(current_node->localName()),
             TXmlFileException::XML_ERROR);
     }
@@ -445,15 +425,13 @@ QDomElement TXmlFile::CreateNode(QDomElement* parent, const QString& name)
     Q_ASSERT_X(parent != nullptr, SOURCE_NAME, "Parent");
     if (parent->isNull())
     {
-        throw TXmlFileException(
-            QCoreApplication::translate("TXmlFile", "ERR:  Cannot create node from a NULL node"),
-            TXmlFileException::XML_ERROR);
+        throw TXmlFileException(TXmlFile::tr("ERR:  Cannot create node from a NULL node"),
+                                TXmlFileException::XML_ERROR);
     }
     if (name.isEmpty())
     {
-        throw TXmlFileException(
-            QCoreApplication::translate("TXmlFile", "ERR:  Cannot create an unnamed node"),
-            TXmlFileException::XML_ERROR);
+        throw TXmlFileException(TXmlFile::tr("ERR:  Cannot create an unnamed node"),
+                                TXmlFileException::XML_ERROR);
     }
     QDomElement element = d_document.createElement(name);
     parent->appendChild(element);
@@ -465,9 +443,8 @@ void TXmlFile::WriteTextNode(QDomElement* node, const QString& text)
     Q_ASSERT_X(node != nullptr, SOURCE_NAME, "Node");
     if (node->isNull())
     {
-        throw TXmlFileException(
-            QCoreApplication::translate("TXmlFile", "ERR:  Cannot append data to a NULL node"),
-            TXmlFileException::XML_ERROR);
+        throw TXmlFileException(TXmlFile::tr("ERR:  Cannot append data to a NULL node"),
+                                TXmlFileException::XML_ERROR);
     }
     QDomText text_node = d_document.createTextNode(text);
     if (text_node.isNull() && Is_Xml_Text(text))
@@ -480,8 +457,7 @@ void TXmlFile::WriteTextNode(QDomElement* node, const QString& text)
     if (text_node.isNull())
     {
         throw TXmlFileException(
-            QCoreApplication::translate("TXmlFile", "ERR:  Cannot write node '%1' with data '%2'")
-                .arg(node->tagName(), text),
+            TXmlFile::tr("ERR:  Cannot write node '%1' with data '%2'").arg(node->tagName(), text),
             TXmlFileException::XML_ERROR);
     }
     node->appendChild(text_node);
@@ -502,9 +478,8 @@ void TXmlFile::WriteAttribute(QDomElement* node, const QString& name, const QStr
     Q_ASSERT_X(node != nullptr, SOURCE_NAME, "Node");
     if (name.isEmpty())
     {
-        throw TXmlFileException(
-            QCoreApplication::translate("TXmlFile", "ERR:  Cannot create an unnamed attribute"),
-            TXmlFileException::XML_ERROR);
+        throw TXmlFileException(TXmlFile::tr("ERR:  Cannot create an unnamed attribute"),
+                                TXmlFileException::XML_ERROR);
     }
     if (!node->isNull())
     {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDomDocument>
 #include <QDomElement>
 #include <QDomNode>
@@ -32,6 +33,9 @@ private:
 // TXmlFileException whose text starts with "ERR:".
 class TXmlFile
 {
+    // Its words, in the window's language where a translator is installed (the command line has none).
+    Q_DECLARE_TR_FUNCTIONS(TXmlFile)
+
 public:
     TXmlFile();
 

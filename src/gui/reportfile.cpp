@@ -3,7 +3,6 @@
 #include "filebytes.h"
 #include "runreport.h"
 
-#include <QCoreApplication>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -23,7 +22,7 @@ bool Write_Pdf(const TRunReport& report, const QString& file_name, QString* erro
             QPdfWriter writer(device);
             writer.setPageSize(QPageSize(QPageSize::A4));
             writer.setPageMargins(QMarginsF(15.0, 15.0, 15.0, 15.0), QPageLayout::Millimeter);
-            writer.setTitle(QCoreApplication::translate("TRunReport", "Rule Report: %1").arg(report.Group()));
+            writer.setTitle(TRunReport::tr("Rule Report: %1").arg(report.Group()));
             writer.setCreator(QStringLiteral("Vantrel"));
             ReportFile::Document(report)->print(&writer);
             return true;

@@ -4,7 +4,6 @@
 #include "numberform.h"
 #include "utilities.h"
 
-#include <QCoreApplication>
 #include <QLatin1String>
 #include <QLocale>
 #include <QStringView>
@@ -362,11 +361,9 @@ QString Values_Read(int count)
 {
     if (count == 0)
     {
-        return QCoreApplication::translate("TParameters", "no value read");
+        return TParameters::tr("no value read");
     }
-    return (count == 1 ? QCoreApplication::translate("TParameters", "%1 value read")
-                       : QCoreApplication::translate("TParameters", "%1 values read"))
-        .arg(count);
+    return (count == 1 ? TParameters::tr("%1 value read") : TParameters::tr("%1 values read")).arg(count);
 }
 
 // One pass over a file's lines: a header starts an entry, the value lines after it add its values
@@ -539,8 +536,7 @@ void TScanner::Read_Line(int number, const TLine& line, bool last_without_end)
     else if (valid)
     {
         d_reading->unwritable =
-            QCoreApplication::translate("TParameters", "the value on line %1 could not be found in its bytes")
-                .arg(number);
+            TParameters::tr("the value on line %1 could not be found in its bytes").arg(number);
         Add_Value(integer, real, line, 0, 0);
     }
     else
@@ -581,9 +577,8 @@ void TScanner::Start_Entry(int number, THeader&& header, bool cut)
 
     if (!d_header.before_key.isNull() && d_header.before_key != QLatin1Char(' '))
     {
-        Warn(number, QCoreApplication::translate(
-                         "TParameters", "the key may have lost its first letter: %1 stands before it where a "
-                                        "blank belongs")
+        Warn(number, TParameters::tr("the key may have lost its first letter: %1 stands before it where a "
+                                     "blank belongs")
                          .arg(ParameterFormat::Quoted(QString(d_header.before_key))));
     }
 }
@@ -616,8 +611,7 @@ void TScanner::Warn(int line, const QString& text)
 {
     if (!d_record.key.startsWith(QLatin1String("--------")))
     {
-        const QString key =
-            d_record.key.isEmpty() ? QCoreApplication::translate("TParameters", "(no key)") : d_record.key;
+        const QString key = d_record.key.isEmpty() ? TParameters::tr("(no key)") : d_record.key;
         d_reading->warnings.push_back(TWarning{line, key + QStringLiteral(": ") + text});
     }
 }
@@ -636,31 +630,26 @@ void TScanner::Warn_Of_Cuts()
     }
 
     const bool integers = TParameters::Value_Kind(d_record.type) == TParameters::KIND_INTEGER;
-    const QString ended_by =
-        !ended_by_text ? QString()
-                       : ParameterFormat::Quoted(d_end_text) +
-                             (integers ? QCoreApplication::translate("TParameters", " is no integer; ")
-                                       : QCoreApplication::translate("TParameters", " is no number; "));
-    const QString announced =
-        QCoreApplication::translate("TParameters", ", the type word says %1").arg(declared);
+    const QString ended_by = !ended_by_text ? QString()
+                                            : ParameterFormat::Quoted(d_end_text) +
+                                                  (integers ? TParameters::tr(" is no integer; ")
+                                                            : TParameters::tr(" is no number; "));
+    const QString announced = TParameters::tr(", the type word says %1").arg(declared);
     if (unknown)
     {
-        Warn(d_header_line,
-             d_header.has_separator
-                 ? QCoreApplication::translate("TParameters", "unknown type word %1; the entry is left out")
-                       .arg(ParameterFormat::Quoted(d_header.type_word))
-                 : QCoreApplication::translate("TParameters", "no type word; the entry is left out"));
+        Warn(d_header_line, d_header.has_separator
+                                ? TParameters::tr("unknown type word %1; the entry is left out")
+                                      .arg(ParameterFormat::Quoted(d_header.type_word))
+                                : TParameters::tr("no type word; the entry is left out"));
     }
     else if (d_cut && d_values == 0)
     {
-        Warn(d_header_line,
-             QCoreApplication::translate("TParameters", "the file ends inside this header line"));
+        Warn(d_header_line, TParameters::tr("the file ends inside this header line"));
     }
     else if (d_values == 0)
     {
         Warn(ended_by_text ? d_end_line : d_header_line,
-             ended_by + Values_Read(0) +
-                 QCoreApplication::translate("TParameters", ", the entry is left out"));
+             ended_by + Values_Read(0) + TParameters::tr(", the entry is left out"));
     }
     else if (cut_early)
     {
@@ -712,8 +701,8 @@ ParameterFormat::TReading TConstantsFormat::Read(const QByteArray& content, cons
         Utilities::Use_Utf8(&stream);
         scanner.Scan(stream.readAll().toUtf8(), 0);
         reading.places.clear();
-        reading.unwritable = QCoreApplication::translate(
-            "TParameters", "its text is in UTF-16 or UTF-32, which is read but not written");
+        reading.unwritable =
+            TParameters::tr("its text is in UTF-16 or UTF-32, which is read but not written");
         return reading;
     }
     // Room for an entry for every "#" (a header line takes some 70 bytes), so that the records are not

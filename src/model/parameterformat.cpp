@@ -2,7 +2,6 @@
 
 #include "numberform.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 
 namespace
@@ -43,8 +42,7 @@ bool Write(const TSourceFile& source, const std::vector<TParameters::TParameter>
 {
     if (records.size() != source.records.size())
     {
-        *refusal =
-            QCoreApplication::translate("TParameters", "the list does not match the file it was read from");
+        *refusal = TParameters::tr("the list does not match the file it was read from");
         return false;
     }
     std::vector<TReplacement> replacements;
@@ -54,13 +52,13 @@ bool Write(const TSourceFile& source, const std::vector<TParameters::TParameter>
         const TSourceFile::TRecord& file = source.records[position];
         if (!file.in_file)
         {
-            *refusal = QCoreApplication::translate("TParameters", "%1 is not in the file").arg(record.key);
+            *refusal = TParameters::tr("%1 is not in the file").arg(record.key);
             return false;
         }
         const int count = TParameters::Value_Count(record);
         if (count != file.place_count || count != File_Value_Count(record, file))
         {
-            *refusal = QCoreApplication::translate("TParameters", "%1 holds %2 values where the file has %3")
+            *refusal = TParameters::tr("%1 holds %2 values where the file has %3")
                            .arg(record.key)
                            .arg(count)
                            .arg(file.place_count);
@@ -97,7 +95,7 @@ bool Write(const TSourceFile& source, const std::vector<TParameters::TParameter>
     {
         if (replacement.offset < copied || replacement.offset + replacement.length > source.bytes.size())
         {
-            *refusal = QCoreApplication::translate("TParameters", "the places of two values overlap");
+            *refusal = TParameters::tr("the places of two values overlap");
             return false;
         }
         result.append(source.bytes.constData() + copied, replacement.offset - copied);

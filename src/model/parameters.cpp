@@ -8,7 +8,6 @@
 #include "xmlfile.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -331,9 +330,7 @@ bool TParameters::Set_Value_Text(TParameter* parameter, int index, const QString
     QString reason;
     if (index < 0 || index >= Value_Count(*parameter))
     {
-        reason = QCoreApplication::translate("TParameters", "%1 has no value %2.")
-                     .arg(parameter->key)
-                     .arg(index + 1);
+        reason = TParameters::tr("%1 has no value %2.").arg(parameter->key).arg(index + 1);
     }
     else if (Value_Kind(parameter->type) == KIND_TEXT)
     {
@@ -542,16 +539,14 @@ bool TParameters::Load_Parameter_File(const QString& file_name)
     QString reason;
     if (!QFileInfo(file_name).isFile() || !FileBytes::Read(file_name, &content, &reason))
     {
-        d_last_error = QCoreApplication::translate("TParameters", "Cannot open file %1").arg(file_name);
+        d_last_error = TParameters::tr("Cannot open file %1").arg(file_name);
         return false;
     }
 
     const QByteArray head = Format_Test_Head(content);
     if (head.size() < FORMAT_TEST_LENGTH)
     {
-        d_last_error =
-            QCoreApplication::translate("TParameters", "File %1 is too small to be a parameter file.")
-                .arg(file_name);
+        d_last_error = TParameters::tr("File %1 is too small to be a parameter file.").arg(file_name);
         return false;
     }
 
@@ -567,7 +562,7 @@ bool TParameters::Load_Parameter_File(const QString& file_name)
         break;
     }
 
-    d_last_error = QCoreApplication::translate("TParameters", "Unable to determine type of parameter file");
+    d_last_error = TParameters::tr("Unable to determine type of parameter file");
     return false;
 }
 
@@ -671,12 +666,10 @@ void TParameters::Take_Reading(ParameterFormat::TReading&& reading, const QByteA
             d_source.records[static_cast<std::size_t>(d_key_index.value(key))];
         warnings.push_back(ParameterFormat::TWarning{
             entry.line,
-            (key.isEmpty() ? QCoreApplication::translate("TParameters", "(no key)") : key) +
-                (first.in_file ? QCoreApplication::translate(
-                                     "TParameters", ": the key is also on line %1; the first is kept")
-                                     .arg(first.line)
-                               : QCoreApplication::translate(
-                                     "TParameters", ": the key is in the list already; the first is kept"))});
+            (key.isEmpty() ? TParameters::tr("(no key)") : key) +
+                (first.in_file
+                     ? TParameters::tr(": the key is also on line %1; the first is kept").arg(first.line)
+                     : TParameters::tr(": the key is in the list already; the first is kept"))});
     }
     if (in_place)
     {
@@ -690,8 +683,7 @@ void TParameters::Take_Reading(ParameterFormat::TReading&& reading, const QByteA
     d_load_warnings.clear();
     for (const ParameterFormat::TWarning& warning : warnings)
     {
-        d_load_warnings.append(
-            QCoreApplication::translate("TParameters", "line %1: %2").arg(warning.line).arg(warning.text));
+        d_load_warnings.append(TParameters::tr("line %1: %2").arg(warning.line).arg(warning.text));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "sourcefile.h"
 #include "utilities.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,9 @@ struct TReading;
 // The in-memory model of one loaded controller parameter list, its two readers and the change report.
 class TParameters
 {
+    // Its words, in the window's language where a translator is installed (the command line has none).
+    Q_DECLARE_TR_FUNCTIONS(TParameters)
+
 public:
     enum TParameterType
     {

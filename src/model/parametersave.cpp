@@ -8,7 +8,6 @@
 #include "settingsformat.h"
 #include "xmlfile.h"
 
-#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFileInfo>
 #include <QIODevice>
@@ -58,7 +57,7 @@ bool TParameters::Verified_Content(QByteArray* content, TSourceFile* saved, QStr
 {
     if (d_source.format == FORMAT_NOT_SET)
     {
-        *reason = QCoreApplication::translate("TParameters", "no parameter file was read");
+        *reason = TParameters::tr("no parameter file was read");
         return false;
     }
     if (!d_source.unwritable.isEmpty())
@@ -80,9 +79,8 @@ bool TParameters::Verified_Content(QByteArray* content, TSourceFile* saved, QStr
         Format_Of_Content(Format_Test_Head(*content)) != d_source.format)
     {
         *reason =
-            QCoreApplication::translate(
-                "TParameters", "the file would no longer open as a parameter file (%1 bytes, too few to tell "
-                               "its format)")
+            TParameters::tr("the file would no longer open as a parameter file (%1 bytes, too few to tell "
+                            "its format)")
                 .arg(content->size());
         return false;
     }
@@ -96,13 +94,12 @@ bool TParameters::Verified_Content(QByteArray* content, TSourceFile* saved, QStr
     }
     catch (const TXmlFileException& exception)
     {
-        *reason = QCoreApplication::translate("TParameters", "read back, the file would not read: %1")
-                      .arg(exception.ErrorText());
+        *reason = TParameters::tr("read back, the file would not read: %1").arg(exception.ErrorText());
         return false;
     }
     if (!reading.unwritable.isEmpty())
     {
-        *reason = QCoreApplication::translate("TParameters", "read back, %1").arg(reading.unwritable);
+        *reason = TParameters::tr("read back, %1").arg(reading.unwritable);
         return false;
     }
 
@@ -128,17 +125,15 @@ bool TParameters::Verified_Content(QByteArray* content, TSourceFile* saved, QStr
             const TParameter& wanted = d_parameter_records[next];
             if (found.type != wanted.type)
             {
-                *reason = QCoreApplication::translate("TParameters",
-                                                      "read back, %1 would be of type %2 instead of %3")
+                *reason = TParameters::tr("read back, %1 would be of type %2 instead of %3")
                               .arg(wanted.key, TParameterComparison::Type_Name(found.type),
                                    TParameterComparison::Type_Name(wanted.type));
                 return false;
             }
             if (!Same_Stored_Values(found, wanted))
             {
-                *reason =
-                    QCoreApplication::translate("TParameters", "read back, %1 would hold %2 instead of %3")
-                        .arg(wanted.key, Shown_Values(found), Shown_Values(wanted));
+                *reason = TParameters::tr("read back, %1 would hold %2 instead of %3")
+                              .arg(wanted.key, Shown_Values(found), Shown_Values(wanted));
                 return false;
             }
             TSourceFile::TRecord& file = saved->records[next];
@@ -155,17 +150,16 @@ bool TParameters::Verified_Content(QByteArray* content, TSourceFile* saved, QStr
         const int known = Parameter_Index(found.key);
         if (known < 0 || static_cast<std::size_t>(known) >= next)
         {
-            *reason = QCoreApplication::translate("TParameters", "read back, %1 would stand where %2 does")
-                          .arg(found.key, next < d_parameter_records.size()
-                                              ? d_parameter_records[next].key
-                                              : QCoreApplication::translate("TParameters", "the list ends"));
+            *reason =
+                TParameters::tr("read back, %1 would stand where %2 does")
+                    .arg(found.key, next < d_parameter_records.size() ? d_parameter_records[next].key
+                                                                      : TParameters::tr("the list ends"));
             return false;
         }
     }
     if (next < d_parameter_records.size())
     {
-        *reason = QCoreApplication::translate("TParameters", "read back, the file would not hold %1")
-                      .arg(d_parameter_records[next].key);
+        *reason = TParameters::tr("read back, the file would not hold %1").arg(d_parameter_records[next].key);
         return false;
     }
     return true;
@@ -177,8 +171,7 @@ bool TParameters::Save_Content(QByteArray* content) const
     QString reason;
     if (!Verified_Content(content, &saved, &reason))
     {
-        d_last_error =
-            QCoreApplication::translate("TParameters", "Cannot save the parameter file: %1").arg(reason);
+        d_last_error = TParameters::tr("Cannot save the parameter file: %1").arg(reason);
         return false;
     }
     return true;
@@ -191,14 +184,12 @@ bool TParameters::Save_Parameter_File(QIODevice* device)
     QString reason;
     if (!Verified_Content(&content, &saved, &reason))
     {
-        d_last_error =
-            QCoreApplication::translate("TParameters", "Cannot save the parameter file: %1").arg(reason);
+        d_last_error = TParameters::tr("Cannot save the parameter file: %1").arg(reason);
         return false;
     }
     if (!FileBytes::Write_All(device, content))
     {
-        d_last_error = QCoreApplication::translate("TParameters", "Cannot save the parameter file: %1")
-                           .arg(device->errorString());
+        d_last_error = TParameters::tr("Cannot save the parameter file: %1").arg(device->errorString());
         return false;
     }
     // The file now holds the list: the kept bytes, places and file values are those just written.
@@ -218,8 +209,7 @@ bool TParameters::Save_Parameter_File(const QString& file_name, bool keep_backup
     QString reason;
     if (!Verified_Content(&content, &saved, &reason))
     {
-        d_last_error =
-            QCoreApplication::translate("TParameters", "Cannot save %1: %2").arg(file_name, reason);
+        d_last_error = TParameters::tr("Cannot save %1: %2").arg(file_name, reason);
         return false;
     }
 
@@ -233,8 +223,7 @@ bool TParameters::Save_Parameter_File(const QString& file_name, bool keep_backup
                 backup, [&previous](QIODevice* device) { return FileBytes::Write_All(device, previous); },
                 &reason))
         {
-            d_last_error = QCoreApplication::translate("TParameters", "Cannot keep the backup %1: %2")
-                               .arg(backup, reason);
+            d_last_error = TParameters::tr("Cannot keep the backup %1: %2").arg(backup, reason);
             return false;
         }
         if (backup_file_name)
@@ -247,8 +236,7 @@ bool TParameters::Save_Parameter_File(const QString& file_name, bool keep_backup
             file_name, [&content](QIODevice* device) { return FileBytes::Write_All(device, content); },
             &reason))
     {
-        d_last_error =
-            QCoreApplication::translate("TParameters", "Cannot write %1: %2").arg(file_name, reason);
+        d_last_error = TParameters::tr("Cannot write %1: %2").arg(file_name, reason);
         return false;
     }
     d_source = std::move(saved);
@@ -277,8 +265,7 @@ void TParameters::Let_Go_Of_Source()
     d_source = TSourceFile();
     d_source.format = format;
     d_source.records.resize(d_parameter_records.size());
-    d_source.unwritable =
-        QCoreApplication::translate("TParameters", "the bytes of its file were let go after reading");
+    d_source.unwritable = TParameters::tr("the bytes of its file were let go after reading");
     d_fingerprint.clear();
 }
 

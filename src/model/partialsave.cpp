@@ -6,7 +6,6 @@
 #include "settingsformat.h"
 #include "xmlfile.h"
 
-#include <QCoreApplication>
 #include <QSet>
 
 #include <cstring>
@@ -97,8 +96,7 @@ bool TParameters::Partial_Content(const QStringList& keys, QByteArray* content) 
 {
     const auto refuse = [this](const QString& reason)
     {
-        d_last_error =
-            QCoreApplication::translate("TParameters", "Cannot write the parameters: %1").arg(reason);
+        d_last_error = TParameters::tr("Cannot write the parameters: %1").arg(reason);
         return false;
     };
 
@@ -121,7 +119,7 @@ bool TParameters::Partial_Content(const QStringList& keys, QByteArray* content) 
     }
     if (indexes.empty())
     {
-        return refuse(QCoreApplication::translate("TParameters", "none of the parameters is in the list"));
+        return refuse(TParameters::tr("none of the parameters is in the list"));
     }
 
     const bool constants = d_source.format == FORMAT_MACHINE_CONSTANTS;
@@ -151,8 +149,7 @@ bool TParameters::Partial_Content(const QStringList& keys, QByteArray* content) 
             const TSourceFile::TRecord& record = saved.records[index];
             if (!record.in_file || record.place_count == 0)
             {
-                return refuse(QCoreApplication::translate("TParameters", "%1 is not in the file")
-                                  .arg(d_parameter_records[index].key));
+                return refuse(TParameters::tr("%1 is not in the file").arg(d_parameter_records[index].key));
             }
             const TValuePlace& last =
                 saved.places[static_cast<std::size_t>(record.first_place + record.place_count - 1)];
@@ -172,8 +169,7 @@ bool TParameters::Partial_Content(const QStringList& keys, QByteArray* content) 
         const int root_end = root < 0 ? -1 : whole.indexOf('>', root);
         if (root_end < 0)
         {
-            return refuse(
-                QCoreApplication::translate("TParameters", "the file's root element was not found"));
+            return refuse(TParameters::tr("the file's root element was not found"));
         }
         partial = whole.left(Next_Line(whole, root_end + 1));
         if (!partial.endsWith('\n'))
@@ -190,8 +186,7 @@ bool TParameters::Partial_Content(const QStringList& keys, QByteArray* content) 
                 !Element_Span(whole, key.toUtf8(),
                               saved.places[static_cast<std::size_t>(record.first_place)].offset, &from, &to))
             {
-                return refuse(
-                    QCoreApplication::translate("TParameters", "the element of %1 was not found").arg(key));
+                return refuse(TParameters::tr("the element of %1 was not found").arg(key));
             }
             partial += whole.mid(from, to - from);
             if (!partial.endsWith('\n'))
@@ -215,8 +210,7 @@ bool TParameters::Partial_Content(const QStringList& keys, QByteArray* content) 
     }
     catch (const TXmlFileException& exception)
     {
-        return refuse(QCoreApplication::translate("TParameters", "read back, the file would not read: %1")
-                          .arg(exception.ErrorText()));
+        return refuse(TParameters::tr("read back, the file would not read: %1").arg(exception.ErrorText()));
     }
     std::size_t next = 0;
     for (const TParameters::TParameter& read : reading.records)
@@ -227,21 +221,18 @@ bool TParameters::Partial_Content(const QStringList& keys, QByteArray* content) 
         }
         if (next >= indexes.size() || read.key != d_parameter_records[indexes[next]].key)
         {
-            return refuse(QCoreApplication::translate("TParameters", "read back, %1 would be in the file")
-                              .arg(read.key));
+            return refuse(TParameters::tr("read back, %1 would be in the file").arg(read.key));
         }
         const TParameter& record = d_parameter_records[indexes[next]];
         if (read.type != record.type || !TParameters::Same_Stored_Values(read, record))
         {
-            return refuse(
-                QCoreApplication::translate("TParameters", "read back, %1 would not hold its values")
-                    .arg(record.key));
+            return refuse(TParameters::tr("read back, %1 would not hold its values").arg(record.key));
         }
         ++next;
     }
     if (next < indexes.size())
     {
-        return refuse(QCoreApplication::translate("TParameters", "read back, the file would not hold %1")
+        return refuse(TParameters::tr("read back, the file would not hold %1")
                           .arg(d_parameter_records[indexes[next]].key));
     }
     *content = std::move(partial);

@@ -2,7 +2,6 @@
 
 #include "ruleoperator.h"
 
-#include <QCoreApplication>
 #include <cmath>
 
 namespace
@@ -52,10 +51,7 @@ void TRuleRun::TTotals::Add(const TTotals& other)
 
 QString TRuleRun::TTotals::Text() const
 {
-    return QCoreApplication::translate("TRuleRun", "%1 passed, %2 failed, %3 invalid")
-        .arg(passed)
-        .arg(failed)
-        .arg(invalid);
+    return TRuleRun::tr("%1 passed, %2 failed, %3 invalid").arg(passed).arg(failed).arg(invalid);
 }
 
 std::vector<TRuleRun::TReportLine> TRuleRun::TGroupResult::Report_Lines() const
@@ -83,7 +79,7 @@ QString TRuleRun::Outcome_Name(TOutcome outcome)
     case OUTCOME_INVALID:
         break;
     }
-    return QCoreApplication::translate("TRuleRun", "invalid");
+    return TRuleRun::tr("invalid");
 }
 
 QString TRuleRun::Operator_Name(TRules::TOperatorType operator_type)
@@ -94,7 +90,7 @@ QString TRuleRun::Operator_Name(TRules::TOperatorType operator_type)
 
 QString TRuleRun::Header_Line()
 {
-    return QCoreApplication::translate("TRuleRun", "Evaluating Rules...");
+    return TRuleRun::tr("Evaluating Rules...");
 }
 
 bool TRuleRun::Fails(TRules::TOperatorType operator_type, double left_value, double right_value)
@@ -196,7 +192,7 @@ TRuleRun::TRuleResult TRuleRun::Run_Rule(const TRules::TRuleItem& rule, TExpress
         result.lines.push_back(line);
     };
 
-    add_line(QCoreApplication::translate("TRuleRun", "\nRule: '%1'").arg(rule.name), false);
+    add_line(TRuleRun::tr("\nRule: '%1'").arg(rule.name), false);
 
     // A value that is no finite number (the root of a negative number, a division by zero) cannot be
     // compared with meaning: the rule is invalid, with the value shown, not passed by a comparison
@@ -205,18 +201,16 @@ TRuleRun::TRuleResult TRuleRun::Run_Rule(const TRules::TRuleItem& rule, TExpress
     add_usage();
     if (!result.left_valid)
     {
-        add_line(QCoreApplication::translate("TRuleRun", "  ERR:  Left expression invalid."), false);
-        result.reason = QCoreApplication::translate("TRuleRun", "The left expression cannot be evaluated");
+        add_line(TRuleRun::tr("  ERR:  Left expression invalid."), false);
+        result.reason = TRuleRun::tr("The left expression cannot be evaluated");
         return result;
     }
-    add_line(QCoreApplication::translate("TRuleRun", "  Left expression value: %1")
-                 .arg(Value_Text(result.left_value)),
-             false);
+    add_line(TRuleRun::tr("  Left expression value: %1").arg(Value_Text(result.left_value)), false);
     if (!std::isfinite(result.left_value))
     {
-        add_line(QCoreApplication::translate("TRuleRun", "  ERR:  Left expression invalid."), false);
-        result.reason = QCoreApplication::translate("TRuleRun", "The left value is not a finite number (%1)")
-                            .arg(Value_Text(result.left_value));
+        add_line(TRuleRun::tr("  ERR:  Left expression invalid."), false);
+        result.reason =
+            TRuleRun::tr("The left value is not a finite number (%1)").arg(Value_Text(result.left_value));
         return result;
     }
 
@@ -224,28 +218,24 @@ TRuleRun::TRuleResult TRuleRun::Run_Rule(const TRules::TRuleItem& rule, TExpress
     add_usage();
     if (!result.right_valid)
     {
-        add_line(QCoreApplication::translate("TRuleRun", "  ERR:  Right expression invalid."), false);
-        result.reason = QCoreApplication::translate("TRuleRun", "The right expression cannot be evaluated");
+        add_line(TRuleRun::tr("  ERR:  Right expression invalid."), false);
+        result.reason = TRuleRun::tr("The right expression cannot be evaluated");
         return result;
     }
-    add_line(QCoreApplication::translate("TRuleRun", "  Right expression value: %1")
-                 .arg(Value_Text(result.right_value)),
-             false);
+    add_line(TRuleRun::tr("  Right expression value: %1").arg(Value_Text(result.right_value)), false);
     if (!std::isfinite(result.right_value))
     {
-        add_line(QCoreApplication::translate("TRuleRun", "  ERR:  Right expression invalid."), false);
-        result.reason = QCoreApplication::translate("TRuleRun", "The right value is not a finite number (%1)")
-                            .arg(Value_Text(result.right_value));
+        add_line(TRuleRun::tr("  ERR:  Right expression invalid."), false);
+        result.reason =
+            TRuleRun::tr("The right value is not a finite number (%1)").arg(Value_Text(result.right_value));
         return result;
     }
 
-    add_line(QCoreApplication::translate("TRuleRun", "  OPER:  Left %1 Right")
-                 .arg(Operator_Name(rule.operator_type)),
-             false);
+    add_line(TRuleRun::tr("  OPER:  Left %1 Right").arg(Operator_Name(rule.operator_type)), false);
     if (Fails(rule.operator_type, result.left_value, result.right_value))
     {
         result.outcome = OUTCOME_FAIL;
-        add_line(QCoreApplication::translate("TRuleRun", "* FAIL *"), true);
+        add_line(TRuleRun::tr("* FAIL *"), true);
     }
     else
     {

@@ -3,6 +3,7 @@
 #include "expression.h"
 #include "rules.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -12,6 +13,9 @@
 // are produced. The window's Execute Rules and the command line's check share it.
 class TRuleRun
 {
+    // Its words, in the window's language where a translator is installed (the command line has none).
+    Q_DECLARE_TR_FUNCTIONS(TRuleRun)
+
 public:
     enum TOutcome
     {

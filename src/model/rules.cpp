@@ -3,7 +3,6 @@
 #include "ruleoperator.h"
 #include "xmlfile.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -150,7 +149,7 @@ TRules::TRuleItem TRules::Rule(const QString& group, const QString& name, bool* 
     {
         *ok = false;
     }
-    d_last_error = QCoreApplication::translate("TRules", "Rule not found");
+    d_last_error = TRules::tr("Rule not found");
 
     TRuleItem missing;
     missing.name = name;
@@ -163,18 +162,17 @@ bool TRules::Check_Item(const TRuleItem& item) const
     // would make the whole file fail to load at the next start.
     if (item.name.trimmed().isEmpty())
     {
-        d_last_error = QCoreApplication::translate("TRules", "Rule name is empty");
+        d_last_error = TRules::tr("Rule name is empty");
         return false;
     }
     if (!Fits_Xml(item.name) || !Fits_Xml(item.left_expression) || !Fits_Xml(item.right_expression))
     {
-        d_last_error = QCoreApplication::translate(
-            "TRules", "Rule item holds a character that the rules file cannot store");
+        d_last_error = TRules::tr("Rule item holds a character that the rules file cannot store");
         return false;
     }
     if (!TRuleOperator::Of(item.operator_type))
     {
-        d_last_error = QCoreApplication::translate("TRules", "Operator type not recognized");
+        d_last_error = TRules::tr("Operator type not recognized");
         return false;
     }
     return true;
@@ -185,7 +183,7 @@ bool TRules::Add_Rule(const QString& group, const TRuleItem& item)
     TRule* rule_group = Find_Group(group);
     if (!rule_group)
     {
-        d_last_error = QCoreApplication::translate("TRules", "Source rule group not found");
+        d_last_error = TRules::tr("Source rule group not found");
         return false;
     }
 
@@ -193,7 +191,7 @@ bool TRules::Add_Rule(const QString& group, const TRuleItem& item)
     {
         if (Same_Without_Case(existing.name, item.name))
         {
-            d_last_error = QCoreApplication::translate("TRules", "Rule item already exists");
+            d_last_error = TRules::tr("Rule item already exists");
             return false;
         }
     }
@@ -246,7 +244,7 @@ bool TRules::Replace_Rule(const QString& group, const QString& old_name, const T
     TRule* rule_group = Find_Group(group);
     if (!rule_group)
     {
-        d_last_error = QCoreApplication::translate("TRules", "Source rule group not found");
+        d_last_error = TRules::tr("Source rule group not found");
         return false;
     }
 
@@ -254,7 +252,7 @@ bool TRules::Replace_Rule(const QString& group, const QString& old_name, const T
     const auto old_rule = Find_Rule_Exact(&items, old_name);
     if (old_rule == items.end())
     {
-        d_last_error = QCoreApplication::translate("TRules", "Rule not found");
+        d_last_error = TRules::tr("Rule not found");
         return false;
     }
 
@@ -264,7 +262,7 @@ bool TRules::Replace_Rule(const QString& group, const QString& old_name, const T
     {
         if (iter != old_rule && Same_Without_Case(iter->name, item.name))
         {
-            d_last_error = QCoreApplication::translate("TRules", "Rule item already exists");
+            d_last_error = TRules::tr("Rule item already exists");
             return false;
         }
     }
@@ -326,7 +324,7 @@ bool TRules::Copy_Rule(const QString& source_group, const QString& target_group,
 
     if (!found)
     {
-        d_last_error = QCoreApplication::translate("TRules", "Rule group not found");
+        d_last_error = TRules::tr("Rule group not found");
         return false;
     }
 
@@ -351,7 +349,7 @@ bool TRules::Create_Group(const QString& name)
     {
         if (Same_Without_Case(group.name, name))
         {
-            d_last_error = QCoreApplication::translate("TRules", "Group name already exists");
+            d_last_error = TRules::tr("Group name already exists");
             return false;
         }
     }
@@ -360,13 +358,12 @@ bool TRules::Create_Group(const QString& name)
     // such a group would make the next start lose every group after it.
     if (name.trimmed().isEmpty())
     {
-        d_last_error = QCoreApplication::translate("TRules", "Group name is empty");
+        d_last_error = TRules::tr("Group name is empty");
         return false;
     }
     if (!Fits_Xml(name))
     {
-        d_last_error = QCoreApplication::translate(
-            "TRules", "Group name holds a character that the rules file cannot store");
+        d_last_error = TRules::tr("Group name holds a character that the rules file cannot store");
         return false;
     }
 

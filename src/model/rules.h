@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -11,6 +12,9 @@ class TXmlFile;
 // Every rule group the user has defined, kept in "rules.xml" in the per-user directory.
 class TRules
 {
+    // Its words, in the window's language where a translator is installed (the command line has none).
+    Q_DECLARE_TR_FUNCTIONS(TRules)
+
 public:
     enum TOperatorType
     {

@@ -2,8 +2,6 @@
 // another user's store beside the groups held there.
 #include "rules.h"
 
-#include <QCoreApplication>
-
 namespace
 {
 bool Same_Without_Case(const QString& first, const QString& second)
@@ -46,9 +44,8 @@ bool TRules::Read_Rules_File(const QString& file_name)
     }
     if (d_file_state != FILE_LOADED)
     {
-        d_last_error = QCoreApplication::translate(
-                           "TRules", "ERR:  Rules file '%1' has a file version this program does not read")
-                           .arg(file_name);
+        d_last_error =
+            TRules::tr("ERR:  Rules file '%1' has a file version this program does not read").arg(file_name);
         return false;
     }
     return true;
@@ -111,13 +108,12 @@ bool TRules::Export_Group(const QString& group, const QString& file_name) const
     const TRule* found = Find_Group(group);
     if (!found)
     {
-        d_last_error = QCoreApplication::translate("TRules", "Rule group not found");
+        d_last_error = TRules::tr("Rule group not found");
         return false;
     }
     if (file_name.isEmpty())
     {
-        d_last_error =
-            QCoreApplication::translate("TRules", "No file name is given for the exported rule group");
+        d_last_error = TRules::tr("No file name is given for the exported rule group");
         return false;
     }
 

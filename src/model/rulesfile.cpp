@@ -4,7 +4,6 @@
 
 #include "xmlfile.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -77,8 +76,7 @@ void TRules::Check_Loaded_Texts(const QString& file_name)
         {
             d_rule_groups.clear();
             throw TXmlFileException(
-                QCoreApplication::translate(
-                    "TRules", "ERR:  Rules file '%1' holds a character that the rules file cannot store")
+                TRules::tr("ERR:  Rules file '%1' holds a character that the rules file cannot store")
                     .arg(file_name),
                 TXmlFileException::XML_ERROR);
         }
@@ -125,7 +123,7 @@ void TRules::Read_Version_1(TXmlFile* xml_file)
             const bool recognised = Operator_From_Keyword(keyword, &item.operator_type);
             if (!recognised)
             {
-                throw TXmlFileException(QCoreApplication::translate("TRules", "Operator type not recognized"),
+                throw TXmlFileException(TRules::tr("Operator type not recognized"),
                                         TXmlFileException::XML_ERROR);
             }
 
@@ -157,7 +155,7 @@ bool TRules::Write() const
     if (d_rule_path.isEmpty() && d_rule_file_name.isEmpty())
     {
         // Without a directory the name would be "/rules.xml": never write there.
-        d_last_error = QCoreApplication::translate("TRules", "No directory is set for the rules file");
+        d_last_error = TRules::tr("No directory is set for the rules file");
         return false;
     }
 
@@ -254,9 +252,8 @@ bool TRules::Keep_Unread_File() const
     QFile source(file_name);
     if (!source.copy(copy_name))
     {
-        d_last_error = QCoreApplication::translate(
-                           "TRules", "The rules file '%1' could not be read and was kept; a copy of it "
-                                     "could not be made as '%2' (%3), so it was not overwritten")
+        d_last_error = TRules::tr("The rules file '%1' could not be read and was kept; a copy of it "
+                                  "could not be made as '%2' (%3), so it was not overwritten")
                            .arg(file_name, copy_name, source.errorString());
         return false;
     }

@@ -118,7 +118,7 @@ std::vector<TRunReport::TRow> TRunReport::Rows() const
 
 QString TRunReport::Parameter_File_Text() const
 {
-    return d_parameter_file.isEmpty() ? QCoreApplication::translate("TRunReport", "(none loaded)")
+    return d_parameter_file.isEmpty() ? TRunReport::tr("(none loaded)")
                                       : QDir::toNativeSeparators(d_parameter_file);
 }
 
@@ -138,12 +138,9 @@ QString TRunReport::Edited_Values_Html() const
                        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n"
                        "<tr><th align=\"left\">%3</th><th align=\"left\">%4</th>"
                        "<th align=\"left\">%5</th></tr>\n")
-            .arg(QCoreApplication::translate("TRunReport",
-                                             "The values checked are not those of the file on disk."),
-                 QCoreApplication::translate("TRunReport", "These parameters were edited and not saved:"),
-                 QCoreApplication::translate("TRunReport", "Parameter"),
-                 QCoreApplication::translate("TRunReport", "Value in the file"),
-                 QCoreApplication::translate("TRunReport", "Value checked"));
+            .arg(TRunReport::tr("The values checked are not those of the file on disk."),
+                 TRunReport::tr("These parameters were edited and not saved:"), TRunReport::tr("Parameter"),
+                 TRunReport::tr("Value in the file"), TRunReport::tr("Value checked"));
     for (const TEditedValue& value : d_edited)
     {
         html += QStringLiteral("<tr>") + Html_Cell(value.key) + Html_Cell(value.file_values) +
@@ -159,22 +156,17 @@ QString TRunReport::Html() const
                        .arg(QCoreApplication::translate("TRunReport", TITLE));
     html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">\n");
     const QString heading_row = QStringLiteral("<tr><td><b>%1</b></td>%2</tr>\n");
-    html += heading_row.arg(QCoreApplication::translate("TRunReport", "Parameter file"),
-                            Html_Cell(Parameter_File_Text()));
-    html += heading_row.arg(QCoreApplication::translate("TRunReport", "Rule group"), Html_Cell(d_group));
-    html +=
-        heading_row.arg(QCoreApplication::translate("TRunReport", "Date and time"), Html_Cell(Time_Text()));
+    html += heading_row.arg(TRunReport::tr("Parameter file"), Html_Cell(Parameter_File_Text()));
+    html += heading_row.arg(TRunReport::tr("Rule group"), Html_Cell(d_group));
+    html += heading_row.arg(TRunReport::tr("Date and time"), Html_Cell(Time_Text()));
     html += QStringLiteral("</table>\n<p></p>\n");
     html += Edited_Values_Html();
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n"
                            "<tr><th align=\"left\">%1</th><th align=\"right\">%2</th>"
                            "<th align=\"left\">%3</th><th align=\"right\">%4</th>"
                            "<th align=\"left\">%5</th></tr>\n")
-                .arg(QCoreApplication::translate("TRunReport", "Rule"),
-                     QCoreApplication::translate("TRunReport", "Left value"),
-                     QCoreApplication::translate("TRunReport", "Operator"),
-                     QCoreApplication::translate("TRunReport", "Right value"),
-                     QCoreApplication::translate("TRunReport", "Outcome"));
+                .arg(TRunReport::tr("Rule"), TRunReport::tr("Left value"), TRunReport::tr("Operator"),
+                     TRunReport::tr("Right value"), TRunReport::tr("Outcome"));
     for (const TRow& row : Rows())
     {
         const char* colour = row.outcome == TRuleRun::OUTCOME_PASS ? PASS_COLOUR : FAIL_COLOUR;
@@ -193,15 +185,14 @@ QString TRunReport::Text() const
 {
     QStringList lines;
     lines << QCoreApplication::translate("TRunReport", TITLE) << QString();
-    lines << QCoreApplication::translate("TRunReport", "Parameter file: %1").arg(Parameter_File_Text());
-    lines << QCoreApplication::translate("TRunReport", "Rule group:     %1").arg(d_group);
-    lines << QCoreApplication::translate("TRunReport", "Date and time:  %1").arg(Time_Text()) << QString();
+    lines << TRunReport::tr("Parameter file: %1").arg(Parameter_File_Text());
+    lines << TRunReport::tr("Rule group:     %1").arg(d_group);
+    lines << TRunReport::tr("Date and time:  %1").arg(Time_Text()) << QString();
     if (!d_edited.empty())
     {
-        lines << QCoreApplication::translate("TRunReport",
-                                             "The values checked are not those of the file on disk.");
-        lines << QCoreApplication::translate(
-            "TRunReport", "These parameters were edited and not saved (value in the file -> value checked):");
+        lines << TRunReport::tr("The values checked are not those of the file on disk.");
+        lines << TRunReport::tr(
+            "These parameters were edited and not saved (value in the file -> value checked):");
         for (const TEditedValue& value : d_edited)
         {
             lines << QStringLiteral("  %1: %2 -> %3").arg(value.key, value.file_values, value.checked_values);
@@ -211,11 +202,8 @@ QString TRunReport::Text() const
 
     // Columns as wide as their widest cell, two blanks apart; the values are right-aligned.
     const std::vector<TRow> rows = Rows();
-    QStringList heading = {QCoreApplication::translate("TRunReport", "Rule"),
-                           QCoreApplication::translate("TRunReport", "Left value"),
-                           QCoreApplication::translate("TRunReport", "Operator"),
-                           QCoreApplication::translate("TRunReport", "Right value"),
-                           QCoreApplication::translate("TRunReport", "Outcome")};
+    QStringList heading = {TRunReport::tr("Rule"), TRunReport::tr("Left value"), TRunReport::tr("Operator"),
+                           TRunReport::tr("Right value"), TRunReport::tr("Outcome")};
     std::vector<QStringList> table{heading};
     for (const TRow& row : rows)
     {
@@ -254,7 +242,7 @@ bool TRunReport::Write(const QString& file_name, TFormat format) const
 {
     if (format == FORMAT_PDF)
     {
-        d_last_error = QCoreApplication::translate("TRunReport", "A PDF report is laid out by the window");
+        d_last_error = TRunReport::tr("A PDF report is laid out by the window");
         return false;
     }
     const QByteArray content = (format == FORMAT_HTML ? Html() : Text()).toUtf8();

@@ -4,6 +4,7 @@
 #include "rulerun.h"
 #include "rules.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 #include <vector>
@@ -14,6 +15,9 @@
 // also gives each rule's expressions, what its operator tests and why an invalid rule is invalid.
 class TRunReport
 {
+    // Its words, in the window's language where a translator is installed (the command line has none).
+    Q_DECLARE_TR_FUNCTIONS(TRunReport)
+
 public:
     enum TFormat
     {

@@ -5,7 +5,6 @@
 #include "xmlfile.h"
 #include "xmlinput.h"
 
-#include <QCoreApplication>
 #include <QDomNode>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -77,8 +76,7 @@ public:
         if (number < d_highest && !d_warned)
         {
             d_warned = true;
-            return QCoreApplication::translate(
-                       "TParameters", "Value_%1 stands before Value_%2; the values are taken in file order")
+            return TParameters::tr("Value_%1 stands before Value_%2; the values are taken in file order")
                 .arg(d_highest)
                 .arg(number);
         }
@@ -166,9 +164,8 @@ bool Find_Spots(const QString& prepared, std::vector<TParameterSpot>* parameters
             {
                 warnings->push_back(
                     TWarning{parameters->back().line,
-                             parameters->back().name + QCoreApplication::translate("TParameters",
-                                                                                   ": no value; the entry is "
-                                                                                   "left out")});
+                             parameters->back().name + TParameters::tr(": no value; the entry is "
+                                                                       "left out")});
             }
             --depth;
             break;
@@ -301,7 +298,7 @@ bool Escaped(const QString& text, const TTextEncoding& encoding, QByteArray* byt
         if (!Is_Xml_Character(code_point))
         {
             *refusal =
-                QCoreApplication::translate("TParameters", "a character XML cannot carry (U+%1)")
+                TParameters::tr("a character XML cannot carry (U+%1)")
                     .arg(QString::number(code_point, 16).toUpper().rightJustified(4, QLatin1Char('0')));
             return false;
         }
@@ -333,8 +330,7 @@ bool Escaped(const QString& text, const TTextEncoding& encoding, QByteArray* byt
     }
     if (!encoding.Encode(escaped, bytes))
     {
-        *refusal = QCoreApplication::translate("TParameters", "a text the file's encoding %1 cannot write")
-                       .arg(encoding.Name());
+        *refusal = TParameters::tr("a text the file's encoding %1 cannot write").arg(encoding.Name());
         return false;
     }
     return true;
@@ -397,9 +393,8 @@ ParameterFormat::TReading TSettingsFormat::Read(const QByteArray& content, const
     {
         reading.unwritable =
             reading.encoding.Kind() == TTextEncoding::ENCODING_UNKNOWN
-                ? QCoreApplication::translate("TParameters", "its encoding %1 is read but not written")
-                      .arg(reading.encoding.Name())
-                : QCoreApplication::translate("TParameters", "the places of its values could not be found");
+                ? TParameters::tr("its encoding %1 is read but not written").arg(reading.encoding.Name())
+                : TParameters::tr("the places of its values could not be found");
         return reading;
     }
 
@@ -413,9 +408,8 @@ ParameterFormat::TReading TSettingsFormat::Read(const QByteArray& content, const
         if (position >= parameters.size() || parameters[position].name != read.key ||
             parameters[position].values.size() != static_cast<std::size_t>(values.size()))
         {
-            reading.unwritable = QCoreApplication::translate(
-                                     "TParameters", "the places of the values of %1 could not be found")
-                                     .arg(read.key);
+            reading.unwritable =
+                TParameters::tr("the places of the values of %1 could not be found").arg(read.key);
             return reading;
         }
         TParameterSpot& parameter = parameters[position];
@@ -431,8 +425,7 @@ ParameterFormat::TReading TSettingsFormat::Read(const QByteArray& content, const
             // The document and the stream parser must have found the same text, or the place is wrong.
             if (holds_text ? spot.comparable && spot.text != values.at(value) : !values.at(value).isEmpty())
             {
-                reading.unwritable = QCoreApplication::translate(
-                                         "TParameters", "the place of value %1 of %2 could not be found")
+                reading.unwritable = TParameters::tr("the place of value %1 of %2 could not be found")
                                          .arg(value + 1)
                                          .arg(read.key);
                 return reading;
@@ -466,13 +459,10 @@ bool TSettingsFormat::Write(const TSourceFile& source, const std::vector<TParame
         [&source](const TParameters::TParameter& record, int index, const TValuePlace& place,
                   ParameterFormat::TReplacement* replacement, QString* refusal)
         {
-            const QString value_name =
-                QCoreApplication::translate("TParameters", "%1: value %2").arg(record.key).arg(index + 1);
+            const QString value_name = TParameters::tr("%1: value %2").arg(record.key).arg(index + 1);
             if (place.kind == TValuePlace::PLACE_NONE)
             {
-                *refusal = value_name +
-                           QCoreApplication::translate("TParameters",
-                                                       " is a processing instruction, which holds no text");
+                *refusal = value_name + TParameters::tr(" is a processing instruction, which holds no text");
                 return false;
             }
             QString text;
@@ -501,7 +491,7 @@ bool TSettingsFormat::Write(const TSourceFile& source, const std::vector<TParame
             QString reason;
             if (!Escaped(text, source.encoding, &bytes, &reason))
             {
-                *refusal = value_name + QCoreApplication::translate("TParameters", " holds ") + reason;
+                *refusal = value_name + TParameters::tr(" holds ") + reason;
                 return false;
             }
             replacement->offset = place.offset;
