@@ -330,16 +330,17 @@ void TVantrel::Create_List_Side()
         {d_changed_only_check, d_changed_count_label},
         {d_rule_outcomes->Failing_Only_Check(), nullptr},
         {d_comparison->Differences_Only_Check(), d_comparison->Difference_Count_Label()}};
-    for (int row = 0; row < 4; ++row)
+    int grid_row = 1; // under the search field
+    for (const QPair<QWidget*, QLabel*>& row : rows)
     {
         QHBoxLayout* row_layout = new QHBoxLayout();
-        row_layout->addWidget(rows[row].first, 1);
-        if (rows[row].second)
+        row_layout->addWidget(row.first, 1);
+        if (row.second)
         {
-            rows[row].second->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-            row_layout->addWidget(rows[row].second);
+            row.second->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+            row_layout->addWidget(row.second);
         }
-        list_layout->addLayout(row_layout, 1 + row, 0, 1, 2);
+        list_layout->addLayout(row_layout, grid_row++, 0, 1, 2);
     }
 
     d_parameter_list = new TParameterList(d_document, list_side);
@@ -350,14 +351,14 @@ void TVantrel::Create_List_Side()
     d_comparison->Join_Listing(&d_parameter_list->Filter());
     d_rule_outcomes->Join_Listing(&d_parameter_list->Filter());
     d_parameter_list->Filter().Set_Search_Names(d_search_names_check->isChecked());
-    list_layout->addWidget(d_parameter_list, 5, 0, 1, 2);
+    list_layout->addWidget(d_parameter_list, grid_row++, 0, 1, 2);
 
     d_variables_text = new TVariablesPane(d_document, list_side);
     d_variables_text->setObjectName(QStringLiteral("variables_text"));
     d_variables_text->setAccessibleName(tr("Rule variables"));
     d_variables_text->setAccessibleDescription(tr("The names rule expressions can use, with their values"));
     d_variables_text->setFont(d_fixed_font);
-    list_layout->addWidget(d_variables_text, 6, 0, 1, 2);
+    list_layout->addWidget(d_variables_text, grid_row, 0, 1, 2);
 
     d_splitter->addWidget(list_side);
 }
