@@ -2,6 +2,7 @@
 // sample machine, checks, edits and compares it as a user would, and saves what the window shows.
 // Run it on a real display (tools/make-screenshots.sh starts one under Xvfb):
 //     make_screenshots SAMPLE_FOLDER OUTPUT_FOLDER
+#include "dialogtesting.h"
 #include "parameterlist.h"
 #include "ruletable.h"
 #include "vantrel.h"
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <cstdio>
 #include <functional>
@@ -50,23 +50,19 @@ bool Save(QWidget* widget, const QString& path)
 bool Save_Dialog(const std::function<void()>& open, const QString& path)
 {
     bool saved = false;
-    QTimer::singleShot(600,
-                       [&]()
-                       {
-                           if (QDialog* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                           {
-                               saved = Save(dialog, path);
-                               dialog->reject();
-                           }
-                       });
+    const auto answered = Testing::Answer_Next_Dialog(
+        [&saved, &path](QDialog* dialog)
+        {
+            saved = Save(dialog, path);
+            dialog->reject();
+        });
     open();
-    return saved;
+    return *answered && saved;
 }
 
 void Select(TShotWindow& window, const QString& key)
 {
-    TParameterList* list = window.findChild<TParameterList*>(QStringLiteral("parameter_list"));
-    list->setCurrentIndex(list->model()->index(list->Row(key), 0));
+    window.findChild<TParameterList*>(QStringLiteral("parameter_list"))->Select_Key(key);
 }
 
 void Type_Value(TShotWindow& window, int index, const QString& text)
