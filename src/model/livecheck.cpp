@@ -88,18 +88,19 @@ void TLiveCheck::Start_Check()
         return;
     }
 
-    // The check reads a copy of the records: the user may edit the list while it runs. The records
-    // hold implicitly shared values, so the copy costs a reference each and is freed where it is used.
-    auto copy = std::make_shared<std::vector<TParameters::TParameter>>(records);
+    // The check reads the records shared with the list: the user may edit the list while it runs, and
+    // then the list copies its records first, so that a big list is held twice only while both the
+    // check runs and the user edits. The check lets go of them where it ends.
+    auto shared = d_document->Parameters().Shared_Parameters();
     auto* watcher = new QFutureWatcher<TResult>(this);
     const quint64 check = d_check;
     connect(watcher, &QFutureWatcher<TResult>::finished, this,
             [this, watcher, check]() { Check_Finished(watcher, check); });
     watcher->setFuture(QtConcurrent::run(
-        [copy = std::move(copy), rules = d_rules]() mutable
+        [shared = std::move(shared), rules = d_rules]() mutable
         {
-            auto results = std::make_shared<TLiveRules>(*copy, std::move(rules));
-            copy.reset();
+            auto results = std::make_shared<TLiveRules>(std::as_const(shared)->records, std::move(rules));
+            shared = QSharedDataPointer<TParameters::TRecordList>();
             return results;
         }));
     d_checking = true;

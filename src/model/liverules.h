@@ -22,8 +22,7 @@ public:
     TLiveRules();
     // Evaluates every rule against the current values of `parameters`.
     TLiveRules(const TParameters& parameters, std::vector<TRules::TRuleItem> rules);
-    // The same from the records of a list, in list order: a copy of them is all a check on another core
-    // needs.
+    // The same from the records of a list, in list order: all that a check on another core needs.
     TLiveRules(const std::vector<TParameters::TParameter>& records, std::vector<TRules::TRuleItem> rules);
     ~TLiveRules();
     TLiveRules(TLiveRules&& other) noexcept;

@@ -69,9 +69,25 @@ bool TParameters::Is_Separator_Key(const QString& key)
     return key.startsWith(SEPARATOR_KEY_PREFIX);
 }
 
+const std::vector<TParameters::TParameter>& TParameters::Records() const
+{
+    static const std::vector<TParameter> none;
+    return d_records ? d_records->records : none;
+}
+
+std::vector<TParameters::TParameter>& TParameters::Records()
+{
+    if (!d_records)
+    {
+        d_records = new TRecordList;
+    }
+    return d_records->records;
+}
+
 void TParameters::Reset()
 {
-    d_parameter_records.clear();
+    // A new list rather than an emptied one: records shared with a reader are not copied to be dropped.
+    d_records = QSharedDataPointer<TRecordList>();
     d_key_index.clear();
     d_changed_count = 0;
     d_file_format = FORMAT_NOT_SET;
@@ -92,12 +108,21 @@ TParameters::TFileFormat TParameters::File_Format() const
 
 int TParameters::Parameter_Count() const
 {
-    return static_cast<int>(d_parameter_records.size());
+    return static_cast<int>(Records().size());
 }
 
 const std::vector<TParameters::TParameter>& TParameters::Parameters() const
 {
-    return d_parameter_records;
+    return Records();
+}
+
+QSharedDataPointer<TParameters::TRecordList> TParameters::Shared_Parameters() const
+{
+    if (!d_records)
+    {
+        return QSharedDataPointer<TRecordList>(new TRecordList);
+    }
+    return d_records;
 }
 
 TParameters::TParameter TParameters::Get_Parameter(const QString& key, bool* found) const
@@ -117,7 +142,7 @@ const TParameters::TParameter* TParameters::Find_Parameter(const QString& key) c
     {
         return nullptr;
     }
-    return &d_parameter_records[static_cast<std::size_t>(position.value())];
+    return &Records()[static_cast<std::size_t>(position.value())];
 }
 
 QStringList TParameters::Get_Parameter_List(const QString& filter) const
@@ -134,25 +159,25 @@ bool TParameters::Add_Parameter(const TParameter& parameter)
 
 bool TParameters::Add_Parameter(TParameter&& parameter)
 {
-    if (!File_Record(parameter, d_parameter_records.size()))
+    if (!File_Record(parameter, Records().size()))
     {
         return false;
     }
-    d_parameter_records.push_back(std::move(parameter));
+    Records().push_back(std::move(parameter));
     return true;
 }
 
 bool TParameters::Keep_In_Place(std::size_t index, std::size_t* kept)
 {
     // The record already stands in the list at `index`, behind the `*kept` records taken before it.
-    TParameter& record = d_parameter_records[index];
+    TParameter& record = Records()[index];
     if (!File_Record(record, *kept))
     {
         return false;
     }
     if (*kept != index)
     {
-        d_parameter_records[*kept] = std::move(record);
+        Records()[*kept] = std::move(record);
     }
     ++*kept;
     return true;
@@ -185,7 +210,7 @@ TParameters::TParameter* TParameters::Stored_Parameter(const QString& key)
     {
         return nullptr;
     }
-    return &d_parameter_records[static_cast<std::size_t>(position.value())];
+    return &Records()[static_cast<std::size_t>(position.value())];
 }
 
 void TParameters::Replace_Values(TParameter* stored, const TParameter& incoming)
@@ -457,7 +482,7 @@ std::vector<TExpression::TVariable> TParameters::Get_Variables(int* longest_name
 {
     std::vector<TExpression::TVariable> variables;
     int longest = 0;
-    for (const TParameter& parameter : d_parameter_records)
+    for (const TParameter& parameter : Records())
     {
         int record_longest = 0;
         Variable_Count(parameter, &record_longest);
@@ -625,17 +650,17 @@ void TParameters::Take_Reading(ParameterFormat::TReading&& reading, const QByteA
     d_source.unwritable = reading.unwritable;
     // The usual load is into an empty list: then the reading's records become the list where they
     // stand, so that a big file's records are never held twice, and only the refused ones are closed up.
-    const bool in_place = d_parameter_records.empty();
+    const bool in_place = Records().empty();
     if (in_place)
     {
-        d_parameter_records = std::move(reading.records);
-        d_key_index.reserve(static_cast<int>(d_parameter_records.size()));
-        d_source.records.reserve(d_parameter_records.size());
+        Records() = std::move(reading.records);
+        d_key_index.reserve(static_cast<int>(Records().size()));
+        d_source.records.reserve(Records().size());
     }
     else
     {
-        d_parameter_records.reserve(d_parameter_records.size() + reading.records.size());
-        d_source.records.reserve(d_parameter_records.capacity());
+        Records().reserve(Records().size() + reading.records.size());
+        d_source.records.reserve(Records().capacity());
     }
 
     std::vector<ParameterFormat::TWarning> warnings = std::move(reading.warnings);
@@ -645,7 +670,7 @@ void TParameters::Take_Reading(ParameterFormat::TReading&& reading, const QByteA
         const ParameterFormat::TEntry& entry = reading.entries[index];
         if (in_place ? Keep_In_Place(index, &kept) : Add_Parameter(std::move(reading.records[index])))
         {
-            const TParameter& stored = in_place ? d_parameter_records[kept - 1] : d_parameter_records.back();
+            const TParameter& stored = in_place ? Records()[kept - 1] : Records().back();
             TSourceFile::TRecord& file = d_source.records.back();
             file.in_file = true;
             file.line = entry.line;
@@ -657,7 +682,7 @@ void TParameters::Take_Reading(ParameterFormat::TReading&& reading, const QByteA
             continue;
         }
         // A refused record was neither moved from nor moved over; its key is still there.
-        const QString& key = (in_place ? d_parameter_records[index] : reading.records[index]).key;
+        const QString& key = (in_place ? Records()[index] : reading.records[index]).key;
         if (Is_Separator_Key(key))
         {
             continue;
@@ -673,8 +698,7 @@ void TParameters::Take_Reading(ParameterFormat::TReading&& reading, const QByteA
     }
     if (in_place)
     {
-        d_parameter_records.erase(d_parameter_records.begin() + static_cast<std::ptrdiff_t>(kept),
-                                  d_parameter_records.end());
+        Records().erase(Records().begin() + static_cast<std::ptrdiff_t>(kept), Records().end());
     }
 
     std::stable_sort(warnings.begin(), warnings.end(),

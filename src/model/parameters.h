@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QSharedData>
+#include <QSharedDataPointer>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -134,6 +136,14 @@ public:
     int Parameter_Count() const;
     // The records in list order, for readers of the whole list (export, listings, comparisons).
     const std::vector<TParameter>& Parameters() const;
+    // The same records, shared until either side changes them: a check on another core reads them
+    // while the user goes on editing, and the list copies its records only for an edit made while they
+    // are shared (implicit sharing, safe across threads). Read it through a const reference only.
+    struct TRecordList : QSharedData
+    {
+        std::vector<TParameter> records;
+    };
+    QSharedDataPointer<TRecordList> Shared_Parameters() const;
 
     // What the last read cut or left out, one text a place: "line 12: TTP_DECL: ...". The records
     // are as the reader always gave them; these say where the file did not read as it was meant.
@@ -201,8 +211,12 @@ private:
     static bool Is_Separator_Key(const QString& key);
     bool Differs_From_File(std::size_t index) const;
 
-    std::vector<TParameter> d_parameter_records;
-    QHash<QString, int> d_key_index; // key -> position in d_parameter_records
+    // The list's records, for reading and for changing (which first copies records shared with a
+    // reader); null only in a list that was moved from.
+    const std::vector<TParameter>& Records() const;
+    std::vector<TParameter>& Records();
+    QSharedDataPointer<TRecordList> d_records;
+    QHash<QString, int> d_key_index; // key -> position in the records
     // Kept by every change of a record's flag: the window asks after each edit.
     int d_changed_count = 0;
     TFileFormat d_file_format = FORMAT_NOT_SET;

@@ -66,8 +66,8 @@ bool TParameters::Verified_Content(QByteArray* content, TSourceFile* saved, QStr
         return false;
     }
     const bool constants = d_source.format == FORMAT_MACHINE_CONSTANTS;
-    const bool written = constants ? TConstantsFormat::Write(d_source, d_parameter_records, content, reason)
-                                   : TSettingsFormat::Write(d_source, d_parameter_records, content, reason);
+    const bool written = constants ? TConstantsFormat::Write(d_source, Records(), content, reason)
+                                   : TSettingsFormat::Write(d_source, Records(), content, reason);
     if (!written)
     {
         return false;
@@ -110,7 +110,7 @@ bool TParameters::Verified_Content(QByteArray* content, TSourceFile* saved, QStr
     saved->encoding = reading.encoding;
     saved->places = std::move(reading.places);
     saved->element_names = reading.element_names;
-    saved->records.assign(d_parameter_records.size(), TSourceFile::TRecord());
+    saved->records.assign(Records().size(), TSourceFile::TRecord());
     std::size_t next = 0;
     for (std::size_t index = 0; index < reading.records.size(); ++index)
     {
@@ -120,9 +120,9 @@ bool TParameters::Verified_Content(QByteArray* content, TSourceFile* saved, QStr
         {
             continue;
         }
-        if (next < d_parameter_records.size() && found.key == d_parameter_records[next].key)
+        if (next < Records().size() && found.key == Records()[next].key)
         {
-            const TParameter& wanted = d_parameter_records[next];
+            const TParameter& wanted = Records()[next];
             if (found.type != wanted.type)
             {
                 *reason = TParameters::tr("read back, %1 would be of type %2 instead of %3")
@@ -150,16 +150,15 @@ bool TParameters::Verified_Content(QByteArray* content, TSourceFile* saved, QStr
         const int known = Parameter_Index(found.key);
         if (known < 0 || static_cast<std::size_t>(known) >= next)
         {
-            *reason =
-                TParameters::tr("read back, %1 would stand where %2 does")
-                    .arg(found.key, next < d_parameter_records.size() ? d_parameter_records[next].key
-                                                                      : TParameters::tr("the list ends"));
+            *reason = TParameters::tr("read back, %1 would stand where %2 does")
+                          .arg(found.key, next < Records().size() ? Records()[next].key
+                                                                  : TParameters::tr("the list ends"));
             return false;
         }
     }
-    if (next < d_parameter_records.size())
+    if (next < Records().size())
     {
-        *reason = TParameters::tr("read back, the file would not hold %1").arg(d_parameter_records[next].key);
+        *reason = TParameters::tr("read back, the file would not hold %1").arg(Records()[next].key);
         return false;
     }
     return true;
@@ -264,7 +263,7 @@ void TParameters::Let_Go_Of_Source()
     const int format = d_source.format;
     d_source = TSourceFile();
     d_source.format = format;
-    d_source.records.resize(d_parameter_records.size());
+    d_source.records.resize(Records().size());
     d_source.unwritable = TParameters::tr("the bytes of its file were let go after reading");
     d_fingerprint.clear();
 }
@@ -285,7 +284,7 @@ QByteArray TParameters::Fingerprint_Of(const QByteArray& bytes)
 
 bool TParameters::Differs_From_File(std::size_t index) const
 {
-    const TParameter& record = d_parameter_records[index];
+    const TParameter& record = Records()[index];
     const TSourceFile::TRecord& file = d_source.records[index];
     return !file.in_file || record.integer_values != file.integer_values ||
            !Same_Reals(record.double_values, file.double_values) || record.text_values != file.text_values;
@@ -293,7 +292,7 @@ bool TParameters::Differs_From_File(std::size_t index) const
 
 bool TParameters::Differs_From_File() const
 {
-    for (std::size_t index = 0; index < d_parameter_records.size(); ++index)
+    for (std::size_t index = 0; index < Records().size(); ++index)
     {
         if (Differs_From_File(index))
         {
@@ -306,11 +305,11 @@ bool TParameters::Differs_From_File() const
 QStringList TParameters::Unsaved_Keys() const
 {
     QStringList keys;
-    for (std::size_t index = 0; index < d_parameter_records.size(); ++index)
+    for (std::size_t index = 0; index < Records().size(); ++index)
     {
         if (Differs_From_File(index))
         {
-            keys.append(d_parameter_records[index].key);
+            keys.append(Records()[index].key);
         }
     }
     return keys;
@@ -323,7 +322,7 @@ TParameters::TParameter TParameters::File_Parameter(const QString& key) const
     {
         return TParameter();
     }
-    TParameter parameter = d_parameter_records[static_cast<std::size_t>(index)];
+    TParameter parameter = Records()[static_cast<std::size_t>(index)];
     const TSourceFile::TRecord& file = d_source.records[static_cast<std::size_t>(index)];
     if (file.in_file)
     {

@@ -110,9 +110,9 @@ bool TParameters::Partial_Content(const QStringList& keys, QByteArray* content) 
     }
     const QSet<QString> wanted(keys.cbegin(), keys.cend());
     std::vector<std::size_t> indexes;
-    for (std::size_t index = 0; index < d_parameter_records.size(); ++index)
+    for (std::size_t index = 0; index < Records().size(); ++index)
     {
-        if (wanted.contains(d_parameter_records[index].key))
+        if (wanted.contains(Records()[index].key))
         {
             indexes.push_back(index);
         }
@@ -149,7 +149,7 @@ bool TParameters::Partial_Content(const QStringList& keys, QByteArray* content) 
             const TSourceFile::TRecord& record = saved.records[index];
             if (!record.in_file || record.place_count == 0)
             {
-                return refuse(TParameters::tr("%1 is not in the file").arg(d_parameter_records[index].key));
+                return refuse(TParameters::tr("%1 is not in the file").arg(Records()[index].key));
             }
             const TValuePlace& last =
                 saved.places[static_cast<std::size_t>(record.first_place + record.place_count - 1)];
@@ -179,7 +179,7 @@ bool TParameters::Partial_Content(const QStringList& keys, QByteArray* content) 
         for (const std::size_t index : indexes)
         {
             const TSourceFile::TRecord& record = saved.records[index];
-            const QString& key = d_parameter_records[index].key;
+            const QString& key = Records()[index].key;
             int from = 0;
             int to = 0;
             if (!record.in_file || record.place_count == 0 ||
@@ -219,11 +219,11 @@ bool TParameters::Partial_Content(const QStringList& keys, QByteArray* content) 
         {
             continue;
         }
-        if (next >= indexes.size() || read.key != d_parameter_records[indexes[next]].key)
+        if (next >= indexes.size() || read.key != Records()[indexes[next]].key)
         {
             return refuse(TParameters::tr("read back, %1 would be in the file").arg(read.key));
         }
-        const TParameter& record = d_parameter_records[indexes[next]];
+        const TParameter& record = Records()[indexes[next]];
         if (read.type != record.type || !TParameters::Same_Stored_Values(read, record))
         {
             return refuse(TParameters::tr("read back, %1 would not hold its values").arg(record.key));
@@ -232,8 +232,8 @@ bool TParameters::Partial_Content(const QStringList& keys, QByteArray* content) 
     }
     if (next < indexes.size())
     {
-        return refuse(TParameters::tr("read back, the file would not hold %1")
-                          .arg(d_parameter_records[indexes[next]].key));
+        return refuse(
+            TParameters::tr("read back, the file would not hold %1").arg(Records()[indexes[next]].key));
     }
     *content = std::move(partial);
     return true;

@@ -195,7 +195,7 @@ QString TParameters::Report_Text(const Utilities::TExportOptions& options) const
         out += QStringLiteral("Parameter File List\n") + QString(34, QLatin1Char('=')) + QLatin1Char('\n');
     }
 
-    for (const TParameter& parameter : d_parameter_records)
+    for (const TParameter& parameter : Records())
     {
         if (options.changed_only && !parameter.changed)
         {

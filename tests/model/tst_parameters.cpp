@@ -424,11 +424,15 @@ void TParametersTest::Edit_Parameter_Back_To_Loaded()
     QVERIFY(parameters.Add_Parameter(record));
     QVERIFY(parameters.Add_Parameter(Record("OTHER", TParameters::TYPE_INTEGER, {1})));
     const QString loaded_text = TParameters::Value_Text(record, 0);
+    // Records shared with a reader, as a check on another core holds them, stay as they were taken.
+    const QSharedDataPointer<TParameters::TRecordList> shared = parameters.Shared_Parameters();
 
     TParameters::TParameter edit = parameters.Get_Parameter("K");
     QVERIFY(TParameters::Set_Value_Text(&edit, 0, edit_text));
     QVERIFY(parameters.Edit_Parameter(edit));
     QVERIFY(parameters.Get_Parameter("K").changed);
+    QVERIFY(!shared->records.front().changed);
+    QCOMPARE(TParameters::Value_Text(shared->records.front(), 0), loaded_text);
     QCOMPARE(parameters.Changed_Count(), 1);
     QCOMPARE(TParameters::Value_Text(parameters.Loaded_Parameter("K"), 0), loaded_text);
 
