@@ -1,5 +1,7 @@
 #include "rulevariables.h"
 
+#include <algorithm>
+
 TRuleVariables::TRuleVariables(const std::vector<TRules::TRuleItem>& rules)
 {
     for (const TRules::TRuleItem& rule : rules)
@@ -7,6 +9,8 @@ TRuleVariables::TRuleVariables(const std::vector<TRules::TRuleItem>& rules)
         Add_Words(rule.left_expression);
         Add_Words(rule.right_expression);
     }
+    d_sorted_words.assign(d_words.cbegin(), d_words.cend());
+    std::sort(d_sorted_words.begin(), d_sorted_words.end());
 }
 
 void TRuleVariables::Add_Words(const QString& expression)
@@ -29,10 +33,6 @@ void TRuleVariables::Add_Words(const QString& expression)
         }
         const QString word = text.mid(start, end - start);
         d_words.insert(word);
-        for (int length = 1; length <= word.size(); ++length)
-        {
-            d_word_starts.insert(word.left(length));
-        }
         start = end;
     }
 }
@@ -63,7 +63,43 @@ bool TRuleVariables::Could_Read(const QString& name) const
             return true;
         }
     }
-    return first_point < 0 ? d_words.contains(upper) : d_word_starts.contains(upper.left(first_point));
+    if (first_point < 0)
+    {
+        return d_words.contains(upper);
+    }
+    // The words the text before the first point starts, as a range of the sorted words.
+    const QStringView head = QStringView(upper).left(first_point);
+    for (auto word = std::lower_bound(d_sorted_words.cbegin(), d_sorted_words.cend(), head,
+                                      [](const QString&a, QStringView b) { return QStringView(a) < b; });
+         word != d_sorted_words.cend() && word->startsWith(head); ++word)
+    {
+        if (Could_Match_At(upper, *word))
+        {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TRuleVariables::Could_Match_At(const QString& upper_name, const QString& word)
+{
+    // A match starts where the word does. Within the word a point matches the word's own character and
+    // any other character must be the word's; the match cannot end inside the word, where there is no
+    // word boundary. The character after the word is no word character, so only a point matches it,
+    // and the text after that may hold values written in: from there on the name is kept.
+    for (int index = 0; index < upper_name.size(); ++index)
+    {
+        const QChar character = upper_name.at(index);
+        if (index == word.size())
+        {
+            return character == QLatin1Char('.');
+        }
+        if (character != QLatin1Char('.') && character != word.at(index))
+        {
+            return false;
+        }
+    }
+    return upper_name.size() == word.size();
 }
 
 std::vector<TExpression::TVariable> TRuleVariables::Variables(const TParameters& parameters) const

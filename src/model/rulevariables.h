@@ -15,7 +15,8 @@
 // (blanks removed, in capitals), and the values it puts in are written with digits, points, minus
 // signs, parentheses and "inf" or "nan" in small letters. So a name of word characters is read only
 // where it stands as a whole word of an expression, and a dotted name (its points match any
-// character) only where the text before its first point starts a word. Every other name is kept.
+// character) only where the text before its first point starts a word and the name, read as its
+// pattern, matches that word to its end or runs past it with a point. Every other name is kept.
 class TRuleVariables
 {
 public:
@@ -31,7 +32,9 @@ public:
 
 private:
     void Add_Words(const QString& expression);
+    // Whether a dotted name, read as its pattern, can match where `word` (which its head starts) stands.
+    static bool Could_Match_At(const QString& upper_name, const QString& word);
 
     QSet<QString> d_words;
-    QSet<QString> d_word_starts;
+    std::vector<QString> d_sorted_words;
 };

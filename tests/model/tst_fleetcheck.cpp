@@ -186,6 +186,9 @@ void TFleetCheckTest::Readable_Variables_Give_The_Same_Run_data()
         << "FLY" << QStringList{"FLY.1", "FLY.2", "FLY"};
     QTest::newRow("a point in a name matches any character") << QStringList{"XY.2=5", "XZ.2=6"} << "XYA2"
                                                              << "5" << QStringList{"XY.2"};
+    QTest::newRow("a point inside a longer word matches the word to its end")
+        << QStringList{"FL.X=4", "FL.2=6", "F.Y=5", "FLY.1=7", "FLYX.1=1", "FLYX=3"} << "FLYX"
+        << "4" << QStringList{"FL.X", "FLYX.1", "FLYX"};
     QTest::newRow("a repeated name keeps every value")
         << QStringList{"GAIN=3", "GAIN=7", "GAIN_2=1"} << "GAIN"
         << "7" << QStringList{"GAIN", "GAIN"};
