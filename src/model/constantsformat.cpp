@@ -6,6 +6,7 @@
 
 #include <QLatin1String>
 #include <QLocale>
+#include <QSet>
 #include <QStringView>
 #include <QTextStream>
 #include <QVarLengthArray>
@@ -24,6 +25,8 @@ namespace
 const int SEPARATOR_POSITION = 19;
 // A number field holds one to five blanks and digits after the "#".
 const int NUMBER_FIELD_WIDTH = 5;
+// How many distinct names a read holds on to so that the parameters named alike share one text.
+const int MOST_SHARED_NAMES = 4096;
 
 // The white space a line is trimmed of, as far as it is ASCII.
 bool Is_Blank(char character)
@@ -395,6 +398,7 @@ private:
 
     void Read_Line(int number, const TLine& line, bool last_without_end);
     void Start_Entry(int number, THeader&& header, bool cut);
+    QString Shared_Name(const QString& name);
     void Add_Value(int integer, double real, const TLine& line, int start, int length);
     void End_Values(int number, const QString& text);
     void Finish_Entry();
@@ -409,6 +413,9 @@ private:
     bool d_reading_values = false;
     TParameters::TParameter d_record;
     THeader d_header;
+    // The names read so far, each held once: a list names many parameters alike (one per axis or
+    // unit), and a big file's names would otherwise take as much room as its keys.
+    QSet<QString> d_names;
     int d_header_line = 0;
     bool d_cut = false;
     int d_first_place = 0;
@@ -545,6 +552,21 @@ void TScanner::Read_Line(int number, const TLine& line, bool last_without_end)
     }
 }
 
+QString TScanner::Shared_Name(const QString& name)
+{
+    const auto known = d_names.constFind(name);
+    if (known != d_names.constEnd())
+    {
+        return *known;
+    }
+    // A list whose names are mostly its own gains nothing: the names stop being gathered.
+    if (d_names.size() < MOST_SHARED_NAMES)
+    {
+        d_names.insert(name);
+    }
+    return name;
+}
+
 void TScanner::Start_Entry(int number, THeader&& header, bool cut)
 {
     Finish_Entry();
@@ -561,7 +583,7 @@ void TScanner::Start_Entry(int number, THeader&& header, bool cut)
     d_record.type = header.type;
     if (d_names_and_descriptions)
     {
-        d_record.name = std::move(header.name);
+        d_record.name = Shared_Name(header.name);
         d_record.description = d_model.Get_Constants_Description(header.number);
     }
     d_reading_values = header.type != TParameters::TYPE_NOT_SET;
