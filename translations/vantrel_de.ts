@@ -1853,6 +1853,10 @@ Regel: &apos;%1&apos;</translation>
         <source>Also look for the search text in parameter names and descriptions</source>
         <translation>Den Suchtext auch in Namen und Beschreibungen der Parameter suchen</translation>
     </message>
+    <message>
+        <source>Parameter details</source>
+        <translation>Parameterdetails</translation>
+    </message>
 </context>
 <context>
     <name>TVariablesPane</name>

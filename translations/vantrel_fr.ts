@@ -1853,6 +1853,10 @@ Règle : &apos;%1&apos;</translation>
         <source>Also look for the search text in parameter names and descriptions</source>
         <translation>Chercher aussi le texte dans les noms et les descriptions des paramètres</translation>
     </message>
+    <message>
+        <source>Parameter details</source>
+        <translation>Détails du paramètre</translation>
+    </message>
 </context>
 <context>
     <name>TVariablesPane</name>

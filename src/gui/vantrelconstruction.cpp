@@ -17,6 +17,7 @@
 #include "valueswidget.h"
 #include "valuetaking.h"
 #include "variablespane.h"
+#include "verticalscrollarea.h"
 #include "windowsettings.h"
 
 #include <QAction>
@@ -383,8 +384,21 @@ void TVantrel::Create_Detail_Side()
     d_title_label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     detail_layout->addWidget(d_title_label, 0, 0);
 
+    // Below the title the side scrolls up and down once its parts need more height than the window
+    // gives them, so that the reference values or the rules reading a parameter, appearing, never make
+    // the window taller.
+    TVerticalScrollArea* detail_area = new TVerticalScrollArea(detail_side);
+    detail_area->setObjectName(QStringLiteral("detail_scroll_area"));
+    detail_area->setAccessibleName(tr("Parameter details"));
+    QWidget* detail_parts = new QWidget();
+    detail_parts->setObjectName(QStringLiteral("detail_parts"));
+    QGridLayout* parts_layout = new QGridLayout(detail_parts);
+    parts_layout->setContentsMargins(0, 0, 0, 0);
+    detail_area->setWidget(detail_parts);
+    detail_layout->addWidget(detail_area, 1, 0);
+
     // A long description scrolls in its frame instead of making the window taller than the screen.
-    QScrollArea* description_area = new QScrollArea(detail_side);
+    QScrollArea* description_area = new QScrollArea(detail_parts);
     description_area->setObjectName(QStringLiteral("description_scroll_area"));
     description_area->setAccessibleName(tr("Parameter description"));
     description_area->setFrameShape(QFrame::StyledPanel);
@@ -396,9 +410,9 @@ void TVantrel::Create_Detail_Side()
     d_description_label->setWordWrap(true);
     d_description_label->setTextFormat(Qt::PlainText);
     description_area->setWidget(d_description_label);
-    detail_layout->addWidget(description_area, 1, 0);
+    parts_layout->addWidget(description_area, 0, 0);
 
-    d_editor_stack = new QStackedWidget(detail_side);
+    d_editor_stack = new QStackedWidget(detail_parts);
     d_editor_stack->setObjectName(QStringLiteral("editor_stack"));
     d_empty_page = new QFrame();
     d_empty_page->setObjectName(QStringLiteral("empty_page"));
@@ -414,9 +428,9 @@ void TVantrel::Create_Detail_Side()
     d_editor_stack->addWidget(d_bitfield_widget);
 
     d_editor_stack->setCurrentWidget(d_empty_page);
-    detail_layout->addWidget(d_editor_stack, 2, 0);
-    detail_layout->addWidget(d_comparison->Detail_Box(), 3, 0);
-    detail_layout->addWidget(d_rule_outcomes->Detail_Box(), 4, 0);
+    parts_layout->addWidget(d_editor_stack, 1, 0);
+    parts_layout->addWidget(d_comparison->Detail_Box(), 2, 0);
+    parts_layout->addWidget(d_rule_outcomes->Detail_Box(), 3, 0);
 
     d_splitter->addWidget(detail_side);
 }

@@ -175,6 +175,9 @@ private slots:
         QFETCH(QString, taken);
 
         auto window = Open();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const QSize shown = window->size();
         Compare(*window);
         TParameters& parameters = TVantrelTestAccess::Parameters(*window);
         QCOMPARE(Entry_Tool_Tip(List(*window), key), mark);
@@ -184,6 +187,13 @@ private slots:
                  key == QLatin1String("EXTRA_KEY"));
         QVERIFY(Select_Key(List(*window), key));
         QVERIFY(window->findChild<QWidget*>(QStringLiteral("reference_box"))->isVisibleTo(window.get()));
+        // The values take room from the detail side; the window keeps its size, and at its smallest
+        // size every widget has room of its own.
+        QCoreApplication::processEvents();
+        QCOMPARE(window->size(), shown);
+        window->resize(1, 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(Overlapping_Widgets(window.get()), QStringList());
         QAction* use = window->findChild<QAction*>(QStringLiteral("use_reference_action"));
         QCOMPARE(use->isEnabled(), !taken.isEmpty());
         if (key == QLatin1String("EXTRA_KEY"))

@@ -215,4 +215,37 @@ inline QString Entry_Tool_Tip(const TParameterList* list, const QString& key)
 {
     return Entry_Data(list, key, Qt::ToolTipRole).toString();
 }
+
+// The pairs of visible widgets under `root` that share a parent and cover part of each other, as
+// "first / second" by object name (or class): none where a layout has room for all of its widgets.
+inline QStringList Overlapping_Widgets(const QWidget* root)
+{
+    const auto name = [](const QWidget* widget)
+    { return widget->objectName().isEmpty() ? widget->metaObject()->className() : widget->objectName(); };
+    QStringList overlaps;
+    QList<QWidget*> shown;
+    for (QObject* child : root->children())
+    {
+        QWidget* widget = qobject_cast<QWidget*>(child);
+        if (widget && !widget->isWindow() && widget->isVisible())
+        {
+            shown << widget;
+        }
+    }
+    for (int first = 0; first < shown.size(); ++first)
+    {
+        for (int second = first + 1; second < shown.size(); ++second)
+        {
+            if (shown.at(first)->geometry().intersects(shown.at(second)->geometry()))
+            {
+                overlaps << name(shown.at(first)) + QStringLiteral(" / ") + name(shown.at(second));
+            }
+        }
+    }
+    for (const QWidget* widget : shown)
+    {
+        overlaps << Overlapping_Widgets(widget);
+    }
+    return overlaps;
+}
 } // namespace Testing
