@@ -4,7 +4,6 @@
 #include "ruleoperator.h"
 #include "utilities.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
@@ -153,7 +152,7 @@ QString TRunReport::Html() const
 {
     QString html = QStringLiteral("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
                                   "<title>%1</title>\n</head>\n<body>\n<h2>%1</h2>\n")
-                       .arg(QCoreApplication::translate("TRunReport", TITLE));
+                       .arg(TRunReport::tr(TITLE));
     html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">\n");
     const QString heading_row = QStringLiteral("<tr><td><b>%1</b></td>%2</tr>\n");
     html += heading_row.arg(TRunReport::tr("Parameter file"), Html_Cell(Parameter_File_Text()));
@@ -184,7 +183,7 @@ QString TRunReport::Html() const
 QString TRunReport::Text() const
 {
     QStringList lines;
-    lines << QCoreApplication::translate("TRunReport", TITLE) << QString();
+    lines << TRunReport::tr(TITLE) << QString();
     lines << TRunReport::tr("Parameter file: %1").arg(Parameter_File_Text());
     lines << TRunReport::tr("Rule group:     %1").arg(d_group);
     lines << TRunReport::tr("Date and time:  %1").arg(Time_Text()) << QString();
